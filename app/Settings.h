@@ -1,0 +1,55 @@
+#pragma once
+// The program's settings: section "main" of AppFolder + "traxo.ini" and the excluded programs
+// of section "exclude". Read once at start, written whole by SaveSettings.
+
+#include "platform/CoreTypes.h"
+#include "platform/IniStore.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace traxo {
+
+inline constexpr std::u16string_view kSettingsFileName = u"traxo.ini";
+// The version SaveSettings stores; start-up rewrites the hook library unless it finds it.
+inline constexpr std::u16string_view kSettingsVersion = u"1.41";
+
+struct Settings {
+    std::u16string motions;     // full path of the current gesture set; empty: none
+    bool tutorialPrompt = true; // the first-run steps are still due
+    bool showInfo = true;
+    bool autoCheck = true;
+    bool recentList = true;
+    bool showTrails = true;
+    bool fastTrails = false;
+    bool active = true;
+    bool mouseExMode = false;
+    std::int32_t invoke = 1;      // TriggerMode, 0 to 4
+    std::int32_t language = 0;    // 0 English, 1 Chinese (simplified)
+    std::int32_t idleTimeout = 0; // 0: off, otherwise a number of polls
+    Colour tail =
+        Rgb(0, 0, 255); // GestureTrailColour; clBlue also replaces a value that is no colour
+    std::vector<std::u16string> excludedPrograms; // ExcludedPrograms, in file order
+
+    friend bool operator==(const Settings&, const Settings&) = default;
+};
+
+// The stored `version`, empty when there is none.
+std::u16string ReadSettingsVersion(const IniStore& ini);
+
+// Opens (creating the file as UTF-16 when missing) and reads every setting; what is missing or
+// unreadable keeps its default. A relative `motions` path is taken from appFolder, the
+// program's folder with its trailing backslash.
+Settings ReadSettings(IniStore& ini, std::u16string_view appFolder);
+
+// Writes every setting, `motions` relative to appFolder when on the same drive, and replaces
+// section "exclude" with "program0", "program1", ... All writes are attempted even when one is
+// refused, so that as much as possible reaches the file. Returns nothing on success, otherwise
+// the one message to show the user: "Unable to write to " and the file's full path.
+[[nodiscard]] std::optional<std::u16string> SaveSettings(IniStore& ini, const Settings& settings,
+                                                         std::u16string_view appFolder);
+
+} // namespace traxo

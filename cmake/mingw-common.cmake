@@ -1,0 +1,12 @@
+# Shared part of the two MinGW-w64 toolchains; the including file sets TRAXO_MINGW_PREFIX.
+set(CMAKE_C_COMPILER ${TRAXO_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TRAXO_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${TRAXO_MINGW_PREFIX}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${TRAXO_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Every Windows program is linked statically: nothing but system DLLs beside it.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")

@@ -1,0 +1,67 @@
+#include "platform/ProfileIni_win.h"
+
+#include <system_error>
+#include <utility>
+#include <windows.h>
+
+namespace traxo {
+namespace {
+
+// The profile functions need terminated strings.
+std::wstring Terminated(std::u16string_view text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+} // namespace
+
+ProfileIni::ProfileIni(std::filesystem::path file) : file_(std::move(file)) {
+    // A bare or relative name would make the system look in the Windows folder.
+    std::error_code error;
+    std::filesystem::path full = std::filesystem::absolute(file_, error);
+    if (!error) {
+        file_ = std::move(full);
+    }
+}
+
+bool ProfileIni::Open() {
+    const HANDLE file = CreateFileW(file_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD attributes = GetFileAttributesW(file_.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    }
+    static constexpr unsigned char kEmptyUtf16File[] = {0xFF, 0xFE, '\r', 0, '\n', 0};
+    DWORD written = 0;
+    const BOOL ok = WriteFile(file, kEmptyUtf16File, sizeof kEmptyUtf16File, &written, nullptr);
+    CloseHandle(file);
+    return ok && written == sizeof kEmptyUtf16File;
+}
+
+std::u16string ProfileIni::ReadString(std::u16string_view section, std::u16string_view key,
+                                      std::u16string_view defaultValue) const {
+    wchar_t buffer[kIniReadBufferUnits];
+    const DWORD length = GetPrivateProfileStringW(
+        Terminated(section).c_str(), Terminated(key).c_str(), Terminated(defaultValue).c_str(),
+        buffer, DWORD(kIniReadBufferUnits), file_.c_str());
+    return std::u16string(buffer, buffer + length);
+}
+
+bool ProfileIni::WriteString(std::u16string_view section, std::u16string_view key,
+                             std::u16string_view value) {
+    return WritePrivateProfileStringW(Terminated(section).c_str(), Terminated(key).c_str(),
+                                      Terminated(value).c_str(), file_.c_str()) != FALSE;
+}
+
+bool ProfileIni::EraseSection(std::u16string_view section) {
+    return WritePrivateProfileStringW(Terminated(section).c_str(), nullptr, nullptr,
+                                      file_.c_str()) != FALSE;
+}
+
+std::vector<std::u16string> ProfileIni::ReadKeyNames(std::u16string_view section) const {
+    std::wstring buffer(kIniKeyNamesBufferUnits, L'\0');
+    GetPrivateProfileStringW(Terminated(section).c_str(), nullptr, L"", buffer.data(),
+                             DWORD(buffer.size()), file_.c_str());
+    return KeyNamesFromBuffer(std::u16string(buffer.begin(), buffer.end()));
+}
+
+} // namespace traxo

@@ -1,0 +1,89 @@
+#pragma once
+// Decides which motion of the set, if any, the current gesture is. Every motion is scored by
+// how well the slopes, slope trends, turns and positions of corresponding points agree; the
+// best score wins if it is high enough on its own or far enough ahead of the one it displaced.
+
+#include "recognition/MotionPath.h"
+#include "sets/MotionSet.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace traxo {
+
+// A window handle, opaque to the core: the action that runs for it knows what it is.
+using WindowHandle = void*;
+
+// What recognition leaves for its owner (the main window) and the result popup to read.
+struct RecognitionState {
+    std::u16string actionText; // cleared by every Recognise; set by the action that runs
+    std::string diagnosticLog; // the trace of the last scoring, one '\n'-terminated line each
+};
+
+// Carries out a matched motion's action for the target window, setting actionText.
+class MotionActionRunner {
+public:
+    virtual ~MotionActionRunner() = default;
+    virtual void RunMotionAction(int motionIndex, WindowHandle targetWindow) = 0;
+};
+
+// The score of each motion slot; empty for the slots that take no part.
+using MotionScores = std::array<std::optional<double>, kMotionSlots>;
+
+// Scores must beat this to lead.
+inline constexpr double kNoScore = 0.001;
+
+// The outcome of one scoring: the leader, the score it displaced, and whether it is accepted.
+struct Verdict {
+    int bestIndex = -1;
+    double best = kNoScore;
+    double runnerUp = kNoScore;
+    double percentAhead = 0; // (best - runnerUp) / best * 100
+    bool accepted = false;
+};
+
+Verdict JudgeScores(const MotionScores& scores);
+
+// The trace lines of one scoring, each ending in '\n'.
+std::string DiagnosticTrace(const MotionScores& scores, const Verdict& verdict);
+
+// What scoring reads of one path, computed once per path content. Index j describes segment j,
+// which joins point j - 1 to point j; index 0 is unused.
+struct PathFeatures {
+    struct Segment {
+        double slope = 0;
+        double turnChange = 0; // change of turn since segment j - 1, for 2 <= j <= count - 3
+        signed char trend = 0; // sign of slope - previous slope
+    };
+    std::vector<Point> points;
+    std::vector<Segment> segments;
+
+    int Count() const { return static_cast<int>(points.size()); }
+};
+
+class Recogniser {
+public:
+    // actionRunner, which may be null, must outlive the recogniser.
+    explicit Recogniser(MotionActionRunner* actionRunner = nullptr);
+
+    // gesture is the normalised captured path. Returns the matched motion's index or -1; on a
+    // match with executeAction on, its action is run for targetWindow before this returns.
+    int Recognise(const MotionPath& gesture, const MotionSet& set, RecognitionState& state,
+                  bool executeAction, WindowHandle targetWindow);
+
+    // The scores of every live motion with at least 3 points.
+    MotionScores ScoreMotions(const MotionPath& gesture, const MotionSet& set);
+
+private:
+    // A stored motion's features change only when its path does: each slot keeps those of the
+    // path it last saw and computes them again when the path's points differ.
+    const PathFeatures& MotionFeatures(int slot, const MotionPath& path);
+
+    MotionActionRunner* actionRunner_;
+    PathFeatures gesture_;
+    std::array<PathFeatures, kMotionSlots> motionCache_;
+};
+
+} // namespace traxo

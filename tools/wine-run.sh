@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# wine-run.sh PREFIX PROGRAM [ARGS...]
+# Runs a Windows program of the build under Wine with its own prefix (made on first use) and,
+# when there is no display, a virtual one.
+set -euo pipefail
+prefix=$1
+shift
+export WINEPREFIX=$prefix
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+
+if [ ! -f "$prefix/system.reg" ]; then
+    mkdir -p "$prefix"
+    (
+        flock 9
+        if [ ! -f "$prefix/system.reg" ]; then
+            wineboot --init >/dev/null 2>&1 || true
+            wineserver --wait || true
+        fi
+    ) 9>"$prefix.lock"
+fi
+
+if [ -z "${DISPLAY:-}" ]; then
+    # A private X server for this one run; wait for Wine to finish with it before it goes.
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c 'wine "$@"; rc=$?; wineserver --wait; exit $rc' wine-run "$@"
+fi
+exec wine "$@"
