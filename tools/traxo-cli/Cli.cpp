@@ -15,6 +15,8 @@ struct Command {
 
 constexpr std::array kCommands{
     Command{"recognise", "recognise FILE|-", RunRecognise},
+    Command{"set", "set (dump FILE|build FILE.json OUT.mtd|check FILE)", RunSet},
+    Command{"keys", "keys (translate|plan) SCRIPT", RunKeys},
 };
 
 void PrintUsage(std::ostream& err) {

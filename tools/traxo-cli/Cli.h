@@ -29,5 +29,7 @@ int Run(std::span<const std::string> args, Streams io);
 
 // One function per command; args are the words after the command's own name.
 int RunRecognise(std::span<const std::string> args, Streams io);
+int RunSet(std::span<const std::string> args, Streams io);
+int RunKeys(std::span<const std::string> args, Streams io);
 
 } // namespace traxo::cli

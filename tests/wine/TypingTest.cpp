@@ -1,0 +1,143 @@
+// The keystroke sender types into a real edit control: events go through the system input
+// queue to the window with the focus, and the edit's text shows what arrived.
+#include "actions/sndkey32.h"
+#include "platform/Keyboard_win.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <windows.h>
+
+namespace traxo {
+namespace {
+
+constexpr wchar_t kFrameClass[] = L"TraxoTypingTestFrame";
+
+void PumpMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+// One window for the whole suite: under Wine without a window manager, hiding or destroying
+// the foreground window waits two seconds for the X focus to move.
+class Typing : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        WNDCLASSW frameClass{};
+        frameClass.lpfnWndProc = DefWindowProcW;
+        frameClass.hInstance = GetModuleHandleW(nullptr);
+        frameClass.lpszClassName = kFrameClass;
+        RegisterClassW(&frameClass);
+        frame_ =
+            CreateWindowExW(0, kFrameClass, L"Typing", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50,
+                            500, 120, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        edit_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10, 10,
+                                460, 30, frame_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    }
+
+    static void TearDownTestSuite() {
+        DestroyWindow(frame_);
+        PumpMessages();
+        UnregisterClassW(kFrameClass, GetModuleHandleW(nullptr));
+    }
+
+    void SetUp() override {
+        ASSERT_NE(edit_, nullptr);
+        SetWindowTextW(edit_, L"");
+        SetForegroundWindow(frame_);
+        SetFocus(edit_);
+        PumpMessages();
+        ASSERT_EQ(GetForegroundWindow(), frame_) << "the test window must be in the foreground";
+        ASSERT_EQ(GetFocus(), edit_) << "the edit control must have the focus";
+    }
+
+    std::wstring EditText() const {
+        wchar_t text[512] = {};
+        GetWindowTextW(edit_, text, 512);
+        return text;
+    }
+
+    // Sends the script as a keystroke action does and lets the queued messages arrive.
+    bool Type(std::u16string_view script) {
+        WindowsKeyboard keyboard;
+        const bool result = SendScript(keyboard, MyFormatToTheirs(script), true);
+        PumpMessages();
+        return result;
+    }
+
+    // Events may still be on their way through the input queue when SendScript returns.
+    std::wstring EditTextOnceItReads(const std::wstring& expected) {
+        for (int attempt = 0; attempt < 200 && EditText() != expected; ++attempt) {
+            Sleep(10);
+            PumpMessages();
+        }
+        return EditText();
+    }
+
+    static inline HWND frame_ = nullptr;
+    static inline HWND edit_ = nullptr;
+};
+
+TEST_F(Typing, CursorKeysMoveBetweenTypedCharacters) {
+    EXPECT_TRUE(Type(u"abc{left}{left}X"));
+    EXPECT_EQ(EditTextOnceItReads(L"aXbc"), L"aXbc");
+}
+
+TEST_F(Typing, EscapesTypeBracesBracketsAndBackslashes) {
+    EXPECT_TRUE(Type(u"\\{curly\\} \\[x\\] \\\\"));
+    EXPECT_EQ(EditTextOnceItReads(L"{curly} [x] \\"), L"{curly} [x] \\");
+}
+
+TEST_F(Typing, ShiftGroupTypesCapitalsAndEndsAtItsBracket) {
+    EXPECT_TRUE(Type(u"[shift:abc]def"));
+    EXPECT_EQ(EditTextOnceItReads(L"ABCdef"), L"ABCdef");
+}
+
+// Not "(" and ")": the X keymap of a bare X server puts them on extra keys that have no Windows
+// key, so Wine's layout has no key for them and they would type nothing.
+TEST_F(Typing, SenderSignsInTheScriptAreTypedAsThemselves) {
+    EXPECT_TRUE(Type(u"a+b^c%~"));
+    EXPECT_EQ(EditTextOnceItReads(L"a+b^c%~"), L"a+b^c%~");
+}
+
+TEST_F(Typing, BracedCharactersAndRepeatCounts) {
+    EXPECT_TRUE(Type(u"{a}{b 3}xyz{bs}{home}{del}"));
+    EXPECT_EQ(EditTextOnceItReads(L"BBBxy"), L"BBBxy");
+}
+
+TEST_F(Typing, CtrlGroupHoldsCtrlForAnExtendedKey) {
+    EXPECT_TRUE(Type(u"one two[ctrl:{left}]X"));
+    EXPECT_EQ(EditTextOnceItReads(L"one Xtwo"), L"one Xtwo");
+}
+
+TEST_F(Typing, AFailedScriptLeavesNoModifierHeld) {
+    EXPECT_FALSE(Type(u"[shift:a{left x}"));
+    EXPECT_TRUE(Type(u"b"));
+    EXPECT_EQ(EditTextOnceItReads(L"Ab"), L"Ab");
+    EXPECT_EQ(GetAsyncKeyState(VK_SHIFT) & 0x8000, 0);
+}
+
+TEST(WindowsKeyboard, MapsCharactersAndKeysWithTheThreadsLayout) {
+    WindowsKeyboard keyboard;
+    EXPECT_EQ(keyboard.KeyForCharacter(u'a'), 0x41);
+    EXPECT_EQ(keyboard.KeyForCharacter(u'A'), kLayoutShift | 0x41);
+    EXPECT_EQ(keyboard.KeyForCharacter(u'{'), kLayoutShift | 0xDB);
+    EXPECT_EQ(keyboard.KeyForCharacter(u'中'), std::nullopt);
+    EXPECT_EQ(keyboard.ScanCodeOf(0x41), 0x1E);
+    EXPECT_EQ(keyboard.ScanCodeOf(0x25), 0x4B);
+}
+
+TEST(WindowsKeyboard, NumLockChangesOnlyTheThreadsKeyboardState) {
+    WindowsKeyboard keyboard;
+    const bool before = keyboard.IsNumLockOn();
+    keyboard.SetNumLock(!before);
+    EXPECT_EQ(keyboard.IsNumLockOn(), !before);
+    keyboard.SetNumLock(before);
+    EXPECT_EQ(keyboard.IsNumLockOn(), before);
+}
+
+} // namespace
+} // namespace traxo

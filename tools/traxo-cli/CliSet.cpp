@@ -1,0 +1,275 @@
+// traxo-cli set: a set file as JSON and back, and a check of a damaged file. Files are read the way
+// the program reads them, but nothing is converted or fixed on disk.
+#include "Cli.h"
+#include "platform/Utf8.h"
+#include "sets/BPCompress.h"
+#include "sets/SetFile.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <stdexcept>
+#include <string_view>
+
+namespace traxo::cli {
+namespace {
+namespace fs = std::filesystem;
+using Json = nlohmann::json;
+
+// The one line that bad input earns on the error stream.
+class BadInput : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct LoadedSet {
+    std::unique_ptr<MotionSet> set = std::make_unique<MotionSet>();
+    std::vector<std::string> findings;
+};
+
+// Reads and decodes a set file in memory, repaired as the program would load it.
+LoadedSet LoadSet(const std::string& file) {
+    const fs::path path = PathFromArgument(file);
+    std::error_code ec;
+    if (!fs::exists(path, ec)) {
+        throw BadInput(file + ": no such file");
+    }
+    SetFileContent content;
+    try {
+        content = ReadSetFile(path);
+    } catch (const fs::filesystem_error& e) {
+        throw BadInput(file + ": cannot be read (" + e.code().message() + ")");
+    }
+    LoadedSet loaded;
+    try {
+        loaded.findings = DecodeSetContent(content.form, content.bytes, *loaded.set);
+    } catch (const DecompressionError&) {
+        throw BadInput(file + ": not a set file (its compressed data cannot be decompressed)");
+    }
+    if (content.form == SetFileForm::Uncompressed) {
+        const std::uintmax_t size = fs::file_size(path, ec);
+        if (!ec && size > sizeof(MotionSet)) {
+            loaded.findings.push_back("the file holds " + std::to_string(size - sizeof(MotionSet)) +
+                                      " bytes after the image; they are ignored");
+        }
+    }
+    return loaded;
+}
+
+std::string Quoted(std::u16string_view text) {
+    return Json(Utf16ToUtf8(text)).dump();
+}
+
+// The set in the shape that `set build` reads, one motion and one known program per line group,
+// each point pair kept on one line.
+void WriteSetJson(const MotionSet& set, std::ostream& out) {
+    out << "{\n  \"motions\": [";
+    for (int m = 0; m < set.motionCount; ++m) {
+        const Motion& motion = set.motions[m];
+        out << (m == 0 ? "\n" : ",\n") << "    {\n      \"points\": [";
+        for (int p = 0; p < motion.path.count; ++p) {
+            out << (p == 0 ? "" : ", ") << '[' << motion.path.points[p].x << ", "
+                << motion.path.points[p].y << ']';
+        }
+        out << "],\n      \"defaultAction\": " << Quoted(motion.defaultAction.View())
+            << ",\n      \"rules\": [";
+        for (int r = 0; r < motion.ruleCount; ++r) {
+            out << (r == 0 ? "" : ", ") << "{\"appIndex\": " << int{motion.rules[r].appIndex}
+                << ", \"action\": " << Quoted(motion.rules[r].action.View()) << '}';
+        }
+        out << "]\n    }";
+    }
+    out << (set.motionCount == 0 ? "" : "\n  ") << "],\n  \"knownApps\": [";
+    for (int a = 0; a < set.knownAppCount; ++a) {
+        out << (a == 0 ? "\n" : ",\n") << "    {\"path\": " << Quoted(set.knownApps[a].path.View())
+            << ", \"title\": " << Quoted(set.knownApps[a].title.View()) << '}';
+    }
+    out << (set.knownAppCount == 0 ? "" : "\n  ") << "]\n}\n";
+}
+
+// An object with exactly these keys.
+const Json& RequireObject(const Json& value, const std::string& where,
+                          std::initializer_list<std::string_view> keys) {
+    if (!value.is_object()) {
+        throw BadInput(where + ": not an object");
+    }
+    for (std::string_view key : keys) {
+        if (!value.contains(key)) {
+            throw BadInput(where + ": missing \"" + std::string(key) + "\"");
+        }
+    }
+    for (const auto& [key, item] : value.items()) {
+        if (std::find(keys.begin(), keys.end(), key) == keys.end()) {
+            throw BadInput(where + ": unknown key \"" + key + "\"");
+        }
+    }
+    return value;
+}
+
+const Json& RequireArray(const Json& value, const std::string& where, std::size_t slots) {
+    if (!value.is_array()) {
+        throw BadInput(where + ": not an array");
+    }
+    if (value.size() > slots) {
+        throw BadInput(where + ": " + std::to_string(value.size()) + " entries, at most " +
+                       std::to_string(slots) + " fit");
+    }
+    return value;
+}
+
+std::int64_t RequireInteger(const Json& value, const std::string& where, std::int64_t lowest,
+                            std::int64_t highest) {
+    const bool inRange =
+        value.is_number_unsigned() ? value.get<std::uint64_t>() <= std::uint64_t(highest)
+        : value.is_number_integer()
+            ? value.get<std::int64_t>() >= lowest && value.get<std::int64_t>() <= highest
+            : false;
+    if (!inRange) {
+        throw BadInput(where + ": not an integer from " + std::to_string(lowest) + " to " +
+                       std::to_string(highest));
+    }
+    return value.get<std::int64_t>();
+}
+
+void StoreText(SetText& field, const Json& value, const std::string& where) {
+    if (!value.is_string()) {
+        throw BadInput(where + ": not a string");
+    }
+    // The JSON parser has checked the UTF-8 already.
+    const std::u16string text = Utf8ToUtf16(value.get<std::string>()).value_or(u"\uFFFD");
+    if (text.size() > SetText::kCapacity) {
+        throw BadInput(where + ": " + std::to_string(text.size()) + " UTF-16 units, at most " +
+                       std::to_string(SetText::kCapacity) + " fit");
+    }
+    if (text.find(u'\0') != std::u16string::npos) {
+        throw BadInput(where + ": holds a NUL character");
+    }
+    field.Assign(text);
+}
+
+void StoreMotion(Motion& motion, const Json& value, const std::string& where, int knownAppCount) {
+    RequireObject(value, where, {"points", "defaultAction", "rules"});
+    const Json& points = RequireArray(value["points"], where + ".points", kMaxPathPoints);
+    for (std::size_t p = 0; p < points.size(); ++p) {
+        const std::string at = where + ".points[" + std::to_string(p) + "]";
+        if (!points[p].is_array() || points[p].size() != 2) {
+            throw BadInput(at + ": not a pair [x, y]");
+        }
+        constexpr std::int64_t kLow = std::numeric_limits<std::int32_t>::min();
+        constexpr std::int64_t kHigh = std::numeric_limits<std::int32_t>::max();
+        motion.path.points[p].x =
+            static_cast<std::int32_t>(RequireInteger(points[p][0], at + "[0]", kLow, kHigh));
+        motion.path.points[p].y =
+            static_cast<std::int32_t>(RequireInteger(points[p][1], at + "[1]", kLow, kHigh));
+    }
+    motion.path.count = static_cast<std::int32_t>(points.size());
+    motion.path.drawIndex = motion.path.count;
+    StoreText(motion.defaultAction, value["defaultAction"], where + ".defaultAction");
+
+    const Json& rules = RequireArray(value["rules"], where + ".rules", kRuleSlots);
+    bool used[kKnownAppSlots] = {};
+    for (std::size_t r = 0; r < rules.size(); ++r) {
+        const std::string at = where + ".rules[" + std::to_string(r) + "]";
+        RequireObject(rules[r], at, {"appIndex", "action"});
+        if (knownAppCount == 0) {
+            throw BadInput(at + ".appIndex: there are no known programs");
+        }
+        const auto app = static_cast<int>(
+            RequireInteger(rules[r]["appIndex"], at + ".appIndex", 0, knownAppCount - 1));
+        if (used[app]) {
+            throw BadInput(at + ".appIndex: a second rule for known program " +
+                           std::to_string(app));
+        }
+        used[app] = true;
+        motion.rules[r].appIndex = static_cast<std::uint8_t>(app);
+        StoreText(motion.rules[r].action, rules[r]["action"], at + ".action");
+    }
+    motion.ruleCount = static_cast<std::uint8_t>(rules.size());
+}
+
+// Fills a zeroed set from the JSON that `set dump` prints.
+void JsonToSet(const Json& document, MotionSet& set) {
+    RequireObject(document, "the set", {"motions", "knownApps"});
+    const Json& apps = RequireArray(document["knownApps"], "knownApps", kKnownAppSlots);
+    for (std::size_t a = 0; a < apps.size(); ++a) {
+        const std::string where = "knownApps[" + std::to_string(a) + "]";
+        RequireObject(apps[a], where, {"path", "title"});
+        StoreText(set.knownApps[a].path, apps[a]["path"], where + ".path");
+        StoreText(set.knownApps[a].title, apps[a]["title"], where + ".title");
+    }
+    set.knownAppCount = static_cast<std::int32_t>(apps.size());
+    const Json& motions = RequireArray(document["motions"], "motions", kMaxMotions);
+    for (std::size_t m = 0; m < motions.size(); ++m) {
+        StoreMotion(set.motions[m], motions[m], "motions[" + std::to_string(m) + "]",
+                    set.knownAppCount);
+    }
+    set.motionCount = static_cast<std::int32_t>(motions.size());
+}
+
+Json ReadJsonFile(const std::string& file) {
+    const fs::path path = PathFromArgument(file);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::error_code ec;
+        throw BadInput(file + (fs::exists(path, ec) ? ": cannot be read" : ": no such file"));
+    }
+    try {
+        return Json::parse(in);
+    } catch (const Json::parse_error& e) {
+        throw BadInput(file + ": not JSON (error at byte " + std::to_string(e.byte) + ")");
+    }
+}
+
+int Dump(const std::string& file, Streams io) {
+    const LoadedSet loaded = LoadSet(file);
+    WriteSetJson(*loaded.set, io.out);
+    return kExitOk;
+}
+
+int Build(const std::string& jsonFile, const std::string& setFile, Streams) {
+    const Json document = ReadJsonFile(jsonFile);
+    const auto set = std::make_unique<MotionSet>();
+    JsonToSet(document, *set);
+    if (const std::error_code ec = WriteSetFile(*set, PathFromArgument(setFile))) {
+        throw BadInput(setFile + ": cannot be written (" + ec.message() + ")");
+    }
+    return kExitOk;
+}
+
+int Check(const std::string& file, Streams io) {
+    const LoadedSet loaded = LoadSet(file);
+    for (const std::string& finding : loaded.findings) {
+        io.out << finding << '\n';
+    }
+    return loaded.findings.empty() ? kExitOk : kExitFindings;
+}
+
+} // namespace
+
+int RunSet(std::span<const std::string> args, Streams io) {
+    const std::string subcommand = args.empty() ? "" : args[0];
+    try {
+        if (subcommand == "dump" && args.size() == 2) {
+            return Dump(args[1], io);
+        }
+        if (subcommand == "build" && args.size() == 3) {
+            return Build(args[1], args[2], io);
+        }
+        if (subcommand == "check" && args.size() == 2) {
+            return Check(args[1], io);
+        }
+        throw BadInput(
+            "usage: traxo-cli set dump FILE | set build FILE.json OUT.mtd | set check FILE");
+    } catch (const BadInput& e) {
+        io.err << "traxo-cli set" << (subcommand.empty() ? "" : " " + subcommand) << ": "
+               << e.what() << '\n';
+        return kExitBadInput;
+    }
+}
+
+} // namespace traxo::cli
