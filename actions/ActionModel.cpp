@@ -1,4 +1,5 @@
 #include "actions/ActionModel.h"
+#include "platform/AsciiText.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -10,28 +11,6 @@ constexpr std::u16string_view kChineseKeysPrefix = u"组合键:";
 constexpr std::u16string_view kEnglishKeystrokesLabel = u"Keystrokes: ";
 constexpr std::u16string_view kChineseKeystrokesLabel = u"按键: ";
 constexpr std::u16string_view kCutMark = u"...";
-
-char16_t AsciiLower(char16_t c) {
-    return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
-}
-
-std::u16string AsciiLowerCase(std::u16string_view text) {
-    std::u16string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(), AsciiLower);
-    return lower;
-}
-
-// Blanks and control characters, as the path and name comparisons ignore them.
-std::u16string_view Trimmed(std::u16string_view text) {
-    const auto isBlank = [](char16_t c) { return c <= u' '; };
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 // A row text of the English list shown in Chinese; any other text stays as it is.
 std::u16string_view InLanguage(std::u16string_view englishText, int language) {

@@ -1,4 +1,5 @@
 #include "actions/sndkey32.h"
+#include "platform/AsciiText.h"
 
 #include <algorithm>
 #include <array>
@@ -56,22 +57,13 @@ constexpr std::array<std::uint8_t, 3> kModifierKeys{0x10, 0x11, 0x12};
 constexpr std::uint8_t kNumLockKey = 0x90;
 constexpr std::size_t kMaxBracedName = 20;
 
-char16_t AsciiUpper(char16_t c) {
-    return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
-}
-
-bool EqualIgnoringCase(std::u16string_view a, std::u16string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char16_t x, char16_t y) { return AsciiUpper(x) == AsciiUpper(y); });
-}
-
 std::u16string ReplaceAllIgnoringCase(std::u16string_view text, const Replacement& replacement) {
     const auto [from, to] = replacement;
     std::u16string result;
     result.reserve(text.size());
     std::size_t i = 0;
     while (i < text.size()) {
-        if (EqualIgnoringCase(text.substr(i, from.size()), from)) {
+        if (SameTextIgnoringCase(text.substr(i, from.size()), from)) {
             result += to;
             i += from.size();
         } else {

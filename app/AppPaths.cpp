@@ -1,4 +1,5 @@
 #include "app/AppPaths.h"
+#include "platform/AsciiText.h"
 
 #include <algorithm>
 #include <vector>
@@ -12,14 +13,6 @@ bool IsSeparator(char16_t c) {
 
 bool IsAsciiLetter(char16_t c) {
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-}
-
-char16_t AsciiLower(char16_t c) {
-    return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
-}
-
-bool SameText(std::u16string_view a, std::u16string_view b) {
-    return std::ranges::equal(a, b, {}, AsciiLower, AsciiLower);
 }
 
 bool IsUnc(std::u16string_view path) {
@@ -93,7 +86,7 @@ std::vector<std::u16string_view> ResolvedComponents(std::u16string_view path) {
 
 std::u16string PathRelativeToFolder(std::u16string_view path, std::u16string_view folder) {
     const std::u16string_view drive = DriveOf(path);
-    if (drive.empty() || !SameText(drive, DriveOf(folder))) {
+    if (drive.empty() || !SameTextIgnoringCase(drive, DriveOf(folder))) {
         return std::u16string(path);
     }
     const std::vector<std::u16string_view> folderParts = Components(folder.substr(drive.size()));
@@ -104,7 +97,7 @@ std::u16string PathRelativeToFolder(std::u16string_view path, std::u16string_vie
 
     std::size_t common = 0;
     while (common < folderParts.size() && common < pathParts.size() &&
-           SameText(folderParts[common], pathParts[common])) {
+           SameTextIgnoringCase(folderParts[common], pathParts[common])) {
         ++common;
     }
     std::u16string relative;
@@ -135,7 +128,7 @@ std::u16string FullPathFromFolder(std::u16string_view path, std::u16string_view 
         }
     } else if (HasDriveLetter(path)) {
         root = path.substr(0, 2);
-        const bool onFolderDrive = SameText(root, folderDrive);
+        const bool onFolderDrive = SameTextIgnoringCase(root, folderDrive);
         if (path.size() > 2 && IsSeparator(path[2])) {
             rest = path.substr(2);
         } else if (onFolderDrive) {

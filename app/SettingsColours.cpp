@@ -1,4 +1,5 @@
 #include "app/SettingsColours.h"
+#include "platform/AsciiText.h"
 
 #include <algorithm>
 #include <array>
@@ -70,14 +71,6 @@ constexpr std::array kNamedColours{
     NamedColour{u"clNone", 0x1FFFFFFF},
     NamedColour{u"clDefault", 0x20000000},
 };
-
-char16_t AsciiLower(char16_t c) {
-    return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
-}
-
-bool SameText(std::u16string_view a, std::u16string_view b) {
-    return std::ranges::equal(a, b, {}, AsciiLower, AsciiLower);
-}
 
 std::u16string_view TrimSpaces(std::u16string_view text) {
     const auto isSpace = [](char16_t c) { return c == u' ' || c == u'\t'; };
@@ -159,7 +152,7 @@ std::u16string ColorToString(Colour colour) {
 
 std::optional<Colour> StringToColor(std::u16string_view text) {
     const auto named = std::ranges::find_if(
-        kNamedColours, [text](const NamedColour& colour) { return SameText(colour.name, text); });
+        kNamedColours, [text](const NamedColour& colour) { return SameTextIgnoringCase(colour.name, text); });
     if (named != kNamedColours.end()) {
         return named->value;
     }

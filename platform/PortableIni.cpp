@@ -1,4 +1,5 @@
 #include "platform/PortableIni.h"
+#include "platform/AsciiText.h"
 
 #include "platform/Utf8.h"
 
@@ -50,14 +51,6 @@ std::u16string_view TrimRight(std::u16string_view text) {
 
 std::u16string_view Trim(std::u16string_view text) {
     return TrimRight(TrimLeft(text));
-}
-
-char16_t AsciiLower(char16_t c) {
-    return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
-}
-
-bool SameName(std::u16string_view a, std::u16string_view b) {
-    return std::ranges::equal(a, b, {}, AsciiLower, AsciiLower);
 }
 
 // --- Encodings ---
@@ -255,7 +248,7 @@ bool MayWrite(const std::filesystem::path& file) {
 
 IniSection* FindSection(IniDocument& document, std::u16string_view name) {
     const auto found = std::ranges::find_if(document.sections, [name](const IniSection& section) {
-        return SameName(section.name, name);
+        return SameTextIgnoringCase(section.name, name);
     });
     return found == document.sections.end() ? nullptr : &*found;
 }
@@ -263,7 +256,7 @@ IniSection* FindSection(IniDocument& document, std::u16string_view name) {
 IniKey* FindKey(IniSection& section, std::u16string_view name) {
     name = Trim(name);
     const auto found = std::ranges::find_if(
-        section.keys, [name](const IniKey& key) { return SameName(key.name, name); });
+        section.keys, [name](const IniKey& key) { return SameTextIgnoringCase(key.name, name); });
     return found == section.keys.end() ? nullptr : &*found;
 }
 
