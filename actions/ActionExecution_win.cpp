@@ -1,0 +1,101 @@
+#include "actions/ActionExecution_win.h"
+
+#include <mmsystem.h>
+#include <shellapi.h>
+#include <string>
+
+namespace traxo {
+namespace {
+
+std::wstring Terminated(std::u16string_view text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+HWND AsHwnd(WindowHandle window) {
+    return static_cast<HWND>(window);
+}
+
+// The default wave-out device, named by its identifier where a handle is asked for.
+constexpr UINT kDefaultWaveOut = 0;
+HWAVEOUT DefaultWaveOutHandle() {
+    return reinterpret_cast<HWAVEOUT>(static_cast<UINT_PTR>(kDefaultWaveOut));
+}
+
+bool SameTextIgnoringCase(const wchar_t* a, std::u16string_view b) {
+    return CompareStringOrdinal(a, -1, reinterpret_cast<const wchar_t*>(b.data()),
+                                static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
+} // namespace
+
+void WindowsActionSystem::OpenWithShell(const ShellStep& step) {
+    if (!step.currentDirectory.empty()) {
+        SetCurrentDirectoryW(Terminated(step.currentDirectory).c_str());
+    }
+    const std::wstring program = Terminated(step.program);
+    const std::wstring parameters = Terminated(step.parameters);
+    const std::wstring directory = Terminated(step.directory);
+    // What the shell reports (a missing program, a bad address) is not shown to the user.
+    ShellExecuteW(owner_, nullptr, program.c_str(),
+                  parameters.empty() ? nullptr : parameters.c_str(),
+                  directory.empty() ? nullptr : directory.c_str(), SW_SHOW);
+}
+
+bool WindowsActionSystem::IsWindowVisible(WindowHandle window) {
+    return ::IsWindowVisible(AsHwnd(window)) != FALSE;
+}
+
+int WindowsActionSystem::GetShowState(WindowHandle window) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (!GetWindowPlacement(AsHwnd(window), &placement)) {
+        const std::wstring error = std::to_wstring(GetLastError());
+        MessageBoxW(nullptr, error.c_str(), L"error", MB_OK);
+        return -1;
+    }
+    return static_cast<int>(placement.showCmd);
+}
+
+void WindowsActionSystem::PostSysCommand(WindowHandle window, std::uint32_t command) {
+    PostMessageW(AsHwnd(window), WM_SYSCOMMAND, command, 0);
+}
+
+void WindowsActionSystem::LockWorkStation() {
+    ::LockWorkStation();
+}
+
+bool WindowsActionSystem::HasWaveOutDevice() {
+    WAVEOUTCAPSW caps{};
+    return waveOutGetDevCapsW(kDefaultWaveOut, &caps, sizeof(caps)) == MMSYSERR_NOERROR;
+}
+
+std::optional<std::uint32_t> WindowsActionSystem::ReadWaveOutVolume() {
+    DWORD volume = 0;
+    if (waveOutGetVolume(DefaultWaveOutHandle(), &volume) != MMSYSERR_NOERROR) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(volume);
+}
+
+void WindowsActionSystem::WriteWaveOutVolume(std::uint32_t volume) {
+    waveOutSetVolume(DefaultWaveOutHandle(), volume);
+}
+
+bool WindowsActionSystem::FileExists(std::u16string_view fullPath) {
+    const DWORD attributes = GetFileAttributesW(Terminated(fullPath).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::optional<std::uint8_t> WindowsActionSystem::VirtualKeyOfKeyName(std::u16string_view name) {
+    for (UINT virtualKey = 0x08; virtualKey <= 0xFF; ++virtualKey) {
+        const UINT scanCode = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
+        wchar_t keyName[64] = {};
+        if (scanCode != 0 && GetKeyNameTextW(static_cast<LONG>(scanCode << 16), keyName, 64) > 0 &&
+            SameTextIgnoringCase(keyName, name)) {
+            return static_cast<std::uint8_t>(virtualKey);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace traxo
