@@ -2,6 +2,7 @@
 // queue to the window with the focus, and the edit's text shows what arrived.
 #include "actions/sndkey32.h"
 #include "platform/Keyboard_win.h"
+#include "wine/EditWindowTest.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -11,55 +12,11 @@
 namespace traxo {
 namespace {
 
-constexpr wchar_t kFrameClass[] = L"TraxoTypingTestFrame";
+using wine_testing::OnceItHolds;
+using wine_testing::PumpMessages;
 
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
-// One window for the whole suite: under Wine without a window manager, hiding or destroying
-// the foreground window waits two seconds for the X focus to move.
-class Typing : public ::testing::Test {
+class Typing : public wine_testing::EditWindowTest {
 protected:
-    static void SetUpTestSuite() {
-        WNDCLASSW frameClass{};
-        frameClass.lpfnWndProc = DefWindowProcW;
-        frameClass.hInstance = GetModuleHandleW(nullptr);
-        frameClass.lpszClassName = kFrameClass;
-        RegisterClassW(&frameClass);
-        frame_ =
-            CreateWindowExW(0, kFrameClass, L"Typing", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50,
-                            500, 120, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        edit_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10, 10,
-                                460, 30, frame_, nullptr, GetModuleHandleW(nullptr), nullptr);
-    }
-
-    static void TearDownTestSuite() {
-        DestroyWindow(frame_);
-        PumpMessages();
-        UnregisterClassW(kFrameClass, GetModuleHandleW(nullptr));
-    }
-
-    void SetUp() override {
-        ASSERT_NE(edit_, nullptr);
-        SetWindowTextW(edit_, L"");
-        SetForegroundWindow(frame_);
-        SetFocus(edit_);
-        PumpMessages();
-        ASSERT_EQ(GetForegroundWindow(), frame_) << "the test window must be in the foreground";
-        ASSERT_EQ(GetFocus(), edit_) << "the edit control must have the focus";
-    }
-
-    std::wstring EditText() const {
-        wchar_t text[512] = {};
-        GetWindowTextW(edit_, text, 512);
-        return text;
-    }
-
     // Sends the script as a keystroke action does and lets the queued messages arrive.
     bool Type(std::u16string_view script) {
         WindowsKeyboard keyboard;
@@ -68,17 +25,10 @@ protected:
         return result;
     }
 
-    // Events may still be on their way through the input queue when SendScript returns.
     std::wstring EditTextOnceItReads(const std::wstring& expected) {
-        for (int attempt = 0; attempt < 200 && EditText() != expected; ++attempt) {
-            Sleep(10);
-            PumpMessages();
-        }
+        OnceItHolds([&] { return EditText() == expected; });
         return EditText();
     }
-
-    static inline HWND frame_ = nullptr;
-    static inline HWND edit_ = nullptr;
 };
 
 TEST_F(Typing, CursorKeysMoveBetweenTypedCharacters) {
