@@ -2,10 +2,12 @@
 // the program reads them, but nothing is converted or fixed on disk.
 #include "Cli.h"
 #include "platform/Utf8.h"
+#include "recognition/MotionGeometry.h"
 #include "sets/BPCompress.h"
 #include "sets/SetFile.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -92,9 +94,10 @@ void WriteSetJson(const MotionSet& set, std::ostream& out) {
     out << (set.knownAppCount == 0 ? "" : "\n  ") << "]\n}\n";
 }
 
-// An object with exactly these keys.
+// An object with all of these keys and perhaps some of the optional ones, nothing else.
 const Json& RequireObject(const Json& value, const std::string& where,
-                          std::initializer_list<std::string_view> keys) {
+                          std::initializer_list<std::string_view> keys,
+                          std::initializer_list<std::string_view> optionalKeys = {}) {
     if (!value.is_object()) {
         throw BadInput(where + ": not an object");
     }
@@ -104,7 +107,8 @@ const Json& RequireObject(const Json& value, const std::string& where,
         }
     }
     for (const auto& [key, item] : value.items()) {
-        if (std::find(keys.begin(), keys.end(), key) == keys.end()) {
+        if (std::find(keys.begin(), keys.end(), key) == keys.end() &&
+            std::find(optionalKeys.begin(), optionalKeys.end(), key) == optionalKeys.end()) {
             throw BadInput(where + ": unknown key \"" + key + "\"");
         }
     }
@@ -152,23 +156,82 @@ void StoreText(SetText& field, const Json& value, const std::string& where) {
     field.Assign(text);
 }
 
-void StoreMotion(Motion& motion, const Json& value, const std::string& where, int knownAppCount) {
-    RequireObject(value, where, {"points", "defaultAction", "rules"});
-    const Json& points = RequireArray(value["points"], where + ".points", kMaxPathPoints);
-    for (std::size_t p = 0; p < points.size(); ++p) {
-        const std::string at = where + ".points[" + std::to_string(p) + "]";
-        if (!points[p].is_array() || points[p].size() != 2) {
-            throw BadInput(at + ": not a pair [x, y]");
-        }
-        constexpr std::int64_t kLow = std::numeric_limits<std::int32_t>::min();
-        constexpr std::int64_t kHigh = std::numeric_limits<std::int32_t>::max();
-        motion.path.points[p].x =
-            static_cast<std::int32_t>(RequireInteger(points[p][0], at + "[0]", kLow, kHigh));
-        motion.path.points[p].y =
-            static_cast<std::int32_t>(RequireInteger(points[p][1], at + "[1]", kLow, kHigh));
+Point RequirePoint(const Json& value, const std::string& where, std::int64_t lowest,
+                   std::int64_t highest) {
+    if (!value.is_array() || value.size() != 2) {
+        throw BadInput(where + ": not a pair [x, y]");
     }
-    motion.path.count = static_cast<std::int32_t>(points.size());
-    motion.path.drawIndex = motion.path.count;
+    return {static_cast<std::int32_t>(RequireInteger(value[0], where + "[0]", lowest, highest)),
+            static_cast<std::int32_t>(RequireInteger(value[1], where + "[1]", lowest, highest))};
+}
+
+void StorePoints(MotionPath& path, const Json& value, const std::string& where) {
+    const Json& points = RequireArray(value, where, kMaxPathPoints);
+    for (std::size_t p = 0; p < points.size(); ++p) {
+        SetPointAt(path, static_cast<int>(p),
+                   RequirePoint(points[p], where + "[" + std::to_string(p) + "]",
+                                std::numeric_limits<std::int32_t>::min(),
+                                std::numeric_limits<std::int32_t>::max()));
+    }
+    path.count = static_cast<std::int32_t>(points.size());
+    path.drawIndex = path.count;
+}
+
+// Pixels between the points of a stroke as a steady hand records it.
+constexpr double kStrokeStep = 10;
+// Screen pixels, within the range that normalisation boxes as it should.
+constexpr std::int64_t kStrokeLimit = 2000;
+
+// A stroke is a pixel polyline through its corners. It is filled in with a point every 10 pixels
+// along each line, as the screen capture records a slow, steady gesture, and stored normalised,
+// as every recorded motion is.
+void StoreStroke(MotionPath& path, const Json& value, const std::string& where) {
+    const Json& corners = RequireArray(value, where, kMaxPathPoints);
+    if (corners.size() < 2) {
+        throw BadInput(where + ": a stroke needs at least 2 corners");
+    }
+    auto raw = std::make_unique<MotionPath>();
+    int count = 0;
+    auto append = [&](Point point) {
+        if (count == kMaxPathPoints) {
+            throw BadInput(where + ": longer than " + std::to_string(kMaxPathPoints) +
+                           " points 10 pixels apart");
+        }
+        SetPointAt(*raw, count++, point);
+    };
+    Point from = RequirePoint(corners[0], where + "[0]", 0, kStrokeLimit);
+    for (std::size_t c = 1; c < corners.size(); ++c) {
+        const Point to =
+            RequirePoint(corners[c], where + "[" + std::to_string(c) + "]", 0, kStrokeLimit);
+        const double dx = to.x - from.x;
+        const double dy = to.y - from.y;
+        const int steps = static_cast<int>(std::ceil(std::hypot(dx, dy) / kStrokeStep));
+        for (int k = 0; k < steps; ++k) {
+            append({static_cast<std::int32_t>(std::nearbyint(from.x + dx * k / steps)),
+                    static_cast<std::int32_t>(std::nearbyint(from.y + dy * k / steps))});
+        }
+        from = to;
+    }
+    append(from);
+    raw->count = count;
+    path = ResizeGesture(*raw);
+}
+
+void StoreMotion(Motion& motion, const Json& value, const std::string& where, int knownAppCount) {
+    // A motion's path is given as stored ("points") or as a stroke to normalise; its name is
+    // only for the reader.
+    RequireObject(value, where, {"defaultAction", "rules"}, {"name", "points", "stroke"});
+    if (value.contains("points") == value.contains("stroke")) {
+        throw BadInput(where + ": needs either \"points\" or \"stroke\"");
+    }
+    if (value.contains("name") && !value["name"].is_string()) {
+        throw BadInput(where + ".name: not a string");
+    }
+    if (value.contains("points")) {
+        StorePoints(motion.path, value["points"], where + ".points");
+    } else {
+        StoreStroke(motion.path, value["stroke"], where + ".stroke");
+    }
     StoreText(motion.defaultAction, value["defaultAction"], where + ".defaultAction");
 
     const Json& rules = RequireArray(value["rules"], where + ".rules", kRuleSlots);
