@@ -1,0 +1,127 @@
+// The program's entry: the hook library next to the executable, the windows created once in
+// their order, and the message loop until the main window closes.
+#include "app/Settings.h"
+#include "app/Startup.h"
+#include "platform/ProfileIni_win.h"
+#include "ui/About_win.h"
+#include "ui/Assign_win.h"
+#include "ui/Input_win.h"
+#include "ui/KeyCombo_win.h"
+#include "ui/Keystrokes_win.h"
+#include "ui/MainWindow_win.h"
+#include "ui/Options_win.h"
+#include "ui/Program_win.h"
+#include "ui/Tutorial_win.h"
+
+#include <commctrl.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <string>
+
+namespace traxo {
+namespace {
+
+std::u16string ModulePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            return std::u16string(path.begin(), path.begin() + length);
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+std::filesystem::path InFolder(const std::u16string& folder, std::u16string_view name) {
+    return std::filesystem::path(std::wstring(folder.begin(), folder.end())) /
+           std::wstring(name.begin(), name.end());
+}
+
+// The library as carried in the executable: resource RCDATA "MouseCore".
+std::span<const std::uint8_t> EmbeddedHookLibrary() {
+    const HRSRC resource = FindResourceW(nullptr, L"MouseCore", MAKEINTRESOURCEW(10));
+    const HGLOBAL loaded = resource == nullptr ? nullptr : LoadResource(nullptr, resource);
+    if (loaded == nullptr) {
+        return {};
+    }
+    return {static_cast<const std::uint8_t*>(LockResource(loaded)), SizeofResource(nullptr, resource)};
+}
+
+void ProvideHookLibrary(const std::u16string& appFolder) {
+    ProfileIni ini(InFolder(appFolder, kSettingsFileName));
+    const std::u16string version = ReadSettingsVersion(ini);
+    const std::span<const std::uint8_t> library = EmbeddedHookLibrary();
+    if (!library.empty()) {
+        ProvideHookLibraryFile(InFolder(appFolder, kHookLibraryFileName), version, library);
+    }
+}
+
+// The application's own hidden top-level window owns every form: as a tool window it keeps the
+// program off the taskbar, and so do the windows it owns.
+HWND CreateApplicationWindow() {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"TraxoApplication";
+    RegisterClassExW(&windowClass);
+    return CreateWindowExW(WS_EX_TOOLWINDOW, L"TraxoApplication", L"Traxo", WS_POPUP, 0, 0, 0, 0,
+                           nullptr, nullptr, windowClass.hInstance, nullptr);
+}
+
+void InitialiseCommonControls() {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
+    InitCommonControlsEx(&controls);
+}
+
+// The dialogs, created once after the main window and reused.
+struct Forms {
+    explicit Forms(HWND owner)
+        : frmTutorial(owner), frmOptions(owner), frmKeyCombo(owner), frmAbout(owner),
+          frmInput(owner), frmAssign(owner), frmKeystrokes(owner), frmProgram(owner) {}
+    TfrmTutorial frmTutorial;
+    TfrmOptions frmOptions;
+    TfrmKeyCombo frmKeyCombo;
+    TfrmAbout frmAbout;
+    TfrmInput frmInput;
+    TfrmAssign frmAssign;
+    TfrmKeystrokes frmKeystrokes;
+    TfrmProgram frmProgram;
+};
+
+int RunMessageLoop(TgestureConfigForm& mainForm) {
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (mainForm.FormKeyPress(message)) {
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+int RunProgram() {
+    InitialiseCommonControls();
+    const std::u16string modulePath = ModulePath();
+    ProvideHookLibrary(AppFolderOf(modulePath));
+    const HWND applicationWindow = CreateApplicationWindow();
+    TgestureConfigForm mainForm(modulePath, applicationWindow);
+    if (mainForm.AnotherInstanceShown() || mainForm.hwnd() == nullptr) {
+        return 0;
+    }
+    const auto forms = std::make_unique<Forms>(applicationWindow);
+    return RunMessageLoop(mainForm);
+}
+
+} // namespace
+} // namespace traxo
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    return traxo::RunProgram();
+}

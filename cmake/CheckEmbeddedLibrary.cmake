@@ -1,0 +1,22 @@
+# cmake -DEXE=Traxo.exe -DLIBRARY=MouseCore.dll -P CheckEmbeddedLibrary.cmake
+# Checks that the executable carries the hook library byte for byte in a resource named
+# "MouseCore" (resource names are stored in UTF-16, upper-cased by the resource compiler).
+file(READ "${EXE}" exe HEX)
+file(READ "${LIBRARY}" library HEX)
+string(FIND "${exe}" "${library}" at)
+if(at EQUAL -1)
+    message(FATAL_ERROR "${EXE} does not carry ${LIBRARY}")
+endif()
+set(found FALSE)
+foreach(name MOUSECORE MouseCore)
+    string(HEX "${name}" ascii)
+    string(REGEX REPLACE "(..)" "\\100" utf16 "${ascii}")
+    string(FIND "${exe}" "${utf16}" nameAt)
+    if(NOT nameAt EQUAL -1)
+        set(found TRUE)
+    endif()
+endforeach()
+if(NOT found)
+    message(FATAL_ERROR "${EXE} has no resource named MouseCore")
+endif()
+message(STATUS "${EXE} carries ${LIBRARY} as resource MouseCore")

@@ -1,0 +1,78 @@
+// The task dialog under the real common controls: each custom button answers with its place in
+// the order added, and a dialog closed without a button answers with the last one.
+#include "ui/TaskDialog_win.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+namespace traxo {
+namespace {
+
+constexpr wchar_t kTitle[] = L"Traxo dialog test";
+
+struct Click {
+    std::wstring buttonText; // empty: close the dialog instead
+    bool done = false;
+};
+
+BOOL CALLBACK ClickMatchingButton(HWND child, LPARAM lParam) {
+    auto* click = reinterpret_cast<Click*>(lParam);
+    wchar_t text[64] = L"";
+    GetWindowTextW(child, text, 64);
+    if (click->buttonText == text) {
+        PostMessageW(child, BM_CLICK, 0, 0);
+        click->done = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Runs on the dialog's own thread (a timer of the modal loop), once the dialog is up.
+Click* pendingClick = nullptr;
+void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    const HWND dialog = FindWindowW(L"#32770", kTitle);
+    if (dialog == nullptr || pendingClick == nullptr || pendingClick->done) {
+        return;
+    }
+    if (pendingClick->buttonText.empty()) {
+        PostMessageW(dialog, WM_CLOSE, 0, 0);
+        pendingClick->done = true;
+    } else {
+        EnumChildWindows(dialog, ClickMatchingButton, reinterpret_cast<LPARAM>(pendingClick));
+    }
+    if (pendingClick->done) {
+        KillTimer(nullptr, timer);
+    }
+}
+
+int AnswerWith(const std::wstring& buttonText) {
+    Click click{buttonText};
+    pendingClick = &click;
+    SetTimer(nullptr, 0, 50, AnswerDialog);
+    TaskDialogSpec spec;
+    spec.title = u"Traxo dialog test";
+    spec.mainInstruction = u"Main instruction";
+    spec.content = u"You've modified this set. Do you want to save changes?";
+    spec.footer = u"Footer";
+    spec.icon = TaskDialogIcon::Question;
+    spec.buttons = {u"Yes", u"No", u"Cancel"};
+    const int result = ShowTaskDialog(nullptr, spec);
+    pendingClick = nullptr;
+    EXPECT_TRUE(click.done);
+    return result;
+}
+
+TEST(TaskDialog, EachButtonAnswersWithItsPlaceInTheOrderAdded) {
+    EXPECT_EQ(AnswerWith(L"Yes"), 100);
+    EXPECT_EQ(AnswerWith(L"No"), 101);
+    EXPECT_EQ(AnswerWith(L"Cancel"), 102);
+}
+
+TEST(TaskDialog, ClosedWithoutAButtonAnswersWithTheLast) {
+    EXPECT_EQ(AnswerWith(L""), 102);
+}
+
+} // namespace
+} // namespace traxo

@@ -1,0 +1,55 @@
+#pragma once
+// The set commands of the main window that talk to the user: the save question, Save set and
+// Save as. The window supplies the dialogs; the rules of what is saved, when, and what a refusal
+// keeps live here.
+
+#include "sets/SetDocument.h"
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace traxo {
+
+inline constexpr std::u16string_view kSaveChangesQuestion =
+    u"You've modified this set. Do you want to save changes?";
+
+// The results of the save question's custom buttons, in the order they are added.
+enum class SaveChangesAnswer : int { Yes = 100, No = 101, Cancel = 102 };
+
+// What the commands ask of the window.
+class SetCommandsUi {
+public:
+    virtual ~SetCommandsUi() = default;
+    virtual SaveChangesAnswer AskSaveChanges() = 0;   // dlgSaveChanges
+    virtual std::optional<std::filesystem::path> ChooseSaveFile() = 0; // the save dialog
+    virtual void ShowSaveFailed(const std::filesystem::path& file) = 0;
+    virtual void SetPadIdle() = 0;
+    virtual void ShowFileName(const std::filesystem::path& file) = 0; // lblFile
+    virtual void UpdateButtons() = 0;
+    virtual void SaveSettings() = 0;
+};
+
+class SetCommands {
+public:
+    // Both must outlive the commands.
+    SetCommands(SetDocument& document, SetCommandsUi& ui) : document_(document), ui_(ui) {}
+
+    // Before New set, Load set and closing: true when the caller may go on. A modified set is
+    // asked about; "Yes" saves it, and a save that fails or is abandoned stops the caller too, so
+    // that unsaved gestures are never thrown away behind a failed save.
+    bool ConfirmSaveChanges();
+
+    // Save set: to the current file, or through Save as when there is none. True when saved.
+    bool btnSaveClick();
+    // Save as: to a file the user chooses, which becomes the current one. True when saved.
+    bool btnSaveAsClick();
+
+private:
+    bool SaveTo(const std::filesystem::path& file);
+
+    SetDocument& document_;
+    SetCommandsUi& ui_;
+};
+
+} // namespace traxo

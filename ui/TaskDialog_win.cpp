@@ -1,0 +1,133 @@
+#include "ui/TaskDialog_win.h"
+
+#include <commctrl.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace traxo {
+namespace {
+
+using TaskDialogIndirectFn = HRESULT(WINAPI*)(const TASKDIALOGCONFIG*, int*, int*, BOOL*);
+
+const wchar_t* Wide(const std::u16string& text) {
+    return text.empty() ? nullptr : reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
+// Loaded at run time: comctl32 before version 6 has no task dialog.
+TaskDialogIndirectFn SystemTaskDialog() {
+    static const TaskDialogIndirectFn function = [] {
+        HMODULE comctl = GetModuleHandleW(L"comctl32.dll");
+        if (comctl == nullptr) {
+            comctl = LoadLibraryW(L"comctl32.dll");
+        }
+        return comctl == nullptr ? nullptr
+                                 : reinterpret_cast<TaskDialogIndirectFn>(reinterpret_cast<void*>(
+                                       GetProcAddress(comctl, "TaskDialogIndirect")));
+    }();
+    return function;
+}
+
+int ClampToButtons(int result, const TaskDialogSpec& spec) {
+    const int last = TaskButtonResult(spec.buttons.empty() ? 0 : spec.buttons.size() - 1);
+    return result >= kFirstTaskButtonResult && result <= last ? result : last;
+}
+
+void SetIcon(TASKDIALOGCONFIG& config, TaskDialogIcon icon) {
+    switch (icon) {
+    case TaskDialogIcon::None:
+        break;
+    case TaskDialogIcon::Information:
+        config.pszMainIcon = TD_INFORMATION_ICON;
+        break;
+    case TaskDialogIcon::Warning:
+        config.pszMainIcon = TD_WARNING_ICON;
+        break;
+    case TaskDialogIcon::Error:
+        config.pszMainIcon = TD_ERROR_ICON;
+        break;
+    case TaskDialogIcon::Question: // the task dialog has no stock question icon
+        config.dwFlags |= TDF_USE_HICON_MAIN;
+        config.hMainIcon = LoadIconW(nullptr, IDI_QUESTION);
+        break;
+    }
+}
+
+std::optional<int> ShowSystemTaskDialog(HWND owner, const TaskDialogSpec& spec) {
+    const TaskDialogIndirectFn taskDialog = SystemTaskDialog();
+    if (taskDialog == nullptr) {
+        return std::nullopt;
+    }
+    std::vector<TASKDIALOG_BUTTON> buttons;
+    for (std::size_t i = 0; i < spec.buttons.size(); ++i) {
+        buttons.push_back({TaskButtonResult(i), Wide(spec.buttons[i])});
+    }
+    TASKDIALOGCONFIG config{};
+    config.cbSize = sizeof(config);
+    config.hwndParent = owner;
+    config.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION | TDF_POSITION_RELATIVE_TO_WINDOW;
+    config.pszWindowTitle = Wide(spec.title);
+    config.pszMainInstruction = Wide(spec.mainInstruction);
+    config.pszContent = Wide(spec.content);
+    config.pszFooter = Wide(spec.footer);
+    config.cButtons = static_cast<UINT>(buttons.size());
+    config.pButtons = buttons.empty() ? nullptr : buttons.data();
+    config.nDefaultButton = buttons.empty() ? 0 : buttons.front().nButtonID;
+    SetIcon(config, spec.icon);
+    int pressed = 0;
+    if (FAILED(taskDialog(&config, &pressed, nullptr, nullptr))) {
+        return std::nullopt;
+    }
+    return ClampToButtons(pressed, spec);
+}
+
+UINT MessageBoxIcon(TaskDialogIcon icon) {
+    switch (icon) {
+    case TaskDialogIcon::Information:
+        return MB_ICONINFORMATION;
+    case TaskDialogIcon::Question:
+        return MB_ICONQUESTION;
+    case TaskDialogIcon::Warning:
+        return MB_ICONWARNING;
+    case TaskDialogIcon::Error:
+        return MB_ICONERROR;
+    case TaskDialogIcon::None:
+        break;
+    }
+    return 0;
+}
+
+// One, two or three buttons become OK, Yes/No or Yes/No/Cancel in their order.
+int ShowMessageBoxInstead(HWND owner, const TaskDialogSpec& spec) {
+    std::u16string text = spec.mainInstruction;
+    for (const std::u16string* part : {&spec.content, &spec.footer}) {
+        if (!part->empty()) {
+            text += (text.empty() ? u"" : u"\n\n") + *part;
+        }
+    }
+    const std::size_t count = spec.buttons.size();
+    const UINT buttons = count >= 3 ? MB_YESNOCANCEL : count == 2 ? MB_YESNO : MB_OK;
+    const int pressed = MessageBoxW(owner, Wide(text), Wide(spec.title),
+                                    buttons | MessageBoxIcon(spec.icon) | MB_SETFOREGROUND);
+    switch (pressed) {
+    case IDYES:
+    case IDOK:
+        return ClampToButtons(TaskButtonResult(0), spec);
+    case IDNO:
+        return ClampToButtons(TaskButtonResult(1), spec);
+    default:
+        return ClampToButtons(TaskButtonResult(2), spec);
+    }
+}
+
+} // namespace
+
+int ShowTaskDialog(HWND owner, const TaskDialogSpec& spec) {
+    if (const std::optional<int> result = ShowSystemTaskDialog(owner, spec)) {
+        return *result;
+    }
+    return ShowMessageBoxInstead(owner, spec);
+}
+
+} // namespace traxo
