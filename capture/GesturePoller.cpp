@@ -125,15 +125,25 @@ void GesturePoller::Poll() {
     if (!settings_.active) {
         return;
     }
-    const KeyStates keys = desktop_.ReadKeyStates();
+    KeyStates keys = desktop_.ReadKeyStates();
+    if (pressNotified_) {
+        // The hook withheld the press, so it happened even when the button is already up again
+        // as the poll reads it (a quick tap): the poll the press started counts it as held.
+        keys.rightButton = keys.rightButton || rightDown_;
+        keys.middleButton = keys.middleButton || middleDown_;
+    }
     rightDown_ = keys.rightButton;
     middleDown_ = keys.middleButton;
-    ArmOrDisarm(keys);
+    if (rearmHoldOff_ > 0) {
+        --rearmHoldOff_;
+    } else {
+        ArmOrDisarm(keys);
+    }
     if (TriggerIsHeld(keys)) {
         if (!HoldStep()) {
             return;
         }
-    } else {
+    } else if (!WaitingForCtrlShiftRelease(keys)) {
         ReleaseStep(keys.ctrl);
     }
     if (!capture_.Capturing()) {
@@ -237,6 +247,12 @@ void GesturePoller::AbandonGesture() {
     owner_.SetPadIdle();
 }
 
+// A Ctrl+Shift gesture ends once both keys are up: an action run while one of them is still
+// held would have it added to every key it sends ("hello" typed as "HELLO").
+bool GesturePoller::WaitingForCtrlShiftRelease(const KeyStates& keys) const {
+    return settings_.invoke == 0 && capture_.Capturing() && (keys.ctrl || keys.shift);
+}
+
 void GesturePoller::ReleaseStep(bool ctrlDown) {
     if (capture_.ReleaseStep(ctrlDown) == GestureEnd::ClickReplay) {
         ReplayClick();
@@ -253,6 +269,10 @@ void GesturePoller::ReplayClick() {
     EnableHook(false);
     desktop_.InjectMouse(buttons->down);
     desktop_.InjectMouse(buttons->up);
+    // The program under the cursor takes the injected events from its queue in its own time;
+    // a hook armed again before it has would withhold the release and leave the button down
+    // there. The next polls leave the hook off for a moment.
+    rearmHoldOff_ = kReplayRearmHoldOffPolls;
 }
 
 void GesturePoller::EnableHook(bool on) {
@@ -298,7 +318,9 @@ void GesturePoller::ButtonWentDown(bool& buttonDown) {
         return;
     }
     buttonDown = true;
+    pressNotified_ = true;
     PollAtOnce();
+    pressNotified_ = false;
 }
 
 void GesturePoller::ButtonWentUp(bool& buttonDown) {

@@ -18,6 +18,9 @@ namespace traxo {
 inline constexpr std::size_t kMaxRecentPrograms = 9;
 // Cursor movement below this many pixels in a poll counts towards the idle timeout.
 inline constexpr int kIdleMovePixels = 3;
+// Polls after a click was given back during which the hook stays off, so that the program
+// under the cursor receives the whole click before the button is trapped again.
+inline constexpr int kReplayRearmHoldOffPolls = 2;
 
 enum class HookChange { None, Arm, Disarm };
 
@@ -76,6 +79,7 @@ private:
     bool HoldStep();
     bool IdleTimedOut(Point cursor);
     void AbandonGesture();
+    bool WaitingForCtrlShiftRelease(const KeyStates& keys) const;
     void ReleaseStep(bool ctrlDown);
     void ReplayClick();
     void ButtonWentDown(bool& buttonDown);
@@ -96,6 +100,8 @@ private:
     bool rightDown_ = false;
     bool middleDown_ = false;
     bool polling_ = false;
+    bool pressNotified_ = false; // the poll runs for a press the hook withheld
+    int rearmHoldOff_ = 0;
     Point previousCursorPos_;
     int idleCount_ = 0;
     Point idleAt_; // IdleX, IdleY

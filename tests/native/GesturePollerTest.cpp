@@ -489,6 +489,52 @@ TEST(IdleTimeout, CtrlShiftModeWaitsForTheKeysToBeLetGo) {
     EXPECT_TRUE(rig.poller.Capturing());
 }
 
+// --- Clicks, quick and given back ----------------------------------------------------------
+
+TEST(ClickReplay, AQuickTapIsGivenBackEvenWhenTheButtonIsUpBeforeThePoll) {
+    Rig rig;
+    rig.desktop.cursor = {100, 100};
+    rig.Poll();
+    // Pressed and released before the press's poll reads the button.
+    rig.poller.HookNotify(0x204);
+    rig.poller.HookNotify(0x205);
+    EXPECT_EQ(rig.desktop.injected, (std::vector<MI>{MI::RightDown, MI::RightUp}));
+    EXPECT_FALSE(rig.poller.Capturing());
+}
+
+TEST(ClickReplay, TheHookStaysOffUntilTheProgramHadTimeForTheWholeClick) {
+    Rig rig;
+    rig.Gesture({100, 100}, {});
+    ASSERT_EQ(rig.desktop.injected.size(), 2u);
+    ASSERT_FALSE(rig.poller.HookInstalled());
+    rig.Poll(kReplayRearmHoldOffPolls);
+    EXPECT_FALSE(rig.poller.HookInstalled());
+    rig.Poll();
+    EXPECT_TRUE(rig.poller.HookInstalled());
+    EXPECT_EQ(rig.hook.Count("HookMouse"), 2);
+}
+
+TEST(CtrlShiftMode, TheGestureEndsOnlyWhenBothKeysAreUp) {
+    Rig rig;
+    rig.settings.invoke = 0;
+    rig.desktop.cursor = {100, 100};
+    rig.Poll();
+    rig.desktop.keys.ctrl = rig.desktop.keys.shift = true;
+    for (const Point& point : StepsRight({100, 100}, 6)) {
+        rig.MoveTo(point);
+    }
+    rig.desktop.keys.ctrl = false; // Shift still held: the action would be typed with it
+    rig.Poll(3);
+    EXPECT_TRUE(rig.owner.recognitions.empty());
+    const int points = rig.poller.CapturedPath().count;
+    rig.MoveTo({400, 300}); // no longer drawing
+    EXPECT_EQ(rig.poller.CapturedPath().count, points);
+    rig.desktop.keys.shift = false;
+    rig.Poll();
+    EXPECT_EQ(rig.owner.recognitions.size(), 1u);
+    EXPECT_FALSE(rig.poller.Capturing());
+}
+
 // --- Capture --------------------------------------------------------------------------------
 
 TEST(Capture, StartsFromThePositionBeforeThePress) {
