@@ -1,5 +1,7 @@
-# cmake -DOBJDUMP=... -DFILE=x.dll -DEXPORTS="a;b" -DALLOWED_IMPORTS="KERNEL32.dll;USER32.dll" -P CheckDllExports.cmake
-# Fails unless the library exports exactly EXPORTS, undecorated, and imports only ALLOWED_IMPORTS.
+# cmake -DOBJDUMP=... -DFILE=x.dll -DEXPORTS="a;b" -DALLOWED_IMPORTS="KERNEL32.dll;USER32.dll"
+#       [-DALLOWED_FUNCTIONS="CloseHandle;..."] -P CheckDllExports.cmake
+# Fails unless the library exports exactly EXPORTS, undecorated, imports only ALLOWED_IMPORTS
+# and, when ALLOWED_FUNCTIONS is given, no function outside it.
 execute_process(COMMAND ${OBJDUMP} -p ${FILE} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "${FILE}: objdump failed")
@@ -36,4 +38,15 @@ foreach(import IN LISTS imports)
         message(FATAL_ERROR "${FILE} imports ${name}, which is not a system library it may use")
     endif()
 endforeach()
+if(DEFINED ALLOWED_FUNCTIONS)
+    # Import lines read: hint, ordinal, name.
+    string(REGEX MATCHALL "\n\t[0-9a-f]+\t +[0-9]+  [A-Za-z_][A-Za-z0-9_@]*" lines "${dump}")
+    foreach(line IN LISTS lines)
+        string(REGEX REPLACE ".*  " "" function "${line}")
+        list(FIND ALLOWED_FUNCTIONS "${function}" known)
+        if(known EQUAL -1)
+            message(FATAL_ERROR "${FILE} imports ${function}, which it has no use for")
+        endif()
+    endforeach()
+endif()
 message(STATUS "${FILE}: exports ${found}; imports ${imports}")
