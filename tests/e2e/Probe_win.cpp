@@ -1,0 +1,459 @@
+// traxo_e2e_probe: the Windows side of the end-to-end tests. It shows a target window whose
+// mouse messages and text the tests read from files, and it looks at and pokes the windows of
+// the program under test from outside, as another process on the same desktop.
+//
+//   target LOGDIR                  show "Traxo test target" and log into LOGDIR until closed
+//   find-window CLASS [TITLE]      exit 0 when a top-level window exists; prints visible=0/1
+//   count-windows CLASS            prints the number of top-level windows of the class
+//   click-button TITLE TEXT        BM_CLICK to the button TEXT of a visible window TITLE
+//   list-buttons TITLE             prints the buttons of the visible windows titled TITLE
+//   close-window CLASS             posts WM_CLOSE to the first window of the class
+//   exe-of-window CLASS [TITLE]    prints the owner's executable path, as the program reads it
+//   hook-record                    prints the hook library's shared record, if any process has it
+//   foreground                     prints class and title of the foreground window
+#include <cstdio>
+#include <cstring>
+#include <cwchar>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace {
+
+constexpr wchar_t kTargetClass[] = L"TraxoE2eTarget";
+constexpr wchar_t kTargetTitle[] = L"Traxo test target";
+constexpr int kTargetX = 100;
+constexpr int kTargetY = 100;
+constexpr int kTargetWidth = 600;
+constexpr int kTargetHeight = 400;
+
+enum ExitCode { kOk = 0, kNotFound = 1, kUsage = 2, kFailed = 3 };
+
+std::string Utf8(const std::wstring& text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size,
+                        nullptr, nullptr);
+    return result;
+}
+
+void PrintLine(const std::wstring& text) {
+    const std::string line = Utf8(text) + "\n";
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fflush(stdout);
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return name;
+}
+
+// Button captions carry "&" for their access keys; the tests name them without it.
+std::wstring WithoutAccessMarks(const std::wstring& text) {
+    std::wstring result;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'&' && i + 1 < text.size()) {
+            ++i;
+        }
+        result += text[i];
+    }
+    return result;
+}
+
+std::vector<HWND> TopLevelWindows() {
+    std::vector<HWND> windows;
+    EnumWindows(
+        [](HWND window, LPARAM list) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+std::vector<HWND> ChildButtons(HWND parent) {
+    std::vector<HWND> buttons;
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM list) -> BOOL {
+            if (lstrcmpiW(ClassOf(child).c_str(), L"Button") == 0) {
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&buttons));
+    return buttons;
+}
+
+std::vector<HWND> VisibleWindowsTitled(const std::wstring& title) {
+    std::vector<HWND> found;
+    for (HWND window : TopLevelWindows()) {
+        if (IsWindowVisible(window) && WindowText(window) == title) {
+            found.push_back(window);
+        }
+    }
+    return found;
+}
+
+// The executable of the window's process, read the way the program under test reads it.
+std::wstring ExePathOfWindow(HWND window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    if (!process) {
+        return {};
+    }
+    // From the process-status library, loaded as the program under test loads it.
+    using ModuleFileNameEx = DWORD(WINAPI*)(HANDLE, HMODULE, LPWSTR, DWORD);
+    static const auto moduleFileNameEx = reinterpret_cast<ModuleFileNameEx>(reinterpret_cast<void*>(
+        GetProcAddress(LoadLibraryW(L"psapi.dll"), "GetModuleFileNameExW")));
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = moduleFileNameEx ? moduleFileNameEx(process, nullptr, path, MAX_PATH) : 0;
+    CloseHandle(process);
+    return length ? std::wstring(path, length) : std::wstring();
+}
+
+// ---- target ---------------------------------------------------------------------------------
+
+struct TargetState {
+    std::wstring logDir;
+    HANDLE mouseLog = INVALID_HANDLE_VALUE;
+    HWND frame = nullptr;
+    HWND edit = nullptr;
+    WNDPROC editProc = nullptr;
+};
+TargetState target;
+
+const wchar_t* MouseMessageName(UINT message) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+        return L"WM_LBUTTONDOWN";
+    case WM_LBUTTONUP:
+        return L"WM_LBUTTONUP";
+    case WM_LBUTTONDBLCLK:
+        return L"WM_LBUTTONDBLCLK";
+    case WM_RBUTTONDOWN:
+        return L"WM_RBUTTONDOWN";
+    case WM_RBUTTONUP:
+        return L"WM_RBUTTONUP";
+    case WM_RBUTTONDBLCLK:
+        return L"WM_RBUTTONDBLCLK";
+    case WM_MBUTTONDOWN:
+        return L"WM_MBUTTONDOWN";
+    case WM_MBUTTONUP:
+        return L"WM_MBUTTONUP";
+    case WM_MBUTTONDBLCLK:
+        return L"WM_MBUTTONDBLCLK";
+    case WM_XBUTTONDOWN:
+        return L"WM_XBUTTONDOWN";
+    case WM_XBUTTONUP:
+        return L"WM_XBUTTONUP";
+    case WM_XBUTTONDBLCLK:
+        return L"WM_XBUTTONDBLCLK";
+    case WM_CONTEXTMENU:
+        return L"WM_CONTEXTMENU";
+    default:
+        return nullptr;
+    }
+}
+
+// One line per message, written straight through so that a reader sees it at once.
+void LogMouse(UINT message, const wchar_t* source, LPARAM lParam) {
+    const wchar_t* name = MouseMessageName(message);
+    if (!name || target.mouseLog == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    wchar_t line[128];
+    swprintf(line, 128, L"%ls %ls %d %d %lu\n", name, source, static_cast<short>(LOWORD(lParam)),
+             static_cast<short>(HIWORD(lParam)), GetTickCount());
+    const std::string bytes = Utf8(line);
+    DWORD written = 0;
+    WriteFile(target.mouseLog, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
+    const std::wstring temporary = path + L".tmp";
+    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    const bool ok =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size();
+    CloseHandle(file);
+    // Readers see the old file or the new one, never half of one.
+    return ok && MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+}
+
+void WriteEditText() {
+    const int length = GetWindowTextLengthW(target.edit);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    GetWindowTextW(target.edit, text.data(), length + 1);
+    text.resize(static_cast<size_t>(length));
+    WriteWholeFile(target.logDir + L"\\text.txt", Utf8(text));
+}
+
+// What the tests need to aim at the window and to name its program.
+void WriteReadyFile() {
+    RECT client{};
+    GetClientRect(target.edit, &client);
+    POINT topLeft{client.left, client.top};
+    POINT bottomRight{client.right, client.bottom};
+    ClientToScreen(target.edit, &topLeft);
+    ClientToScreen(target.edit, &bottomRight);
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    wchar_t text[1024];
+    swprintf(text, 1024, L"edit=%ld %ld %ld %ld\nforeground=%d\nfocus=%d\nexe=%ls\nexeAsSeen=%ls\n",
+             topLeft.x, topLeft.y, bottomRight.x, bottomRight.y,
+             GetForegroundWindow() == target.frame ? 1 : 0, GetFocus() == target.edit ? 1 : 0, self,
+             ExePathOfWindow(target.frame).c_str());
+    WriteWholeFile(target.logDir + L"\\ready.txt", Utf8(text));
+}
+
+LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LogMouse(message, L"edit", lParam);
+    if (message == WM_CONTEXTMENU) {
+        return 0; // no menu: it would take the focus and the next clicks
+    }
+    return CallWindowProcW(target.editProc, window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LogMouse(message, L"frame", lParam);
+    switch (message) {
+    case WM_COMMAND:
+        if (HIWORD(wParam) == EN_CHANGE && reinterpret_cast<HWND>(lParam) == target.edit) {
+            WriteEditText();
+        }
+        return 0;
+    case WM_SIZE:
+        if (target.edit) {
+            MoveWindow(target.edit, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        }
+        return 0;
+    case WM_SETFOCUS:
+        SetFocus(target.edit);
+        return 0;
+    case WM_CONTEXTMENU:
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+int RunTarget(const std::wstring& logDir) {
+    target.logDir = logDir;
+    CreateDirectoryW(logDir.c_str(), nullptr);
+    target.mouseLog = CreateFileW((logDir + L"\\mouse.log").c_str(), FILE_APPEND_DATA,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (target.mouseLog == INVALID_HANDLE_VALUE) {
+        std::fprintf(stderr, "cannot open the mouse log\n");
+        return kFailed;
+    }
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSW frameClass{};
+    frameClass.style = CS_DBLCLKS;
+    frameClass.lpfnWndProc = FrameProc;
+    frameClass.hInstance = instance;
+    frameClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    frameClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    frameClass.lpszClassName = kTargetClass;
+    RegisterClassW(&frameClass);
+    target.frame =
+        CreateWindowExW(0, kTargetClass, kTargetTitle, WS_OVERLAPPEDWINDOW, kTargetX, kTargetY,
+                        kTargetWidth, kTargetHeight, nullptr, nullptr, instance, nullptr);
+    if (!target.frame) {
+        std::fprintf(stderr, "cannot create the target window\n");
+        return kFailed;
+    }
+    RECT client{};
+    GetClientRect(target.frame, &client);
+    target.edit = CreateWindowExW(
+        0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, 0,
+        0, client.right, client.bottom, target.frame, nullptr, instance, nullptr);
+    target.editProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(target.edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditProc)));
+    WriteEditText(); // the empty start, so that readers always find the file
+
+    ShowWindow(target.frame, SW_SHOW);
+    UpdateWindow(target.frame);
+    SetForegroundWindow(target.frame);
+    SetFocus(target.edit);
+    // Let the window arrive on the screen before the tests aim at it.
+    MSG message;
+    for (int i = 0; i < 20; ++i) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    }
+    WriteReadyFile();
+
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    CloseHandle(target.mouseLog);
+    return kOk;
+}
+
+// ---- looking from outside -------------------------------------------------------------------
+
+int FindWindowCommand(const std::wstring& className, const wchar_t* title) {
+    HWND window = FindWindowW(className.c_str(), title);
+    if (!window) {
+        PrintLine(L"visible=none");
+        return kNotFound;
+    }
+    PrintLine(IsWindowVisible(window) ? L"visible=1" : L"visible=0");
+    return kOk;
+}
+
+int CountWindows(const std::wstring& className) {
+    int count = 0;
+    for (HWND window : TopLevelWindows()) {
+        if (lstrcmpiW(ClassOf(window).c_str(), className.c_str()) == 0) {
+            ++count;
+        }
+    }
+    PrintLine(std::to_wstring(count));
+    return kOk;
+}
+
+int ClickButton(const std::wstring& title, const std::wstring& text) {
+    for (HWND window : VisibleWindowsTitled(title)) {
+        for (HWND button : ChildButtons(window)) {
+            if (IsWindowVisible(button) && WithoutAccessMarks(WindowText(button)) == text) {
+                PostMessageW(button, BM_CLICK, 0, 0);
+                return kOk;
+            }
+        }
+    }
+    return kNotFound;
+}
+
+int ListButtons(const std::wstring& title) {
+    for (HWND window : VisibleWindowsTitled(title)) {
+        for (HWND button : ChildButtons(window)) {
+            PrintLine(ClassOf(window) + L": " + WindowText(button) +
+                      (IsWindowVisible(button) ? L"" : L" (hidden)"));
+        }
+    }
+    return kOk;
+}
+
+int CloseWindowCommand(const std::wstring& className) {
+    HWND window = FindWindowW(className.c_str(), nullptr);
+    if (!window) {
+        return kNotFound;
+    }
+    return PostMessageW(window, WM_CLOSE, 0, 0) ? kOk : kFailed;
+}
+
+int ExeOfWindow(const std::wstring& className, const wchar_t* title) {
+    HWND window = FindWindowW(className.c_str(), title);
+    if (!window) {
+        return kNotFound;
+    }
+    PrintLine(ExePathOfWindow(window));
+    return kOk;
+}
+
+// The record that the hook library shares between processes, while any process holds it.
+int HookRecord() {
+    HANDLE mapping = OpenFileMappingW(FILE_MAP_READ, FALSE, L"HookRecMemBlock");
+    if (!mapping) {
+        PrintLine(L"none");
+        return kNotFound;
+    }
+    const auto* bytes =
+        static_cast<const unsigned char*>(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 20));
+    if (!bytes) {
+        CloseHandle(mapping);
+        return kFailed;
+    }
+    unsigned long handle = 0;
+    unsigned short hideMove = 0;
+    unsigned short trapButton = 0;
+    std::memcpy(&handle, bytes, 4);
+    std::memcpy(&hideMove, bytes + 16, 2);
+    std::memcpy(&trapButton, bytes + 18, 2);
+    wchar_t line[128];
+    swprintf(line, 128, L"HookHandle=%lu HideMove=%u TrapButton=%u", handle, hideMove, trapButton);
+    PrintLine(line);
+    UnmapViewOfFile(bytes);
+    CloseHandle(mapping);
+    return kOk;
+}
+
+int Foreground() {
+    HWND window = GetForegroundWindow();
+    PrintLine(window ? ClassOf(window) + L"\t" + WindowText(window) : L"(none)");
+    return kOk;
+}
+
+int Usage() {
+    std::fprintf(stderr, "usage: traxo_e2e_probe target LOGDIR | find-window CLASS [TITLE] | "
+                         "count-windows CLASS | click-button TITLE TEXT | list-buttons TITLE | "
+                         "close-window CLASS | exe-of-window CLASS [TITLE] | hook-record | "
+                         "foreground\n");
+    return kUsage;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const std::vector<std::wstring> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        return Usage();
+    }
+    const std::wstring& command = args[0];
+    const size_t n = args.size();
+    if (command == L"target" && n == 2) {
+        return RunTarget(args[1]);
+    }
+    if (command == L"find-window" && (n == 2 || n == 3)) {
+        return FindWindowCommand(args[1], n == 3 ? args[2].c_str() : nullptr);
+    }
+    if (command == L"count-windows" && n == 2) {
+        return CountWindows(args[1]);
+    }
+    if (command == L"click-button" && n == 3) {
+        return ClickButton(args[1], args[2]);
+    }
+    if (command == L"list-buttons" && n == 2) {
+        return ListButtons(args[1]);
+    }
+    if (command == L"close-window" && n == 2) {
+        return CloseWindowCommand(args[1]);
+    }
+    if (command == L"exe-of-window" && (n == 2 || n == 3)) {
+        return ExeOfWindow(args[1], n == 3 ? args[2].c_str() : nullptr);
+    }
+    if (command == L"hook-record" && n == 1) {
+        return HookRecord();
+    }
+    if (command == L"foreground" && n == 1) {
+        return Foreground();
+    }
+    return Usage();
+}

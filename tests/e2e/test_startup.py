@@ -1,0 +1,170 @@
+"""Start-up, single instance, shutdown, and what the mouse hook lets through."""
+
+import sys
+import time
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+
+import traxo_e2e  # noqa: E402
+from traxo_e2e import (MAIN_TITLE, RIGHT_BUTTON, LEFT_BUTTON, STROKE_RIGHT, STROKE_DOWN,  # noqa: E402
+                       ini_value, parse_ini, wait_until, holds_for, drag, press, release, move_to,
+                       xdotool)
+
+JUNK_LIBRARY = b"not a dll\n"
+
+
+class FirstStart(traxo_e2e.TraxoTestCase):
+
+    def test_writes_library_and_settings_on_first_start(self):
+        traxo = self.start_traxo()
+        library = self.folder / "MouseCore.dll"
+        self.assertTrue(library.is_file(), "MouseCore.dll was not written next to Traxo.exe")
+        self.assertEqual(library.read_bytes(), self.paths.mousecore.read_bytes(),
+                         "MouseCore.dll differs from the library the build made")
+
+        # The first-run language choice, where the program already asks for it.
+        self.probe("click-button", MAIN_TITLE, "English")
+        self.close_main_window()
+        # Where a language choice came up only after the close was asked for.
+        deadline = time.monotonic() + 20
+        while traxo.poll() is None and time.monotonic() < deadline:
+            self.probe("click-button", MAIN_TITLE, "English")
+            time.sleep(0.2)
+        self.assertEqual(self.wait_for_exit(traxo), 0)
+
+        data = self.ini_path().read_bytes()
+        self.assertTrue(data.startswith(b"\xff\xfe"), "traxo.ini is not UTF-16LE with a BOM")
+        settings = parse_ini(data)
+        self.assertEqual(ini_value(settings, "main", "version"), "1.41")
+
+
+class LibraryExtraction(traxo_e2e.TraxoTestCase):
+
+    def start_and_stop(self):
+        traxo = self.start_traxo()
+        self.close_main_window()
+        self.wait_for_exit(traxo)
+
+    def test_older_version_overwrites_library(self):
+        self.write_settings(version="1.40")
+        (self.folder / "MouseCore.dll").write_bytes(JUNK_LIBRARY)
+        self.start_and_stop()
+        self.assertEqual((self.folder / "MouseCore.dll").read_bytes(),
+                         self.paths.mousecore.read_bytes(),
+                         "a library left from another version was not replaced")
+
+    def test_current_version_keeps_existing_library(self):
+        self.write_settings(version="1.41")
+        (self.folder / "MouseCore.dll").write_bytes(JUNK_LIBRARY)
+        self.start_and_stop()
+        self.assertEqual((self.folder / "MouseCore.dll").read_bytes(), JUNK_LIBRARY,
+                         "the library was rewritten although the settings are current")
+
+    def test_current_version_without_library_writes_it(self):
+        self.write_settings(version="1.41")
+        self.start_and_stop()
+        self.assertEqual((self.folder / "MouseCore.dll").read_bytes(),
+                         self.paths.mousecore.read_bytes())
+
+
+class SingleInstance(traxo_e2e.TraxoTestCase):
+
+    def test_second_start_shows_first_and_ends(self):
+        settings = self.write_settings()
+        first = self.start_traxo()
+        self.assertEqual(self.main_window_state(), "0", "the main window is shown at start")
+        self.assertEqual(len(self.traxo_processes()), 1)
+
+        second = self.show_main_window()
+        self.assertEqual(second.returncode, 0)
+        self.assertIsNone(first.poll(), "the first instance ended")
+        self.assertEqual(self.count_main_windows(), 1)
+        self.assertEqual(self.traxo_processes(), [first.pid],
+                         "another Traxo process than the first one runs")
+        self.assertEqual(self.ini_path().read_bytes(), settings,
+                         "the second start changed the settings")
+
+
+class HookWithholdsTheTrigger(traxo_e2e.TraxoTestCase):
+    """Trigger mode 1 with a set loaded: the right button is the hook's."""
+
+    def setUp(self):
+        super().setUp()
+        self.build_set([(STROKE_RIGHT, "", []), (STROKE_DOWN, "", [])])
+        self.write_settings(motions="set.mtd")
+        self.start_traxo()
+        self.target = self.start_target()
+        self.settle()
+
+    def test_right_drag_never_reaches_the_program(self):
+        start = self.target.at(0.3, 0.5)
+        drag(RIGHT_BUTTON, [start, (start[0] + 150, start[1])])
+        time.sleep(0.5)
+        self.assertEqual([m for m in self.target.mouse_messages() if m.startswith("WM_RBUTTON")],
+                         [], "the program under the cursor saw the right button")
+
+    def test_left_click_passes(self):
+        move_to(*self.target.at(0.5, 0.5))
+        xdotool("click", LEFT_BUTTON)
+        wait_until(lambda: self.target.mouse_messages() == ["WM_LBUTTONDOWN", "WM_LBUTTONUP"], 5,
+                   "the left click at the target")
+
+    def test_right_double_click_passes(self):
+        move_to(*self.target.at(0.5, 0.5))
+        xdotool("click", "--repeat", 2, "--delay", 80, RIGHT_BUTTON)
+        try:
+            wait_until(lambda: "WM_RBUTTONDBLCLK" in self.target.mouse_messages(), 5,
+                       "the double-click at the target")
+        except AssertionError:
+            self.fail(f"no WM_RBUTTONDBLCLK; the target saw {self.target.mouse_messages()}")
+
+    def test_held_press_is_withheld_then_given_back_as_click(self):
+        press(RIGHT_BUTTON, *self.target.at(0.5, 0.5))
+        time.sleep(0.4)
+        held = self.target.mouse_messages()
+        # Held past the double-click time, so that the press given back is a plain press.
+        time.sleep(0.4)
+        release(RIGHT_BUTTON)
+        self.assertNotIn("WM_RBUTTONDOWN", held, "the press reached the program while held")
+        try:
+            wait_until(lambda: self.target.mouse_messages() == ["WM_RBUTTONDOWN", "WM_RBUTTONUP"],
+                       5, "the replayed click")
+        except AssertionError:
+            self.fail(f"after the release the target saw {self.target.mouse_messages()}, "
+                      f"expected a right press and release")
+
+
+class CloseWithModifiedSet(traxo_e2e.TraxoTestCase):
+
+    def test_cancel_keeps_running_and_no_ends_writing_settings(self):
+        set_file = self.build_set([(STROKE_RIGHT, "", []), (STROKE_DOWN, "", [])])
+        set_bytes = set_file.read_bytes()
+        # Two values that SaveSettings writes in another form, so that a write shows.
+        written = self.write_settings(motions="set.mtd", tail="$00FF0000", idleTimeout="0x0")
+        traxo = self.start_traxo()
+        self.show_main_window()
+
+        self.click_button(MAIN_TITLE, "Delete gesture")
+        self.close_main_window()
+        self.click_button(MAIN_TITLE, "Cancel")
+        wait_until(lambda: self.probe("click-button", MAIN_TITLE, "Cancel")[0] != 0, 10,
+                   "the question to go away")
+        self.assertTrue(holds_for(lambda: traxo.poll() is None, 1.5),
+                        "Traxo ended although the close was cancelled")
+        self.assertEqual(self.ini_path().read_bytes(), written,
+                         "settings were written although the close was cancelled")
+
+        self.close_main_window()
+        self.click_button(MAIN_TITLE, "No")
+        self.wait_for_exit(traxo)
+        settings = self.read_settings()
+        self.assertEqual(ini_value(settings, "main", "version"), "1.41")
+        self.assertEqual(ini_value(settings, "main", "tail"), "clBlue",
+                         "the settings were not written on close")
+        self.assertEqual(ini_value(settings, "main", "idleTimeout"), "0")
+        self.assertEqual(set_file.read_bytes(), set_bytes, "the set was saved after No")
+
+
+if __name__ == "__main__":
+    traxo_e2e.main()
