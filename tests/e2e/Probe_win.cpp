@@ -405,6 +405,23 @@ int HookRecord() {
     return kOk;
 }
 
+// Waits until a window of that class and title answers a message, which its thread does only
+// once it is back in its message loop; prints the milliseconds waited.
+int WaitReady(const std::wstring& className, const std::wstring& title) {
+    const ULONGLONG begun = GetTickCount64();
+    while (GetTickCount64() - begun < 60000) {
+        const HWND window = FindWindowW(className.c_str(), title.c_str());
+        DWORD_PTR ignored = 0;
+        if (window != nullptr &&
+            SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored)) {
+            PrintLine(std::to_wstring(GetTickCount64() - begun));
+            return kOk;
+        }
+        Sleep(1);
+    }
+    return kNotFound;
+}
+
 int Foreground() {
     HWND window = GetForegroundWindow();
     PrintLine(window ? ClassOf(window) + L"\t" + WindowText(window) : L"(none)");
@@ -415,7 +432,7 @@ int Usage() {
     std::fprintf(stderr, "usage: traxo_e2e_probe target LOGDIR | find-window CLASS [TITLE] | "
                          "count-windows CLASS | click-button TITLE TEXT | list-buttons TITLE | "
                          "close-window CLASS | exe-of-window CLASS [TITLE] | hook-record | "
-                         "foreground\n");
+                         "wait-ready CLASS TITLE | foreground\n");
     return kUsage;
 }
 
@@ -451,6 +468,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"hook-record" && n == 1) {
         return HookRecord();
+    }
+    if (command == L"wait-ready" && n == 3) {
+        return WaitReady(args[1], args[2]);
     }
     if (command == L"foreground" && n == 1) {
         return Foreground();
