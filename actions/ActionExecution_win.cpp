@@ -1,15 +1,13 @@
 #include "actions/ActionExecution_win.h"
 
+#include "platform/WideText_win.h"
+
 #include <mmsystem.h>
 #include <shellapi.h>
 #include <string>
 
 namespace traxo {
 namespace {
-
-std::wstring Terminated(std::u16string_view text) {
-    return std::wstring(text.begin(), text.end());
-}
 
 HWND AsHwnd(WindowHandle window) {
     return static_cast<HWND>(window);
@@ -30,11 +28,11 @@ bool SameTextIgnoringCase(const wchar_t* a, std::u16string_view b) {
 
 void WindowsActionSystem::OpenWithShell(const ShellStep& step) {
     if (!step.currentDirectory.empty()) {
-        SetCurrentDirectoryW(Terminated(step.currentDirectory).c_str());
+        SetCurrentDirectoryW(WideText(step.currentDirectory).c_str());
     }
-    const std::wstring program = Terminated(step.program);
-    const std::wstring parameters = Terminated(step.parameters);
-    const std::wstring directory = Terminated(step.directory);
+    const std::wstring program = WideText(step.program);
+    const std::wstring parameters = WideText(step.parameters);
+    const std::wstring directory = WideText(step.directory);
     // What the shell reports (a missing program, a bad address) is not shown to the user.
     ShellExecuteW(owner_, nullptr, program.c_str(),
                   parameters.empty() ? nullptr : parameters.c_str(),
@@ -82,7 +80,7 @@ void WindowsActionSystem::WriteWaveOutVolume(std::uint32_t volume) {
 }
 
 bool WindowsActionSystem::FileExists(std::u16string_view fullPath) {
-    const DWORD attributes = GetFileAttributesW(Terminated(fullPath).c_str());
+    const DWORD attributes = GetFileAttributesW(WideText(fullPath).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 

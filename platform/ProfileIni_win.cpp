@@ -1,18 +1,12 @@
 #include "platform/ProfileIni_win.h"
 
+#include "platform/WideText_win.h"
+
 #include <system_error>
 #include <utility>
 #include <windows.h>
 
 namespace traxo {
-namespace {
-
-// The profile functions need terminated strings.
-std::wstring Terminated(std::u16string_view text) {
-    return std::wstring(text.begin(), text.end());
-}
-
-} // namespace
 
 ProfileIni::ProfileIni(std::filesystem::path file) : file_(std::move(file)) {
     // A bare or relative name would make the system look in the Windows folder.
@@ -41,25 +35,25 @@ std::u16string ProfileIni::ReadString(std::u16string_view section, std::u16strin
                                       std::u16string_view defaultValue) const {
     wchar_t buffer[kIniReadBufferUnits];
     const DWORD length = GetPrivateProfileStringW(
-        Terminated(section).c_str(), Terminated(key).c_str(), Terminated(defaultValue).c_str(),
+        WideText(section).c_str(), WideText(key).c_str(), WideText(defaultValue).c_str(),
         buffer, DWORD(kIniReadBufferUnits), file_.c_str());
     return std::u16string(buffer, buffer + length);
 }
 
 bool ProfileIni::WriteString(std::u16string_view section, std::u16string_view key,
                              std::u16string_view value) {
-    return WritePrivateProfileStringW(Terminated(section).c_str(), Terminated(key).c_str(),
-                                      Terminated(value).c_str(), file_.c_str()) != FALSE;
+    return WritePrivateProfileStringW(WideText(section).c_str(), WideText(key).c_str(),
+                                      WideText(value).c_str(), file_.c_str()) != FALSE;
 }
 
 bool ProfileIni::EraseSection(std::u16string_view section) {
-    return WritePrivateProfileStringW(Terminated(section).c_str(), nullptr, nullptr,
+    return WritePrivateProfileStringW(WideText(section).c_str(), nullptr, nullptr,
                                       file_.c_str()) != FALSE;
 }
 
 std::vector<std::u16string> ProfileIni::ReadKeyNames(std::u16string_view section) const {
     std::wstring buffer(kIniKeyNamesBufferUnits, L'\0');
-    GetPrivateProfileStringW(Terminated(section).c_str(), nullptr, L"", buffer.data(),
+    GetPrivateProfileStringW(WideText(section).c_str(), nullptr, L"", buffer.data(),
                              DWORD(buffer.size()), file_.c_str());
     return KeyNamesFromBuffer(std::u16string(buffer.begin(), buffer.end()));
 }

@@ -4,6 +4,7 @@
 #include "app/Startup.h"
 #include "mousecore/HookCommon.h"
 #include "platform/ProfileIni_win.h"
+#include "platform/WideText_win.h"
 #include "ui/ActionLists.h"
 #include "ui/TaskDialog_win.h"
 
@@ -28,15 +29,6 @@ enum ControlId : WORD {
     kBtnExit,
 };
 
-const wchar_t* Wide(std::u16string_view terminated) {
-    return reinterpret_cast<const wchar_t*>(terminated.data());
-}
-
-std::u16string PathText(const std::filesystem::path& path) {
-    const std::wstring wide = path.wstring();
-    return std::u16string(wide.begin(), wide.end());
-}
-
 } // namespace
 
 TgestureConfigForm::TgestureConfigForm(std::u16string modulePath, HWND applicationWindow)
@@ -45,7 +37,7 @@ TgestureConfigForm::TgestureConfigForm(std::u16string modulePath, HWND applicati
       motionSet_(std::make_unique<MotionSet>()),
       document_(*motionSet_,
                 [this](std::u16string_view label) {
-                    SetWindowTextW(lblFile_, std::wstring(label.begin(), label.end()).c_str());
+                    SetWindowTextW(lblFile_, WideText(label).c_str());
                 }),
       setCommands_(document_, *this) {
     CreateForm(kMainWindowClass, L"Traxo", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
@@ -102,7 +94,7 @@ void TgestureConfigForm::FormCreate() {
     trailScreen_ = std::make_unique<WindowsTrailScreen>();
     CreateControls();
 
-    ProfileIni ini(std::filesystem::path(Wide(AppFolder)) / Wide(kSettingsFileName));
+    ProfileIni ini(PathOf(AppFolder) / PathOf(kSettingsFileName));
     settings_ = ReadSettings(ini, AppFolder);
     CaptureOwner& captureOwner = *this;
     poller_ = std::make_unique<GesturePoller>(settings_, *desktop_, *hookLibrary_, *trailScreen_,
@@ -181,14 +173,14 @@ void TgestureConfigForm::CreateControls() {
 
 void TgestureConfigForm::LoadCurrentSet() {
     if (!settings_.motions.empty()) {
-        const std::filesystem::path file(Wide(settings_.motions));
+        const std::filesystem::path file = PathOf(settings_.motions);
         try {
             document_.LoadSet(file);
         } catch (const std::exception&) {
             // A damaged or unreadable set leaves the empty one; the path stays for the user to see.
         }
     }
-    ShowFileName(std::filesystem::path(Wide(settings_.motions)));
+    ShowFileName(PathOf(settings_.motions));
     if (motionSet_->motionCount > 0) {
         document_.SelectMotion(0);
     }
@@ -268,9 +260,9 @@ void TgestureConfigForm::btnActiveClick() {
 }
 
 void TgestureConfigForm::SaveSettingsShowingFailure() {
-    ProfileIni ini(std::filesystem::path(Wide(AppFolder)) / Wide(kSettingsFileName));
+    ProfileIni ini(PathOf(AppFolder) / PathOf(kSettingsFileName));
     if (const std::optional<std::u16string> failure = traxo::SaveSettings(ini, settings_, AppFolder)) {
-        MessageBoxW(hwnd(), Wide(*failure), L"Traxo", MB_OK | MB_ICONERROR);
+        MessageBoxW(hwnd(), WideText(*failure).c_str(), L"Traxo", MB_OK | MB_ICONERROR);
     }
 }
 
@@ -307,7 +299,7 @@ void TgestureConfigForm::SetPadIdle() {
 // ---- SetCommandsUi ----
 
 SaveChangesAnswer TgestureConfigForm::AskSaveChanges() {
-    TaskDialogSpec dlgSaveChanges;
+    TaskDialogContent dlgSaveChanges;
     dlgSaveChanges.title = u"Traxo";
     dlgSaveChanges.content = std::u16string(kSaveChangesQuestion);
     dlgSaveChanges.icon = TaskDialogIcon::Question;
@@ -337,7 +329,7 @@ void TgestureConfigForm::ShowSaveFailed(const std::filesystem::path& file) {
 }
 
 void TgestureConfigForm::ShowFileName(const std::filesystem::path& file) {
-    settings_.motions = PathText(file);
+    settings_.motions = Utf16Text(file.wstring());
     SetWindowTextW(lblFile_, file.wstring().c_str());
 }
 

@@ -29,8 +29,8 @@ TaskDialogIndirectFn SystemTaskDialog() {
     return function;
 }
 
-int ClampToButtons(int result, const TaskDialogSpec& spec) {
-    const int last = TaskButtonResult(spec.buttons.empty() ? 0 : spec.buttons.size() - 1);
+int ClampToButtons(int result, const TaskDialogContent& dialog) {
+    const int last = TaskButtonResult(dialog.buttons.empty() ? 0 : dialog.buttons.size() - 1);
     return result >= kFirstTaskButtonResult && result <= last ? result : last;
 }
 
@@ -54,32 +54,32 @@ void SetIcon(TASKDIALOGCONFIG& config, TaskDialogIcon icon) {
     }
 }
 
-std::optional<int> ShowSystemTaskDialog(HWND owner, const TaskDialogSpec& spec) {
+std::optional<int> ShowSystemTaskDialog(HWND owner, const TaskDialogContent& dialog) {
     const TaskDialogIndirectFn taskDialog = SystemTaskDialog();
     if (taskDialog == nullptr) {
         return std::nullopt;
     }
     std::vector<TASKDIALOG_BUTTON> buttons;
-    for (std::size_t i = 0; i < spec.buttons.size(); ++i) {
-        buttons.push_back({TaskButtonResult(i), Wide(spec.buttons[i])});
+    for (std::size_t i = 0; i < dialog.buttons.size(); ++i) {
+        buttons.push_back({TaskButtonResult(i), Wide(dialog.buttons[i])});
     }
     TASKDIALOGCONFIG config{};
     config.cbSize = sizeof(config);
     config.hwndParent = owner;
     config.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION | TDF_POSITION_RELATIVE_TO_WINDOW;
-    config.pszWindowTitle = Wide(spec.title);
-    config.pszMainInstruction = Wide(spec.mainInstruction);
-    config.pszContent = Wide(spec.content);
-    config.pszFooter = Wide(spec.footer);
+    config.pszWindowTitle = Wide(dialog.title);
+    config.pszMainInstruction = Wide(dialog.mainInstruction);
+    config.pszContent = Wide(dialog.content);
+    config.pszFooter = Wide(dialog.footer);
     config.cButtons = static_cast<UINT>(buttons.size());
     config.pButtons = buttons.empty() ? nullptr : buttons.data();
     config.nDefaultButton = buttons.empty() ? 0 : buttons.front().nButtonID;
-    SetIcon(config, spec.icon);
+    SetIcon(config, dialog.icon);
     int pressed = 0;
     if (FAILED(taskDialog(&config, &pressed, nullptr, nullptr))) {
         return std::nullopt;
     }
-    return ClampToButtons(pressed, spec);
+    return ClampToButtons(pressed, dialog);
 }
 
 UINT MessageBoxIcon(TaskDialogIcon icon) {
@@ -99,35 +99,35 @@ UINT MessageBoxIcon(TaskDialogIcon icon) {
 }
 
 // One, two or three buttons become OK, Yes/No or Yes/No/Cancel in their order.
-int ShowMessageBoxInstead(HWND owner, const TaskDialogSpec& spec) {
-    std::u16string text = spec.mainInstruction;
-    for (const std::u16string* part : {&spec.content, &spec.footer}) {
+int ShowMessageBoxInstead(HWND owner, const TaskDialogContent& dialog) {
+    std::u16string text = dialog.mainInstruction;
+    for (const std::u16string* part : {&dialog.content, &dialog.footer}) {
         if (!part->empty()) {
             text += (text.empty() ? u"" : u"\n\n") + *part;
         }
     }
-    const std::size_t count = spec.buttons.size();
+    const std::size_t count = dialog.buttons.size();
     const UINT buttons = count >= 3 ? MB_YESNOCANCEL : count == 2 ? MB_YESNO : MB_OK;
-    const int pressed = MessageBoxW(owner, Wide(text), Wide(spec.title),
-                                    buttons | MessageBoxIcon(spec.icon) | MB_SETFOREGROUND);
+    const int pressed = MessageBoxW(owner, Wide(text), Wide(dialog.title),
+                                    buttons | MessageBoxIcon(dialog.icon) | MB_SETFOREGROUND);
     switch (pressed) {
     case IDYES:
     case IDOK:
-        return ClampToButtons(TaskButtonResult(0), spec);
+        return ClampToButtons(TaskButtonResult(0), dialog);
     case IDNO:
-        return ClampToButtons(TaskButtonResult(1), spec);
+        return ClampToButtons(TaskButtonResult(1), dialog);
     default:
-        return ClampToButtons(TaskButtonResult(2), spec);
+        return ClampToButtons(TaskButtonResult(2), dialog);
     }
 }
 
 } // namespace
 
-int ShowTaskDialog(HWND owner, const TaskDialogSpec& spec) {
-    if (const std::optional<int> result = ShowSystemTaskDialog(owner, spec)) {
+int ShowTaskDialog(HWND owner, const TaskDialogContent& dialog) {
+    if (const std::optional<int> result = ShowSystemTaskDialog(owner, dialog)) {
         return *result;
     }
-    return ShowMessageBoxInstead(owner, spec);
+    return ShowMessageBoxInstead(owner, dialog);
 }
 
 } // namespace traxo

@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "platform/ProfileIni_win.h"
+#include "platform/WideText_win.h"
 #include "ui/About_win.h"
 #include "ui/Assign_win.h"
 #include "ui/Input_win.h"
@@ -36,8 +37,7 @@ std::u16string ModulePath() {
 }
 
 std::filesystem::path InFolder(const std::u16string& folder, std::u16string_view name) {
-    return std::filesystem::path(std::wstring(folder.begin(), folder.end())) /
-           std::wstring(name.begin(), name.end());
+    return PathOf(folder) / PathOf(name);
 }
 
 // The library as carried in the executable: resource RCDATA "MouseCore".

@@ -12,7 +12,7 @@ inline constexpr int kFirstTaskButtonResult = 100;
 
 enum class TaskDialogIcon { None, Information, Question, Warning, Error };
 
-struct TaskDialogSpec {
+struct TaskDialogContent {
     std::u16string title;
     std::u16string mainInstruction;
     std::u16string content;
