@@ -125,7 +125,10 @@ FunctionEnd
 Section "$(SectionProgram)" SecProgram
     SectionIn RO
     SetShellVarContext current
-    Call StopTraxo
+    ; An update: the running program holds its file. A first install leaves any other copy be.
+    ${If} ${FileExists} "$INSTDIR\Traxo.exe"
+        Call StopTraxo
+    ${EndIf}
     SetOutPath "$INSTDIR"
     ${If} ${RunningX64}
         File "/oname=Traxo.exe" "${EXE64}"
