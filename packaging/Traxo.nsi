@@ -26,6 +26,7 @@ ManifestDPIAware true
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Traxo"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define RUN_VALUE "traxo"
+!define RUN_ONCE_KEY "Software\Microsoft\Windows\CurrentVersion\RunOnce"
 !define MAIN_CLASS "TgestureConfigForm"
 !define MAIN_TITLE "Traxo"
 !define UNINSTALLER "uninstall.exe"
@@ -193,12 +194,32 @@ Function un.onInit
     ${EndIf}
 FunctionEnd
 
+; The hook library stays loaded in other programs for a while after the hook is gone (until each
+; handles its next message). Waits a bounded time for it to come free; failing that, the next
+; sign-in removes it, and the folder if nothing else is left in it.
+Function un.DeleteHookLibrary
+    StrCpy $1 0
+    ${DoWhile} ${FileExists} "$INSTDIR\MouseCore.dll"
+        Delete "$INSTDIR\MouseCore.dll"
+        ${IfNot} ${FileExists} "$INSTDIR\MouseCore.dll"
+            ${ExitDo}
+        ${EndIf}
+        IntOp $1 $1 + 1
+        ${If} $1 > 40
+            WriteRegStr HKCU "${RUN_ONCE_KEY}" "TraxoRemove" \
+                '"$SYSDIR\cmd.exe" /c del /f /q "$INSTDIR\MouseCore.dll" & rmdir "$INSTDIR"'
+            ${ExitDo}
+        ${EndIf}
+        Sleep 250
+    ${Loop}
+FunctionEnd
+
 Section "un.$(SectionProgram)" UnSecProgram
     SectionIn RO
     SetShellVarContext current
     Call un.StopTraxo
     Delete "$INSTDIR\Traxo.exe"
-    Delete "$INSTDIR\MouseCore.dll"
+    Call un.DeleteHookLibrary
     Delete "$INSTDIR\GettingStarted.mtd"
     Delete "$INSTDIR\ReadMe.txt"
     Delete "$INSTDIR\License.txt"
