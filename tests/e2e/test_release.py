@@ -208,8 +208,18 @@ class Installer(traxo_e2e.TraxoTestCase):
         removal = self.reg_query(RUN_ONCE_KEY, "TraxoRemove")
         if (folder / "MouseCore.dll").exists():
             self.assertIsNotNone(removal, "the hook library is left with nothing to remove it")
+            command = removal["TraxoRemove"]
             self.assertIn(f'del /f /q "{folder_windows}\\MouseCore.dll" & rmdir "{folder_windows}"',
-                          removal["TraxoRemove"])
+                          command)
+            # Sign-in, as far as the removal goes: the target has ended, the command runs (from a
+            # batch file, which parses it as the system does) and must spare the user's files.
+            target.process.terminate()
+            target.process.wait(timeout=30)
+            script = self.folder / "removal.cmd"
+            script.write_bytes(b"@echo off\r\n" + command.encode("ascii") + b"\r\n")
+            code, output = self.run_wine("cmd", "/c", traxo_e2e.windows_path(script))
+            self.assertFalse((folder / "MouseCore.dll").exists(),
+                             f"the removal at sign-in left the hook library: {output}")
         else:
             self.assertIsNone(removal, "a removal at sign-in is left for nothing")
         self.assertEqual({p.name for p in folder.iterdir()} - {"MouseCore.dll"},
