@@ -4,7 +4,7 @@
 ;
 ; makensis -DTARGET=x86-unicode|amd64-unicode -DVERSION=1.41 -DEXE32=... -DEXE64=...
 ;          -DSTARTER=GettingStarted.mtd -DREADME=ReadMe.txt -DLICENSE=License.txt
-;          -DOUTFILE=Traxo-1.41-setup.exe Traxo.nsi
+;          -DEXE32_KB=... -DEXE64_KB=... -DICON=Traxo.ico -DOUTFILE=Traxo-1.41-setup.exe Traxo.nsi
 ;
 ; Command line: /S installs or uninstalls silently; /NOAUTOSTART leaves "start at login" off;
 ; /D=folder (last, unquoted) installs elsewhere.
@@ -180,6 +180,14 @@ Function .onInit
     ${If} ${RunningX64}
         SetRegView 64
     ${EndIf}
+    ; The section carries both programs but installs one: count only that one.
+    SectionGetSize ${SecProgram} $0
+    ${If} ${RunningX64}
+        IntOp $0 $0 - ${EXE32_KB}
+    ${Else}
+        IntOp $0 $0 - ${EXE64_KB}
+    ${EndIf}
+    SectionSetSize ${SecProgram} $0
     ${GetParameters} $0
     ClearErrors
     ${GetOptions} $0 "/NOAUTOSTART" $1

@@ -45,10 +45,16 @@ for width in 32 64; do
         Traxo.exe GettingStarted.mtd ReadMe.txt License.txt)
 done
 
+kilobytes() {
+    echo $(( ($(stat -c %s "$1") + 1023) / 1024 ))
+}
+
 installer() {
     makensis -V2 -INPUTCHARSET UTF8 \
         -DTARGET="$1" -DVERSION="$version" \
         -DEXE32="$PWD/$stage/win32/Traxo.exe" -DEXE64="$PWD/$stage/win64/Traxo.exe" \
+        -DEXE32_KB="$(kilobytes "$stage/win32/Traxo.exe")" \
+        -DEXE64_KB="$(kilobytes "$stage/win64/Traxo.exe")" \
         -DSTARTER="$PWD/$stage/win32/GettingStarted.mtd" \
         -DREADME="$PWD/$stage/win32/ReadMe.txt" -DLICENSE="$PWD/$stage/win32/License.txt" \
         -DICON="$PWD/app/entry/Traxo.ico" -DOUTFILE="$PWD/$2" \

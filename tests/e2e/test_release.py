@@ -195,6 +195,23 @@ class Installer(traxo_e2e.TraxoTestCase):
         drag(traxo_e2e.RIGHT_BUTTON, [target.at(0.2, 0.5), target.at(0.8, 0.5)])
         self.wait_for_text(target, "hello\r\n")
 
+        # Installed again over the running program, without start at login: Traxo is closed
+        # for the update, the value the first install wrote goes, the user's files stay.
+        code, output = self.run_wine(self.installer, "/S", "/NOAUTOSTART")
+        self.assertEqual(code, 0, f"the update failed: {output}")
+        self.wait_for_exit(traxo, timeout=5)
+        self.assertIsNone(self.reg_query(RUN_KEY, "traxo"), "start at login is still on")
+        self.assertEqual((folder / "mine.mtd").read_bytes(), saved.read_bytes())
+        self.assertEqual(traxo_e2e.ini_value(traxo_e2e.parse_ini((folder / "traxo.ini").read_bytes()),
+                                             "main", "motions"), "mine.mtd")
+        traxo = self.spawn(folder / "Traxo.exe", log_name="updated-traxo.log")
+        self.traxo_started.append(traxo)
+        self.wait_for_main_window(traxo)
+        self.settle()
+        target.clear_mouse_log()
+        drag(traxo_e2e.RIGHT_BUTTON, [target.at(0.2, 0.5), target.at(0.8, 0.5)])
+        self.wait_for_text(target, "hello\r\nhello\r\n")
+
         # The silent uninstaller, with Traxo running: it closes Traxo and removes what it put
         # there, keeping the user's set and settings. It goes on from a copy of itself, so it is
         # followed through its effects.
