@@ -202,8 +202,8 @@ class Installer(traxo_e2e.TraxoTestCase):
         self.wait_for_exit(traxo, timeout=5)
         self.assertIsNone(self.reg_query(RUN_KEY, "traxo"), "start at login is still on")
         self.assertEqual((folder / "mine.mtd").read_bytes(), saved.read_bytes())
-        self.assertEqual(traxo_e2e.ini_value(traxo_e2e.parse_ini((folder / "traxo.ini").read_bytes()),
-                                             "main", "motions"), "mine.mtd")
+        kept = traxo_e2e.parse_ini((folder / "traxo.ini").read_bytes())
+        self.assertEqual(traxo_e2e.ini_value(kept, "main", "motions"), "mine.mtd")
         traxo = self.spawn(folder / "Traxo.exe", log_name="updated-traxo.log")
         self.traxo_started.append(traxo)
         self.wait_for_main_window(traxo)
