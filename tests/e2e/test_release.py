@@ -1,5 +1,5 @@
 """The release packages that tools/package.sh builds: the portable zips, and the installer run
-silently under Wine in a prefix of its own (installed, used, uninstalled)."""
+silently under Wine in a prefix of its own (installed, used, updated, uninstalled)."""
 
 import os
 import shutil
@@ -151,7 +151,7 @@ class Installer(traxo_e2e.TraxoTestCase):
         self.assertEqual(drive.upper(), "C", f"installed outside drive C: {windows}")
         return self.paths.prefix / "drive_c" / rest.strip("\\").replace("\\", "/")
 
-    def test_silent_install_use_and_uninstall(self):
+    def test_silent_install_update_and_uninstall(self):
         code, output = self.run_wine(self.installer, "/S")
         self.assertEqual(code, 0, f"the installer failed: {output}")
 
@@ -173,8 +173,8 @@ class Installer(traxo_e2e.TraxoTestCase):
         self.assertEqual(machine, MACHINE_AMD64)
         self.assertEqual((ms, ls), version_words(self.version))
 
-        profile = folder.parents[2]  # ...\users\NAME\AppData\Local\Programs\Traxo
-        shortcut = profile / "Roaming/Microsoft/Windows/Start Menu/Programs/Traxo.lnk"
+        appdata = folder.parents[2]  # ...\users\NAME\AppData\Local\Programs\Traxo
+        shortcut = appdata / "Roaming/Microsoft/Windows/Start Menu/Programs/Traxo.lnk"
         self.assertTrue(shortcut.exists(), f"no Start-menu shortcut at {shortcut}")
         self.assertIn("Traxo.exe".encode("utf-16-le"), shortcut.read_bytes())
         run = self.reg_query(RUN_KEY, "traxo")
