@@ -76,32 +76,63 @@ LangString StillRunning ${LANG_SIMPCHINESE} "Traxo 仍在运行。请关闭它�
 LangString ShortcutComment ${LANG_ENGLISH} "Mouse gestures"
 LangString ShortcutComment ${LANG_SIMPCHINESE} "鼠标手势"
 
-; Closes a running Traxo through its main window (which ends the program) and waits, a bounded
-; time, until its file can be replaced. Silent: gives up after the bounded wait with exit code 2;
-; otherwise asks to retry. The window may put up a question about an unsaved set first.
+; $0: the main window of the Traxo that runs from $INSTDIR, or 0. A portable copy elsewhere is
+; the user's business and is left running.
+!macro FIND_OUR_TRAXO prefix
+Function ${prefix}FindOurTraxo
+    Push $1
+    Push $2
+    Push $3
+    StrCpy $0 0
+    ${Do}
+        FindWindow $0 "${MAIN_CLASS}" "${MAIN_TITLE}" "" $0
+        ${If} $0 = 0
+            ${ExitDo}
+        ${EndIf}
+        System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r1)'
+        ; PROCESS_QUERY_LIMITED_INFORMATION
+        System::Call 'kernel32::OpenProcess(i 0x1000, i 0, i r1) p .r2'
+        ${If} $2 <> 0
+            StrCpy $3 ""
+            System::Call 'kernel32::QueryFullProcessImageNameW(p r2, i 0, w .r3, *i ${NSIS_MAX_STRLEN})'
+            System::Call 'kernel32::CloseHandle(p r2)'
+            ${If} $3 == "$INSTDIR\Traxo.exe"
+                ${ExitDo}
+            ${EndIf}
+        ${EndIf}
+    ${Loop}
+    Pop $3
+    Pop $2
+    Pop $1
+FunctionEnd
+!macroend
+
+; Closes the Traxo of $INSTDIR through its main window (which ends the program) and waits, a
+; bounded time, until its file can be replaced. Silent: gives up after the bounded wait with exit
+; code 2; otherwise asks to retry. The window may put up a question about an unsaved set first.
 !macro STOP_TRAXO prefix
 Function ${prefix}StopTraxo
     Push $0
     Push $1
     Push $2
 retry:
-    FindWindow $0 "${MAIN_CLASS}" "${MAIN_TITLE}"
+    Call ${prefix}FindOurTraxo
     ${If} $0 <> 0
         SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=2000
     ${EndIf}
     StrCpy $1 0
     ${Do}
-        FindWindow $0 "${MAIN_CLASS}" "${MAIN_TITLE}"
+        Call ${prefix}FindOurTraxo
         ${If} $0 = 0
             ; The window is gone; the process may still be finishing with its file.
             ${IfNot} ${FileExists} "$INSTDIR\Traxo.exe"
-                ${Break}
+                ${ExitDo}
             ${EndIf}
             ClearErrors
             FileOpen $2 "$INSTDIR\Traxo.exe" a
             ${IfNot} ${Errors}
                 FileClose $2
-                ${Break}
+                ${ExitDo}
             ${EndIf}
         ${EndIf}
         IntOp $1 $1 + 1
@@ -120,6 +151,8 @@ retry:
     Pop $0
 FunctionEnd
 !macroend
+!insertmacro FIND_OUR_TRAXO ""
+!insertmacro FIND_OUR_TRAXO "un."
 !insertmacro STOP_TRAXO ""
 !insertmacro STOP_TRAXO "un."
 

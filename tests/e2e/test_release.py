@@ -181,6 +181,14 @@ class Installer(traxo_e2e.TraxoTestCase):
         self.assertEqual(run, {"traxo": f'"{folder_windows}\\Traxo.exe"'},
                          "the start-at-login value")
 
+        # A portable copy running elsewhere is not this install's: an update leaves it be.
+        self.write_settings()
+        portable = self.start_traxo()
+        code, output = self.run_wine(self.installer, "/S")
+        self.assertEqual(code, 0, f"the update failed: {output}")
+        self.assertIsNone(portable.poll(), "the installer closed a portable Traxo elsewhere")
+        self.assertTrue(self.close_traxo(portable), "the portable Traxo did not close")
+
         # The user saves a set of their own in the folder and uses Traxo from there.
         saved = self.build_set([(STROKE_RIGHT, "@Keystrokes: hello{enter}", [])], name="mine.mtd")
         shutil.copy2(saved, folder / "mine.mtd")
