@@ -1,0 +1,51 @@
+#pragma once
+// A frame without a window: the parent calls Paint from its own WM_PAINT (in the parent's
+// client coordinates); while it fades the frame invalidates its area of the parent. Mouse
+// messages reach it only when the parent hands them over through ForwardMouse.
+
+#include "controls/DynamicEvents.h"
+#include "controls/DynamicState.h"
+
+#include <windows.h>
+
+namespace traxo {
+
+class TDynamicFrame : public DynamicControlEvents {
+public:
+    TDynamicFrame(HWND parent, Rect boundsInParent, DynamicLook look = DefaultFrameLook());
+    ~TDynamicFrame();
+    TDynamicFrame(const TDynamicFrame&) = delete;
+    TDynamicFrame& operator=(const TDynamicFrame&) = delete;
+
+    void SetLook(const DynamicLook& look); // a new Colour takes effect at once, no fade
+    const DynamicLook& Look() const { return state_.Look(); }
+    void SetCaption(std::u16string caption);
+    void SetEnabled(bool enabled);
+    void SetVisible(bool visible);
+    void SetBounds(Rect boundsInParent);
+    Rect Bounds() const { return bounds_; }
+    bool Enabled() const { return state_.Enabled(); }
+    bool Visible() const { return visible_; }
+    Colour CurrentColour() const { return state_.Current(); }
+
+    // Draws the frame at its place on the parent's canvas.
+    void Paint(PaintCanvas& parentCanvas);
+    // A mouse message of the parent (client coordinates); true when it fell on the frame and
+    // its events were fired.
+    bool ForwardMouse(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static void CALLBACK TimerProc(HWND window, UINT message, UINT_PTR id, DWORD time);
+    void Tick();
+    void RunFadeTimer(bool needed);
+    void InvalidateArea();
+
+    HWND parent_;
+    Rect bounds_;
+    DynamicFadeState state_;
+    bool visible_ = true;
+    bool timerRunning_ = false;
+    bool pressed_ = false;
+};
+
+} // namespace traxo

@@ -1,0 +1,58 @@
+#include "controls/DynamicLabel_win.h"
+
+namespace traxo {
+
+TDynamicLabel::TDynamicLabel(HWND parent, Rect boundsInParent, DynamicLook look)
+    : DynamicWindow(L"TDynamicLabel", parent, boundsInParent),
+      state_(look, kLabelDisabledColour), fontFade_(look.FontColour) {}
+
+void TDynamicLabel::SetLook(const DynamicLook& look) {
+    if (look.FontColour != state_.Look().FontColour) {
+        fontFade_.SetCurrent(look.FontColour);
+    }
+    state_.SetLook(look);
+    SyncFadeTimer();
+    Invalidate();
+}
+
+void TDynamicLabel::SetCaption(std::u16string caption) {
+    DynamicLook look = state_.Look();
+    look.Caption = std::move(caption);
+    SetLook(look);
+}
+
+void TDynamicLabel::SetEnabled(bool enabled) {
+    state_.SetEnabled(enabled);
+    SyncFadeTimer();
+    Invalidate();
+}
+
+void TDynamicLabel::FadeFontColourTo(Colour target, int timeMs) {
+    fontFade_.FadeTo(target, timeMs);
+    SyncFadeTimer();
+}
+
+void TDynamicLabel::Paint(GdiPaintCanvas& canvas, Size size) {
+    PaintLabel(canvas, state_.Look(),
+               {size, state_.Current(), false, state_.Enabled(), Visible()},
+               fontFade_.Current(), Hooks());
+}
+
+void TDynamicLabel::FadeTick() {
+    if (OnFading) {
+        auto handler = OnFading;
+        handler();
+    }
+    const bool fill = state_.Tick().repaint;
+    // The caption colour has no flash; it simply goes to its target.
+    const bool font = fontFade_.Tick(true, fontFade_.Target(), state_.Look().FadeInTime).repaint;
+    if (fill || font) {
+        Invalidate();
+    }
+}
+
+bool TDynamicLabel::TimerNeeded() const {
+    return state_.TimerNeeded() || fontFade_.Running();
+}
+
+} // namespace traxo

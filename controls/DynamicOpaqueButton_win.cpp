@@ -1,0 +1,70 @@
+#include "controls/DynamicOpaqueButton_win.h"
+
+namespace traxo {
+
+TDynamicOpaqueButton::TDynamicOpaqueButton(HWND parent, Rect boundsInParent, DynamicLook look)
+    : TDynamicOpaqueButton(L"TDynamicOpaqueButton", parent, boundsInParent, std::move(look)) {}
+
+TDynamicOpaqueButton::TDynamicOpaqueButton(const wchar_t* className, HWND parent,
+                                           Rect boundsInParent, DynamicLook look)
+    : DynamicWindow(className, parent, boundsInParent), state_(look) {}
+
+void TDynamicOpaqueButton::SetLook(const DynamicLook& look) {
+    state_.SetLook(look);
+    SyncFadeTimer();
+    Invalidate();
+}
+
+void TDynamicOpaqueButton::SetCaption(std::u16string caption) {
+    DynamicLook look = state_.Look();
+    look.Caption = std::move(caption);
+    SetLook(look);
+}
+
+void TDynamicOpaqueButton::SetEnabled(bool enabled) {
+    state_.SetEnabled(enabled);
+    SyncFadeTimer();
+    Invalidate();
+}
+
+void TDynamicOpaqueButton::Paint(GdiPaintCanvas& canvas, Size size) {
+    PaintOpaqueButton(canvas, state_.Look(),
+                      {size, state_.Current(), state_.Hover(), state_.Enabled(), Visible()},
+                      Hooks());
+}
+
+void TDynamicOpaqueButton::FadeTick() {
+    if (OnFading) {
+        auto handler = OnFading;
+        handler();
+    }
+    if (state_.Tick().repaint) {
+        Invalidate();
+    }
+}
+
+bool TDynamicOpaqueButton::TimerNeeded() const {
+    return state_.TimerNeeded();
+}
+
+void TDynamicOpaqueButton::MouseEntered() {
+    state_.MouseEnter();
+}
+
+void TDynamicOpaqueButton::MouseLeft() {
+    state_.MouseLeave();
+}
+
+void TDynamicOpaqueButton::MouseMoved() {
+    state_.MouseMove();
+}
+
+void TDynamicOpaqueButton::MousePressed(int button) {
+    state_.MouseDown(button);
+}
+
+bool TDynamicOpaqueButton::MouseReleased(int button, bool inside) {
+    return state_.MouseUp(button, inside);
+}
+
+} // namespace traxo

@@ -1,0 +1,190 @@
+#include "controls/DynamicPainters.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace traxo {
+namespace {
+
+Size MeasureCaption(PaintCanvas& canvas, std::u16string_view caption,
+                    const CaptionHooks& hooks) {
+    return hooks.extent ? hooks.extent(canvas, caption) : canvas.MeasureText(caption);
+}
+
+void DrawCaption(PaintCanvas& canvas, const DynamicLook& look, Point at,
+                 std::u16string_view caption, const CaptionHooks& hooks) {
+    if (caption.empty()) {
+        return;
+    }
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    if (look.CustomTextRenderer && hooks.render) {
+        hooks.render(canvas, at.x, at.y, caption);
+    } else {
+        canvas.DrawText(at, caption);
+    }
+}
+
+std::optional<Size> GlyphSize(const DynamicLook& look) {
+    if (!look.Glyph) {
+        return std::nullopt;
+    }
+    return look.Glyph->size;
+}
+
+Colour PenOf(Colour border, Colour fill) {
+    return border == kColourNone ? fill : border;
+}
+
+// The shape, the static section, glyph and caption of both buttons.
+void PaintButtonBody(PaintCanvas& canvas, const DynamicLook& look,
+                     const DynamicPaintState& state, const CaptionHooks& hooks, bool solid,
+                     CentreRule centre) {
+    const int w = state.size.width;
+    const int h = state.size.height;
+    const BrushStyle brush = solid ? BrushStyle::Solid : BrushStyle::Clear;
+    canvas.SetBrushStyle(brush);
+    canvas.SetBrushColour(state.current);
+    canvas.SetPen(PenOf(state.hover ? look.SelectedBorderColour : look.BorderColour,
+                        state.current),
+                  1);
+    DrawShape(canvas, look.Shape, w, h, look.CornerWidth, 1);
+    if (look.StaticSectionWidth > 0) {
+        canvas.SetBrushStyle(BrushStyle::Solid);
+        canvas.SetBrushColour(look.StaticSectionColour);
+        DrawShape(canvas, look.Shape, look.StaticSectionWidth, h, look.CornerWidth, 1);
+        canvas.SetBrushStyle(brush);
+        canvas.SetBrushColour(state.current);
+    }
+
+    const FontSpec& font = state.hover ? look.SelectedFont : look.Font;
+    const Colour fontColour = !state.enabled ? kButtonDisabledFontColour
+                              : state.hover  ? look.SelectedFontColour
+                                             : look.FontColour;
+    canvas.SetFont(font, fontColour);
+    const Size text = MeasureCaption(canvas, look.Caption, hooks);
+    const CaptionPlacement place = PlaceCaption(w, h, look.MarginWidth, look.Alignment, text,
+                                                GlyphSize(look), look.Layout, centre);
+    if (look.Glyph) {
+        canvas.DrawPicture(*look.Glyph, place.glyph, !state.enabled);
+    }
+    DrawCaption(canvas, look, place.caption, look.Caption, hooks);
+}
+
+// A caption turned by `angle` degrees, placed by the box around the turned text.
+void DrawTurnedCaption(PaintCanvas& canvas, const DynamicLook& look,
+                       const DynamicPaintState& state, int angle, Colour fontColour,
+                       const CaptionHooks& hooks) {
+    FontSpec font = look.Font;
+    font.angle = angle;
+    canvas.SetFont(font, fontColour);
+    const Size text = MeasureCaption(canvas, look.Caption, hooks);
+    const double radians = angle * std::numbers::pi / 180.0;
+    const double cosA = std::cos(radians);
+    const double sinA = std::sin(radians);
+    // The corners of the text cell around its top-left corner: along the baseline
+    // (cos, -sin) and down the cell (sin, cos), y growing downwards.
+    const double xs[] = {0, text.width * cosA, text.height * sinA,
+                         text.width * cosA + text.height * sinA};
+    const double ys[] = {0, -text.width * sinA, text.height * cosA,
+                         -text.width * sinA + text.height * cosA};
+    const double minX = *std::min_element(std::begin(xs), std::end(xs));
+    const double maxX = *std::max_element(std::begin(xs), std::end(xs));
+    const double minY = *std::min_element(std::begin(ys), std::end(ys));
+    const double maxY = *std::max_element(std::begin(ys), std::end(ys));
+    const Size box{int(std::lround(maxX - minX)), int(std::lround(maxY - minY))};
+    const CaptionPlacement place =
+        PlaceCaption(state.size.width, state.size.height, look.MarginWidth, look.Alignment, box,
+                     std::nullopt, look.Layout, CentreRule::WholeWidth);
+    const Point origin{place.caption.x - int(std::lround(minX)),
+                       place.caption.y - int(std::lround(minY))};
+    DrawCaption(canvas, look, origin, look.Caption, hooks);
+}
+
+} // namespace
+
+bool ButtonFillsSolid(TTransparentMode mode, bool hover) {
+    return mode == tmOpaque || (mode == tmWhenInactive && hover);
+}
+
+void PaintOpaqueButton(PaintCanvas& canvas, const DynamicLook& look,
+                       const DynamicPaintState& state, const CaptionHooks& hooks) {
+    if (!state.visible) {
+        return;
+    }
+    canvas.FillRect({0, 0, state.size.width, state.size.height}, look.OutsideColour);
+    PaintButtonBody(canvas, look, state, hooks, true, CentreRule::WholeWidth);
+}
+
+void PaintButton(PaintCanvas& canvas, const DynamicLook& look, const DynamicPaintState& state,
+                 const CaptionHooks& hooks) {
+    if (!state.visible) {
+        return;
+    }
+    PaintButtonBody(canvas, look, state, hooks, ButtonFillsSolid(look.TransparentMode, state.hover),
+                    CentreRule::Halves);
+}
+
+int TabWidth(const DynamicLook& look, int captionWidth) {
+    const int glyphWidth = look.Glyph ? look.Glyph->size.width : 0;
+    return 2 * look.MarginWidth + captionWidth + glyphWidth + 5;
+}
+
+void PaintLabel(PaintCanvas& canvas, const DynamicLook& look, const DynamicPaintState& state,
+                Colour fontColour, const CaptionHooks& hooks) {
+    if (!state.visible) {
+        return;
+    }
+    const int w = state.size.width;
+    const int h = state.size.height;
+    canvas.FillRect({0, 0, w, h}, look.OutsideColour);
+    canvas.SetBrushStyle(BrushStyle::Solid);
+    canvas.SetBrushColour(state.current);
+    canvas.SetPen(PenOf(look.BorderColour, state.current), 1);
+
+    const Colour textColour = state.enabled ? fontColour : kLabelDisabledFontColour;
+    canvas.SetFont(look.Font, textColour);
+    const Size text = MeasureCaption(canvas, look.Caption, hooks);
+    if (look.Shape == fsTab) {
+        canvas.Polygon(ShapeOutline(fsJaggedNW, TabWidth(look, text.width), h, look.CornerWidth, 1));
+        canvas.MoveTo({0, h - 1});
+        canvas.LineTo({w, h - 1});
+    } else {
+        DrawShape(canvas, look.Shape, w, h, look.CornerWidth, 1);
+    }
+    if (look.InitiallyHidden) {
+        return;
+    }
+
+    const int angle = ((look.Angle % 360) + 360) % 360;
+    if (angle != 0 && !look.Glyph) {
+        DrawTurnedCaption(canvas, look, state, angle, textColour, hooks);
+        return;
+    }
+    const CaptionPlacement place = PlaceCaption(w, h, look.MarginWidth, look.Alignment, text,
+                                                GlyphSize(look), look.Layout,
+                                                CentreRule::WholeWidth);
+    if (look.Glyph) {
+        canvas.DrawPicture(*look.Glyph, place.glyph, !state.enabled);
+    }
+    DrawCaption(canvas, look, place.caption, look.Caption, hooks);
+}
+
+void PaintFrame(PaintCanvas& canvas, const DynamicLook& look, const DynamicPaintState& state,
+                Point origin) {
+    if (!state.visible) {
+        return;
+    }
+    const bool fill = look.Colour != kColourNone;
+    const bool pen = look.BorderColour != kColourNone;
+    if (!fill && !pen) {
+        return;
+    }
+    canvas.SetBrushStyle(fill ? BrushStyle::Solid : BrushStyle::Clear);
+    canvas.SetBrushColour(state.current);
+    canvas.SetPen(look.BorderColour, look.FrameWidth);
+    DrawShape(canvas, look.Shape, state.size.width, state.size.height, look.CornerWidth,
+              look.FrameWidth, origin);
+}
+
+} // namespace traxo

@@ -1,0 +1,308 @@
+#include "controls/DynamicWindow_win.h"
+
+#include <exception>
+#include <windowsx.h>
+
+namespace traxo {
+namespace {
+
+constexpr UINT_PTR kFadeTimer = 1;
+constexpr UINT kFadeInterval = 10;
+
+void RegisterControlClass(const wchar_t* className, WNDPROC procedure) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExW(instance, className, &existing)) {
+        return;
+    }
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = nullptr; // everything is painted through the bitmap
+    windowClass.lpszClassName = className;
+    RegisterClassExW(&windowClass);
+}
+
+int ButtonOf(UINT message) {
+    switch (message) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+        return 1;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+// A handler is copied before it runs: it may replace itself or end the control.
+template <typename Handler, typename... Args> void Fire(const Handler& handler, Args... args) {
+    if (handler) {
+        Handler copy = handler;
+        copy(args...);
+    }
+}
+
+} // namespace
+
+DynamicWindow::DynamicWindow(const wchar_t* className, HWND parent, Rect bounds) {
+    RegisterControlClass(className, WindowProc);
+    CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, bounds.left,
+                    bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                    nullptr, GetModuleHandleW(nullptr), this);
+}
+
+DynamicWindow::~DynamicWindow() {
+    if (hwnd_ != nullptr) {
+        DestroyWindow(hwnd_);
+    }
+}
+
+void DynamicWindow::SetBounds(Rect bounds) {
+    MoveWindow(hwnd_, bounds.left, bounds.top, bounds.right - bounds.left,
+               bounds.bottom - bounds.top, TRUE);
+}
+
+Rect DynamicWindow::Bounds() const {
+    RECT area{};
+    GetWindowRect(hwnd_, &area);
+    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT*>(&area), 2);
+    return {area.left, area.top, area.right, area.bottom};
+}
+
+void DynamicWindow::SetVisible(bool visible) {
+    ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+bool DynamicWindow::Visible() const {
+    return (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void DynamicWindow::Invalidate() {
+    if (hwnd_ != nullptr) {
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+}
+
+void DynamicWindow::SyncFadeTimer() {
+    const bool needed = TimerNeeded();
+    if (hwnd_ == nullptr || needed == timerRunning_) {
+        return;
+    }
+    if (needed) {
+        timerRunning_ = SetTimer(hwnd_, kFadeTimer, kFadeInterval, nullptr) != 0;
+    } else {
+        KillTimer(hwnd_, kFadeTimer);
+        timerRunning_ = false;
+    }
+}
+
+void DynamicWindow::OnPaint() {
+    PAINTSTRUCT paint{};
+    HDC target = BeginPaint(hwnd_, &paint);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    if (target != nullptr && offscreen_.Resize(client.right, client.bottom)) {
+        {
+            GdiPaintCanvas canvas(offscreen_.Dc(), &objects_);
+            Paint(canvas, {client.right, client.bottom});
+        }
+        offscreen_.Copy(target, 0, 0);
+    }
+    EndPaint(hwnd_, &paint);
+}
+
+void DynamicWindow::SetInside(bool inside) {
+    inside_ = inside;
+    if (inside) {
+        MouseEntered();
+    } else {
+        MouseLeft();
+    }
+    SyncFadeTimer();
+    Invalidate();
+    if (EventsEnabled()) {
+        Fire(inside ? OnMouseEnter : OnMouseExit);
+    }
+}
+
+void DynamicWindow::TrackMouse(LPARAM lParam) {
+    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const bool inside = PtInRect(&client, at) != 0;
+    if (!tracking_) {
+        TRACKMOUSEEVENT track{};
+        track.cbSize = sizeof(track);
+        track.dwFlags = TME_LEAVE;
+        track.hwndTrack = hwnd_;
+        tracking_ = TrackMouseEvent(&track) != 0;
+    }
+    if (inside != inside_) {
+        SetInside(inside); // also while the mouse is captured and dragged off and back
+    } else if (inside) {
+        MouseMoved();
+        SyncFadeTimer();
+    }
+    if (EventsEnabled()) {
+        Fire(OnMouseMove, Point{at.x, at.y});
+    }
+}
+
+void DynamicWindow::HandleButton(UINT message, LPARAM lParam) {
+    const Point at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    const int button = ButtonOf(message);
+    const bool down = message != WM_LBUTTONUP && message != WM_RBUTTONUP &&
+                      message != WM_MBUTTONUP;
+    if (down) {
+        if (!capturing_) {
+            SetCapture(hwnd_);
+            capturing_ = true;
+        }
+        if (button == 0) {
+            leftDown_ = true;
+        }
+        MousePressed(button);
+        SyncFadeTimer();
+        Invalidate();
+        if (EventsEnabled()) {
+            Fire(OnMouseDown, button, at);
+            if (message == WM_LBUTTONDBLCLK) {
+                Fire(OnDblClick);
+            }
+        }
+        return;
+    }
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const bool inside = PtInRect(&client, POINT{at.x, at.y}) != 0;
+    const bool wasLeftDown = leftDown_;
+    if (button == 0) {
+        leftDown_ = false;
+    }
+    if (capturing_ && (wParamButtons_ & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0) {
+        capturing_ = false;
+        ReleaseCapture();
+    }
+    const bool click = MouseReleased(button, inside) && wasLeftDown && button == 0;
+    if (!inside && inside_) {
+        SetInside(false);
+    }
+    SyncFadeTimer();
+    Invalidate();
+    const bool enabled = EventsEnabled();
+    if (enabled) {
+        Fire(OnMouseUp, button, at);
+    }
+    if (click && enabled) {
+        Fire(OnClick); // last: the handler may end the control
+    }
+}
+
+LRESULT DynamicWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1; // the bitmap covers every pixel
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_PRINTCLIENT: {
+        RECT client{};
+        GetClientRect(hwnd_, &client);
+        if (offscreen_.Resize(client.right, client.bottom)) {
+            {
+                GdiPaintCanvas canvas(offscreen_.Dc(), &objects_);
+                Paint(canvas, {client.right, client.bottom});
+            }
+            offscreen_.Copy(reinterpret_cast<HDC>(wParam), 0, 0);
+        }
+        return 0;
+    }
+    case WM_TIMER:
+        if (wParam == kFadeTimer) {
+            FadeTick();
+            SyncFadeTimer();
+            return 0;
+        }
+        break;
+    case WM_MOUSEMOVE:
+        TrackMouse(lParam);
+        return 0;
+    case WM_MOUSELEAVE:
+        tracking_ = false;
+        if (!capturing_ && inside_) {
+            SetInside(false);
+        }
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        wParamButtons_ = wParam;
+        HandleButton(message, lParam);
+        return 0;
+    case WM_CAPTURECHANGED:
+        if (capturing_ && reinterpret_cast<HWND>(lParam) != hwnd_) {
+            // Taken away (a menu, a dialog): the press ends without a click.
+            capturing_ = false;
+            if (leftDown_) {
+                leftDown_ = false;
+                MouseReleased(0, false);
+                SyncFadeTimer();
+                Invalidate();
+            }
+        }
+        return 0;
+    case WM_SIZE:
+        Invalidate();
+        break;
+    case WM_DESTROY:
+        KillTimer(hwnd_, kFadeTimer);
+        timerRunning_ = false;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK DynamicWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* control = static_cast<DynamicWindow*>(
+            reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        control->hwnd_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+    }
+    auto* control = reinterpret_cast<DynamicWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (control == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    LRESULT result = 0;
+    try {
+        result = control->HandleMessage(message, wParam, lParam);
+    } catch (const std::exception&) {
+        // Nothing may unwind through the system's code; a failed event leaves the control as
+        // it was.
+        result = DefWindowProcW(window, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        control->hwnd_ = nullptr;
+    }
+    return result;
+}
+
+} // namespace traxo

@@ -1,0 +1,79 @@
+#pragma once
+// The child window the windowed animated controls share: it registers its class once (wide
+// name, double clicks, no background brush), paints through an off-screen bitmap copied in one
+// block and never erases separately, runs the 10 ms fade timer only while a fade needs it, and
+// turns mouse messages into the control's events (leave tracking, capture while pressed).
+
+#include "controls/DynamicEvents.h"
+#include "controls/DynamicPainters.h"
+#include "controls/DynamicState.h"
+#include "platform/GdiPaintCanvas_win.h"
+#include "platform/OffscreenBitmap_win.h"
+
+#include <windows.h>
+
+namespace traxo {
+
+class DynamicWindow : public DynamicControlEvents {
+public:
+    virtual ~DynamicWindow();
+    DynamicWindow(const DynamicWindow&) = delete;
+    DynamicWindow& operator=(const DynamicWindow&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+
+    void SetBounds(Rect boundsInParent);
+    Rect Bounds() const; // in the parent's client coordinates
+    void SetVisible(bool visible);
+    bool Visible() const;
+
+    // Repaints now-ish (through WM_PAINT).
+    void Invalidate();
+
+protected:
+    // Creates the child window (visible) of class `className` in `parent`.
+    DynamicWindow(const wchar_t* className, HWND parent, Rect boundsInParent);
+
+    // Paints the whole control into `canvas`, in control pixels.
+    virtual void Paint(GdiPaintCanvas& canvas, Size size) = 0;
+    // One fade tick (OnFading, the state's tick, a repaint when the colour moved).
+    virtual void FadeTick() = 0;
+    // Whether a fade is under way, so that the timer must run.
+    virtual bool TimerNeeded() const = 0;
+    // Mouse: the control's state reacts; the base fires the owner's events after.
+    virtual void MouseEntered() {}
+    virtual void MouseLeft() {}
+    virtual void MouseMoved() {}
+    virtual void MousePressed(int /*button*/) {}
+    // True when the release completes a click; the base has already checked that the left
+    // button went down on the control.
+    virtual bool MouseReleased(int button, bool inside) { return button == 0 && inside; }
+    // Whether the owner hears of mouse events (a disabled control keeps them to itself).
+    virtual bool EventsEnabled() const { return true; }
+
+    // Runs the fade timer exactly while TimerNeeded().
+    void SyncFadeTimer();
+    GdiObjectCache& Objects() { return objects_; }
+    CaptionHooks Hooks() const { return {OnCustomTextExtent, OnCustomTextRender}; }
+
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void OnPaint();
+    void TrackMouse(LPARAM lParam);
+    void HandleButton(UINT message, LPARAM lParam);
+    void SetInside(bool inside);
+
+    HWND hwnd_ = nullptr;
+    OffscreenBitmap offscreen_;
+    GdiObjectCache objects_;
+    bool timerRunning_ = false;
+    bool inside_ = false;   // the cursor is over the control (as far as we have seen)
+    bool tracking_ = false; // a leave notification is requested
+    bool leftDown_ = false; // the left button went down on the control
+    bool capturing_ = false;
+    WPARAM wParamButtons_ = 0; // the buttons still down, as the last button message gave them
+};
+
+} // namespace traxo
