@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -159,6 +160,10 @@ struct SpacingCase {
     Point move;      // from the first point at (100, 100)
     int expectedCount;
 };
+
+void PrintTo(const SpacingCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class PadSpacingTest : public RecordingPadTest,
                        public ::testing::WithParamInterface<SpacingCase> {};
@@ -473,6 +478,10 @@ struct MessageCase {
     Rect box;        // for a 10-character text, measured 70 by 13
     Point textAt;
 };
+
+void PrintTo(const MessageCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class MessageGeometryTest : public RecordingPadTest,
                             public ::testing::WithParamInterface<MessageCase> {};

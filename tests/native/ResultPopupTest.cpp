@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,10 @@ struct ContentCase {
     std::u16string label;
     bool thumbnailIsGesture;
 };
+
+void PrintTo(const ContentCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class PopupContentTest : public ::testing::TestWithParam<ContentCase> {};
 
