@@ -9,8 +9,10 @@
 namespace traxo {
 namespace {
 
+// Counts are read into locals first: inside the packed image they may lie unaligned.
 int LiveKnownApps(const MotionSet& set) {
-    return std::clamp(set.knownAppCount, 0, kKnownAppSlots);
+    const int count = set.knownAppCount;
+    return std::clamp(count, 0, kKnownAppSlots);
 }
 
 bool StartsWith(std::u16string_view text, std::u16string_view prefix) {
@@ -29,7 +31,8 @@ std::u16string_view DefaultRowTitle(int language) {
 
 std::vector<AssignRow> RowsFromMotion(const MotionSet& set, int motionIndex, int language) {
     std::vector<AssignRow> rows;
-    if (motionIndex < 0 || motionIndex >= std::clamp(set.motionCount, 0, kMaxMotions)) {
+    const int motions = set.motionCount;
+    if (motionIndex < 0 || motionIndex >= std::clamp(motions, 0, kMaxMotions)) {
         return rows;
     }
     const Motion& motion = set.motions[motionIndex];
