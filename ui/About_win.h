@@ -1,13 +1,42 @@
 #pragma once
-// The about box: created once at start, owned by the application window, shown when asked.
+// The about box: created once at start, reused. The main window sets the title line before each
+// showing (SetAboutTitle) and shows it with ShowModal.
 
-#include "ui/FormWindow_win.h"
+// Before <windows.h>, which would rename the paint canvas's DrawText.
+#include "controls/DynamicOpaqueButton_win.h"
+#include "ui/ModalForm_win.h"
+
+#include <memory>
+#include <string_view>
 
 namespace traxo {
 
-class TfrmAbout final : public PlaceholderForm {
+class TfrmAbout final : public ModalForm {
 public:
-    explicit TfrmAbout(HWND owner) : PlaceholderForm(L"TfrmAbout", L"About Traxo", owner) {}
+    enum : int { kImage1 = 101, kLblAboutTitle, kLblNotice, kLblTrans, kLblDonate };
+
+    explicit TfrmAbout(HWND owner);
+    ~TfrmAbout() override;
+
+    void SetAboutTitle(std::u16string_view title);
+    // What FormShow puts into the language-dependent lines.
+    void TranslateMe(int language) override;
+
+protected:
+    void FormShow() override;
+    void OnCommand(int id, int code, HWND control) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void lblDonateClick();
+    void lblDonateMouseEnter();
+    void lblDonateMouseLeave();
+    static LRESULT CALLBACK DonateProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+
+    std::unique_ptr<TDynamicOpaqueButton> btnCancel_;
+    HFONT boldFont_ = nullptr;
+    HFONT underlineFont_ = nullptr;
+    bool overDonate_ = false;
 };
 
 } // namespace traxo

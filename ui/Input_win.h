@@ -1,13 +1,27 @@
 #pragma once
-// The input dialog: created once at start, owned by the application window, shown when asked.
+// The one-line input dialog: created once at start, reused by CustomInputQuery.
 
-#include "ui/FormWindow_win.h"
+#include "ui/ModalForm_win.h"
+
+#include <string>
+#include <string_view>
 
 namespace traxo {
 
-class TfrmInput final : public PlaceholderForm {
+class TfrmInput final : public ModalForm {
 public:
-    explicit TfrmInput(HWND owner) : PlaceholderForm(L"TfrmInput", L"Traxo", owner) {}
+    enum : int { kLblHeader = 101, kEdtInput = 102 };
+
+    explicit TfrmInput(HWND owner);
+
+protected:
+    void FormShow() override;
 };
+
+// Asks for one line of text. On OK: true, and `value` is what the edit held; otherwise false and
+// `value` is left as it was, whatever was typed.
+bool CustomInputQuery(TfrmInput& form, HWND parent, std::u16string_view caption,
+                      std::u16string_view prompt, std::u16string& value,
+                      std::u16string_view cancelCaption, std::u16string_view okCaption);
 
 } // namespace traxo

@@ -1,13 +1,44 @@
 #pragma once
-// The key-combination editor: created once at start, owned by the application window, shown when asked.
+// The key-combination editor: ten toggles and one key, the text built and checked as it changes.
 
-#include "ui/FormWindow_win.h"
+#include "actions/KeyCombination.h"
+#include "ui/ModalForm_win.h"
+
+#include <memory>
+#include <string>
 
 namespace traxo {
 
-class TfrmKeyCombo final : public PlaceholderForm {
+class TfrmKeyCombo final : public ModalForm {
 public:
-    explicit TfrmKeyCombo(HWND owner) : PlaceholderForm(L"TfrmKeyCombo", L"Key combination", owner) {}
+    enum : int {
+        kFirstToggle = 200, // the ten toggles, in KeyComboToggle order
+        kEdtKey = 220, kLblCombo, kLblSpK, kLblLNK, kLblInfoK1,
+    };
+
+    // queries: the shortcut parser's key names; must outlive the form. Without it the form
+    // asks the keyboard layout itself.
+    explicit TfrmKeyCombo(HWND owner, PlanningQueries* queries = nullptr);
+    ~TfrmKeyCombo() override;
+
+    // lblCombo: the combination text, and its tag (1 when valid).
+    std::u16string Combination() const { return combination_; }
+    bool ComboValid() const { return valid_; }
+
+    void edtKeyChange();
+    void ClearCombo();
+
+protected:
+    void FormShow() override;
+    void OnCommand(int id, int code, HWND control) override;
+
+private:
+    void btnOKClick();
+
+    std::unique_ptr<PlanningQueries> ownQueries_;
+    PlanningQueries* queries_;
+    std::u16string combination_;
+    bool valid_ = false;
 };
 
 } // namespace traxo

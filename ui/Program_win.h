@@ -1,13 +1,27 @@
 #pragma once
-// The program-launch editor: created once at start, owned by the application window, shown when asked.
+// The launch-program editor: the program (with its parameters) and the working folder.
 
-#include "ui/FormWindow_win.h"
+#include "actions/AssignRules.h"
+#include "ui/ModalForm_win.h"
 
 namespace traxo {
 
-class TfrmProgram final : public PlaceholderForm {
+class TfrmProgram final : public ModalForm {
 public:
-    explicit TfrmProgram(HWND owner) : PlaceholderForm(L"TfrmProgram", L"Program", owner) {}
+    enum : int { kLblFile = 101, kEdtFile, kBtnBrowseFile, kLblDir, kEdtWorkinDir, kBtnBrowseFolder };
+
+    explicit TfrmProgram(HWND owner);
+
+    void SetFields(const ProgramFields& fields);
+    ProgramFields Fields() const;
+
+protected:
+    void FormShow() override;
+    void OnCommand(int id, int code, HWND control) override;
+
+private:
+    void btnBrowseFileClick();
+    void btnBrowseFolderClick();
 };
 
 } // namespace traxo

@@ -83,7 +83,9 @@ void InitialiseCommonControls() {
 struct Forms {
     explicit Forms(HWND owner)
         : frmTutorial(owner), frmOptions(owner), frmKeyCombo(owner), frmAbout(owner),
-          frmInput(owner), frmAssign(owner), frmKeystrokes(owner), frmProgram(owner) {}
+          frmInput(owner), frmAssign(owner), frmKeystrokes(owner), frmProgram(owner) {
+        frmAssign.UseEditors(frmKeystrokes, frmKeyCombo, frmInput, frmProgram);
+    }
     TfrmTutorial frmTutorial;
     TfrmOptions frmOptions;
     TfrmKeyCombo frmKeyCombo;

@@ -1,0 +1,41 @@
+#include "actions/DroppedFile.h"
+
+#include "app/AppPaths.h"
+#include "sets/MotionSet.h"
+
+#include <utility>
+
+namespace traxo {
+
+DropDecision DecideDrop(std::size_t fileCount, std::u16string_view firstName, bool panelVisible,
+                        std::u16string_view appFolder) {
+    if (fileCount > 1) {
+        return {DropOutcome::TooMany, {}};
+    }
+    if (fileCount == 0 || firstName.empty()) {
+        return {DropOutcome::Unsupported, {}};
+    }
+    if (!panelVisible) {
+        return {DropOutcome::Ignored, {}};
+    }
+    std::u16string action = PathRelativeToFolder(firstName, appFolder);
+    // A path longer than an action holds would be stored cut off, naming another file.
+    if (action.size() > SetText::kCapacity) {
+        return {DropOutcome::Unsupported, {}};
+    }
+    return {DropOutcome::Assigned, std::move(action)};
+}
+
+std::u16string_view DropMessage(DropOutcome outcome, int language) {
+    const bool chinese = language == 1;
+    switch (outcome) {
+    case DropOutcome::TooMany:
+        return chinese ? u"只能拖放一个文件到这个动作。" : u"Drop only one file on to this action.";
+    case DropOutcome::Unsupported:
+        return chinese ? u"不支持这种类型的对象。" : u"That type of object isn't supported.";
+    default:
+        return {};
+    }
+}
+
+} // namespace traxo

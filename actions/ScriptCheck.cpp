@@ -1,0 +1,114 @@
+#include "actions/ScriptCheck.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace traxo {
+namespace {
+
+// As the sender reads a braced item: the name is cut to this many characters before the blank
+// that starts a repeat count is looked for.
+constexpr std::size_t kMaxBracedName = 20;
+
+bool IsRepeatCount(std::u16string_view text) {
+    if (text.empty()) {
+        return false;
+    }
+    std::uint32_t value = 0;
+    for (const char16_t c : text) {
+        if (c < u'0' || c > u'9') {
+            return false;
+        }
+        value = value * 10 + (c - u'0');
+        if (value > 0xFFFF) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The start of an unclosed item, up to where the sender's notation goes on with something else.
+std::u16string UnclosedExcerpt(std::u16string_view text, std::size_t open) {
+    std::size_t end = open + 1;
+    while (end < text.size() && end - open < kMaxBracedName &&
+           std::u16string_view(u"{}()+^%").find(text[end]) == std::u16string_view::npos) {
+        ++end;
+    }
+    return std::u16string(text.substr(open, end - open));
+}
+
+std::u16string Number(std::size_t n) {
+    std::u16string digits;
+    do {
+        digits.insert(digits.begin(), static_cast<char16_t>(u'0' + n % 10));
+        n /= 10;
+    } while (n != 0);
+    return digits;
+}
+
+} // namespace
+
+std::optional<ScriptProblem> FindScriptProblem(std::u16string_view text) {
+    if (text.empty()) {
+        return ScriptProblem{};
+    }
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (text[i] != u'{') {
+            ++i;
+            continue;
+        }
+        if (i + 1 < text.size() && text[i + 1] == u'{') {
+            i += 3; // "{{}", a brace as text
+            continue;
+        }
+        const std::size_t open = i;
+        const std::size_t close = text.find(u'}', i + 1);
+        if (close == std::u16string_view::npos) {
+            return ScriptProblem{ScriptProblemKind::MissingBrace, open, UnclosedExcerpt(text, open), {}};
+        }
+        const std::u16string_view name =
+            text.substr(open + 1, std::min(close - open - 1, kMaxBracedName));
+        i = close + 1;
+        if (i < text.size() && text[i] == u'}') {
+            ++i; // "{}}", a closing brace as text
+            continue;
+        }
+        if (const auto blank = name.find(u' '); blank != std::u16string_view::npos) {
+            const std::u16string_view count = name.substr(blank + 1);
+            if (!IsRepeatCount(count)) {
+                return ScriptProblem{ScriptProblemKind::BadRepeatCount, open,
+                                     std::u16string(text.substr(open, close - open + 1)),
+                                     std::u16string(count)};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::u16string DescribeScriptProblem(const ScriptProblem& problem, std::u16string_view userScript,
+                                     int language) {
+    const bool chinese = language == 1;
+    if (problem.kind == ScriptProblemKind::Empty) {
+        return chinese ? u"没有要发送的按键。" : u"There are no keystrokes to send.";
+    }
+    std::u16string where = chinese ? u"按键在“" : u"The keystrokes stop at \"";
+    where += problem.excerpt;
+    where += chinese ? u"”" : u"\"";
+    if (const auto at = userScript.find(problem.excerpt); at != std::u16string_view::npos) {
+        where += chinese ? u"（第 " + Number(at + 1) + u" 个字符）"
+                         : u" (character " + Number(at + 1) + u")";
+    }
+    if (problem.kind == ScriptProblemKind::MissingBrace) {
+        where += chinese ? u"处停止：这个“{”没有对应的“}”。要输入大括号本身，请写 \\{ 或 \\}。"
+                         : u": this \"{\" has no closing \"}\". To type a brace as text, write "
+                           u"\\{ or \\}.";
+    } else {
+        where += chinese ? u"处停止：重复次数“" + problem.repeatCount + u"”必须是 0 到 65535 之间的整数。"
+                         : u": the repeat count \"" + problem.repeatCount +
+                               u"\" must be a whole number from 0 to 65535.";
+    }
+    return where;
+}
+
+} // namespace traxo

@@ -1,0 +1,67 @@
+#include "app/AutostartControl_win.h"
+
+#include "platform/WideText_win.h"
+#include "ui/TaskDialog_win.h"
+
+#include <utility>
+
+namespace traxo {
+
+AutostartControl::AutostartControl(HWND owner, StringValueStore& store, std::u16string exePath,
+                                   std::function<int()> language)
+    : owner_(owner), autostart_(store, std::move(exePath)), language_(std::move(language)) {}
+
+void AutostartControl::StartCheckTimer() {
+    SetTimer(owner_, kRegCheckTimerId, kRegCheckInterval, nullptr);
+}
+
+bool AutostartControl::willAutoStart() {
+    return autostart_.State().checked;
+}
+
+bool AutostartControl::mnAutostartClick() {
+    const AutostartOutcome outcome = autostart_.Toggle();
+    if (outcome.refused) {
+        ReportRefusal();
+    }
+    return outcome.checked;
+}
+
+void AutostartControl::regCheckTimerTimer() {
+    KillTimer(owner_, kRegCheckTimerId);
+    IsAutoStartOK();
+}
+
+void AutostartControl::IsAutoStartOK() {
+    if (!autostart_.NeedsQuestion()) {
+        return;
+    }
+    const bool chinese = language_ && language_() == 1;
+    TaskDialogContent dlgAutostart;
+    dlgAutostart.title = u"Traxo";
+    dlgAutostart.content =
+        chinese ? u"登录 Windows 时自动启动的 Traxo.exe 不是这一个！要改为自动启动这一个吗？"
+                : u"The Traxo.exe set to start when you log in to Windows is not this one! Would "
+                  u"you like this one to auto-start instead?";
+    dlgAutostart.icon = TaskDialogIcon::Warning;
+    dlgAutostart.buttons = {chinese ? u"是" : u"Yes", chinese ? u"否" : u"No"};
+    if (ShowTaskDialog(owner_, dlgAutostart) == TaskButtonResult(0) &&
+        autostart_.PointAtThisCopy().refused) {
+        ReportRefusal();
+    }
+}
+
+bool AutostartControl::HandleMessage(UINT message, WPARAM wParam) {
+    if (message == WM_TIMER && wParam == kRegCheckTimerId) {
+        regCheckTimerTimer();
+        return true;
+    }
+    return false;
+}
+
+void AutostartControl::ReportRefusal() {
+    const std::wstring text = WideText(AutostartRefusedText(language_ ? language_() : 0));
+    MessageBoxW(owner_, text.c_str(), L"Traxo", MB_OK | MB_ICONWARNING);
+}
+
+} // namespace traxo

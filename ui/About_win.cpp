@@ -1,0 +1,157 @@
+#include "ui/About_win.h"
+
+#include "app/AboutText.h"
+#include "app/ProductAddresses.h"
+#include "controls/DynamicOpaqueButton_win.h"
+#include "platform/WideText_win.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+namespace traxo {
+namespace {
+
+constexpr UINT_PTR kDonateSubclass = 1;
+
+HFONT DerivedFont(HFONT base, bool bold, bool underline, int height) {
+    LOGFONTW font{};
+    GetObjectW(base, sizeof(font), &font);
+    if (bold) {
+        font.lfWeight = FW_BOLD;
+    }
+    font.lfUnderline = underline ? TRUE : FALSE;
+    if (height != 0) {
+        font.lfHeight = height;
+    }
+    return CreateFontIndirectW(&font);
+}
+
+} // namespace
+
+TfrmAbout::TfrmAbout(HWND owner)
+    : ModalForm(L"TfrmAbout", owner, SIZE{221, 182},
+                {
+                    {kImage1, L"STATIC", SS_ICON, 0, 94, 8, 32, 32, {}, {}},
+                    {kLblAboutTitle, L"STATIC", SS_CENTER, 0, 49, 43, 122, 23, kAboutTitle, {}},
+                    {kLblNotice, L"STATIC", SS_CENTER, 0, 31, 72, 160, 16, kAboutNotice, {}},
+                    {kLblTrans, L"STATIC", SS_CENTER, 0, 8, 94, 205, 16, {}, {}},
+                    {kLblDonate, L"STATIC", SS_CENTER | SS_NOTIFY, 0, 8, 158, 205, 16, kDonateEnglish,
+                     kDonateChinese},
+                },
+                u"About", u"关于", true) {
+    const HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+    SendMessageW(Control(kImage1), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    boldFont_ = DerivedFont(Font(), true, false, -Scale(16));
+    underlineFont_ = DerivedFont(Font(), false, true, 0);
+    SendMessageW(Control(kLblAboutTitle), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_), FALSE);
+    SetWindowSubclass(Control(kLblDonate), DonateProc, kDonateSubclass,
+                      reinterpret_cast<DWORD_PTR>(this));
+
+    DynamicLook look = DefaultOpaqueButtonLook();
+    look.Colour = Rgb(65, 133, 207);
+    look.SelectedColour = Rgb(81, 106, 123);
+    look.MouseDownColour = Rgb(31, 41, 48);
+    look.BorderColour = Rgb(65, 133, 207);
+    look.SelectedBorderColour = Rgb(81, 106, 123);
+    look.OutsideColour = Rgb(255, 255, 255);
+    look.FontColour = Rgb(255, 255, 255);
+    look.SelectedFontColour = Rgb(255, 255, 255);
+    look.CornerWidth = 2;
+    look.Shape = fsRectangle;
+    look.Alignment = taCenter;
+    look.Caption = u"OK";
+    btnCancel_ = std::make_unique<TDynamicOpaqueButton>(
+        hwnd(), Rect{Scale(84), Scale(123), Scale(84 + 54), Scale(123 + 26)}, look);
+    btnCancel_->OnClick = [this] { CloseWith(kModalResultOk); };
+}
+
+TfrmAbout::~TfrmAbout() {
+    if (hwnd() != nullptr) {
+        RemoveWindowSubclass(Control(kLblDonate), DonateProc, kDonateSubclass);
+    }
+    btnCancel_.reset();
+    if (hwnd() != nullptr) {
+        DestroyWindow(hwnd());
+    }
+    DeleteObject(boldFont_);
+    DeleteObject(underlineFont_);
+}
+
+void TfrmAbout::SetAboutTitle(std::u16string_view title) {
+    SetControlText(kLblAboutTitle, title);
+}
+
+void TfrmAbout::TranslateMe(int language) {
+    ModalForm::TranslateMe(language);
+    std::u16string credit(language == 1 ? kTranslationCreditChinese : kTranslationCreditEnglish);
+    credit += kTranslatorName;
+    SetControlText(kLblTrans, credit);
+    SetControlText(kLblDonate, language == 1 ? kDonateChinese : kDonateEnglish);
+}
+
+void TfrmAbout::FormShow() {
+    TranslateMe(Language());
+    SetFocus(btnCancel_->hwnd());
+}
+
+void TfrmAbout::OnCommand(int id, int code, HWND control) {
+    if (id == kLblDonate && code == STN_CLICKED) {
+        lblDonateClick();
+        return;
+    }
+    // Enter and Esc both close the box, as its one button does.
+    if (id == IDOK || id == IDCANCEL) {
+        CloseWith(kModalResultOk);
+        return;
+    }
+    ModalForm::OnCommand(id, code, control);
+}
+
+LRESULT TfrmAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CTLCOLORSTATIC && reinterpret_cast<HWND>(lParam) == Control(kLblDonate)) {
+        const LRESULT brush = ModalForm::HandleMessage(message, wParam, lParam);
+        SetTextColor(reinterpret_cast<HDC>(wParam), RGB(65, 133, 207));
+        return brush;
+    }
+    return ModalForm::HandleMessage(message, wParam, lParam);
+}
+
+void TfrmAbout::lblDonateClick() {
+    const std::wstring address = WideText(kDonateAddress);
+    ShellExecuteW(hwnd(), nullptr, address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void TfrmAbout::lblDonateMouseEnter() {
+    SendMessageW(Control(kLblDonate), WM_SETFONT, reinterpret_cast<WPARAM>(underlineFont_), TRUE);
+}
+
+void TfrmAbout::lblDonateMouseLeave() {
+    SendMessageW(Control(kLblDonate), WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
+}
+
+LRESULT CALLBACK TfrmAbout::DonateProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR, DWORD_PTR data) {
+    auto* about = reinterpret_cast<TfrmAbout*>(data);
+    switch (message) {
+    case WM_SETCURSOR:
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        return TRUE;
+    case WM_MOUSEMOVE:
+        if (!about->overDonate_) {
+            about->overDonate_ = true;
+            TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
+            TrackMouseEvent(&track);
+            about->lblDonateMouseEnter();
+        }
+        break;
+    case WM_MOUSELEAVE:
+        about->overDonate_ = false;
+        about->lblDonateMouseLeave();
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+} // namespace traxo

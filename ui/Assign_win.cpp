@@ -1,0 +1,433 @@
+#include "ui/Assign_win.h"
+
+#include "actions/ActionModel.h"
+#include "platform/AsciiText.h"
+#include "platform/WideText_win.h"
+#include "ui/ActionLists.h"
+#include "ui/FolderChooser_win.h"
+#include "ui/Input_win.h"
+#include "ui/KeyCombo_win.h"
+#include "ui/Keystrokes_win.h"
+#include "ui/Program_win.h"
+#include "ui/TaskDialog_win.h"
+
+#include <windowsx.h>
+
+namespace traxo {
+namespace {
+
+constexpr int kTitleColumnWidth = 300;
+constexpr int kActionColumnWidth = 320;
+constexpr COLORREF kFocusedRowColour = RGB(207, 211, 226);
+constexpr COLORREF kRowZeroLineColour = RGB(179, 185, 208);
+constexpr COLORREF kEntryOpenColour = RGB(207, 211, 226);
+constexpr COLORREF kEntryHighlightColour = RGB(230, 232, 240);
+constexpr COLORREF kEntryColour = RGB(249, 249, 251);
+constexpr COLORREF kLinkColour = RGB(73, 109, 169);
+
+void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
+    SetBkColor(dc, colour);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+}
+
+void DrawTextAt(HDC dc, int x, int y, std::u16string_view text, const RECT* clip) {
+    const std::wstring wide = WideText(text);
+    ExtTextOutW(dc, x, y, clip != nullptr ? ETO_CLIPPED : 0, clip, wide.c_str(),
+                static_cast<UINT>(wide.size()), nullptr);
+}
+
+} // namespace
+
+// The drop-down's editors: the other dialogs, shown modally over this one.
+class TfrmAssign::Editors final : public ActionEditors {
+public:
+    Editors(TfrmAssign& owner, TfrmKeystrokes& keystrokes, TfrmKeyCombo& keyCombo,
+            TfrmInput& input, TfrmProgram& program)
+        : owner_(owner), keystrokes_(keystrokes), keyCombo_(keyCombo), input_(input),
+          program_(program) {}
+
+    std::optional<std::u16string> EditKeystrokes(std::u16string_view script) override {
+        keystrokes_.TranslateMe(owner_.Language());
+        keystrokes_.SetScript(script);
+        if (keystrokes_.ShowModal(owner_.hwnd()) != kModalResultOk) {
+            return std::nullopt;
+        }
+        return keystrokes_.Script();
+    }
+    std::optional<std::u16string> EditKeyCombination() override {
+        keyCombo_.TranslateMe(owner_.Language());
+        if (keyCombo_.ShowModal(owner_.hwnd()) != kModalResultOk) {
+            return std::nullopt;
+        }
+        return keyCombo_.Combination();
+    }
+    std::optional<std::u16string> AskWebAddress(std::u16string_view proposed) override {
+        const bool chinese = owner_.Language() == 1;
+        std::u16string value(proposed);
+        if (!CustomInputQuery(input_, owner_.hwnd(), chinese ? u"网站" : u"Website",
+                              chinese ? u"输入一个网址：" : u"Enter a web address:", value,
+                              chinese ? u"取消" : u"Cancel", chinese ? u"好" : u"OK")) {
+            return std::nullopt;
+        }
+        return value;
+    }
+    std::optional<std::u16string> ChooseFolder() override {
+        return traxo::ChooseFolder(owner_.hwnd(), owner_.Language());
+    }
+    std::optional<ProgramFields> EditProgram(const ProgramFields& start) override {
+        program_.TranslateMe(owner_.Language());
+        program_.SetFields(start);
+        if (program_.ShowModal(owner_.hwnd()) != kModalResultOk) {
+            return std::nullopt;
+        }
+        return program_.Fields();
+    }
+
+private:
+    TfrmAssign& owner_;
+    TfrmKeystrokes& keystrokes_;
+    TfrmKeyCombo& keyCombo_;
+    TfrmInput& input_;
+    TfrmProgram& program_;
+};
+
+TfrmAssign::TfrmAssign(HWND owner)
+    : ModalForm(L"TfrmAssign", owner, SIZE{648, 420},
+                {
+                    {kLblInfo1, L"STATIC", 0, 0, 12, 8, 624, 18,
+                     u"You can choose different actions for different programs.",
+                     u"你可以为不同的程序选择不同的动作。"},
+                    {kLblInfo2, L"STATIC", 0, 0, 12, 26, 624, 18,
+                     u"Actions assigned to \"all programs\" will work everywhere in Windows, including "
+                     u"programs not in this list.",
+                     u"指定到“所有程序”的动作可以在Windows下有效，包括不在此列表中的程序。"},
+                    {kLblInfo3, L"STATIC", 0, 0, 12, 44, 624, 18,
+                     u"To add applications to this list, click \"Configure applications...\" in the "
+                     u"main window.",
+                     u"点击主窗口的“配置程序……”按钮，添加程序到已知程序列表。"},
+                    {kLstActions, WC_LISTVIEWW,
+                     LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                         LVS_NOSORTHEADER | WS_TABSTOP | WS_CLIPCHILDREN,
+                     WS_EX_CLIENTEDGE, 12, 68, 624, 306, {}, {}},
+                    {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 480, 384, 75, 25, u"OK", u"好"},
+                    {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 561, 384, 75, 25, u"Cancel",
+                     u"取消"},
+                },
+                u"Assign action", u"指定动作") {
+    const HWND list = Control(kLstActions);
+    ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    // The row height is asked for again now that this class answers WM_MEASUREITEM.
+    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
+    const wchar_t* headers[] = {L"Title", L"Action"};
+    const int widths[] = {kTitleColumnWidth, kActionColumnWidth};
+    for (int column = 0; column < 2; ++column) {
+        LVCOLUMNW spec{};
+        spec.mask = LVCF_TEXT | LVCF_WIDTH;
+        spec.pszText = const_cast<wchar_t*>(headers[column]);
+        spec.cx = Scale(widths[column]);
+        ListView_InsertColumn(list, column, &spec);
+    }
+    // The drop-down is a child of the dialog laid over the list, so its messages come here.
+    const HWND combo = CreateWindowExW(
+        0, L"COMBOBOX", L"",
+        WS_CHILD | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
+        0, 0, Scale(kActionColumnWidth), Scale(300), hwnd(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kComboAction)), GetModuleHandleW(nullptr),
+        nullptr);
+    SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+    SendMessageW(combo, CB_SETMINVISIBLE, 40, 0);
+    SetWindowPos(combo, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    LOGFONTW font{};
+    GetObjectW(Font(), sizeof(font), &font);
+    font.lfWeight = FW_BOLD;
+    boldFont_ = CreateFontIndirectW(&font);
+    font.lfWeight = FW_NORMAL;
+    font.lfUnderline = TRUE;
+    underlineFont_ = CreateFontIndirectW(&font);
+}
+
+TfrmAssign::~TfrmAssign() {
+    if (hwnd() != nullptr) {
+        DestroyWindow(hwnd());
+    }
+    DeleteObject(boldFont_);
+    DeleteObject(underlineFont_);
+}
+
+void TfrmAssign::UseEditors(TfrmKeystrokes& keystrokes, TfrmKeyCombo& keyCombo, TfrmInput& input,
+                            TfrmProgram& program) {
+    editors_ = std::make_unique<Editors>(*this, keystrokes, keyCombo, input, program);
+}
+
+bool TfrmAssign::EditMotion(HWND parent, MotionSet& set, int motionIndex, int language) {
+    rows_ = RowsFromMotion(set, motionIndex, language);
+    if (rows_.empty()) {
+        return false;
+    }
+    TranslateMe(language);
+    FillList();
+    if (ShowModal(parent) != kModalResultOk) {
+        return false;
+    }
+    if (const std::size_t dropped = WriteRowsToMotion(set, motionIndex, rows_); dropped > 0) {
+        const std::wstring text =
+            (language == 1 ? L"有 " : L"") + std::to_wstring(dropped) +
+            (language == 1 ? L" 个程序的动作无法保存：一个手势最多只能有 101 个程序动作。"
+                           : L" program actions could not be kept: a gesture holds at most 101.");
+        MessageBoxW(parent, text.c_str(), L"Traxo", MB_OK | MB_ICONWARNING);
+    }
+    return true;
+}
+
+void TfrmAssign::FillList() {
+    const HWND list = Control(kLstActions);
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    ListView_DeleteAllItems(list);
+    ListView_SetImageList(list, imgApps_, LVSIL_SMALL);
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        const std::wstring title = WideText(rows_[r].title);
+        LVITEMW item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = static_cast<int>(r);
+        item.pszText = const_cast<wchar_t*>(title.c_str());
+        ListView_InsertItem(list, &item);
+    }
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    comboTag_ = -1;
+    SelectRow(0);
+}
+
+void TfrmAssign::FormShow() {
+    SetFocus(Control(kLstActions));
+}
+
+int TfrmAssign::SelectedRow() const {
+    return ListView_GetNextItem(Control(kLstActions), -1, LVNI_SELECTED);
+}
+
+void TfrmAssign::SelectRow(int row) {
+    const HWND list = Control(kLstActions);
+    ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_EnsureVisible(list, row, FALSE);
+    RECT rect{};
+    if (ListView_GetItemRect(list, row, &rect, LVIR_BOUNDS)) {
+        PlaceCombo(rect, row);
+    }
+    InvalidateRect(list, nullptr, FALSE);
+}
+
+int TfrmAssign::ComboEntryCount() const {
+    return static_cast<int>(SendMessageW(Control(kComboAction), CB_GETCOUNT, 0, 0));
+}
+
+void TfrmAssign::ChooseEntry(int entry) {
+    SendMessageW(Control(kComboAction), CB_SETCURSEL, entry, 0);
+    comboActionSelect();
+}
+
+void TfrmAssign::UpdateComboAction() {
+    const int row = SelectedRow();
+    if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) {
+        return;
+    }
+    const HWND combo = Control(kComboAction);
+    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+    // Entry 0 is the action itself, kept in UTF-16 and whole.
+    const std::wstring current = WideText(rows_[row].action);
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(current.c_str()));
+    comboRows_ = ComboActionRows(static_cast<std::size_t>(row));
+    for (const std::size_t actionRow : comboRows_) {
+        const std::wstring text = WideText(kActionLists[actionRow].english);
+        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    SendMessageW(combo, CB_SETCURSEL, 0, 0);
+    comboTag_ = row;
+}
+
+void TfrmAssign::PlaceCombo(const RECT& rowRect, int row) {
+    const HWND list = Control(kLstActions);
+    const HWND combo = Control(kComboAction);
+    RECT listRect{};
+    GetWindowRect(list, &listRect);
+    MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&listRect), 2);
+    POINT origin{0, 0};
+    ClientToScreen(list, &origin);
+    ScreenToClient(hwnd(), &origin);
+    const int firstColumn = ListView_GetColumnWidth(list, 0);
+    RECT client{};
+    GetClientRect(list, &client);
+    const int rowWidth = rowRect.right - rowRect.left;
+    const int left = origin.x + rowRect.left + firstColumn;
+    const int top = origin.y + rowRect.top + 1;
+    const int width = std::min<int>(client.right, rowWidth) - firstColumn - 1;
+    SetWindowPos(combo, HWND_TOP, left, top, std::max(width, 20),
+                 Scale(300), SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
+                 std::max<LONG>(rowRect.bottom - rowRect.top - 8, 12));
+    if (row != comboTag_ || left != comboLeft_ || width != comboWidth_) {
+        comboLeft_ = left;
+        comboWidth_ = width;
+        UpdateComboAction();
+    }
+}
+
+void TfrmAssign::comboActionSelect() {
+    const int row = SelectedRow();
+    const HWND combo = Control(kComboAction);
+    const auto entry = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+    if (selecting_ || row < 0 || static_cast<std::size_t>(row) >= rows_.size() || entry <= 0 ||
+        static_cast<std::size_t>(entry) > comboRows_.size() || editors_ == nullptr) {
+        return;
+    }
+    selecting_ = true; // the editors run their own loops, which may deliver more notifications
+    const std::u16string action =
+        traxo::comboActionSelect(comboRows_[static_cast<std::size_t>(entry) - 1],
+                                 rows_[row].action, *editors_);
+    selecting_ = false;
+    rows_[row].action = action;
+    const std::wstring wide = WideText(action);
+    SendMessageW(combo, CB_DELETESTRING, 0, 0);
+    SendMessageW(combo, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    SendMessageW(combo, CB_SETCURSEL, 0, 0);
+    if (onModified) {
+        onModified();
+    }
+    InvalidateRect(Control(kLstActions), nullptr, FALSE);
+}
+
+void TfrmAssign::lstActionsCustomDrawItem(const DRAWITEMSTRUCT& item) {
+    const int row = static_cast<int>(item.itemID);
+    if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) {
+        return;
+    }
+    const HDC dc = item.hDC;
+    const bool focused = (item.itemState & ODS_SELECTED) != 0;
+    const HWND list = Control(kLstActions);
+    ShowWindow(Control(kComboAction), SelectedRow() < 0 ? SW_HIDE : SW_SHOW);
+    FillSolid(dc, item.rcItem, focused ? kFocusedRowColour : RGB(255, 255, 255));
+    const HGDIOBJ oldFont = SelectObject(dc, row == 0 ? boldFont_ : Font());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
+    const int left = item.rcItem.left;
+    const int top = item.rcItem.top;
+    const int firstColumn = ListView_GetColumnWidth(list, 0);
+    RECT titleCell{left, item.rcItem.top, left + firstColumn, item.rcItem.bottom};
+    DrawTextAt(dc, left + Scale(30), top + Scale(4) - Scale(2), rows_[row].title, &titleCell);
+    if (imgApps_ != nullptr) {
+        ImageList_Draw(imgApps_, rows_[row].icon, dc, left + Scale(4), top + Scale(1), ILD_TRANSPARENT);
+    }
+    if (row == 0) {
+        FillSolid(dc, RECT{item.rcItem.left, item.rcItem.bottom - 1, item.rcItem.right, item.rcItem.bottom},
+                  kRowZeroLineColour);
+    }
+    if (focused) {
+        PlaceCombo(item.rcItem, row);
+    } else {
+        RECT cell{left + firstColumn, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
+        SetTextColor(dc, RGB(0, 0, 0));
+        DrawTextAt(dc, left + firstColumn + Scale(7), top + Scale(4) - Scale(2),
+                   ActionToDisplayString(rows_[row].action, 1000, Language()), &cell);
+    }
+    SelectObject(dc, oldFont);
+}
+
+void TfrmAssign::comboActionDrawItem(const DRAWITEMSTRUCT& item) {
+    const int entry = static_cast<int>(item.itemID);
+    const HDC dc = item.hDC;
+    const HWND combo = Control(kComboAction);
+    const bool open = SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0 &&
+                      (item.itemState & ODS_COMBOBOXEDIT) == 0;
+    COLORREF background = kEntryColour;
+    if (entry == 0 && open) {
+        background = kEntryOpenColour;
+    } else if (item.itemState & ODS_SELECTED) {
+        background = kEntryHighlightColour;
+    }
+    FillSolid(dc, item.rcItem, background);
+    if (entry < 0) {
+        return;
+    }
+    SetBkMode(dc, TRANSPARENT);
+    HGDIOBJ oldFont = SelectObject(dc, Font());
+    const int row = SelectedRow();
+    std::u16string text;
+    COLORREF colour = RGB(0, 0, 0);
+    if (entry == 0) {
+        if (row >= 0 && static_cast<std::size_t>(row) < rows_.size()) {
+            text = ActionToDisplayString(rows_[row].action, 1000, Language());
+        }
+        colour = kLinkColour;
+    } else if (static_cast<std::size_t>(entry) <= comboRows_.size()) {
+        const ActionListRow& listRow = kActionLists[comboRows_[static_cast<std::size_t>(entry) - 1]];
+        text = std::u16string(Language() == 1 ? listRow.chinese : listRow.english);
+        if (open && !text.empty() && text.front() == u'[') {
+            text = std::u16string(Trimmed(std::u16string_view(text).substr(1, text.size() - 2)));
+            SelectObject(dc, underlineFont_);
+            colour = kLinkColour;
+        }
+    }
+    SetTextColor(dc, colour);
+    DrawTextAt(dc, item.rcItem.left + Scale(4), item.rcItem.top, text, &item.rcItem);
+    SelectObject(dc, oldFont);
+    if (item.itemState & ODS_FOCUS) {
+        DrawFocusRect(dc, &item.rcItem);
+    }
+}
+
+void TfrmAssign::OnCommand(int id, int code, HWND control) {
+    if (id == kComboAction) {
+        const bool dropped = SendMessageW(Control(kComboAction), CB_GETDROPPEDSTATE, 0, 0) != 0;
+        if ((code == CBN_SELCHANGE && !dropped) || code == CBN_SELENDOK || code == CBN_CLOSEUP) {
+            if (!dropped) {
+                comboActionSelect();
+            }
+        }
+        return;
+    }
+    ModalForm::OnCommand(id, code, control);
+}
+
+LRESULT TfrmAssign::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item.CtlType == ODT_LISTVIEW) {
+            lstActionsCustomDrawItem(item);
+        } else if (item.CtlType == ODT_COMBOBOX) {
+            comboActionDrawItem(item);
+        }
+        return TRUE;
+    }
+    case WM_MEASUREITEM: {
+        auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (measure.CtlType == ODT_LISTVIEW) {
+            measure.itemHeight = static_cast<UINT>(Scale(24));
+        } else {
+            measure.itemHeight = static_cast<UINT>(Scale(18));
+        }
+        return TRUE;
+    }
+    case WM_NOTIFY: {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        if (header.idFrom == static_cast<UINT_PTR>(kLstActions) && header.code == LVN_ITEMCHANGED) {
+            const auto& change = *reinterpret_cast<const NMLISTVIEW*>(lParam);
+            if ((change.uNewState ^ change.uOldState) & LVIS_SELECTED) {
+                const int row = SelectedRow();
+                if (row < 0) {
+                    ShowWindow(Control(kComboAction), SW_HIDE);
+                } else {
+                    RECT rect{};
+                    ListView_GetItemRect(Control(kLstActions), row, &rect, LVIR_BOUNDS);
+                    PlaceCombo(rect, row);
+                }
+            }
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return ModalForm::HandleMessage(message, wParam, lParam);
+}
+
+} // namespace traxo

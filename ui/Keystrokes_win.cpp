@@ -1,0 +1,197 @@
+#include "ui/Keystrokes_win.h"
+
+#include "actions/ScriptCheck.h"
+#include "actions/sndkey32.h"
+#include "platform/Keyboard_win.h"
+#include "platform/WideText_win.h"
+#include "ui/TaskDialog_win.h"
+
+#include <iterator>
+
+namespace traxo {
+namespace {
+
+constexpr int kCollapsedHeight = 316; // the window's height, 96-DPI units
+constexpr int kExpandedHeight = 424;
+
+constexpr std::u16string_view kExamples[] = {
+    u"{capslock}capital letters{capslock}",
+    u"myname{tab}mypassword{enter}",
+    u"Traxo is a gesture tool[ctrl:{left}{left}]useful {end}!{enter}",
+    u"\\{curly\\}, \\[straight\\], \\\\backslash\\\\!",
+    u"Try this in a word processor.{home}[shift:{end}][ctrl:b]",
+    u"\\{{enter}{enter}\\}{up}{tab}",
+    u"begin{enter}{enter}end;{up}{tab}",
+    u"<a href=\"\"></a>{left}{left}{left}{left}{left}{left}",
+};
+
+std::vector<ControlSpec> KeystrokesLayout() {
+    using F = TfrmKeystrokes;
+    return {
+        {F::kLabel1, L"STATIC", 0, 0, 12, 10, 496, 18,
+         u"This gesture will send the following keystrokes to the active application:",
+         u"这个手势将向激活的程序发送下列按键操作："},
+        {F::kEdtKeys, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER, 0, 12, 30, 496, 23, {}, {}},
+        {F::kLabel2, L"STATIC", 0, 0, 12, 62, 496, 18,
+         u"To use special keys, surround one of the following with curly braces {}:",
+         u"如果要使用以下按键，请用大括号{}括起来："},
+        {F::kLblKeyNames, L"STATIC", 0, 0, 24, 80, 484, 18,
+         u"tab, enter, backspace, capslock, numlock, clear, delete, up, down, left, right, home, "
+         u"end, esc, f1-f12, pgup, pgdown, prtsc, ins",
+         {}},
+        {F::kLabel3, L"STATIC", 0, 0, 12, 100, 200, 18, u"For modifier keys, enclose with:",
+         u"如果要使用以下按键，请用中括号[]括起来："},
+        {F::kLblModifiers, L"STATIC", 0, 0, 214, 100, 294, 18,
+         u" [shift: ... ], [ctrl: ... ], [alt: ... ]", {}},
+        {F::kLabel4, L"STATIC", 0, 0, 12, 122, 496, 32,
+         u"To use {, }, [ and ] as normal text, insert a backslash \\ before them. To use the "
+         u"backslash as text, double it: \\\\.",
+         u"如果要使用{，}，[和]，请在前面加斜杠\\。如果要使用斜杠\\，请用两个\\\\代替。"},
+        {F::kMemoTest, L"EDIT", ES_MULTILINE | ES_READONLY | ES_WANTRETURN | WS_VSCROLL | WS_BORDER, 0,
+         12, 160, 408, 66, {}, {}},
+        {F::kBtnTest, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 160, 75, 25, u"Test", u"测试"},
+        {F::kBtnClear, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 192, 75, 25, u"Clear", u"清除"},
+        {F::kBtnExamples, L"BUTTON", BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, 0, 12, 240, 120, 25,
+         u"Show examples", u"显示示例"},
+        {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 352, 240, 75, 25, u"OK", u"好"},
+        {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 240, 75, 25, u"Cancel", u"取消"},
+        {F::kFrameExamples, L"BUTTON", BS_GROUPBOX, 0, 12, 274, 496, 104, u"Double-click to test",
+         u"双击测试"},
+        {F::kLstExamples, L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
+         0, 22, 292, 476, 78, {}, {}},
+    };
+}
+
+} // namespace
+
+TfrmKeystrokes::TfrmKeystrokes(HWND owner, Keyboard* keyboard)
+    : ModalForm(L"TfrmKeystrokes", owner, SIZE{520, 390}, KeystrokesLayout(), u"Keystrokes",
+                u"按键"),
+      keyboard_(keyboard) {
+    if (keyboard_ == nullptr) {
+        ownKeyboard_ = std::make_unique<WindowsKeyboard>();
+        keyboard_ = ownKeyboard_.get();
+    }
+    for (const std::u16string_view example : kExamples) {
+        const std::wstring text = WideText(example);
+        SendMessageW(Control(kLstExamples), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    ExpandMe(false);
+}
+
+TfrmKeystrokes::~TfrmKeystrokes() = default;
+
+void TfrmKeystrokes::SetScript(std::u16string_view script) {
+    SetControlText(kEdtKeys, script);
+}
+
+void TfrmKeystrokes::FormShow() {
+    TranslateMe(Language());
+    ExpandMe(SendMessageW(Control(kBtnExamples), BM_GETCHECK, 0, 0) == BST_CHECKED);
+    SetFocus(Control(kEdtKeys));
+}
+
+void TfrmKeystrokes::ExpandMe(bool expanded) {
+    RECT frame{};
+    GetWindowRect(hwnd(), &frame);
+    SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left,
+                 Scale(expanded ? kExpandedHeight : kCollapsedHeight),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(Control(kFrameExamples), expanded ? SW_SHOW : SW_HIDE);
+    ShowWindow(Control(kLstExamples), expanded ? SW_SHOW : SW_HIDE);
+    const bool chinese = Language() == 1;
+    SetControlText(kBtnExamples, expanded ? (chinese ? u"隐藏示例" : u"Hide examples")
+                                          : (chinese ? u"显示示例" : u"Show examples"));
+}
+
+void TfrmKeystrokes::btnExamplesClick() {
+    ExpandMe(SendMessageW(Control(kBtnExamples), BM_GETCHECK, 0, 0) == BST_CHECKED);
+}
+
+bool TfrmKeystrokes::ExplainProblem(std::u16string_view script, bool offerToKeep, bool& keep) {
+    keep = false;
+    const auto problem = FindScriptProblem(MyFormatToTheirs(script));
+    if (!problem) {
+        return false;
+    }
+    if (const auto at = script.find(problem->excerpt);
+        !problem->excerpt.empty() && at != std::u16string_view::npos) {
+        SendMessageW(Control(kEdtKeys), EM_SETSEL, at, at + problem->excerpt.size());
+    }
+    const bool chinese = Language() == 1;
+    TaskDialogContent message;
+    message.title = u"Traxo";
+    message.content = DescribeScriptProblem(*problem, script, Language());
+    message.icon = offerToKeep ? TaskDialogIcon::Warning : TaskDialogIcon::Error;
+    if (offerToKeep) {
+        message.buttons = {chinese ? u"修改" : u"Edit", chinese ? u"仍然保存" : u"Save anyway"};
+    } else {
+        message.buttons = {chinese ? u"好" : u"OK"};
+    }
+    keep = ShowTaskDialog(hwnd(), message) == TaskButtonResult(1) && offerToKeep;
+    SetFocus(Control(kEdtKeys));
+    return true;
+}
+
+void TfrmKeystrokes::btnTestClick() {
+    const std::u16string script = ControlText(kEdtKeys);
+    bool keep = false;
+    if (ExplainProblem(script, false, keep)) {
+        return;
+    }
+    const HWND memo = Control(kMemoTest);
+    SendMessageW(memo, EM_SETREADONLY, FALSE, 0);
+    SetFocus(memo);
+    SendScript(*keyboard_, MyFormatToTheirs(script), true);
+    SendMessageW(memo, EM_SETREADONLY, TRUE, 0);
+}
+
+void TfrmKeystrokes::btnClearClick() {
+    SetControlText(kMemoTest, u"");
+}
+
+void TfrmKeystrokes::lstExamplesDblClick() {
+    const HWND list = Control(kLstExamples);
+    const auto index = SendMessageW(list, LB_GETCURSEL, 0, 0);
+    if (index < 0 || static_cast<std::size_t>(index) >= std::size(kExamples)) {
+        return;
+    }
+    SetScript(kExamples[index]);
+    btnTestClick();
+}
+
+void TfrmKeystrokes::btnOKClick() {
+    const std::u16string script = ControlText(kEdtKeys);
+    bool keep = false;
+    if (!script.empty() && ExplainProblem(script, true, keep) && !keep) {
+        return;
+    }
+    lblCode_ = script;
+    CloseWith(kModalResultOk);
+}
+
+void TfrmKeystrokes::OnCommand(int id, int code, HWND control) {
+    switch (id) {
+    case IDOK:
+        btnOKClick();
+        return;
+    case kBtnTest:
+        btnTestClick();
+        return;
+    case kBtnClear:
+        btnClearClick();
+        return;
+    case kBtnExamples:
+        btnExamplesClick();
+        return;
+    case kLstExamples:
+        if (code == LBN_DBLCLK) {
+            lstExamplesDblClick();
+        }
+        return;
+    default:
+        ModalForm::OnCommand(id, code, control);
+    }
+}
+
+} // namespace traxo

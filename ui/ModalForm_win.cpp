@@ -1,0 +1,174 @@
+#include "ui/ModalForm_win.h"
+
+#include "platform/WideText_win.h"
+
+#include <utility>
+
+namespace traxo {
+
+ModalForm::ModalForm(const wchar_t* className, HWND owner, SIZE clientUnits,
+                     std::vector<ControlSpec> layout, std::u16string_view englishCaption,
+                     std::u16string_view chineseCaption, bool whiteBackground)
+    : layout_(std::move(layout)), englishCaption_(englishCaption), chineseCaption_(chineseCaption) {
+    const HDC screen = GetDC(nullptr);
+    dpi_ = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen != nullptr) {
+        ReleaseDC(nullptr, screen);
+    }
+    if (whiteBackground) {
+        background_ = CreateSolidBrush(RGB(255, 255, 255));
+    }
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    font_ = CreateFontIndirectW(&metrics.lfMessageFont);
+    const std::wstring caption = WideText(englishCaption);
+    CreateForm(className, caption.c_str(), WS_CAPTION | WS_SYSMENU | WS_POPUP | WS_CLIPCHILDREN,
+               WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+               SIZE{Scale(clientUnits.cx), Scale(clientUnits.cy)}, owner);
+    BuildControls();
+}
+
+ModalForm::~ModalForm() {
+    if (hwnd() != nullptr) {
+        DestroyWindow(hwnd()); // before the font and brush the controls use
+    }
+    if (font_ != nullptr) {
+        DeleteObject(font_);
+    }
+    if (background_ != nullptr) {
+        DeleteObject(background_);
+    }
+}
+
+int ModalForm::Scale(int units) const {
+    return MulDiv(units, dpi_, 96);
+}
+
+void ModalForm::BuildControls() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    for (const ControlSpec& spec : layout_) {
+        const std::wstring text = WideText(spec.english);
+        const HWND control = CreateWindowExW(
+            spec.exStyle, spec.kind, text.c_str(), WS_CHILD | WS_VISIBLE | spec.style,
+            Scale(spec.left), Scale(spec.top), Scale(spec.width), Scale(spec.height), hwnd(),
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    }
+}
+
+std::u16string ModalForm::ControlText(int id) const {
+    const HWND control = Control(id);
+    const int length = GetWindowTextLengthW(control);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(control, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return Utf16Text(text);
+}
+
+void ModalForm::SetControlText(int id, std::u16string_view text) {
+    const std::wstring wide = WideText(text);
+    SetWindowTextW(Control(id), wide.c_str());
+}
+
+void ModalForm::TranslateMe(int language) {
+    language_ = language;
+    const std::wstring caption = WideText(language == 1 ? chineseCaption_ : englishCaption_);
+    SetWindowTextW(hwnd(), caption.c_str());
+    for (const ControlSpec& spec : layout_) {
+        const std::u16string_view text = language == 1 && !spec.chinese.empty() ? spec.chinese : spec.english;
+        if (!text.empty()) {
+            SetControlText(spec.id, text);
+        }
+    }
+}
+
+int ModalForm::ShowModal(HWND parent) {
+    if (hwnd() == nullptr || running_) {
+        return kModalResultCancel;
+    }
+    result_ = kModalResultCancel;
+    FormShow();
+    // Centred on the parent when it is showing, else on the screen.
+    RECT frame{};
+    GetWindowRect(hwnd(), &frame);
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (parent != nullptr && IsWindowVisible(parent)) {
+        GetWindowRect(parent, &area);
+    }
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    SetWindowPos(hwnd(), HWND_TOP, area.left + (area.right - area.left - width) / 2,
+                 area.top + (area.bottom - area.top - height) / 2, 0, 0, SWP_NOSIZE);
+    const bool disableParent = parent != nullptr && IsWindowEnabled(parent);
+    if (disableParent) {
+        EnableWindow(parent, FALSE);
+    }
+    running_ = true;
+    ShowWindow(hwnd(), SW_SHOW);
+    SetForegroundWindow(hwnd());
+    MSG message{};
+    while (running_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!IsDialogMessageW(hwnd(), &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    if (message.message == WM_QUIT) {
+        PostQuitMessage(static_cast<int>(message.wParam)); // the outer loop ends too
+    }
+    running_ = false;
+    if (disableParent) {
+        EnableWindow(parent, TRUE);
+    }
+    ShowWindow(hwnd(), SW_HIDE);
+    if (parent != nullptr && IsWindowVisible(parent)) {
+        SetForegroundWindow(parent);
+    }
+    return result_;
+}
+
+void ModalForm::CloseWith(int result) {
+    result_ = result;
+    running_ = false;
+    PostMessageW(hwnd(), WM_NULL, 0, 0); // wakes the modal loop
+}
+
+void ModalForm::OnCommand(int id, int /*code*/, HWND /*control*/) {
+    if (id == IDOK) {
+        CloseWith(kModalResultOk);
+    } else if (id == IDCANCEL) {
+        CloseWith(kModalResultCancel);
+    }
+}
+
+LRESULT ModalForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CLOSE:
+        CloseWith(kModalResultCancel);
+        return 0;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return 0;
+    case WM_ERASEBKGND:
+        if (background_ != nullptr) {
+            RECT client{};
+            GetClientRect(hwnd(), &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, background_);
+            return 1;
+        }
+        break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        if (background_ != nullptr) {
+            SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
+            return reinterpret_cast<LRESULT>(background_);
+        }
+        break;
+    default:
+        break;
+    }
+    return FormWindow::HandleMessage(message, wParam, lParam);
+}
+
+} // namespace traxo

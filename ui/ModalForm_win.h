@@ -1,0 +1,73 @@
+#pragma once
+// The base of the modal dialogs that are created once and reused: controls built from a layout
+// table (96-DPI units, both languages), a modal loop with the dialog keys (Tab, Enter for the
+// default button, Esc for Cancel), and a modal result. Closing only hides the window.
+
+#include "ui/FormWindow_win.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace traxo {
+
+inline constexpr int kModalResultOk = IDOK;
+inline constexpr int kModalResultCancel = IDCANCEL;
+
+// One control of a dialog's layout table.
+struct ControlSpec {
+    int id;
+    const wchar_t* kind; // a window class: L"BUTTON", L"EDIT", L"STATIC", ...
+    DWORD style;         // added to WS_CHILD | WS_VISIBLE
+    DWORD exStyle;
+    int left, top, width, height; // 96-DPI units
+    std::u16string_view english;
+    std::u16string_view chinese;
+};
+
+class ModalForm : public FormWindow {
+public:
+    // Shows the dialog centred on `parent` (or the screen), with `parent` disabled, until it
+    // closes; returns the modal result (kModalResultOk, kModalResultCancel).
+    int ShowModal(HWND parent);
+    // Ends the modal loop with this result.
+    void CloseWith(int result);
+    bool Showing() const { return running_; }
+
+    HWND Control(int id) const { return GetDlgItem(hwnd(), id); }
+    std::u16string ControlText(int id) const;
+    void SetControlText(int id, std::u16string_view text);
+
+    // Sets the caption and every control's text for the language (1 Chinese, else English).
+    virtual void TranslateMe(int language);
+    int Language() const { return language_; }
+
+protected:
+    ModalForm(const wchar_t* className, HWND owner, SIZE clientUnits,
+              std::vector<ControlSpec> layout, std::u16string_view englishCaption,
+              std::u16string_view chineseCaption, bool whiteBackground = false);
+    ~ModalForm() override;
+
+    int Scale(int units) const;
+    HFONT Font() const { return font_; }
+    // Called just before the dialog is shown, after TranslateMe.
+    virtual void FormShow() {}
+    // WM_COMMAND from a control; the base handles IDOK and IDCANCEL by closing.
+    virtual void OnCommand(int id, int code, HWND control);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void BuildControls();
+
+    std::vector<ControlSpec> layout_;
+    std::u16string_view englishCaption_;
+    std::u16string_view chineseCaption_;
+    HFONT font_ = nullptr;
+    HBRUSH background_ = nullptr;
+    int dpi_ = 96;
+    int language_ = 0;
+    int result_ = kModalResultCancel;
+    bool running_ = false;
+};
+
+} // namespace traxo
