@@ -1,0 +1,323 @@
+#include "recognition/RecordingPad.h"
+
+#include "recognition/MotionGeometry.h"
+#include "sets/SetDocument.h"
+
+#include <array>
+#include <string>
+
+namespace traxo {
+namespace {
+
+constexpr Colour kPadBackground = Rgb(255, 255, 255);
+constexpr Colour kPadPen = Rgb(128, 128, 128);
+constexpr Colour kStartDot = Rgb(255, 0, 0);
+constexpr Colour kBoxPen = Rgb(192, 192, 192);
+constexpr Colour kMessageColour = Rgb(70, 81, 121);
+constexpr int kDotRadius = 5;
+// Points closer than this to the last one are not recorded.
+constexpr double kMinPointSpacing = 5;
+constexpr int kReminderOffset = 90;
+constexpr int kThumbSize = 40;
+constexpr int kBoxPadding = 5;
+
+// The font of the hidden label otLabel, which the pad's messages take.
+const FontSpec kMessageFont{u"Tahoma", 13, false, false, 0};
+
+struct PadTextRow {
+    PadText id;
+    std::u16string_view english;
+    std::u16string_view chinese;
+};
+
+constexpr std::array<PadTextRow, 6> kPadTexts{{
+    {PadText::Armed, u"Left-click and drag here to draw.", u"点击并拖动鼠标，录制手势"},
+    {PadText::Matches, u"Matches #", u"匹配手势#"},
+    {PadText::Unrecognised, u"Unrecognised", u"无法识别"},
+    {PadText::SimilarWarning, u"Warning: this is similar to gesture #X", u"警告：这个与手势#X相似"},
+    {PadText::Reminder, u"Click \"Create gesture\" to record a new gesture.",
+     u"点击 \"创建\" 来记录一个新的手势"},
+    {PadText::SetFull, u"You can have a maximum of 100 gestures in a set",
+     u"You can have a maximum of 100 gestures in a set"},
+}};
+
+std::u16string Decimal(int value) {
+    std::u16string text;
+    for (const char c : std::to_string(value)) {
+        text += static_cast<char16_t>(c);
+    }
+    return text;
+}
+
+Rect Around(Point centre, int radius) {
+    return {centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius};
+}
+
+const MotionPath kEmptyPath{};
+
+} // namespace
+
+std::u16string_view PadMessage(PadText text, int language) {
+    for (const PadTextRow& row : kPadTexts) {
+        if (row.id == text) {
+            return language == 1 ? row.chinese : row.english;
+        }
+    }
+    return {};
+}
+
+std::u16string SimilarityWarning(int motionIndex, int language) {
+    std::u16string text(PadMessage(PadText::SimilarWarning, language));
+    const std::size_t at = text.find(u'X');
+    if (at != std::u16string::npos) {
+        text.replace(at, 1, Decimal(motionIndex + 1));
+    }
+    return text;
+}
+
+RecordingPad::RecordingPad(SetDocument& document, PadOwner& owner)
+    : document_(document), owner_(owner) {}
+
+void RecordingPad::SetIdle() {
+    state_ = padIdle;
+}
+
+MotionPath* RecordingPad::SelectedPath() {
+    const int index = document_.selectedIndex();
+    MotionSet& set = document_.motionSet();
+    if (index < 0 || index >= set.motionCount || index >= kMotionSlots) {
+        return nullptr;
+    }
+    return &set.motions[index].path;
+}
+
+void RecordingPad::ClearPad() {
+    PaintCanvas& canvas = owner_.PadCanvas();
+    const Size size = owner_.PadSize();
+    canvas.FillRect({0, 0, size.width, size.height}, kPadBackground);
+    canvas.SetPen(kPadPen, 1);
+    canvas.SetBrushStyle(BrushStyle::Solid);
+    canvas.SetBrushColour(kPadBackground);
+}
+
+void RecordingPad::DrawOverPad(const MotionPath& path) {
+    const Size size = owner_.PadSize();
+    DrawInRect(path, owner_.PadCanvas(), {0, 0, size.width, size.height});
+}
+
+void RecordingPad::btnCreateClick() {
+    MotionSet& set = document_.motionSet();
+    const int n = set.motionCount;
+    if (n >= kMaxMotions) {
+        owner_.ShowSetFullMessage(PadMessage(PadText::SetFull, owner_.Language()));
+        return;
+    }
+    Motion& motion = set.motions[n];
+    motion.path.count = 0;
+    motion.path.drawIndex = 0;
+    motion.defaultAction.Clear();
+    motion.ruleCount = 0;
+    set.motionCount = n + 1;
+    document_.SelectMotion(n);
+    owner_.SelectAndFocusMotion(n);
+    document_.MarkModified();
+    btnRecordClick();
+    owner_.TutorialEvent(u"btnCreate/click");
+}
+
+void RecordingPad::btnRecordClick() {
+    state_ = padArmed;
+    if (MotionPath* path = SelectedPath()) {
+        path->drawIndex = 0;
+    }
+    ClearPad();
+    MessageInGestureArea(kEmptyPath, PadMessage(PadText::Armed, owner_.Language()), 0);
+    owner_.PadChanged();
+    owner_.UpdateButtons();
+    owner_.SetRecordButtonVisible(false);
+}
+
+void RecordingPad::Image1MouseDown(PadButton button, Point at) {
+    if (button != PadButton::Left) {
+        return;
+    }
+    PaintCanvas& canvas = owner_.PadCanvas();
+    ClearPad();
+    canvas.SetPen(kStartDot, 1);
+    canvas.SetBrushColour(kStartDot);
+    canvas.Ellipse(Around(at, kDotRadius));
+    canvas.SetBrushColour(kPadBackground);
+    canvas.SetPen(kPadPen, 1);
+
+    MotionPath* path = nullptr;
+    if (state_ == padArmed) {
+        path = SelectedPath();
+        if (path != nullptr) {
+            state_ = padRecording;
+        } else {
+            state_ = padIdle; // the motion it was armed for has gone
+        }
+    } else if (state_ == padIdle) {
+        path = &capturedPath_;
+        state_ = padTesting;
+    }
+    if (path != nullptr) {
+        SetPointAt(*path, 0, at);
+        path->count = 1;
+        path->drawIndex = 1;
+    }
+    owner_.PadChanged();
+}
+
+void RecordingPad::AddPoint(MotionPath& path, Point at) {
+    const int count = PointsInUse(path);
+    if (count == 0 || count >= kMaxPathPoints) {
+        return; // a full path keeps what it has: nothing is written past the record
+    }
+    if (distancebetween(at, PointAt(path, count - 1)) <= kMinPointSpacing) {
+        return;
+    }
+    SetPointAt(path, count, at);
+    path.count = count + 1;
+    path.drawIndex = count + 1;
+    PaintCanvas& canvas = owner_.PadCanvas();
+    canvas.SetBrushStyle(BrushStyle::Solid);
+    canvas.SetBrushColour(kPadBackground);
+    canvas.SetPen(kPadPen, 1);
+    canvas.Ellipse(Around(at, kDotRadius));
+    owner_.PadChanged();
+}
+
+void RecordingPad::Image1MouseMove(Point at) {
+    if (owner_.CapturingOnScreen()) {
+        return;
+    }
+    if (state_ == padRecording) {
+        if (MotionPath* path = SelectedPath()) {
+            AddPoint(*path, at);
+        }
+    } else if (state_ == padTesting) {
+        AddPoint(capturedPath_, at);
+    }
+}
+
+void RecordingPad::Image1MouseUp(PadButton, Point) {
+    owner_.TutorialEvent(u"image1/mouseup");
+    owner_.ProcessPendingMessages();
+    if (state_ == padRecording) {
+        EndRecording();
+    } else if (state_ == padTesting) {
+        EndTest();
+    }
+}
+
+void RecordingPad::EndRecording() {
+    document_.MarkModified();
+    state_ = padIdle;
+    owner_.RepaintMotionList();
+
+    const int index = document_.selectedIndex();
+    MotionPath* path = SelectedPath();
+    if (path == nullptr) {
+        return;
+    }
+    // Only the path is replaced: the motion keeps its actions and rules.
+    const MotionPath normalised = ResizeGesture(*path);
+    *path = normalised;
+
+    owner_.MotionListClick();
+    owner_.UpdateButtons();
+
+    // The motion leaves the contest while it is compared with the others, so that it is never
+    // found similar to itself.
+    capturedPath_ = *path;
+    const std::int32_t keptCount = path->count;
+    path->count = 0;
+    const int similar = owner_.RecogniseWithoutAction(capturedPath_);
+    document_.motionSet().motions[index].path.count = keptCount;
+    if (similar >= 0 && similar < kMotionSlots) {
+        MessageInGestureArea(document_.motionSet().motions[similar].path,
+                             SimilarityWarning(similar, owner_.Language()), 0);
+        owner_.PadChanged();
+    }
+}
+
+void RecordingPad::EndTest() {
+    owner_.SetReminderTimer(true);
+    capturedPath_ = ResizeGesture(capturedPath_);
+    const int k = owner_.RecogniseWithoutAction(capturedPath_);
+    state_ = padIdle;
+
+    ClearPad();
+    DrawOverPad(capturedPath_);
+    const int language = owner_.Language();
+    const MotionSet& set = document_.motionSet();
+    if (k >= 0 && k < kMotionSlots) {
+        std::u16string text(PadMessage(PadText::Matches, language));
+        text += Decimal(k + 1);
+        MessageInGestureArea(set.motions[k].path, text, 0);
+    } else {
+        MessageInGestureArea(capturedPath_, PadMessage(PadText::Unrecognised, language), 0);
+    }
+    owner_.PadChanged();
+}
+
+void RecordingPad::ReminderTimerTimer() {
+    if (state_ != padIdle) {
+        return; // tried again at the next tick
+    }
+    MessageInGestureArea(kEmptyPath, PadMessage(PadText::Reminder, owner_.Language()),
+                         kReminderOffset);
+    owner_.PadChanged();
+    owner_.SetReminderTimer(false);
+}
+
+void RecordingPad::MessageInGestureArea(const MotionPath& path, std::u16string_view text,
+                                        int offset) {
+    PaintCanvas& canvas = owner_.PadCanvas();
+    const Size pad = owner_.PadSize();
+    const bool withPath = PointsInUse(path) > 0;
+
+    canvas.SetFont(kMessageFont, kMessageColour);
+    const int cx = pad.width / 2;
+    const int cy = (pad.height / 5) * 3 + offset / 2;
+    const Size measured = canvas.MeasureText(text);
+    const int width = measured.width + (withPath ? 55 : 10);
+    const int height = withPath ? 50 : 30;
+    const int left = cx - width / 2;
+    const int top = cy - height / 2;
+
+    canvas.SetPen(kBoxPen, 1);
+    canvas.SetBrushStyle(BrushStyle::Solid);
+    canvas.SetBrushColour(kPadBackground);
+    canvas.Rectangle({left, top, cx + width / 2, cy + height / 2});
+    canvas.DrawText({cx + width / 2 - measured.width - kBoxPadding, cy - measured.height / 2},
+                    text);
+
+    if (withPath) {
+        canvas.SetPen(kMessageColour, 1);
+        const Point corner{left + kBoxPadding, top + kBoxPadding};
+        DrawInRect(path, canvas, {corner.x, corner.y, corner.x + kThumbSize, corner.y + kThumbSize});
+    }
+    canvas.SetPen(kPadPen, 1);
+    canvas.SetBrushStyle(BrushStyle::Solid);
+    canvas.SetBrushColour(kPadBackground);
+}
+
+void RecordingPad::ShowMotion(int index) {
+    state_ = padIdle;
+    ClearPad();
+    const MotionSet& set = document_.motionSet();
+    if (index >= 0 && index < set.motionCount && index < kMotionSlots) {
+        DrawOverPad(set.motions[index].path);
+    }
+    owner_.PadChanged();
+}
+
+void RecordingPad::ShowScreenGesture(const MotionPath& normalised) {
+    ClearPad();
+    DrawOverPad(normalised);
+    owner_.PadChanged();
+}
+
+} // namespace traxo

@@ -1,0 +1,95 @@
+#pragma once
+// The white drawing pad of the main window: records the path of a motion after "Create
+// gesture" or "Record again", tests gestures against the set at any other time, and warns when
+// a new motion resembles another one. All feedback is drawn inside the pad as small message
+// boxes. The window hosts it: it forwards the pad's mouse events and the reminder timer, and
+// keeps the picture the pad draws on.
+
+#include "platform/PaintCanvas.h"
+#include "recognition/MotionPath.h"
+
+#include <string>
+#include <string_view>
+
+namespace traxo {
+
+class SetDocument;
+
+enum PadStateValue : int { padTesting = 1, padRecording = 2, padArmed = 3, padIdle = 4 };
+enum class PadButton { Left, Right, Middle };
+
+inline constexpr int kReminderIntervalMs = 1500;
+// The pad's place in the main window's layout, in 96-DPI units.
+inline constexpr Size kPadLayoutSize{483, 400};
+
+// What the pad needs of the main window.
+class PadOwner {
+public:
+    virtual ~PadOwner() = default;
+    virtual PaintCanvas& PadCanvas() = 0;   // the pad's picture (an off-screen bitmap the window keeps, so it survives repaints)
+    virtual Size PadSize() = 0;             // pad client size in pixels
+    virtual void PadChanged() = 0;          // the picture changed: show it on the screen
+    virtual void SelectAndFocusMotion(int index) = 0; // rebuild the list, select, focus
+    virtual void RepaintMotionList() = 0;
+    virtual void MotionListClick() = 0;     // ListBox1Click (which calls RecordingPad::ShowMotion)
+    virtual void UpdateButtons() = 0;
+    virtual void SetRecordButtonVisible(bool visible) = 0;
+    virtual void ShowSetFullMessage(std::u16string_view text) = 0; // error dialog, OK button
+    virtual void TutorialEvent(std::u16string_view name) = 0;      // "btnCreate/click", "image1/mouseup"
+    virtual void ProcessPendingMessages() = 0;
+    virtual void SetReminderTimer(bool enabled) = 0;               // ReminderTimer, 1500 ms
+    virtual bool CapturingOnScreen() = 0;
+    // Recognise with action execution off; the motion index or -1.
+    virtual int RecogniseWithoutAction(const MotionPath& normalised) = 0;
+    virtual int Language() = 0;                                    // 0 English, 1 Chinese
+};
+
+// The pad's texts: English and Chinese side by side.
+enum class PadText { Armed, Matches, Unrecognised, SimilarWarning, Reminder, SetFull };
+std::u16string_view PadMessage(PadText text, int language);
+
+// The similarity warning for motion index k: the first "X" of the text becomes k + 1.
+std::u16string SimilarityWarning(int motionIndex, int language);
+
+class RecordingPad {
+public:
+    // Both references must outlive the pad.
+    RecordingPad(SetDocument& document, PadOwner& owner);
+
+    int PadState() const { return state_; }
+    void SetIdle();                         // load/save/clear/select/screen gesture: disarm
+
+    void btnCreateClick();
+    void btnRecordClick();
+    void Image1MouseDown(PadButton button, Point at);
+    void Image1MouseMove(Point at);
+    void Image1MouseUp(PadButton button, Point at);
+    void ReminderTimerTimer();
+
+    // Draws one message box in the pad, with the path as a thumbnail when it has points; offset
+    // moves the box down by half its value.
+    void MessageInGestureArea(const MotionPath& path, std::u16string_view text, int offset);
+    // The motion list's click: a white pad and the motion drawn over all of it.
+    void ShowMotion(int index);
+    // A gesture captured on the screen, drawn over the whole pad.
+    void ShowScreenGesture(const MotionPath& normalised);
+
+    const MotionPath& CapturedPath() const { return capturedPath_; }
+
+private:
+    void ClearPad();
+    void DrawOverPad(const MotionPath& path);
+    // Adds a point to the path when it lies more than 5 pixels from the last one and the path
+    // has room; draws its circle.
+    void AddPoint(MotionPath& path, Point at);
+    void EndRecording();
+    void EndTest();
+    MotionPath* SelectedPath();
+
+    SetDocument& document_;
+    PadOwner& owner_;
+    int state_ = padIdle;
+    MotionPath capturedPath_{};
+};
+
+} // namespace traxo

@@ -1,0 +1,109 @@
+#include "recognition/ResultPopup.h"
+
+#include "actions/ActionModel.h"
+#include "recognition/MotionGeometry.h"
+
+#include <limits>
+#include <string>
+
+namespace traxo {
+namespace {
+
+constexpr std::u16string_view kNoNumber = u"?";
+constexpr std::u16string_view kUnrecognisedEnglish = u"(unrecognised)";
+constexpr std::u16string_view kUnrecognisedChinese = u"（未知手势）";
+
+const FontSpec kNumberFont{u"Tahoma", 32, false, false, 0};
+const FontSpec kActionFont{u"Tahoma", 11, false, false, 0};
+
+std::u16string Decimal(int value) {
+    std::u16string text;
+    for (const char c : std::to_string(value)) {
+        text += static_cast<char16_t>(c);
+    }
+    return text;
+}
+
+// Cut to the popup's limit, never between the halves of a surrogate pair.
+void CutToLimit(std::u16string& text) {
+    if (text.size() <= static_cast<std::size_t>(kPopupActionMaxLength)) {
+        return;
+    }
+    std::size_t cut = kPopupActionMaxLength;
+    if (text[cut - 1] >= 0xD800 && text[cut - 1] <= 0xDBFF) {
+        --cut;
+    }
+    text.resize(cut);
+}
+
+// A label's text, right-aligned within its box and cut to it.
+void DrawRightAligned(PaintCanvas& canvas, Rect box, std::u16string_view text) {
+    const Size size = canvas.MeasureText(text);
+    canvas.PushClip(box);
+    canvas.DrawText({box.right - size.width, box.top}, text);
+    canvas.PopClip();
+}
+
+} // namespace
+
+PopupContent MakePopupContent(int result, const MotionPath& normalised, const MotionPath& motionPath,
+                              std::u16string_view actionText, int language) {
+    PopupContent content;
+    if (result < 0) {
+        content.number = kNoNumber;
+        content.thumbnail = normalised;
+        content.actionText = language == 1 ? kUnrecognisedChinese : kUnrecognisedEnglish;
+        return content;
+    }
+    content.number = Decimal(result + 1);
+    content.thumbnail = motionPath;
+    // actionText is the action that ran, chosen for the program it ran in.
+    content.actionText =
+        ActionToDisplayString(actionText, std::numeric_limits<int>::max(), language);
+    CutToLimit(content.actionText);
+    return content;
+}
+
+bool ShouldShowPopup(bool showInfo, std::u16string_view actionText,
+                     std::u16string_view doNothingText) {
+    return showInfo && actionText != doNothingText;
+}
+
+void PaintResultPopup(PaintCanvas& canvas, const PopupContent& content) {
+    // The thumbnail is a 32 by 32 picture: its markers are cut at its edges.
+    canvas.PushClip(kPopupThumbRect);
+    canvas.SetPen(kPopupThumbPen, 1);
+    DrawInRect(content.thumbnail, canvas, kPopupThumbRect);
+    canvas.PopClip();
+
+    canvas.SetFont(kNumberFont, kPopupNumberColour);
+    DrawRightAligned(canvas, kPopupNumberRect, content.number);
+    canvas.SetFont(kActionFont, kPopupActionColour);
+    DrawRightAligned(canvas, kPopupActionRect, content.actionText);
+}
+
+PopupSlide::Step PopupSlide::Show(Size screen, Size window) {
+    screenHeight_ = screen.height;
+    step_.visible = true;
+    step_.topLeft = {screen.width - window.width, screen.height - window.height};
+    step_.timerMs = kShowMs;
+    return step_;
+}
+
+PopupSlide::Step PopupSlide::Tick() {
+    if (!step_.visible || step_.timerMs == 0) {
+        return step_;
+    }
+    if (step_.timerMs > 100) {
+        step_.timerMs = kSlideMs;
+        return step_;
+    }
+    step_.topLeft.y += kSlideStep;
+    if (step_.topLeft.y > screenHeight_) {
+        step_.visible = false;
+        step_.timerMs = 0;
+    }
+    return step_;
+}
+
+} // namespace traxo
