@@ -15,7 +15,7 @@ from traxo_e2e import (MAIN_CLASS, LEFT_BUTTON, STROKE_RIGHT, STROKE_DOWN, move_
 CAPTION_BAR = (400, 25, (181, 200, 221))
 TOOLBAR = (5, 60, (60, 78, 91))
 ACTIVE_BUTTON = (84, 76, (94, 121, 142))
-SET_TAB = (20, 107, (46, 60, 75))
+SET_TAB = (70, 99, (46, 60, 75))  # above the caption
 ROW0 = (50, 119 + 46)
 WHITE = (255, 255, 255)
 SELECTED_ROW = (230, 232, 240)
