@@ -1,12 +1,22 @@
-# cmake -DOBJDUMP=... -DFILES="a.exe;b.dll" -P CheckPeFormat.cmake
-# Fails unless every file is a 32-bit (i386) PE image.
+# cmake -DOBJDUMP=... -DFILES="a.exe;b.dll" [-DBITS=32|64] -P CheckPeFormat.cmake
+# Fails unless every file is a PE image of the given width (32, i386, by default; 64, x86-64).
+if(NOT BITS)
+    set(BITS 32)
+endif()
+if(BITS EQUAL 64)
+    set(format "pei-x86-64")
+    set(architecture "i386:x86-64")
+else()
+    set(format "pei-i386")
+    set(architecture "i386")
+endif()
 foreach(file IN LISTS FILES)
     execute_process(COMMAND ${OBJDUMP} -f ${file} OUTPUT_VARIABLE header RESULT_VARIABLE rc)
     if(NOT rc EQUAL 0)
         message(FATAL_ERROR "${file}: objdump failed")
     endif()
-    if(NOT header MATCHES "file format pei-i386" OR NOT header MATCHES "architecture: i386")
-        message(FATAL_ERROR "${file} is not a 32-bit PE image:\n${header}")
+    if(NOT header MATCHES "file format ${format}\n" OR NOT header MATCHES "architecture: ${architecture},")
+        message(FATAL_ERROR "${file} is not a ${BITS}-bit PE image:\n${header}")
     endif()
-    message(STATUS "${file}: pei-i386")
+    message(STATUS "${file}: ${format}")
 endforeach()

@@ -1,7 +1,8 @@
 # cmake -DOBJDUMP=... -DFILE=Traxo.exe -DALLOWED_IMPORTS="KERNEL32.dll;..." -DMAX_BYTES=N
-#       -P CheckProgramImage.cmake
+#       [-DSTRIP=strip] -P CheckProgramImage.cmake
 # Fails unless the program imports only the listed system libraries (so it needs nothing beside
-# it but its own hook library) and is no larger than MAX_BYTES.
+# it but its own hook library) and is no larger than MAX_BYTES. With STRIP, the size is that of a
+# copy without symbols, as the release packages carry it.
 execute_process(COMMAND ${OBJDUMP} -p ${FILE} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "${FILE}: objdump failed")
@@ -16,7 +17,17 @@ foreach(import IN LISTS imports)
         message(FATAL_ERROR "${FILE} imports ${name}, which is not a system library")
     endif()
 endforeach()
-file(SIZE "${FILE}" size)
+if(STRIP)
+    set(stripped "${FILE}.stripped")
+    execute_process(COMMAND ${STRIP} -o ${stripped} ${FILE} RESULT_VARIABLE rc)
+    if(NOT rc EQUAL 0)
+        message(FATAL_ERROR "${FILE}: strip failed")
+    endif()
+    file(SIZE "${stripped}" size)
+    file(REMOVE "${stripped}")
+else()
+    file(SIZE "${FILE}" size)
+endif()
 if(size GREATER MAX_BYTES)
     message(FATAL_ERROR "${FILE} is ${size} bytes, more than ${MAX_BYTES}")
 endif()

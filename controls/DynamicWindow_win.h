@@ -29,6 +29,8 @@ public:
 
     // Repaints now-ish (through WM_PAINT).
     void Invalidate();
+    // The control's GDI objects: an owner adds pictures drawn at run time here.
+    GdiObjectCache& Objects() { return objects_; }
 
 protected:
     // Creates the child window (visible) of class `className` in `parent`.
@@ -53,7 +55,6 @@ protected:
 
     // Runs the fade timer exactly while TimerNeeded().
     void SyncFadeTimer();
-    GdiObjectCache& Objects() { return objects_; }
     CaptionHooks Hooks() const { return {OnCustomTextExtent, OnCustomTextRender}; }
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -157,14 +157,36 @@ const GdiObjectCache::PreparedPicture* GdiObjectCache::Picture(int id, bool grey
     if (loaded == nullptr) {
         return nullptr;
     }
+    const bool ready = Prepare(loaded, greyed, prepared);
+    DeleteObject(loaded);
+    return ready ? &prepared : nullptr;
+}
+
+bool GdiObjectCache::AddPicture(int id, HBITMAP bitmap) {
+    for (const bool greyed : {false, true}) {
+        PreparedPicture& prepared = pictures_[std::make_pair(id, greyed)];
+        if (prepared.image != nullptr) {
+            DeleteObject(prepared.image);
+            DeleteObject(prepared.mask);
+            prepared = {};
+        }
+        if (!Prepare(bitmap, greyed, prepared)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool GdiObjectCache::Prepare(HBITMAP bitmap, bool greyed, PreparedPicture& prepared) {
     BITMAP info{};
-    GetObjectW(loaded, sizeof(info), &info);
+    if (GetObjectW(bitmap, sizeof(info), &info) == 0) {
+        return false;
+    }
     const int width = info.bmWidth;
     const int height = std::abs(info.bmHeight);
-    std::vector<std::uint32_t> pixels = PixelsOf(loaded, width, height);
-    DeleteObject(loaded);
+    std::vector<std::uint32_t> pixels = PixelsOf(bitmap, width, height);
     if (pixels.empty()) {
-        return nullptr;
+        return false;
     }
     // The top-left pixel names the transparent colour; those pixels become black in the image
     // (so they add nothing when or-ed in) and white in the mask (so the target shows).
@@ -175,17 +197,16 @@ const GdiObjectCache::PreparedPicture* GdiObjectCache::Picture(int id, bool grey
         if (rgb == transparent) {
             maskPixels[i] = 0x00FFFFFFu;
             pixels[i] = 0;
-        } else {
-            maskPixels[i] = 0;
-            if (greyed) {
-                const std::uint32_t r = (rgb >> 16) & 0xFF;
-                const std::uint32_t g = (rgb >> 8) & 0xFF;
-                const std::uint32_t b = rgb & 0xFF;
-                const std::uint32_t level = (r * 299 + g * 587 + b * 114 + 500) / 1000;
-                pixels[i] = (level << 16) | (level << 8) | level;
-            } else {
-                pixels[i] = rgb;
-            }
+            continue;
+        }
+        maskPixels[i] = 0;
+        pixels[i] = rgb;
+        if (greyed) {
+            const std::uint32_t r = (rgb >> 16) & 0xFF;
+            const std::uint32_t g = (rgb >> 8) & 0xFF;
+            const std::uint32_t b = rgb & 0xFF;
+            const std::uint32_t level = (r * 299 + g * 587 + b * 114 + 500) / 1000;
+            pixels[i] = (level << 16) | (level << 8) | level;
         }
     }
     prepared.image = BitmapOf(pixels, width, height);
@@ -200,9 +221,9 @@ const GdiObjectCache::PreparedPicture* GdiObjectCache::Picture(int id, bool grey
             DeleteObject(prepared.mask);
         }
         prepared = {};
-        return nullptr;
+        return false;
     }
-    return &prepared;
+    return true;
 }
 
 GdiPaintCanvas::GdiPaintCanvas(HDC dc, GdiObjectCache* cache)

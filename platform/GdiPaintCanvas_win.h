@@ -44,8 +44,13 @@ public:
     };
     // Null when the module has no such bitmap.
     const PreparedPicture* Picture(int id, bool greyed);
+    // Makes `bitmap` (copied; the caller keeps it) the picture of `id`, in place of a
+    // resource: for pictures drawn at run time.
+    bool AddPicture(int id, HBITMAP bitmap);
 
 private:
+    bool Prepare(HBITMAP bitmap, bool greyed, PreparedPicture& prepared);
+
     struct FontKey {
         FontSpec spec;
         bool operator<(const FontKey& other) const;

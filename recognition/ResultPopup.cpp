@@ -64,6 +64,15 @@ PopupContent MakePopupContent(int result, const MotionPath& normalised, const Mo
     return content;
 }
 
+PopupContent MakePopupContent(int result, const MotionPath& normalised, const MotionSet& set,
+                              std::u16string_view actionText, int language) {
+    const int motionCount = set.motionCount;
+    if (result < 0 || result >= motionCount || result >= kMotionSlots) {
+        return MakePopupContent(-1, normalised, normalised, actionText, language);
+    }
+    return MakePopupContent(result, normalised, set.motions[result].path, actionText, language);
+}
+
 bool ShouldShowPopup(bool showInfo, std::u16string_view actionText,
                      std::u16string_view doNothingText) {
     return showInfo && actionText != doNothingText;

@@ -5,6 +5,7 @@
 
 #include "platform/PaintCanvas.h"
 #include "recognition/MotionPath.h"
+#include "sets/MotionSet.h"
 
 #include <string>
 #include <string_view>
@@ -35,6 +36,10 @@ struct PopupContent {
 // result is the motion index or -1; actionText the action that ran, as action execution left it
 // (its display text is shown); language 0 English, 1 Chinese.
 PopupContent MakePopupContent(int result, const MotionPath& normalised, const MotionPath& motionPath,
+                              std::u16string_view actionText, int language);
+// The same with the matched motion's path taken from the set (any result outside it shows as
+// unrecognised).
+PopupContent MakePopupContent(int result, const MotionPath& normalised, const MotionSet& set,
                               std::u16string_view actionText, int language);
 
 // Shown when the setting is on and something other than "do nothing" happened; an unrecognised

@@ -1,35 +1,100 @@
 #include "recognition/ResultPopup_win.h"
 
-namespace traxo {
+#include "controls/DynamicFrame_win.h"
+#include "controls/DynamicLook.h"
+#include "platform/GdiPaintCanvas_win.h"
+#include "platform/OffscreenBitmap_win.h"
 
-// The window's painting arrives with the paint canvas; until then it only places and slides.
+namespace traxo {
+namespace {
+
+// Where the background picture is missing (a test host without the program's resources) the
+// popup keeps its colour, so the labels stay readable.
+constexpr COLORREF kBackgroundFallback = RGB(52, 62, 74);
+
+DynamicLook FrameLook() {
+    DynamicLook look = DefaultFrameLook();
+    look.Colour = kColourNone; // no fill: the background shows through
+    look.SelectedColour = kColourNone;
+    look.MouseDownColour = kColourNone;
+    look.BorderColour = kPopupFrameColour;
+    look.SelectedBorderColour = kPopupFrameColour;
+    look.FrameWidth = 2;
+    look.CornerWidth = 3;
+    look.Shape = fsRectangle;
+    look.FadeInTime = 200;
+    look.FadeOutTime = 300;
+    return look;
+}
+
+struct GdiBitmap {
+    HBITMAP handle = nullptr;
+    ~GdiBitmap() {
+        if (handle != nullptr) {
+            DeleteObject(handle);
+        }
+    }
+};
+
+} // namespace
+
 struct TfrmInfo::Impl {
     PopupSlide slide;
     PopupContent content;
+    OffscreenBitmap offscreen;
+    GdiObjectCache objects;
+    GdiBitmap background;
+    std::unique_ptr<TDynamicFrame> frame;
 };
 
 TfrmInfo::TfrmInfo(HWND owner) : impl_(std::make_unique<Impl>()) {
-    CreateForm(L"TfrmInfo", L"", WS_POPUP, WS_EX_NOACTIVATE | WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
+    impl_->background.handle = static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kPopupBackgroundId), IMAGE_BITMAP,
+                   0, 0, LR_CREATEDIBSECTION));
+    CreateForm(L"TfrmInfo", L"", WS_POPUP | WS_BORDER,
+               WS_EX_NOACTIVATE | WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
                SIZE{kPopupClientSize.width, kPopupClientSize.height}, owner);
+    if (hwnd() != nullptr) {
+        impl_->frame = std::make_unique<TDynamicFrame>(
+            hwnd(), Rect{0, 0, kPopupClientSize.width, kPopupClientSize.height}, FrameLook());
+    }
 }
 
-TfrmInfo::~TfrmInfo() = default;
+TfrmInfo::~TfrmInfo() {
+    if (hwnd() != nullptr) {
+        KillTimer(hwnd(), kHideTimerId);
+    }
+    impl_->frame.reset(); // its fade timer belongs to this window
+}
 
 void TfrmInfo::ShowResult(const PopupContent& content) {
+    if (hwnd() == nullptr) {
+        return;
+    }
     impl_->content = content;
+    // The window's outer size, which is what goes into the corner.
+    RECT frame{};
+    GetWindowRect(hwnd(), &frame);
+    const Size window{frame.right - frame.left, frame.bottom - frame.top};
     Apply(impl_->slide.Show({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
-                            kPopupClientSize));
+                            window));
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    UpdateWindow(hwnd());
 }
 
 void TfrmInfo::Apply(const PopupSlide::Step& step) {
     if (!step.visible) {
         KillTimer(hwnd(), kHideTimerId);
-        ShowWindow(hwnd(), SW_HIDE);
+        SetWindowPos(hwnd(), nullptr, step.topLeft.x, step.topLeft.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOZORDER | SWP_HIDEWINDOW);
         return;
     }
+    // On top of the always-on-top windows, never activated.
     SetWindowPos(hwnd(), HWND_TOPMOST, step.topLeft.x, step.topLeft.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOACTIVATE);
-    ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+                 SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    if (!IsWindowVisible(hwnd())) {
+        ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+    }
     SetTimer(hwnd(), kHideTimerId, static_cast<UINT>(step.timerMs), nullptr);
 }
 
@@ -37,15 +102,59 @@ void TfrmInfo::timerHideTimer() {
     Apply(impl_->slide.Tick());
 }
 
-void TfrmInfo::Paint(HDC) {}
+void TfrmInfo::Paint(HDC dc) {
+    const int width = kPopupClientSize.width;
+    const int height = kPopupClientSize.height;
+    if (!impl_->offscreen.Resize(width, height)) {
+        return;
+    }
+    const HDC memory = impl_->offscreen.Dc();
+    if (impl_->background.handle != nullptr) {
+        const HDC source = CreateCompatibleDC(memory);
+        const HGDIOBJ old = SelectObject(source, impl_->background.handle);
+        BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY); // unscaled, from the corner
+        SelectObject(source, old);
+        DeleteDC(source);
+    } else {
+        const RECT all{0, 0, width, height};
+        SetDCBrushColor(memory, kBackgroundFallback);
+        FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    }
+    {
+        GdiPaintCanvas canvas(memory, &impl_->objects);
+        PaintResultPopup(canvas, impl_->content);
+        if (impl_->frame) {
+            impl_->frame->Paint(canvas);
+        }
+    }
+    impl_->offscreen.Copy(dc, 0, 0);
+}
 
 LRESULT TfrmInfo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_TIMER && wParam == kHideTimerId) {
-        timerHideTimer();
+    switch (message) {
+    case WM_TIMER:
+        if (wParam == kHideTimerId) {
+            timerHideTimer();
+            return 0;
+        }
+        break;
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;
+    case WM_ERASEBKGND:
+        return 1; // the whole client area is painted in one block
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        const HDC dc = BeginPaint(hwnd(), &paint);
+        Paint(dc);
+        EndPaint(hwnd(), &paint);
         return 0;
     }
-    if (message == WM_MOUSEACTIVATE) {
-        return MA_NOACTIVATE;
+    case WM_CLOSE:
+        KillTimer(hwnd(), kHideTimerId);
+        ShowWindow(hwnd(), SW_HIDE); // kept for the rest of the run
+        return 0;
+    default:
+        break;
     }
     return FormWindow::HandleMessage(message, wParam, lParam);
 }

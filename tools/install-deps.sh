@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs, from Debian's packages, whatever the three builds and their tests need and this
-# machine lacks. Needs root (or sudo) only when something is missing.
+# Installs, from Debian's packages, whatever the three builds, the release packages and their
+# tests need and this machine lacks. Needs root (or sudo) only when something is missing.
 set -euo pipefail
 
 packages=(
@@ -10,6 +10,7 @@ packages=(
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
     binutils-mingw-w64-i686 mingw-w64-tools libz-mingw-w64-dev
     wine wine64 xvfb xauth x11-utils xdotool imagemagick python3
+    nsis zip
 )
 
 missing=()

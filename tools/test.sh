@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the native, win64 and win32 trees and runs every test:
-# the native unit tests, the 32-bit image checks, then the Windows tier under Wine.
+# Installs what is missing, builds the native, win64 and win32 trees and the release packages
+# (dist/), and runs every test: the native unit tests, the 32-bit image checks, then the Windows
+# tier under Wine (which installs and uninstalls the packaged installer).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,6 +11,8 @@ for preset in native win64 win32; do
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
 done
+
+tools/package.sh
 
 ctest --preset native -j "$(nproc)"
 ctest --preset win32

@@ -402,13 +402,11 @@ void TgestureConfigForm::ShowResultPopup(int result, const MotionPath& normalise
     if (!ShouldShowPopup(settings_.showInfo, recognition_.actionText, doNothingText)) {
         return;
     }
-    const bool matched = result >= 0 && result < std::min(static_cast<int>(motionSet_->motionCount), kMaxMotions);
-    const MotionPath& shown = matched ? motionSet_->motions[result].path : normalised;
     if (!frmInfo_) {
         frmInfo_ = std::make_unique<TfrmInfo>(hwnd());
     }
-    frmInfo_->ShowResult(MakePopupContent(matched ? result : -1, normalised, shown,
-                                          recognition_.actionText, settings_.language));
+    frmInfo_->ShowResult(MakePopupContent(result, normalised, *motionSet_, recognition_.actionText,
+                                          settings_.language));
 }
 
 void TgestureConfigForm::RecentProgramsChanged() {}

@@ -1,0 +1,45 @@
+# cmake -DFILE=Traxo.exe -DVERSION=1.41 -P CheckVersionInfo.cmake
+# Fails unless the image's version resource gives VERSION (major.minor) as both its file and its
+# product version, in the fixed block that Windows shows in the file's properties.
+file(READ "${FILE}" image HEX)
+# VS_FIXEDFILEINFO starts with the signature 0xFEEF04BD (little-endian on disk).
+string(FIND "${image}" "bd04effe" at)
+if(at EQUAL -1)
+    message(FATAL_ERROR "${FILE} has no version resource")
+endif()
+math(EXPR remainder "${at} % 2")
+if(NOT remainder EQUAL 0)
+    message(FATAL_ERROR "${FILE}: version signature not on a byte boundary")
+endif()
+
+# A 32-bit little-endian word from its eight hex digits.
+function(word_at offset out)
+    string(SUBSTRING "${image}" ${offset} 8 hex)
+    string(REGEX REPLACE "(..)(..)(..)(..)" "\\4\\3\\2\\1" swapped "${hex}")
+    math(EXPR value "0x${swapped}")
+    set(${out} ${value} PARENT_SCOPE)
+endfunction()
+
+string(REPLACE "." ";" parts "${VERSION}")
+list(GET parts 0 major)
+list(GET parts 1 minor)
+math(EXPR expected_ms "(${major} << 16) | ${minor}")
+# Signature, structure version, then file version MS/LS and product version MS/LS.
+foreach(field IN ITEMS file:16 product:32)
+    string(REPLACE ":" ";" field "${field}")
+    list(GET field 0 name)
+    list(GET field 1 offset)
+    math(EXPR ms_at "${at} + ${offset}")
+    math(EXPR ls_at "${at} + ${offset} + 8")
+    word_at(${ms_at} ms)
+    word_at(${ls_at} ls)
+    math(EXPR got_major "${ms} >> 16")
+    math(EXPR got_minor "${ms} & 0xFFFF")
+    math(EXPR got_build "${ls} >> 16")
+    math(EXPR got_revision "${ls} & 0xFFFF")
+    set(got "${got_major}.${got_minor}.${got_build}.${got_revision}")
+    if(NOT ms EQUAL expected_ms OR NOT ls EQUAL 0)
+        message(FATAL_ERROR "${FILE}: ${name} version ${got}, expected ${VERSION}.0.0")
+    endif()
+endforeach()
+message(STATUS "${FILE}: version ${VERSION}")
