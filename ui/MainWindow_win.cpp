@@ -6,30 +6,16 @@
 #include "platform/ProfileIni_win.h"
 #include "platform/WideText_win.h"
 #include "ui/ActionLists.h"
-#include "ui/TaskDialog_win.h"
+#include "ui/MainWindowIds_win.h"
+#include "ui/Pictures.h"
 
-#include <commdlg.h>
+#include <windowsx.h>
 
+#include <algorithm>
 #include <exception>
 #include <string>
 
 namespace traxo {
-namespace {
-
-constexpr UINT_PTR kTimer1 = 1;
-constexpr UINT kPollInterval = 100;
-constexpr SIZE kClientSize{788, 526};
-constexpr int kPadIdle = 4;
-
-enum ControlId : WORD {
-    kListBox1 = 100,
-    kBtnDelete,
-    kBtnSave,
-    kBtnHide,
-    kBtnExit,
-};
-
-} // namespace
 
 TgestureConfigForm::TgestureConfigForm(std::u16string modulePath, HWND applicationWindow)
     : modulePath_(std::move(modulePath)),
@@ -37,14 +23,27 @@ TgestureConfigForm::TgestureConfigForm(std::u16string modulePath, HWND applicati
       motionSet_(std::make_unique<MotionSet>()),
       document_(*motionSet_,
                 [this](std::u16string_view label) {
-                    SetWindowTextW(lblFile_, WideText(label).c_str());
+                    fileLabel_ = label;
+                    InvalidateRect(hwnd(), nullptr, FALSE);
+                    UpdateWindow(hwnd());
                 }),
       setCommands_(document_, *this) {
+    HDC screen = GetDC(nullptr);
+    scale_ = DpiScale{GetDeviceCaps(screen, LOGPIXELSY)};
+    ReleaseDC(nullptr, screen);
+    const Size client{scale_(kMainClientSize.width), scale_(kMainClientSize.height)};
     CreateForm(kMainWindowClass, L"Traxo", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
-               0, kClientSize, applicationWindow);
+               0, SIZE{client.width, client.height}, applicationWindow);
 }
 
-TgestureConfigForm::~TgestureConfigForm() = default;
+TgestureConfigForm::~TgestureConfigForm() {
+    if (imgApps_ != nullptr) {
+        ImageList_Destroy(imgApps_);
+    }
+    if (blankIcon_ != nullptr) {
+        DestroyIcon(blankIcon_);
+    }
+}
 
 LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -54,11 +53,38 @@ LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_TIMER:
         if (wParam == kTimer1 && poller_) {
             poller_->Timer1Timer();
+        } else if (wParam == kReminderTimer && pad_) {
+            pad_->ReminderTimerTimer();
         }
         return 0;
     case WM_COMMAND:
-        OnCommand(LOWORD(wParam));
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
+    case WM_MEASUREITEM:
+        MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_DRAWITEM:
+        ListBox1DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_ERASEBKGND:
+        return 1; // WM_PAINT covers everything
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
+        OnMouse(message, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case WM_MOUSELEAVE:
+        OnMouse(message, {-1, -1});
+        return 0;
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == hwnd() && OnSetCursor()) {
+            return TRUE;
+        }
+        break;
     case WM_CLOSE:
         FormCloseQuery();
         return 0;
@@ -86,6 +112,7 @@ void TgestureConfigForm::FormCreate() {
         return;
     }
     hookLibrary_ = std::make_unique<LoadedHookLibrary>();
+    pad_ = std::make_unique<RecordingPad>(document_, static_cast<PadOwner&>(*this));
     ResetFlags();
     UseThinBorder();
     AppFolder = AppFolderOf(modulePath_);
@@ -101,6 +128,7 @@ void TgestureConfigForm::FormCreate() {
                                               captureOwner, AppFolder + ExeName);
     CreateActionRunner();
     LoadCurrentSet();
+    TranslateMe();
     updateList();
     UpdateButtons();
     SetTimer(hwnd(), kTimer1, kPollInterval, nullptr);
@@ -130,60 +158,40 @@ bool TgestureConfigForm::HandOverToRunningInstance() {
 }
 
 void TgestureConfigForm::ResetFlags() {
-    PadState = kPadIdle;
+    dragging_ = false;
     document_.SelectMotion(-1);
 }
 
-// A thin border and no title bar; the frame change takes effect when the size changes.
+// A thin border and no title bar. The client area is then made the layout's size again: the
+// frame change takes effect with the size change.
 void TgestureConfigForm::UseThinBorder() {
     LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
     style = (style & ~LONG_PTR(WS_CAPTION)) | WS_BORDER;
     SetWindowLongPtrW(hwnd(), GWL_STYLE, style);
-    RECT frame{};
-    GetWindowRect(hwnd(), &frame);
+    RECT frame{0, 0, scale_(kMainClientSize.width), scale_(kMainClientSize.height)};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(style), FALSE, 0);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     SetWindowPos(hwnd(), nullptr, 0, 0, width, height - 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-// The motion list and the buttons this window has so far; the full window replaces them.
-void TgestureConfigForm::CreateControls() {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    font_ = CreateFontIndirectW(&metrics.lfMessageFont);
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    const auto control = [&](const wchar_t* kind, const wchar_t* text, DWORD style, RECT place,
-                             WORD id) {
-        const HWND created = CreateWindowExW(
-            0, kind, text, WS_CHILD | WS_VISIBLE | style, place.left, place.top, place.right,
-            place.bottom, hwnd(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), instance, nullptr);
-        SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-        return created;
-    };
-    lblFile_ = control(L"STATIC", L"no set loaded", SS_LEFTNOWORDWRAP, {64, 7, 660, 16}, 0);
-    control(L"BUTTON", L"hide", BS_PUSHBUTTON, {736, 3, 48, 21}, kBtnHide);
-    control(L"BUTTON", L"Save set", BS_PUSHBUTTON, {255, 40, 80, 30}, kBtnSave);
-    control(L"BUTTON", L"Exit", BS_PUSHBUTTON, {542, 40, 61, 30}, kBtnExit);
-    ListBox1_ = control(L"LISTBOX", L"", WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                        {5, 96, 296, 326}, kListBox1);
-    control(L"BUTTON", L"Delete gesture", BS_PUSHBUTTON, {139, 428, 112, 26}, kBtnDelete);
-}
-
+// A set that cannot be loaded at start leaves the empty one; the path stays for the user to see.
 void TgestureConfigForm::LoadCurrentSet() {
     if (!settings_.motions.empty()) {
         const std::filesystem::path file = PathOf(settings_.motions);
+        Busy(true);
         try {
             document_.LoadSet(file);
         } catch (const std::exception&) {
-            // A damaged or unreadable set leaves the empty one; the path stays for the user to see.
         }
+        Busy(false);
     }
     ShowFileName(PathOf(settings_.motions));
-    if (motionSet_->motionCount > 0) {
-        document_.SelectMotion(0);
-    }
+    document_.SelectMotion(-1);
+    GetAppIcons();
 }
 
 void TgestureConfigForm::FormCloseQuery() {
@@ -196,13 +204,12 @@ void TgestureConfigForm::FormCloseQuery() {
 
 void TgestureConfigForm::FormDestroy() {
     KillTimer(hwnd(), kTimer1);
+    KillTimer(hwnd(), kReminderTimer);
     if (poller_ && poller_->HookInstalled()) {
         hookLibrary_->UnHookMouse();
     }
     PostQuitMessage(0);
 }
-
-// ---- Handlers ----
 
 bool TgestureConfigForm::FormKeyPress(const MSG& message) {
     const bool inThisWindow = message.hwnd == hwnd() || IsChild(hwnd(), message.hwnd);
@@ -218,62 +225,163 @@ void TgestureConfigForm::Settings1Click() {
         ShowWindow(hwnd(), SW_SHOW);
     }
     ForceForeground(hwnd());
+    SetReminderTimer(true);
 }
 
-void TgestureConfigForm::OnCommand(WORD controlId) {
-    switch (controlId) {
-    case kBtnDelete:
-        btnDeleteClick();
-        break;
-    case kBtnSave:
-        setCommands_.btnSaveClick();
-        break;
-    case kBtnHide:
-        btnHideClick();
-        break;
-    case kBtnExit:
-        PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+// ---- Painting: the panels, the caption bar, the banner, the labels and the frames ----
+
+void TgestureConfigForm::PaintBackground(PaintCanvas& canvas, Rect area) {
+    canvas.PushClip(area);
+    for (const PlacedControl& control : layout_) {
+        if ((control.kind == ControlKind::Panel || control.kind == ControlKind::Shape) &&
+            control.background != kColourNone && control.id != MainControl::comboActionsPanel) {
+            canvas.FillRect(control.client, control.background);
+        } else if (control.id == MainControl::Image2) {
+            canvas.DrawPicture({kPictureBanner, {kBannerWidth, kBannerHeight}},
+                               {control.client.left, control.client.top}, false);
+        }
+    }
+    canvas.PopClip();
+}
+
+void TgestureConfigForm::PaintLabels(GdiPaintCanvas& canvas) {
+    for (const PlacedControl& control : layout_) {
+        if (control.kind != ControlKind::Label || !control.look) {
+            continue;
+        }
+        const bool hover = hoverLabel_ == control.id;
+        FontSpec font = control.look->font;
+        if (control.id == MainControl::lblVersion || control.id == MainControl::lblCopyright) {
+            font = LabelFont(control.id, hover, scale_);
+        }
+        canvas.SetFont(font, control.look->fontColour);
+        const std::u16string text = control.id == MainControl::lblFile ? fileLabel_ : control.text;
+        Rect box = control.client;
+        if (control.look->align == TextAlign::Right) {
+            box.left = std::max(box.left, box.right - canvas.MeasureText(text).width);
+        }
+        canvas.DrawTextClipped(box, text);
+    }
+    const Rect icon = Find(layout_, MainControl::Image3).client;
+    if (HICON programIcon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON",
+                                                         IMAGE_ICON, icon.right - icon.left,
+                                                         icon.bottom - icon.top, LR_SHARED))) {
+        DrawIconEx(canvas.Dc(), icon.left, icon.top, programIcon,
+                   icon.right - icon.left, icon.bottom - icon.top, 0, nullptr, DI_NORMAL);
+    }
+}
+
+void TgestureConfigForm::OnPaint() {
+    PAINTSTRUCT paint{};
+    const HDC dc = BeginPaint(hwnd(), &paint);
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    if (frame_.Resize(client.right, client.bottom)) {
+        {
+            GdiPaintCanvas canvas(frame_.Dc(), &objects_);
+            PaintBackground(canvas, {0, 0, client.right, client.bottom});
+            PaintLabels(canvas);
+            if (frame1_) {
+                frame1_->Paint(canvas);
+                frame2_->Paint(canvas);
+            }
+        }
+        frame_.Copy(dc, 0, 0);
+    }
+    EndPaint(hwnd(), &paint);
+}
+
+// ---- The caption bar and the two links ----
+
+namespace {
+
+bool Contains(Rect rect, Point at) {
+    return at.x >= rect.left && at.x < rect.right && at.y >= rect.top && at.y < rect.bottom;
+}
+
+} // namespace
+
+void TgestureConfigForm::OnMouse(UINT message, Point at) {
+    if (layout_.empty()) {
+        return;
+    }
+    if (frame1_) {
+        // The frames hear of the mouse only through their parent.
+        frame1_->ForwardMouse(message, 0, MAKELPARAM(at.x, at.y));
+    }
+    const bool onCaptionBar = Contains(Find(layout_, MainControl::panelCaptionBar).client, at);
+    const bool onIcon = Contains(Find(layout_, MainControl::Image3).client, at);
+    switch (message) {
+    case WM_LBUTTONDBLCLK:
+        if (onIcon) {
+            btnHideClick(); // Image3DblClick
+        }
+        return;
+    case WM_LBUTTONDOWN:
+        if (onCaptionBar && !onIcon) {
+            Shape1MouseDown();
+        } else if (hoverLabel_ == MainControl::lblVersion) {
+            lblVersionClick();
+        } else if (hoverLabel_ == MainControl::lblCopyright) {
+            lblCopyrightClick();
+        }
+        return;
+    case WM_LBUTTONUP:
+        Shape1MouseUp();
+        return;
+    case WM_MOUSEMOVE:
+        if (dragging_) {
+            Shape1MouseMove();
+            return;
+        }
         break;
     default:
         break;
     }
-}
-
-void TgestureConfigForm::btnHideClick() {
-    ShowWindow(hwnd(), SW_HIDE);
-}
-
-void TgestureConfigForm::btnDeleteClick() {
-    const LRESULT selected = SendMessageW(ListBox1_, LB_GETCURSEL, 0, 0);
-    document_.SelectMotion(selected == LB_ERR ? -1 : static_cast<int>(selected));
-    document_.DeleteGesture();
-    updateList();
-}
-
-void TgestureConfigForm::btnActiveClick() {
-    if (poller_) {
-        poller_->EnableHook(false);
+    MainControl hover = MainControl::None;
+    for (const MainControl link : {MainControl::lblVersion, MainControl::lblCopyright}) {
+        if (message == WM_MOUSEMOVE && Contains(Find(layout_, link).client, at)) {
+            hover = link;
+        }
     }
-    settings_.active = !settings_.active;
-    UpdateButtons();
-    SaveSettingsShowingFailure();
-}
-
-void TgestureConfigForm::SaveSettingsShowingFailure() {
-    ProfileIni ini(PathOf(AppFolder) / PathOf(kSettingsFileName));
-    if (const std::optional<std::u16string> failure = traxo::SaveSettings(ini, settings_, AppFolder)) {
-        MessageBoxW(hwnd(), WideText(*failure).c_str(), L"Traxo", MB_OK | MB_ICONERROR);
+    if (hover != hoverLabel_) {
+        hoverLabel_ = hover;
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd(), 0};
+        TrackMouseEvent(&track);
+        const Rect panel = Find(layout_, MainControl::Panel2).client;
+        RECT area{panel.left, panel.top, panel.right, panel.bottom};
+        InvalidateRect(hwnd(), &area, FALSE);
     }
 }
 
-void TgestureConfigForm::updateList() {
-    const GestureList list = document_.updateList();
-    SendMessageW(ListBox1_, LB_RESETCONTENT, 0, 0);
-    for (std::size_t row = 0; row < list.entries.size(); ++row) {
-        const std::wstring text = L"Gesture " + std::to_wstring(row + 1);
-        SendMessageW(ListBox1_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+bool TgestureConfigForm::OnSetCursor() {
+    if (hoverLabel_ == MainControl::None) {
+        return false;
     }
-    SendMessageW(ListBox1_, LB_SETCURSEL, static_cast<WPARAM>(list.selected), 0);
+    SetCursor(LoadCursorW(nullptr, IDC_HAND));
+    return true;
+}
+
+void TgestureConfigForm::Shape1MouseDown() {
+    GetCursorPos(&dragCursor_);
+    GetWindowRect(hwnd(), &dragWindow_);
+    dragging_ = true;
+    SetCapture(hwnd());
+}
+
+void TgestureConfigForm::Shape1MouseMove() {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    SetWindowPos(hwnd(), nullptr, dragWindow_.left + cursor.x - dragCursor_.x,
+                 dragWindow_.top + cursor.y - dragCursor_.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TgestureConfigForm::Shape1MouseUp() {
+    if (dragging_) {
+        dragging_ = false;
+        ReleaseCapture();
+    }
 }
 
 // ---- CaptureOwner ----
@@ -286,55 +394,27 @@ bool TgestureConfigForm::IsMainWindowVisible() {
     return IsWindowVisible(hwnd()) != FALSE;
 }
 
-// The recording pad and the result popup take their places in this window later; until then
-// a recognised gesture shows nowhere but in what its action does.
-void TgestureConfigForm::RedrawPad(const MotionPath&) {}
-void TgestureConfigForm::ShowResultPopup(int, const MotionPath&) {}
+void TgestureConfigForm::RedrawPad(const MotionPath& normalised) {
+    pad_->ShowScreenGesture(normalised);
+}
+
+void TgestureConfigForm::ShowResultPopup(int result, const MotionPath& normalised) {
+    if (!ShouldShowPopup(settings_.showInfo, recognition_.actionText, doNothingText)) {
+        return;
+    }
+    if (!frmInfo_) {
+        frmInfo_ = std::make_unique<TfrmInfo>(hwnd());
+    }
+    frmInfo_->ShowResult(MakePopupContent(result, normalised, *motionSet_, recognition_.actionText,
+                                          settings_.language));
+}
+
 void TgestureConfigForm::RecentProgramsChanged() {}
 
 void TgestureConfigForm::SetPadIdle() {
-    PadState = kPadIdle;
-}
-
-// ---- SetCommandsUi ----
-
-SaveChangesAnswer TgestureConfigForm::AskSaveChanges() {
-    TaskDialogContent dlgSaveChanges;
-    dlgSaveChanges.title = u"Traxo";
-    dlgSaveChanges.content = std::u16string(kSaveChangesQuestion);
-    dlgSaveChanges.icon = TaskDialogIcon::Question;
-    dlgSaveChanges.buttons = {u"Yes", u"No", u"Cancel"};
-    return static_cast<SaveChangesAnswer>(ShowTaskDialog(hwnd(), dlgSaveChanges));
-}
-
-std::optional<std::filesystem::path> TgestureConfigForm::ChooseSaveFile() {
-    wchar_t file[MAX_PATH] = L"";
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = hwnd();
-    dialog.lpstrFilter = L"Motion Definitions (*.mtd)\0*.mtd\0All Files\0*.*\0";
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrDefExt = L"mtd";
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
-    if (!GetSaveFileNameW(&dialog)) {
-        return std::nullopt;
+    if (pad_) {
+        pad_->SetIdle();
     }
-    return std::filesystem::path(file);
-}
-
-void TgestureConfigForm::ShowSaveFailed(const std::filesystem::path& file) {
-    const std::wstring text = L"Unable to write to " + file.wstring();
-    MessageBoxW(hwnd(), text.c_str(), L"Traxo", MB_OK | MB_ICONERROR);
-}
-
-void TgestureConfigForm::ShowFileName(const std::filesystem::path& file) {
-    settings_.motions = Utf16Text(file.wstring());
-    SetWindowTextW(lblFile_, file.wstring().c_str());
-}
-
-void TgestureConfigForm::UpdateButtons() {
-    // The active toggle, the tray menu's check mark and the status label join this window later.
 }
 
 } // namespace traxo

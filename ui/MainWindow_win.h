@@ -1,20 +1,47 @@
 #pragma once
 // TgestureConfigForm, the main window. It owns the program's central state for its whole life:
 // the settings, the one gesture set, the recogniser and the action runner, the hook library and
-// the poll. It is created first and hidden; a second start of the program only shows it.
+// the poll, the recording pad. It is created first and hidden; a second start of the program
+// only shows it. Its layout, row drawing and button decisions live in portable units
+// (MainWindowLayout, MotionListPainter, MainButtons, SetCommands); these files only carry them
+// out. Split by concern: MainWindow_win.cpp (life, messages, caption bar, painting),
+// MainWindowControls_win.cpp (controls from the layout, UpdateButtons, icons),
+// MotionList_win.cpp (the list and the action button), MainWindowCommands_win.cpp (commands,
+// dialogs, the pad's owner).
+
+// <windows.h> names DrawText a macro; the paint canvas's DrawText must keep its own name in every
+// unit that includes this header, whatever it included before.
+#include <windows.h>
+#ifdef DrawText
+#undef DrawText
+#endif
 
 #include "actions/ActionExecution_win.h"
+#include "app/Settings.h"
 #include "capture/CaptureDesktop_win.h"
 #include "capture/GesturePoller.h"
 #include "capture/HookLibrary_win.h"
 #include "capture/TrailScreen_win.h"
+#include "controls/DynamicButton_win.h"
+#include "controls/DynamicFrame_win.h"
+#include "controls/DynamicLabel_win.h"
+#include "controls/DynamicOpaqueButton_win.h"
+#include "platform/GdiPaintCanvas_win.h"
 #include "platform/Keyboard_win.h"
-#include "app/Settings.h"
+#include "platform/OffscreenBitmap_win.h"
 #include "recognition/Recogniser.h"
+#include "recognition/RecordingPad.h"
+#include "recognition/ResultPopup_win.h"
 #include "sets/SetDocument.h"
 #include "ui/FormWindow_win.h"
+#include "ui/MainWindowLayout.h"
+#include "ui/MotionListPainter.h"
 #include "ui/SetCommands.h"
 
+#include <commctrl.h>
+
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -24,7 +51,18 @@ namespace traxo {
 inline constexpr UINT ShowConfigMessage = 0x3E71;
 inline constexpr wchar_t kMainWindowClass[] = L"TgestureConfigForm";
 
-class TgestureConfigForm final : public FormWindow, private CaptureOwner, private SetCommandsUi {
+// The dialogs the window opens; they are made once at start, after it.
+struct MainWindowDialogs {
+    FormWindow* frmAssign = nullptr;
+    FormWindow* frmAbout = nullptr;
+    FormWindow* frmOptions = nullptr;
+    FormWindow* frmTutorial = nullptr;
+};
+
+class TgestureConfigForm final : public FormWindow,
+                                 private CaptureOwner,
+                                 private SetCommandsUi,
+                                 private PadOwner {
 public:
     // Creates the window, which runs FormCreate. modulePath is the executable's full path.
     TgestureConfigForm(std::u16string modulePath, HWND applicationWindow);
@@ -37,28 +75,64 @@ public:
     bool FormKeyPress(const MSG& message);
 
     void Settings1Click();
+    void UseDialogs(const MainWindowDialogs& dialogs) { dialogs_ = dialogs; }
+    void ShowTutorial();
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    // ---- Life of the window ----
+    // ---- Life of the window (MainWindow_win.cpp) ----
     void FormCreate();
     bool HandOverToRunningInstance();
     void CreateActionRunner();
     void ResetFlags();
     void UseThinBorder();
-    void CreateControls();
     void LoadCurrentSet();
     void FormCloseQuery();
     void FormDestroy();
+    void OnPaint();
+    void PaintBackground(PaintCanvas& canvas, Rect area);
+    void PaintLabels(GdiPaintCanvas& canvas);
+    void OnMouse(UINT message, Point at);
+    bool OnSetCursor();
+    void Shape1MouseDown();
+    void Shape1MouseMove();
+    void Shape1MouseUp();
 
-    // ---- Handlers ----
-    void OnCommand(WORD controlId);
-    void btnHideClick();
-    void btnDeleteClick();
-    void btnActiveClick();
-    void SaveSettingsShowingFailure();
+    // ---- Controls (MainWindowControls_win.cpp) ----
+    void CreateControls();
+    void CreatePad();
+    void BindControlEvents();
+    void TranslateMe();
+    void GetAppIcons() override;
+    void btnActiveCustomTextRender(PaintCanvas& canvas, int x, int y, std::u16string_view text);
+    Size btnActiveCustomTextExtent(PaintCanvas& canvas, std::u16string_view text);
+    Rect ClientRectOf(MainControl id) const;
+
+    // ---- Motion list (MotionList_win.cpp) ----
+    void CreateMotionList();
+    void MeasureItem(MEASUREITEMSTRUCT& item) const;
+    void ListBox1DrawItem(const DRAWITEMSTRUCT& item);
+    void ListBox1Click();
     void updateList();
+    void HideActionPanel();
+    void PlaceActionPanel(int selected, Rect selectedRow);
+
+    // ---- Commands (MainWindowCommands_win.cpp) ----
+    void OnCommand(WORD controlId, WORD notification);
+    void btnHideClick();
+    void btnActiveClick();
+    void btnOptionsClick();
+    void btnKnownAppsClick();
+    void btnHelpMouseDown();
+    void btnAssignClick();
+    void lblVersionClick();
+    void lblCopyrightClick();
+    void OpenAddress(std::u16string_view address);
+    void SaveSettingsShowingFailure();
+    void ShowDialog(FormWindow* dialog);
+    void PadMouse(UINT message, WPARAM wParam, LPARAM lParam);
+    void PaintPad(HDC dc);
 
     // ---- CaptureOwner ----
     int RecogniseGesture(const MotionPath& normalised, WindowHandle target) override;
@@ -72,16 +146,40 @@ private:
     // ---- SetCommandsUi ----
     SaveChangesAnswer AskSaveChanges() override;
     std::optional<std::filesystem::path> ChooseSaveFile() override;
+    std::optional<std::filesystem::path> ChooseOpenFile() override;
     void ShowSaveFailed(const std::filesystem::path& file) override;
+    void ShowLoadFailed(const std::filesystem::path& file) override;
     void ShowFileName(const std::filesystem::path& file) override;
     void UpdateButtons() override;
     void SaveSettings() override { SaveSettingsShowingFailure(); }
+    void Busy(bool busy) override;
+    void ClearPad() override;
+    void StartPadReminder() override { SetReminderTimer(true); }
+    void RefreshList() override { updateList(); }
+    void ShowSelectedMotion() override { ListBox1Click(); }
+
+    // ---- PadOwner ----
+    PaintCanvas& PadCanvas() override;
+    Size PadSize() override;
+    void PadChanged() override;
+    void SelectAndFocusMotion(int index) override;
+    void RepaintMotionList() override;
+    void MotionListClick() override { ListBox1Click(); }
+    void SetRecordButtonVisible(bool visible) override;
+    void ShowSetFullMessage(std::u16string_view text) override;
+    void TutorialEvent(std::u16string_view) override {}
+    void ProcessPendingMessages() override;
+    void SetReminderTimer(bool enabled) override;
+    bool CapturingOnScreen() override;
+    int RecogniseWithoutAction(const MotionPath& normalised) override;
+    int Language() override { return settings_.language; }
 
     std::u16string modulePath_;
     std::u16string AppFolder;
     std::u16string ExeName;
     bool anotherInstanceShown_ = false;
     UINT traxoMessage_;
+    MainWindowDialogs dialogs_;
 
     Settings settings_;
     std::unique_ptr<MotionSet> motionSet_;
@@ -100,12 +198,35 @@ private:
     std::unique_ptr<WindowsCaptureDesktop> desktop_;
     std::unique_ptr<WindowsTrailScreen> trailScreen_;
     std::unique_ptr<GesturePoller> poller_;
+    std::unique_ptr<RecordingPad> pad_;
+    std::unique_ptr<TfrmInfo> frmInfo_;
 
-    int PadState = 4; // padIdle
-
-    HWND lblFile_ = nullptr;
+    // ---- What the window shows ----
+    DpiScale scale_;
+    std::vector<PlacedControl> layout_;
+    std::u16string fileLabel_;
+    GdiObjectCache objects_;
+    OffscreenBitmap frame_; // the window's own painting, copied in one block
+    std::map<MainControl, std::unique_ptr<TDynamicOpaqueButton>> buttons_;
+    std::map<MainControl, std::unique_ptr<TDynamicLabel>> tabs_;
+    std::unique_ptr<TDynamicFrame> frame1_;
+    std::unique_ptr<TDynamicFrame> frame2_;
     HWND ListBox1_ = nullptr;
-    HFONT font_ = nullptr;
+    HWND image1_ = nullptr;
+    std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)> padHandler_;
+    MotionListFonts listFonts_;
+    ActionPanel actionPanel_;
+    HIMAGELIST imgApps_ = nullptr;
+    HICON blankIcon_ = nullptr;
+    OffscreenBitmap rowBitmap_; // one list row at a time
+    OffscreenBitmap padBitmap_;
+    std::unique_ptr<GdiPaintCanvas> padCanvas_;
+    GdiObjectCache padObjects_;
+    MainControl hoverLabel_ = MainControl::None;
+    bool dragging_ = false;
+    POINT dragCursor_{};
+    RECT dragWindow_{};
+    int busyDepth_ = 0;
 };
 
 } // namespace traxo

@@ -1,6 +1,28 @@
 #include "ui/SetCommands.h"
 
+#include <exception>
+
 namespace traxo {
+namespace {
+
+// The hourglass for as long as a file is read or written, whatever way the work ends.
+class BusyCursor {
+public:
+    explicit BusyCursor(SetCommandsUi& ui) : ui_(ui) { ui_.Busy(true); }
+    ~BusyCursor() { ui_.Busy(false); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    SetCommandsUi& ui_;
+};
+
+} // namespace
+
+std::u16string LoadFailedMessage(const std::filesystem::path& file) {
+    const std::u16string name = file.u16string();
+    return u"\"" + name + u"\" could not be loaded. It may be in an invalid format";
+}
 
 bool SetCommands::ConfirmSaveChanges() {
     if (!document_.IsModified()) {
@@ -15,6 +37,54 @@ bool SetCommands::ConfirmSaveChanges() {
         break;
     }
     return false;
+}
+
+bool SetCommands::btnClearClick() {
+    if (!ConfirmSaveChanges()) {
+        return false;
+    }
+    ui_.ClearPad();
+    document_.NewSet();
+    ui_.ShowFileName({});
+    ui_.RefreshList();
+    ui_.UpdateButtons();
+    ui_.GetAppIcons();
+    ui_.SetPadIdle();
+    ui_.StartPadReminder();
+    return true;
+}
+
+bool SetCommands::btnLoadClick() {
+    ui_.SetPadIdle();
+    if (!ConfirmSaveChanges()) {
+        return false;
+    }
+    const std::optional<std::filesystem::path> chosen = ui_.ChooseOpenFile();
+    if (!chosen) {
+        return false;
+    }
+    bool loaded = false;
+    {
+        BusyCursor busy(ui_);
+        try {
+            loaded = document_.LoadSet(*chosen);
+        } catch (const std::exception&) {
+            // Undecodable or unreadable: the loader has left the set as it was.
+            loaded = false;
+        }
+        // Also after a failure: a half-converted set may name other programs.
+        ui_.GetAppIcons();
+    }
+    if (loaded) {
+        document_.SelectMotion(-1);
+    } else {
+        ui_.ShowLoadFailed(*chosen);
+    }
+    ui_.ShowFileName(document_.currentFileName());
+    ui_.UpdateButtons();
+    ui_.RefreshList();
+    ui_.SaveSettings();
+    return loaded;
 }
 
 bool SetCommands::btnSaveClick() {
@@ -32,7 +102,10 @@ bool SetCommands::btnSaveAsClick() {
     const std::optional<std::filesystem::path> chosen = ui_.ChooseSaveFile();
     bool saved = false;
     if (chosen) {
-        saved = document_.SaveSetAs(*chosen);
+        {
+            BusyCursor busy(ui_);
+            saved = document_.SaveSetAs(*chosen);
+        }
         if (saved) {
             ui_.ShowFileName(*chosen);
             ui_.SaveSettings();
@@ -44,12 +117,23 @@ bool SetCommands::btnSaveAsClick() {
     return saved;
 }
 
+void SetCommands::btnDeleteClick() {
+    document_.DeleteGesture();
+    ui_.RefreshList();
+    ui_.UpdateButtons();
+    ui_.ShowSelectedMotion();
+}
+
 bool SetCommands::SaveTo(const std::filesystem::path& file) {
-    if (document_.saveMotions(file)) {
-        return true;
+    bool saved = false;
+    {
+        BusyCursor busy(ui_);
+        saved = document_.saveMotions(file);
     }
-    ui_.ShowSaveFailed(file);
-    return false;
+    if (!saved) {
+        ui_.ShowSaveFailed(file);
+    }
+    return saved;
 }
 
 } // namespace traxo

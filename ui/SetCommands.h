@@ -1,12 +1,13 @@
 #pragma once
-// The set commands of the main window that talk to the user: the save question, Save set and
-// Save as. The window supplies the dialogs; the rules of what is saved, when, and what a refusal
-// keeps live here.
+// The set commands of the main window that talk to the user: the save question, New set, Load
+// set, Save set, Save as and Delete gesture. The window supplies the dialogs and its controls;
+// the rules of what is saved, when, and what a refusal keeps live here.
 
 #include "sets/SetDocument.h"
 
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace traxo {
@@ -17,17 +18,29 @@ inline constexpr std::u16string_view kSaveChangesQuestion =
 // The results of the save question's custom buttons, in the order they are added.
 enum class SaveChangesAnswer : int { Yes = 100, No = 101, Cancel = 102 };
 
+// The message after a set file could not be loaded: "\"<file>\" could not be loaded. ..."
+std::u16string LoadFailedMessage(const std::filesystem::path& file);
+
 // What the commands ask of the window.
 class SetCommandsUi {
 public:
     virtual ~SetCommandsUi() = default;
     virtual SaveChangesAnswer AskSaveChanges() = 0;   // dlgSaveChanges
     virtual std::optional<std::filesystem::path> ChooseSaveFile() = 0; // the save dialog
+    virtual std::optional<std::filesystem::path> ChooseOpenFile() { return std::nullopt; }
     virtual void ShowSaveFailed(const std::filesystem::path& file) = 0;
+    virtual void ShowLoadFailed(const std::filesystem::path& /*file*/) {}
     virtual void SetPadIdle() = 0;
     virtual void ShowFileName(const std::filesystem::path& file) = 0; // lblFile
     virtual void UpdateButtons() = 0;
     virtual void SaveSettings() = 0;
+    // The hourglass while a set is read or written; every Busy(true) is followed by Busy(false).
+    virtual void Busy(bool /*busy*/) {}
+    virtual void ClearPad() {}          // white, grey pen
+    virtual void StartPadReminder() {}  // the pad's reminder timer
+    virtual void RefreshList() {}       // updateList and the list's selection
+    virtual void ShowSelectedMotion() {} // as after a click on the list
+    virtual void GetAppIcons() {}
 };
 
 class SetCommands {
@@ -40,10 +53,18 @@ public:
     // that unsaved gestures are never thrown away behind a failed save.
     bool ConfirmSaveChanges();
 
+    // New set: no motions, no known programs, no file. False when the question stopped it.
+    bool btnClearClick();
+    // Load set: the file the user chooses becomes the set and the current file. A file that
+    // cannot be read or decoded is reported and leaves the set, its name and the label as they
+    // were. True when a set was loaded.
+    bool btnLoadClick();
     // Save set: to the current file, or through Save as when there is none. True when saved.
     bool btnSaveClick();
     // Save as: to a file the user chooses, which becomes the current one. True when saved.
     bool btnSaveAsClick();
+    // Delete gesture: the selected motion goes, without a question; its neighbour is selected.
+    void btnDeleteClick();
 
 private:
     bool SaveTo(const std::filesystem::path& file);

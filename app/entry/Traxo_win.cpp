@@ -118,6 +118,7 @@ int RunProgram() {
         return 0;
     }
     const auto forms = std::make_unique<Forms>(applicationWindow);
+    mainForm.UseDialogs({&forms->frmAssign, &forms->frmAbout, &forms->frmOptions, &forms->frmTutorial});
     return RunMessageLoop(mainForm);
 }
 

@@ -328,6 +328,20 @@ int FindWindowCommand(const std::wstring& className, const wchar_t* title) {
     return kOk;
 }
 
+// The client area of the class's window in screen coordinates: "left top right bottom".
+int ClientRect(const std::wstring& className) {
+    HWND window = FindWindowW(className.c_str(), nullptr);
+    if (!window) {
+        return kNotFound;
+    }
+    RECT client{};
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    PrintLine(std::to_wstring(client.left) + L" " + std::to_wstring(client.top) + L" " +
+              std::to_wstring(client.right) + L" " + std::to_wstring(client.bottom));
+    return kOk;
+}
+
 int CountWindows(const std::wstring& className) {
     int count = 0;
     for (HWND window : TopLevelWindows()) {
@@ -432,7 +446,7 @@ int Usage() {
     std::fprintf(stderr, "usage: traxo_e2e_probe target LOGDIR | find-window CLASS [TITLE] | "
                          "count-windows CLASS | click-button TITLE TEXT | list-buttons TITLE | "
                          "close-window CLASS | exe-of-window CLASS [TITLE] | hook-record | "
-                         "wait-ready CLASS TITLE | foreground\n");
+                         "wait-ready CLASS TITLE | foreground | client-rect CLASS\n");
     return kUsage;
 }
 
@@ -450,6 +464,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"find-window" && (n == 2 || n == 3)) {
         return FindWindowCommand(args[1], n == 3 ? args[2].c_str() : nullptr);
+    }
+    if (command == L"client-rect" && n == 2) {
+        return ClientRect(args[1]);
     }
     if (command == L"count-windows" && n == 2) {
         return CountWindows(args[1]);

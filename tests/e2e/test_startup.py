@@ -7,7 +7,7 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 import traxo_e2e  # noqa: E402
-from traxo_e2e import (MAIN_TITLE, RIGHT_BUTTON, LEFT_BUTTON, STROKE_RIGHT, STROKE_DOWN,  # noqa: E402
+from traxo_e2e import (MAIN_CLASS, MAIN_TITLE, RIGHT_BUTTON, LEFT_BUTTON, STROKE_RIGHT, STROKE_DOWN,  # noqa: E402
                        ini_value, parse_ini, wait_until, holds_for, drag, press, release, move_to,
                        xdotool)
 
@@ -145,7 +145,14 @@ class CloseWithModifiedSet(traxo_e2e.TraxoTestCase):
         traxo = self.start_traxo()
         self.show_main_window()
 
-        self.click_button(MAIN_TITLE, "Delete gesture")
+        # No motion is selected at start: select the first, then delete it.
+        code, out = self.probe("client-rect", MAIN_CLASS)
+        self.assertEqual(code, 0, "the main window has no client area")
+        left, top, _, _ = (int(v) for v in out.split())
+        for x, y in ((50, 119 + 46), (195, 93 + 441)):  # row 0, then "Delete gesture"
+            move_to(left + x, top + y)
+            xdotool("click", LEFT_BUTTON)
+            time.sleep(0.3)
         self.close_main_window()
         self.click_button(MAIN_TITLE, "Cancel")
         wait_until(lambda: self.probe("click-button", MAIN_TITLE, "Cancel")[0] != 0, 10,

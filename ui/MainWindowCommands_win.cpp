@@ -1,0 +1,289 @@
+// What the main window's buttons, menus and links do, the dialogs the set commands ask for, and
+// the window's side of the recording pad.
+#include "ui/MainWindow_win.h"
+
+#include "app/ProductInfo.h"
+#include "platform/ProfileIni_win.h"
+#include "platform/WideText_win.h"
+#include "ui/MainWindowIds_win.h"
+#include "ui/TaskDialog_win.h"
+
+#include <commdlg.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+namespace traxo {
+namespace {
+
+constexpr wchar_t kSetFilter[] = L"Motion Definitions (*.mtd)\0*.mtd\0All Files\0*.*\0";
+
+std::optional<std::filesystem::path> ChooseSetFile(HWND owner, bool save) {
+    wchar_t file[MAX_PATH] = L"";
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = kSetFilter;
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrDefExt = L"mtd";
+    dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NODEREFERENCELINKS |
+                   (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    // The dialogs may change the current directory; relative program paths are read from there.
+    wchar_t folder[MAX_PATH] = L"";
+    GetCurrentDirectoryW(MAX_PATH, folder);
+    const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+    SetCurrentDirectoryW(folder);
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return std::filesystem::path(file);
+}
+
+PadButton PadButtonOf(UINT message) {
+    switch (message) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+        return PadButton::Right;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+        return PadButton::Middle;
+    default:
+        return PadButton::Left;
+    }
+}
+
+} // namespace
+
+void TgestureConfigForm::OnCommand(WORD controlId, WORD notification) {
+    if (controlId == kListBox1Id && notification == LBN_SELCHANGE) {
+        ListBox1Click();
+    }
+}
+
+void TgestureConfigForm::btnHideClick() {
+    ShowWindow(hwnd(), SW_HIDE);
+}
+
+void TgestureConfigForm::btnActiveClick() {
+    if (poller_) {
+        poller_->EnableHook(false);
+    }
+    settings_.active = !settings_.active;
+    UpdateButtons();
+    SaveSettingsShowingFailure();
+}
+
+// The options dialog is the next issue; until it is, it shows its empty form, and whatever it
+// changed is written as the finished one will.
+void TgestureConfigForm::btnOptionsClick() {
+    ShowDialog(dialogs_.frmOptions);
+    SaveSettingsShowingFailure();
+}
+
+void TgestureConfigForm::btnKnownAppsClick() {
+    ShowDialog(dialogs_.frmOptions);
+    GetAppIcons();
+}
+
+// The assign dialog fills in here: it edits the selected motion's actions, marks the set
+// modified on OK, and the panel then shows the new caption.
+void TgestureConfigForm::btnAssignClick() {
+    if (document_.selectedIndex() < 0) {
+        return;
+    }
+    ShowDialog(dialogs_.frmAssign);
+    HideActionPanel();
+    RepaintMotionList();
+}
+
+void TgestureConfigForm::ShowDialog(FormWindow* dialog) {
+    if (dialog != nullptr && dialog->hwnd() != nullptr) {
+        ShowWindow(dialog->hwnd(), SW_SHOW);
+        SetForegroundWindow(dialog->hwnd());
+    }
+}
+
+void TgestureConfigForm::btnHelpMouseDown() {
+    const Rect button = ClientRectOf(MainControl::btnHelp);
+    POINT at{button.left, button.bottom + scale_(30)};
+    ClientToScreen(hwnd(), &at);
+    HMENU PopupMenu2 = CreatePopupMenu();
+    AppendMenuW(PopupMenu2, MF_STRING, kMenuHelp,
+                WideText(MainWindowText(MainText::HelpMenuHelp, settings_.language)).c_str());
+    AppendMenuW(PopupMenu2, MF_STRING, kMenuDonate,
+                WideText(MainWindowText(MainText::HelpMenuDonate, settings_.language)).c_str());
+    // The separator and "&Tutorial" stay out of the menu until the tutorial exists.
+    const UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(PopupMenu2, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, hwnd(), nullptr));
+    DestroyMenu(PopupMenu2);
+    if (chosen == kMenuHelp) {
+        OpenAddress(kHelpPageAddress);
+    } else if (chosen == kMenuDonate) {
+        OpenAddress(kDonationPageAddress); // mnDonateClick
+    }
+}
+
+void TgestureConfigForm::lblVersionClick() {
+    OpenAddress(kHomePageAddress);
+}
+
+void TgestureConfigForm::lblCopyrightClick() {
+    if (dialogs_.frmAbout != nullptr && dialogs_.frmAbout->hwnd() != nullptr) {
+        SetWindowTextW(dialogs_.frmAbout->hwnd(),
+                       WideText(MainWindowText(MainText::AboutTitle, settings_.language)).c_str());
+    }
+    ShowDialog(dialogs_.frmAbout);
+}
+
+void TgestureConfigForm::OpenAddress(std::u16string_view address) {
+    ShellExecuteW(hwnd(), L"open", WideText(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void TgestureConfigForm::ShowTutorial() {
+    if (!settings_.active) {
+        const int language = settings_.language;
+        TaskDialogContent dlgActivated;
+        dlgActivated.title = MainWindowText(MainText::ActivatedTitle, language);
+        dlgActivated.content = MainWindowText(MainText::ActivatedContent, language);
+        dlgActivated.icon = TaskDialogIcon::Information;
+        dlgActivated.buttons = {MainWindowText(MainText::ActivatedButton, language)};
+        ShowTaskDialog(hwnd(), dlgActivated);
+        settings_.active = true;
+        UpdateButtons();
+    }
+    ShowDialog(dialogs_.frmTutorial); // the tutorial's first stage joins it later
+}
+
+void TgestureConfigForm::SaveSettingsShowingFailure() {
+    ProfileIni ini(PathOf(AppFolder) / PathOf(kSettingsFileName));
+    if (const std::optional<std::u16string> failure = traxo::SaveSettings(ini, settings_, AppFolder)) {
+        MessageBoxW(hwnd(), WideText(*failure).c_str(), L"Traxo", MB_OK | MB_ICONERROR);
+    }
+}
+
+// ---- SetCommandsUi ----
+
+SaveChangesAnswer TgestureConfigForm::AskSaveChanges() {
+    const int language = settings_.language;
+    TaskDialogContent dlgSaveChanges;
+    dlgSaveChanges.title = u"Traxo";
+    dlgSaveChanges.content = MainWindowText(MainText::SaveQuestion, language);
+    dlgSaveChanges.icon = TaskDialogIcon::Question;
+    dlgSaveChanges.buttons = {MainWindowText(MainText::AnswerYes, language),
+                              MainWindowText(MainText::AnswerNo, language),
+                              MainWindowText(MainText::AnswerCancel, language)};
+    return static_cast<SaveChangesAnswer>(ShowTaskDialog(hwnd(), dlgSaveChanges));
+}
+
+std::optional<std::filesystem::path> TgestureConfigForm::ChooseSaveFile() {
+    return ChooseSetFile(hwnd(), true);
+}
+
+std::optional<std::filesystem::path> TgestureConfigForm::ChooseOpenFile() {
+    return ChooseSetFile(hwnd(), false);
+}
+
+void TgestureConfigForm::ShowSaveFailed(const std::filesystem::path& file) {
+    const std::wstring text = L"Unable to write to " + file.wstring();
+    MessageBoxW(hwnd(), text.c_str(), L"Traxo", MB_OK | MB_ICONERROR);
+}
+
+void TgestureConfigForm::ShowLoadFailed(const std::filesystem::path& file) {
+    MessageBoxW(hwnd(), WideText(LoadFailedMessage(file)).c_str(), L"Traxo", MB_OK | MB_ICONERROR);
+}
+
+void TgestureConfigForm::ShowFileName(const std::filesystem::path& file) {
+    settings_.motions = Utf16Text(file.wstring());
+    fileLabel_ = settings_.motions;
+    const Rect bar = ClientRectOf(MainControl::panelCaptionBar);
+    RECT area{bar.left, bar.top, bar.right, bar.bottom};
+    InvalidateRect(hwnd(), &area, FALSE);
+}
+
+void TgestureConfigForm::Busy(bool busy) {
+    busyDepth_ += busy ? 1 : -1;
+    SetCursor(LoadCursorW(nullptr, busyDepth_ > 0 ? IDC_WAIT : IDC_ARROW));
+}
+
+void TgestureConfigForm::ClearPad() {
+    padCanvas_->FillRect({0, 0, padBitmap_.Width(), padBitmap_.Height()}, Rgb(255, 255, 255));
+    padCanvas_->SetPen(Rgb(128, 128, 128), 1);
+    PadChanged();
+}
+
+// ---- The recording pad ----
+
+PaintCanvas& TgestureConfigForm::PadCanvas() {
+    return *padCanvas_;
+}
+
+Size TgestureConfigForm::PadSize() {
+    return {padBitmap_.Width(), padBitmap_.Height()};
+}
+
+void TgestureConfigForm::PadChanged() {
+    InvalidateRect(image1_, nullptr, FALSE);
+}
+
+void TgestureConfigForm::PaintPad(HDC dc) {
+    padBitmap_.Copy(dc, 0, 0);
+}
+
+void TgestureConfigForm::PadMouse(UINT message, WPARAM, LPARAM lParam) {
+    const Point at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        SetCapture(image1_);
+        pad_->Image1MouseDown(PadButtonOf(message), at);
+        break;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        ReleaseCapture();
+        pad_->Image1MouseUp(PadButtonOf(message), at);
+        break;
+    default:
+        pad_->Image1MouseMove(at);
+        break;
+    }
+}
+
+void TgestureConfigForm::SetRecordButtonVisible(bool visible) {
+    buttons_.at(MainControl::btnRecord)->SetVisible(visible);
+}
+
+void TgestureConfigForm::ShowSetFullMessage(std::u16string_view text) {
+    MessageBoxW(hwnd(), WideText(text).c_str(), L"Traxo", MB_OK | MB_ICONERROR);
+}
+
+void TgestureConfigForm::ProcessPendingMessages() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void TgestureConfigForm::SetReminderTimer(bool enabled) {
+    if (enabled) {
+        SetTimer(hwnd(), kReminderTimer, kReminderIntervalMs, nullptr);
+    } else {
+        KillTimer(hwnd(), kReminderTimer);
+    }
+}
+
+bool TgestureConfigForm::CapturingOnScreen() {
+    return poller_ && poller_->Capturing();
+}
+
+int TgestureConfigForm::RecogniseWithoutAction(const MotionPath& normalised) {
+    return recogniser_->Recognise(normalised, *motionSet_, recognition_, false, WindowHandle{});
+}
+
+} // namespace traxo

@@ -1,0 +1,261 @@
+// The main window's controls as the layout table gives them, the texts of the chosen language,
+// UpdateButtons carried out, and the set's program icons.
+#include "ui/MainWindow_win.h"
+
+#include "platform/WideText_win.h"
+#include "ui/ActionLists.h"
+#include "ui/MainButtons.h"
+#include "ui/MainWindowIds_win.h"
+#include "ui/MainWindowLooks.h"
+#include "ui/Pictures.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace traxo {
+namespace {
+
+// The pad's window hands its messages to the handler it was created with.
+LRESULT CALLBACK PadProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* handler = reinterpret_cast<std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)>*>(
+        GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCCREATE) {
+        handler = static_cast<std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)>*>(
+            reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(handler));
+    }
+    if (handler == nullptr || message == WM_NCDESTROY) {
+        if (message == WM_NCDESTROY) {
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    try {
+        return (*handler)(window, message, wParam, lParam);
+    } catch (const std::exception& error) {
+        MessageBoxA(window, error.what(), "Traxo", MB_OK | MB_ICONERROR);
+        return 0;
+    }
+}
+
+constexpr wchar_t kPadClass[] = L"TraxoPad";
+
+HICON MakeBlankIcon(int width, int height) {
+    const std::vector<BYTE> allSet(static_cast<std::size_t>((width + 15) / 16 * 2 * height), 0xFF);
+    const std::vector<BYTE> allClear(allSet.size(), 0x00);
+    return CreateIcon(GetModuleHandleW(nullptr), width, height, 1, 1, allSet.data(), allClear.data());
+}
+
+// Program paths are stored relative to the program's folder where they can be.
+std::wstring IconPath(const std::u16string& stored, const std::u16string& appFolder) {
+    const bool absolute = stored.size() >= 2 && (stored[1] == u':' || (stored[0] == u'\\' && stored[1] == u'\\'));
+    return WideText(absolute ? stored : appFolder + stored);
+}
+
+} // namespace
+
+Rect TgestureConfigForm::ClientRectOf(MainControl id) const {
+    return Find(layout_, id).client;
+}
+
+void TgestureConfigForm::CreateControls() {
+    layout_ = BuildMainWindowLayout(scale_, kLanguageEnglish);
+    listFonts_ = ScaledMotionListFonts(scale_);
+    fileLabel_ = MainWindowText(MainText::NoSetLoaded, kLanguageEnglish);
+    for (const PlacedControl& control : layout_) {
+        switch (control.kind) {
+        case ControlKind::DynamicButton:
+            buttons_[control.id] = std::make_unique<TDynamicButton>(hwnd(), control.client,
+                                                                    DynamicLookOf(layout_, control.id));
+            break;
+        case ControlKind::DynamicOpaqueButton:
+            buttons_[control.id] = std::make_unique<TDynamicOpaqueButton>(
+                hwnd(), control.client, DynamicLookOf(layout_, control.id));
+            break;
+        case ControlKind::DynamicLabel:
+            tabs_[control.id] = std::make_unique<TDynamicLabel>(hwnd(), control.client,
+                                                                DynamicLookOf(layout_, control.id));
+            break;
+        default:
+            break;
+        }
+    }
+    frame1_ = std::make_unique<TDynamicFrame>(hwnd(), ClientRectOf(MainControl::DynamicFrame1),
+                                              DynamicLookOf(layout_, MainControl::DynamicFrame1));
+    frame2_ = std::make_unique<TDynamicFrame>(hwnd(), ClientRectOf(MainControl::DynamicFrame2),
+                                              DynamicLookOf(layout_, MainControl::DynamicFrame2));
+    CreateMotionList();
+    CreatePad();
+    BindControlEvents();
+    buttons_[MainControl::btnAssign]->SetVisible(false);
+    buttons_[MainControl::btnRecord]->SetVisible(false);
+}
+
+void TgestureConfigForm::CreatePad() {
+    padHandler_ = [this](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint{};
+            PaintPad(BeginPaint(window, &paint));
+            EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+        case WM_MOUSEMOVE:
+            PadMouse(message, wParam, lParam);
+            return 0;
+        default:
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+    };
+    WNDCLASSEXW padClass{};
+    padClass.cbSize = sizeof(padClass);
+    padClass.lpfnWndProc = PadProc;
+    padClass.hInstance = GetModuleHandleW(nullptr);
+    padClass.hCursor = LoadCursorW(nullptr, IDC_CROSS);
+    padClass.lpszClassName = kPadClass;
+    RegisterClassExW(&padClass);
+    const Rect place = ClientRectOf(MainControl::image1);
+    image1_ = CreateWindowExW(0, kPadClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, place.left,
+                              place.top, place.right - place.left, place.bottom - place.top, hwnd(),
+                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kImage1Id)),
+                              GetModuleHandleW(nullptr), &padHandler_);
+    padBitmap_.Resize(place.right - place.left, place.bottom - place.top);
+    padCanvas_ = std::make_unique<GdiPaintCanvas>(padBitmap_.Dc(), &padObjects_);
+    padCanvas_->FillRect({0, 0, padBitmap_.Width(), padBitmap_.Height()}, Rgb(255, 255, 255));
+}
+
+void TgestureConfigForm::BindControlEvents() {
+    const auto extent = [this](PaintCanvas& canvas, std::u16string_view text) {
+        return btnActiveCustomTextExtent(canvas, text);
+    };
+    const auto render = [this](PaintCanvas& canvas, int x, int y, std::u16string_view text) {
+        btnActiveCustomTextRender(canvas, x, y, text);
+    };
+    const auto background = [this](PaintCanvas& canvas, Rect area) { PaintBackground(canvas, area); };
+    for (auto& [id, button] : buttons_) {
+        button->OnCustomTextExtent = extent;
+        button->OnCustomTextRender = render;
+        if (auto* windowless = dynamic_cast<TDynamicButton*>(button.get())) {
+            windowless->PaintParentBackground = background;
+        }
+    }
+    for (auto& [id, tab] : tabs_) {
+        tab->OnCustomTextExtent = extent;
+        tab->OnCustomTextRender = render;
+    }
+    const auto click = [this](MainControl id, std::function<void()> handler) {
+        buttons_.at(id)->OnClick = std::move(handler);
+    };
+    click(MainControl::btnHide, [this] { btnHideClick(); });
+    click(MainControl::btnActive, [this] { btnActiveClick(); });
+    click(MainControl::btnClear, [this] { setCommands_.btnClearClick(); });
+    click(MainControl::btnLoad, [this] { setCommands_.btnLoadClick(); });
+    click(MainControl::btnSave, [this] { setCommands_.btnSaveClick(); });
+    click(MainControl::btnSaveAs, [this] { setCommands_.btnSaveAsClick(); });
+    click(MainControl::btnOptions, [this] { btnOptionsClick(); });
+    click(MainControl::btnExit, [this] { PostMessageW(hwnd(), WM_CLOSE, 0, 0); });
+    click(MainControl::btnAssign, [this] { btnAssignClick(); });
+    click(MainControl::btnKnownApps, [this] { btnKnownAppsClick(); });
+    click(MainControl::btnCreate, [this] { pad_->btnCreateClick(); });
+    click(MainControl::btnDelete, [this] { setCommands_.btnDeleteClick(); });
+    click(MainControl::btnRecord, [this] { pad_->btnRecordClick(); });
+    buttons_.at(MainControl::btnHelp)->OnMouseDown = [this](int button, Point) {
+        if (button == 0) {
+            btnHelpMouseDown();
+        }
+    };
+}
+
+// Every custom-rendered caption of the window is measured and drawn with the wide routines, so
+// that Chinese shows.
+Size TgestureConfigForm::btnActiveCustomTextExtent(PaintCanvas& canvas, std::u16string_view text) {
+    return canvas.MeasureText(text);
+}
+
+void TgestureConfigForm::btnActiveCustomTextRender(PaintCanvas& canvas, int x, int y,
+                                                   std::u16string_view text) {
+    canvas.DrawText({x, y}, text);
+}
+
+void TgestureConfigForm::TranslateMe() {
+    const int language = settings_.language;
+    const std::vector<PlacedControl> texts = BuildMainWindowLayout(scale_, language);
+    for (const PlacedControl& control : texts) {
+        if (auto button = buttons_.find(control.id); button != buttons_.end() && !control.text.empty()) {
+            button->second->SetCaption(control.text);
+        } else if (auto tab = tabs_.find(control.id); tab != tabs_.end()) {
+            tab->second->SetCaption(control.text);
+        }
+    }
+    for (PlacedControl& control : layout_) {
+        if (control.kind == ControlKind::Label && control.id != MainControl::lblFile) {
+            control.text = Find(texts, control.id).text;
+        }
+    }
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    UpdateButtons();
+}
+
+void TgestureConfigForm::UpdateButtons() {
+    if (buttons_.empty()) {
+        return;
+    }
+    const int padState = pad_ ? pad_->PadState() : kPadStateIdle;
+    const MainButtons decided =
+        DecideButtons(settings_.active, settings_.language, padState, document_.selectedIndex(),
+                      *Find(layout_, MainControl::btnActive).look);
+    TDynamicOpaqueButton& active = *buttons_.at(MainControl::btnActive);
+    DynamicLook look = ToDynamicLook(decided.activeLook, decided.activeCaption,
+                                     DynamicLookOf(layout_, MainControl::btnActive).OutsideColour);
+    active.SetLook(look);
+    if (decided.status) {
+        tabs_.at(MainControl::lblStatus)->SetCaption(*decided.status);
+    }
+    buttons_.at(MainControl::btnRecord)->SetVisible(decided.recordVisible);
+    // The tray menu's "&Active" check mark follows decided.trayActiveChecked once the tray icon
+    // lives in this window.
+}
+
+void TgestureConfigForm::GetAppIcons() {
+    const int side = GetSystemMetrics(SM_CXSMICON);
+    if (imgApps_ == nullptr) {
+        imgApps_ = ImageList_Create(side, side, ILC_COLOR32 | ILC_MASK, 8, 8);
+        const auto allPrograms = static_cast<HICON>(LoadImageW(
+            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconAllPrograms), IMAGE_ICON, side, side, 0));
+        blankIcon_ = MakeBlankIcon(side, side);
+        ImageList_AddIcon(imgApps_, allPrograms != nullptr ? allPrograms : blankIcon_);
+        if (allPrograms != nullptr) {
+            DestroyIcon(allPrograms);
+        }
+    }
+    while (ImageList_GetImageCount(imgApps_) > 1) {
+        ImageList_Remove(imgApps_, ImageList_GetImageCount(imgApps_) - 1);
+    }
+    const int known = std::clamp(static_cast<int>(motionSet_->knownAppCount), 0, kKnownAppSlots);
+    for (int k = 0; k < known; ++k) {
+        const std::wstring path = IconPath(motionSet_->knownApps[k].path.View(), AppFolder);
+        SHFILEINFOW info{};
+        const bool found = SHGetFileInfoW(path.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON) != 0 &&
+                           info.hIcon != nullptr;
+        // A program the shell has no icon for still takes its place, so positions stay aligned.
+        ImageList_AddIcon(imgApps_, found ? info.hIcon : blankIcon_);
+        if (found) {
+            DestroyIcon(info.hIcon);
+        }
+    }
+    if (ListBox1_ != nullptr) {
+        InvalidateRect(ListBox1_, nullptr, FALSE);
+    }
+}
+
+} // namespace traxo
