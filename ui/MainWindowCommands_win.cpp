@@ -5,6 +5,7 @@
 #include "app/ProductInfo.h"
 #include "platform/ProfileIni_win.h"
 #include "platform/WideText_win.h"
+#include "ui/ActionDrop_win.h"
 #include "ui/MainWindowIds_win.h"
 #include "ui/TaskDialog_win.h"
 
@@ -85,13 +86,28 @@ void TgestureConfigForm::btnKnownAppsClick() {
     GetAppIcons();
 }
 
-// The assign dialog fills in here: it edits the selected motion's actions, marks the set
-// modified on OK, and the panel then shows the new caption.
 void TgestureConfigForm::btnAssignClick() {
-    if (document_.selectedIndex() < 0) {
+    const int selected = document_.selectedIndex();
+    if (selected < 0 || dialogs_.frmAssign == nullptr) {
         return;
     }
-    ShowDialog(dialogs_.frmAssign);
+    dialogs_.frmAssign->onModified = [this] { document_.MarkModified(); };
+    dialogs_.frmAssign->SetAppIcons(imgApps_);
+    dialogs_.frmAssign->EditMotion(hwnd(), *motionSet_, selected, settings_.language);
+    HideActionPanel();
+    RepaintMotionList();
+}
+
+// A file dropped on the action button becomes the selected motion's default action.
+void TgestureConfigForm::ActionPanelDrop(HDROP drop) {
+    const int selected = document_.selectedIndex();
+    const DropDecision decision = comboActionsPanelDrop(
+        hwnd(), drop, selected >= 0 && actionPanel_.visible, AppFolder, settings_.language);
+    if (decision.outcome != DropOutcome::Assigned || selected < 0) {
+        return;
+    }
+    motionSet_->motions[selected].defaultAction.Assign(decision.action);
+    document_.MarkModified();
     HideActionPanel();
     RepaintMotionList();
 }
@@ -128,11 +144,37 @@ void TgestureConfigForm::lblVersionClick() {
 }
 
 void TgestureConfigForm::lblCopyrightClick() {
-    if (dialogs_.frmAbout != nullptr && dialogs_.frmAbout->hwnd() != nullptr) {
-        SetWindowTextW(dialogs_.frmAbout->hwnd(),
-                       WideText(MainWindowText(MainText::AboutTitle, settings_.language)).c_str());
+    if (dialogs_.frmAbout == nullptr) {
+        return;
     }
-    ShowDialog(dialogs_.frmAbout);
+    dialogs_.frmAbout->SetAboutTitle(MainWindowText(MainText::AboutTitle, settings_.language));
+    dialogs_.frmAbout->TranslateMe(settings_.language);
+    dialogs_.frmAbout->ShowModal(hwnd());
+}
+
+// ---- Tray menu ----
+
+// The tray's "&Active" toggles as the button does, but leaves the settings file alone.
+void TgestureConfigForm::mnActiveClick() {
+    if (poller_) {
+        poller_->EnableHook(false);
+    }
+    settings_.active = !settings_.active;
+    UpdateButtons();
+}
+
+void TgestureConfigForm::mnAutostartClick() {
+    if (autostart_) {
+        autostart_->mnAutostartClick();
+    }
+}
+
+void TgestureConfigForm::mnExitClick() {
+    PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+}
+
+bool TgestureConfigForm::WillAutoStart() {
+    return autostart_ && autostart_->willAutoStart();
 }
 
 void TgestureConfigForm::OpenAddress(std::u16string_view address) {

@@ -91,6 +91,26 @@ void TgestureConfigForm::CreateControls() {
     BindControlEvents();
     buttons_[MainControl::btnAssign]->SetVisible(false);
     buttons_[MainControl::btnRecord]->SetVisible(false);
+    AcceptDropsOnActionButton();
+}
+
+namespace {
+
+// Files dropped on the action button reach the main window, which owns the set.
+LRESULT CALLBACK ForwardDrops(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR) {
+    if (message == WM_DROPFILES) {
+        return SendMessageW(GetParent(window), WM_DROPFILES, wParam, lParam);
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+} // namespace
+
+void TgestureConfigForm::AcceptDropsOnActionButton() {
+    const HWND button = buttons_.at(MainControl::btnAssign)->hwnd();
+    SetWindowSubclass(button, ForwardDrops, 1, 0);
+    DragAcceptFiles(button, TRUE);
 }
 
 void TgestureConfigForm::CreatePad() {

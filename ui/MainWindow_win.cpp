@@ -46,6 +46,13 @@ TgestureConfigForm::~TgestureConfigForm() {
 }
 
 LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT trayResult = 0;
+    if (tray_ && tray_->HandleMessage(message, wParam, lParam, trayResult)) {
+        return trayResult;
+    }
+    if (autostart_ && autostart_->HandleMessage(message, wParam)) {
+        return 0;
+    }
     switch (message) {
     case WM_CREATE:
         FormCreate();
@@ -85,6 +92,9 @@ LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
             return TRUE;
         }
         break;
+    case WM_DROPFILES:
+        ActionPanelDrop(reinterpret_cast<HDROP>(wParam));
+        return 0;
     case WM_CLOSE:
         FormCloseQuery();
         return 0;
@@ -107,10 +117,14 @@ LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
 // ---- Life of the window ----
 
 void TgestureConfigForm::FormCreate() {
-    // The tray icon is made visible here once the notification area is built.
+    // The tray icon comes once this is known to be the only instance, so that a second start
+    // never flashes an icon of its own.
     if (HandOverToRunningInstance()) {
         return;
     }
+    tray_ = std::make_unique<TrayIcon>(hwnd(), LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"),
+                                       static_cast<TrayOwner&>(*this));
+    tray_->ShowAtStart();
     hookLibrary_ = std::make_unique<LoadedHookLibrary>();
     pad_ = std::make_unique<RecordingPad>(document_, static_cast<PadOwner&>(*this));
     ResetFlags();
@@ -132,6 +146,9 @@ void TgestureConfigForm::FormCreate() {
     updateList();
     UpdateButtons();
     SetTimer(hwnd(), kTimer1, kPollInterval, nullptr);
+    autostart_ = std::make_unique<AutostartControl>(hwnd(), runKey_, AppFolder + ExeName,
+                                                    [this] { return settings_.language; });
+    autostart_->StartCheckTimer();
 }
 
 void TgestureConfigForm::CreateActionRunner() {
@@ -203,6 +220,7 @@ void TgestureConfigForm::FormCloseQuery() {
 }
 
 void TgestureConfigForm::FormDestroy() {
+    tray_.reset(); // the icon leaves the notification area with the window
     KillTimer(hwnd(), kTimer1);
     KillTimer(hwnd(), kReminderTimer);
     if (poller_ && poller_->HookInstalled()) {

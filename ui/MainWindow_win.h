@@ -17,6 +17,8 @@
 #endif
 
 #include "actions/ActionExecution_win.h"
+#include "app/AutostartControl_win.h"
+#include "app/TrayIcon_win.h"
 #include "app/Settings.h"
 #include "capture/CaptureDesktop_win.h"
 #include "capture/GesturePoller.h"
@@ -29,10 +31,13 @@
 #include "platform/GdiPaintCanvas_win.h"
 #include "platform/Keyboard_win.h"
 #include "platform/OffscreenBitmap_win.h"
+#include "platform/Registry_win.h"
 #include "recognition/Recogniser.h"
 #include "recognition/RecordingPad.h"
 #include "recognition/ResultPopup_win.h"
 #include "sets/SetDocument.h"
+#include "ui/About_win.h"
+#include "ui/Assign_win.h"
 #include "ui/FormWindow_win.h"
 #include "ui/MainWindowLayout.h"
 #include "ui/MotionListPainter.h"
@@ -53,8 +58,8 @@ inline constexpr wchar_t kMainWindowClass[] = L"TgestureConfigForm";
 
 // The dialogs the window opens; they are made once at start, after it.
 struct MainWindowDialogs {
-    FormWindow* frmAssign = nullptr;
-    FormWindow* frmAbout = nullptr;
+    TfrmAssign* frmAssign = nullptr;
+    TfrmAbout* frmAbout = nullptr;
     FormWindow* frmOptions = nullptr;
     FormWindow* frmTutorial = nullptr;
 };
@@ -62,7 +67,8 @@ struct MainWindowDialogs {
 class TgestureConfigForm final : public FormWindow,
                                  private CaptureOwner,
                                  private SetCommandsUi,
-                                 private PadOwner {
+                                 private PadOwner,
+                                 private TrayOwner {
 public:
     // Creates the window, which runs FormCreate. modulePath is the executable's full path.
     TgestureConfigForm(std::u16string modulePath, HWND applicationWindow);
@@ -74,7 +80,7 @@ public:
     // Escape anywhere in the window hides it, whichever control has the focus.
     bool FormKeyPress(const MSG& message);
 
-    void Settings1Click();
+    void Settings1Click() override;
     void UseDialogs(const MainWindowDialogs& dialogs) { dialogs_ = dialogs; }
     void ShowTutorial();
 
@@ -102,6 +108,7 @@ private:
     // ---- Controls (MainWindowControls_win.cpp) ----
     void CreateControls();
     void CreatePad();
+    void AcceptDropsOnActionButton();
     void BindControlEvents();
     void TranslateMe();
     void GetAppIcons() override;
@@ -131,6 +138,7 @@ private:
     void OpenAddress(std::u16string_view address);
     void SaveSettingsShowingFailure();
     void ShowDialog(FormWindow* dialog);
+    void ActionPanelDrop(HDROP drop);
     void PadMouse(UINT message, WPARAM wParam, LPARAM lParam);
     void PaintPad(HDC dc);
 
@@ -174,6 +182,13 @@ private:
     int RecogniseWithoutAction(const MotionPath& normalised) override;
     int Language() override { return settings_.language; }
 
+    // ---- TrayOwner ----
+    void mnActiveClick() override;
+    void mnAutostartClick() override;
+    void mnExitClick() override;
+    bool IsActive() override { return settings_.active; }
+    bool WillAutoStart() override;
+
     std::u16string modulePath_;
     std::u16string AppFolder;
     std::u16string ExeName;
@@ -200,6 +215,9 @@ private:
     std::unique_ptr<GesturePoller> poller_;
     std::unique_ptr<RecordingPad> pad_;
     std::unique_ptr<TfrmInfo> frmInfo_;
+    RunKeyRegistry runKey_;
+    std::unique_ptr<AutostartControl> autostart_;
+    std::unique_ptr<TrayIcon> tray_;
 
     // ---- What the window shows ----
     DpiScale scale_;
