@@ -71,6 +71,21 @@ bool TriggerHeld(std::int32_t triggerMode, bool mouseExMode, const KeyStates& ke
     }
 }
 
+bool GestureButtonDown(std::int32_t triggerMode, const KeyStates& keys) {
+    switch (triggerMode) {
+    case 0:
+        return keys.ctrl && keys.shift;
+    case 1:
+    case 2:
+        return keys.rightButton;
+    case 3:
+    case 4:
+        return keys.middleButton;
+    default:
+        return false;
+    }
+}
+
 std::optional<ButtonEvents> GestureButtonEvents(std::int32_t triggerMode, bool buttonsSwapped) {
     switch (triggerMode) {
     case 1:
@@ -134,12 +149,24 @@ void GesturePoller::Poll() {
     }
     rightDown_ = keys.rightButton;
     middleDown_ = keys.middleButton;
-    if (rearmHoldOff_ > 0) {
+    const bool buttonDown = GestureButtonDown(settings_.invoke, keys);
+    if (suppressUntilRelease_ && !buttonDown && settings_.invoke != 0) {
+        suppressUntilRelease_ = false; // the program has had the release itself
+    }
+    const bool hookWasInstalled = hookInstalled_;
+    const bool holdingOff = rearmHoldOff_ > 0;
+    if (holdingOff) {
         --rearmHoldOff_;
+        // A press now passed the hook: the program has it, and it must have its release too.
+        suppressUntilRelease_ = suppressUntilRelease_ || buttonDown;
     } else {
         ArmOrDisarm(keys);
     }
-    if (TriggerIsHeld(keys)) {
+    const bool held = !holdingOff && TriggerIsHeld(keys);
+    if (!held && pressNotified_ && hookWasInstalled && !capture_.Capturing()) {
+        GiveBackWithheldPress();
+    }
+    if (held) {
         if (!HoldStep()) {
             return;
         }
@@ -174,7 +201,10 @@ bool GesturePoller::ForegroundExcluded() const {
 void GesturePoller::ArmOrDisarm(const KeyStates& keys) {
     switch (DecideHookChange(settings_.invoke, settings_.mouseExMode, hookInstalled_, keys)) {
     case HookChange::Arm:
-        EnableHook(true);
+        // While the program holds a press it was given, its release must pass the hook.
+        if (!suppressUntilRelease_) {
+            EnableHook(true);
+        }
         break;
     case HookChange::Disarm:
         EnableHook(false);
@@ -235,16 +265,21 @@ bool GesturePoller::IdleTimedOut(Point cursor) {
 }
 
 void GesturePoller::AbandonGesture() {
+    capture_.Abandon();
+    GiveBackWithheldPress();
+    desktop_.SetPollInterval(kIdlePollMs);
+    owner_.SetPadIdle();
+}
+
+void GesturePoller::GiveBackWithheldPress() {
+    // The hook comes off and stays off until the button is up (suppressUntilRelease_), so the
+    // program under the cursor gets the withheld press now and the real release after it.
     EnableHook(false);
     suppressUntilRelease_ = true;
-    capture_.Abandon();
-    // The press that started the gesture was withheld: the program under the cursor gets it now.
     if (const auto buttons =
             GestureButtonEvents(settings_.invoke, desktop_.MouseButtonsSwapped())) {
         desktop_.InjectMouse(buttons->down);
     }
-    desktop_.SetPollInterval(kIdlePollMs);
-    owner_.SetPadIdle();
 }
 
 // A Ctrl+Shift gesture ends once both keys are up: an action run while one of them is still
@@ -326,7 +361,15 @@ void GesturePoller::ButtonWentDown(bool& buttonDown) {
 void GesturePoller::ButtonWentUp(bool& buttonDown) {
     buttonDown = false;
     if (suppressUntilRelease_) {
+        // The hook withheld the release of a press given back before it came off: the program
+        // gets this release too, before the hook may trap the button again.
         suppressUntilRelease_ = false;
+        if (const auto buttons =
+                GestureButtonEvents(settings_.invoke, desktop_.MouseButtonsSwapped())) {
+            EnableHook(false);
+            desktop_.InjectMouse(buttons->up);
+            rearmHoldOff_ = kReplayRearmHoldOffPolls;
+        }
         return;
     }
     PollAtOnce();
