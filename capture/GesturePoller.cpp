@@ -2,6 +2,7 @@
 
 #include "mousecore/HookCommon.h"
 #include "platform/AsciiText.h"
+#include "platform/PathCase.h"
 
 #include <algorithm>
 #include <utility>
@@ -115,7 +116,7 @@ void NoteRecentProgram(std::vector<std::u16string>& recentPrograms, const std::u
 GesturePoller::GesturePoller(const Settings& settings, CaptureDesktop& desktop, HookLibrary& hook,
                              TrailScreen& screen, CaptureOwner& owner, std::u16string ownExePath)
     : settings_(settings), desktop_(desktop), hook_(hook), owner_(owner),
-      capture_(settings, desktop, hook, screen, owner), ownExePath_(AsciiLowerCase(ownExePath)) {}
+      capture_(settings, desktop, hook, screen, owner), ownExePath_(LowerCasePath(ownExePath)) {}
 
 void GesturePoller::Timer1Timer() {
     // An action or the tutorial may pump messages while a gesture ends; a timer tick or a hook
@@ -181,8 +182,8 @@ void GesturePoller::Poll() {
 }
 
 void GesturePoller::TrackForeground() {
-    std::u16string path(Trimmed(AsciiLowerCase(desktop_.ForegroundProgramPath())));
-    if (path == AsciiLowerCase(currentProgram_)) {
+    std::u16string path = LowerCasePath(Trimmed(desktop_.ForegroundProgramPath()));
+    if (path == currentProgram_) {
         return;
     }
     if (!path.empty() && path != ownExePath_) {
@@ -194,7 +195,7 @@ void GesturePoller::TrackForeground() {
 
 bool GesturePoller::ForegroundExcluded() const {
     return std::ranges::any_of(settings_.excludedPrograms, [this](const std::u16string& entry) {
-        return SameTextIgnoringCase(entry, currentProgram_);
+        return SamePathIgnoringCase(Trimmed(entry), currentProgram_);
     });
 }
 

@@ -2,6 +2,7 @@
 // their order, and the message loop until the main window closes.
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "platform/PathCase_win.h"
 #include "platform/ProfileIni_win.h"
 #include "platform/WideText_win.h"
 #include "ui/About_win.h"
@@ -107,6 +108,7 @@ int RunMessageLoop(TgestureConfigForm& mainForm) {
 }
 
 int RunProgram() {
+    UsePathCaseFolding(SystemPathCaseFolding()); // program paths fold as the system folds them
     InitialiseCommonControls();
     const std::u16string modulePath = ModulePath();
     ProvideHookLibrary(AppFolderOf(modulePath));

@@ -3,6 +3,7 @@
 #include "capture/GesturePoller.h"
 
 #include "native/FakeDesktop.h"
+#include "platform/PathCase.h"
 #include "recognition/MotionGeometry.h"
 #include "ui/ActionLists.h"
 
@@ -334,6 +335,28 @@ TEST(Arming, InactiveOrExcludedProgramsGetNoGesture) {
     EXPECT_FALSE(rig.poller.HookInstalled());
     rig.Poll();
     EXPECT_FALSE(rig.poller.Capturing());
+}
+
+// The foreground program and the exclusions compare as the system folds letter case, beyond
+// ASCII too, whatever case either was written in.
+TEST(Arming, ExclusionsMatchWhateverTheCaseOfEitherPath) {
+    struct Case {
+        std::u16string_view entry;
+        std::u16string_view foreground;
+    };
+    for (const Case& c :
+         {Case{u"c:\\programme\\\u00FCbung\\app.exe", u"C:\\Programme\\\u00DCbung\\App.exe"},
+          Case{u"C:\\APPS\\GAME.EXE", u"c:\\apps\\game.exe"},
+          Case{u" D:\\\u0418\u0433\u0440\u044B\\\u03A0.exe",
+               u"d:\\\u0438\u0433\u0440\u044B\\\u03C0.EXE"}}) {
+        Rig rig;
+        rig.settings.excludedPrograms = {std::u16string(c.entry)};
+        rig.desktop.foregroundPath = c.foreground;
+        rig.Poll();
+        EXPECT_FALSE(rig.poller.HookInstalled()) << rig.poller.CurrentProgram().size();
+        EXPECT_EQ(rig.poller.CurrentProgram(), LowerCasePath(c.foreground));
+        EXPECT_EQ(rig.poller.RecentPrograms(), std::vector{LowerCasePath(c.foreground)});
+    }
 }
 
 // --- Notifications --------------------------------------------------------------------------
