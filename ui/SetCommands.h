@@ -30,6 +30,11 @@ public:
     virtual void SaveSettings() = 0;
 };
 
+// Beside the current file (in untitledFolder for a set without one): its stem followed by
+// " (recovered).mtd", or " (recovered 2).mtd" and so on, the first name that names no file.
+std::filesystem::path RecoveryFileName(const std::filesystem::path& currentFile,
+                                       const std::filesystem::path& untitledFolder);
+
 class SetCommands {
 public:
     // Both must outlive the commands.
@@ -39,6 +44,13 @@ public:
     // asked about; "Yes" saves it, and a save that fails or is abandoned stops the caller too, so
     // that unsaved gestures are never thrown away behind a failed save.
     bool ConfirmSaveChanges();
+
+    // Log-off or shutdown asks whether the session may end (true: it may). A modified set is asked
+    // about as closing does, and "Cancel" (or a failed save) holds the session end up. A session
+    // end that cannot wait (critical) is never held up by a question: the set is written to a
+    // recovery file (RecoveryFileName) instead, so that nothing is lost and no file the user
+    // named is overwritten without being asked.
+    bool ConfirmSessionEnd(bool critical, const std::filesystem::path& untitledFolder);
 
     // Save set: to the current file, or through Save as when there is none. True when saved.
     bool btnSaveClick();
