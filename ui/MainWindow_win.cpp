@@ -6,6 +6,7 @@
 #include "platform/ProfileIni_win.h"
 #include "platform/WideText_win.h"
 #include "ui/ActionLists.h"
+#include "ui/SetLoading.h"
 #include "ui/TaskDialog_win.h"
 
 #include <commdlg.h>
@@ -67,6 +68,25 @@ LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case ShowConfigMessage:
         Settings1Click();
+        return 0;
+    case WM_QUERYENDSESSION:
+        // Log-off or shutdown: a modified set is asked about as closing does; one that cannot
+        // wait gets a recovery copy instead of a question.
+        return setCommands_.ConfirmSessionEnd((lParam & ENDSESSION_CRITICAL) != 0,
+                                              PathOf(AppFolder))
+                   ? TRUE
+                   : FALSE;
+    case WM_ENDSESSION:
+        if (wParam != FALSE) {
+            SaveSettingsShowingFailure();
+        }
+        return 0;
+    case ShowLoadFailureMessage:
+        if (loadFailure_) {
+            const std::wstring text = WideText(*loadFailure_);
+            loadFailure_.reset();
+            MessageBoxW(hwnd(), text.c_str(), L"Traxo", MB_OK | MB_ICONERROR);
+        }
         return 0;
     default:
         break;
@@ -173,14 +193,17 @@ void TgestureConfigForm::CreateControls() {
 
 void TgestureConfigForm::LoadCurrentSet() {
     if (!settings_.motions.empty()) {
-        const std::filesystem::path file = PathOf(settings_.motions);
-        try {
-            document_.LoadSet(file);
-        } catch (const std::exception&) {
-            // A damaged or unreadable set leaves the empty one; the path stays for the user to see.
+        // A set that does not load is reported once the window runs, and the settings keep its
+        // path so that it loads at the next start once it is back or repaired.
+        const SetLoadReport report = LoadSetReporting(document_, PathOf(settings_.motions));
+        if (report.loaded) {
+            settings_.motions = document_.currentFileName().u16string(); // a converted copy
+        } else {
+            loadFailure_ = report.failure;
+            PostMessageW(hwnd(), ShowLoadFailureMessage, 0, 0);
         }
+        SetWindowTextW(lblFile_, WideText(report.fileLabel).c_str());
     }
-    ShowFileName(PathOf(settings_.motions));
     if (motionSet_->motionCount > 0) {
         document_.SelectMotion(0);
     }

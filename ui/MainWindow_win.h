@@ -16,12 +16,15 @@
 #include "ui/SetCommands.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace traxo {
 
 // Sent by a second start of the program to the running one.
 inline constexpr UINT ShowConfigMessage = 0x3E71;
+// Posted to itself to report a set that did not load at start once the window runs.
+inline constexpr UINT ShowLoadFailureMessage = WM_APP + 1;
 inline constexpr wchar_t kMainWindowClass[] = L"TgestureConfigForm";
 
 class TgestureConfigForm final : public FormWindow, private CaptureOwner, private SetCommandsUi {
@@ -102,6 +105,7 @@ private:
     std::unique_ptr<GesturePoller> poller_;
 
     int PadState = 4; // padIdle
+    std::optional<std::u16string> loadFailure_; // shown once by ShowLoadFailureMessage
 
     HWND lblFile_ = nullptr;
     HWND ListBox1_ = nullptr;
