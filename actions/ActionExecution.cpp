@@ -1,9 +1,10 @@
 #include "actions/ActionExecution.h"
-#include "platform/AsciiText.h"
 
 #include "actions/ActionModel.h"
 #include "actions/sndkey32.h"
 #include "app/AppPaths.h"
+#include "platform/AsciiText.h"
+#include "platform/PathCase.h"
 #include "ui/ActionLists.h"
 
 #include <algorithm>
@@ -21,10 +22,10 @@ constexpr std::uint8_t kVkLeftWindows = 0x5B;
 template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
 template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
-// Stored paths and CurrentProgram are both kept in lower case; ASCII folding covers what the
-// path was typed with.
+// CurrentProgram is kept folded as the system folds paths; a stored path is folded the same way
+// whatever case it was typed in.
 std::u16string ComparablePath(std::u16string_view storedPath, std::u16string_view appFolder) {
-    return AsciiLowerCase(Trimmed(FullPathFromFolder(storedPath, appFolder)));
+    return LowerCasePath(Trimmed(FullPathFromFolder(storedPath, appFolder)));
 }
 
 std::u16string ReplaceAll(std::u16string_view text, std::u16string_view from,

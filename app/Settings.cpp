@@ -14,6 +14,14 @@ std::int32_t ReadInteger(const IniStore& ini, std::u16string_view key, std::int3
     return ParseStoredInteger(ini.ReadString(kMain, key, u"")).value_or(defaultValue);
 }
 
+// A value outside lowest to highest (or 0 when zeroAllowed) reads as the default.
+std::int32_t ReadInRange(const IniStore& ini, std::u16string_view key, std::int32_t defaultValue,
+                         std::int32_t lowest, std::int32_t highest, bool zeroAllowed = false) {
+    const std::int32_t value = ReadInteger(ini, key, defaultValue);
+    return (value >= lowest && value <= highest) || (zeroAllowed && value == 0) ? value
+                                                                                : defaultValue;
+}
+
 bool ReadBool(const IniStore& ini, std::u16string_view key, bool defaultValue) {
     return ReadInteger(ini, key, defaultValue ? 1 : 0) != 0;
 }
@@ -64,9 +72,10 @@ Settings ReadSettings(IniStore& ini, std::u16string_view appFolder) {
     settings.fastTrails = ReadBool(ini, u"fastTrails", false);
     settings.active = ReadBool(ini, u"active", true);
     settings.mouseExMode = ReadBool(ini, u"mouseExMode", false);
-    settings.invoke = ReadInteger(ini, u"invoke", 1);
-    settings.language = ReadInteger(ini, u"language", 0);
-    settings.idleTimeout = ReadInteger(ini, u"idleTimeout", 0);
+    settings.invoke = ReadInRange(ini, u"invoke", 1, 0, 4);
+    settings.language = ReadInRange(ini, u"language", 0, 0, 1);
+    settings.idleTimeout =
+        ReadInRange(ini, u"idleTimeout", 0, kLeastIdleTimeout, kMostIdleTimeout, true);
     for (const std::u16string& key : ini.ReadKeyNames(kExclude)) {
         settings.excludedPrograms.push_back(ini.ReadString(kExclude, key, u""));
     }

@@ -17,6 +17,10 @@ inline constexpr std::u16string_view kSettingsFileName = u"traxo.ini";
 // The version SaveSettings stores; start-up rewrites the hook library unless it finds it.
 inline constexpr std::u16string_view kSettingsVersion = u"1.41";
 
+// idleTimeout is 0 (off) or within these, as the options dialog sets it.
+inline constexpr std::int32_t kLeastIdleTimeout = 10;
+inline constexpr std::int32_t kMostIdleTimeout = 200;
+
 struct Settings {
     std::u16string motions;     // full path of the current gesture set; empty: none
     bool tutorialPrompt = true; // the first-run steps are still due

@@ -38,4 +38,26 @@ HookLibraryFileState ProvideHookLibraryFile(const std::filesystem::path& library
                                                          : HookLibraryFileState::Written;
 }
 
+std::optional<std::u16string> HookLibraryNotice(HookLibraryFileState fileState, bool loaded,
+                                                std::u16string_view appFolder) {
+    if (loaded) {
+        return std::nullopt;
+    }
+    const std::u16string folder(appFolder);
+    const std::u16string lead = u"Mouse gestures are off. ";
+    const std::u16string rest =
+        u"Traxo goes on running, and its settings and gesture sets can still be edited.";
+    if (fileState == HookLibraryFileState::WriteRefused) {
+        return lead + u"Traxo needs to write the file " + std::u16string(kHookLibraryFileName) +
+               u" into its folder, " + folder +
+               u", but that folder is read-only for you. Move Traxo to a folder of your own "
+               u"(for example one in your Documents) and start it from there.\n\n" +
+               rest;
+    }
+    return lead + u"The file " + std::u16string(kHookLibraryFileName) + u" in " + folder +
+           u" could not be loaded. Start Traxo again; if this message comes back, move Traxo "
+           u"to a folder of your own and start it from there.\n\n" +
+           rest;
+}
+
 } // namespace traxo

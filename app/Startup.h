@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -30,5 +31,10 @@ enum class HookLibraryFileState : std::uint8_t {
 HookLibraryFileState ProvideHookLibraryFile(const std::filesystem::path& libraryFile,
                                             std::u16string_view settingsVersion,
                                             std::span<const std::uint8_t> libraryBytes);
+
+// What the user is told, once at start, when gestures are off because the hook library could
+// not be loaded; nothing when it was loaded. appFolder is the program's folder.
+std::optional<std::u16string> HookLibraryNotice(HookLibraryFileState fileState, bool loaded,
+                                                std::u16string_view appFolder);
 
 } // namespace traxo

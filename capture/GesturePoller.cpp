@@ -2,6 +2,7 @@
 
 #include "mousecore/HookCommon.h"
 #include "platform/AsciiText.h"
+#include "platform/PathCase.h"
 
 #include <algorithm>
 #include <utility>
@@ -71,6 +72,21 @@ bool TriggerHeld(std::int32_t triggerMode, bool mouseExMode, const KeyStates& ke
     }
 }
 
+bool GestureButtonDown(std::int32_t triggerMode, const KeyStates& keys) {
+    switch (triggerMode) {
+    case 0:
+        return keys.ctrl && keys.shift;
+    case 1:
+    case 2:
+        return keys.rightButton;
+    case 3:
+    case 4:
+        return keys.middleButton;
+    default:
+        return false;
+    }
+}
+
 std::optional<ButtonEvents> GestureButtonEvents(std::int32_t triggerMode, bool buttonsSwapped) {
     switch (triggerMode) {
     case 1:
@@ -100,7 +116,7 @@ void NoteRecentProgram(std::vector<std::u16string>& recentPrograms, const std::u
 GesturePoller::GesturePoller(const Settings& settings, CaptureDesktop& desktop, HookLibrary& hook,
                              TrailScreen& screen, CaptureOwner& owner, std::u16string ownExePath)
     : settings_(settings), desktop_(desktop), hook_(hook), owner_(owner),
-      capture_(settings, desktop, hook, screen, owner), ownExePath_(AsciiLowerCase(ownExePath)) {}
+      capture_(settings, desktop, hook, screen, owner), ownExePath_(LowerCasePath(ownExePath)) {}
 
 void GesturePoller::Timer1Timer() {
     // An action or the tutorial may pump messages while a gesture ends; a timer tick or a hook
@@ -134,12 +150,24 @@ void GesturePoller::Poll() {
     }
     rightDown_ = keys.rightButton;
     middleDown_ = keys.middleButton;
-    if (rearmHoldOff_ > 0) {
+    const bool buttonDown = GestureButtonDown(settings_.invoke, keys);
+    if (suppressUntilRelease_ && !buttonDown && settings_.invoke != 0) {
+        suppressUntilRelease_ = false; // the program has had the release itself
+    }
+    const bool hookWasInstalled = hookInstalled_;
+    const bool holdingOff = rearmHoldOff_ > 0;
+    if (holdingOff) {
         --rearmHoldOff_;
+        // A press now passed the hook: the program has it, and it must have its release too.
+        suppressUntilRelease_ = suppressUntilRelease_ || buttonDown;
     } else {
         ArmOrDisarm(keys);
     }
-    if (TriggerIsHeld(keys)) {
+    const bool held = !holdingOff && TriggerIsHeld(keys);
+    if (!held && pressNotified_ && hookWasInstalled && !capture_.Capturing()) {
+        GiveBackWithheldPress();
+    }
+    if (held) {
         if (!HoldStep()) {
             return;
         }
@@ -154,8 +182,8 @@ void GesturePoller::Poll() {
 }
 
 void GesturePoller::TrackForeground() {
-    std::u16string path(Trimmed(AsciiLowerCase(desktop_.ForegroundProgramPath())));
-    if (path == AsciiLowerCase(currentProgram_)) {
+    std::u16string path = LowerCasePath(Trimmed(desktop_.ForegroundProgramPath()));
+    if (path == currentProgram_) {
         return;
     }
     if (!path.empty() && path != ownExePath_) {
@@ -167,14 +195,17 @@ void GesturePoller::TrackForeground() {
 
 bool GesturePoller::ForegroundExcluded() const {
     return std::ranges::any_of(settings_.excludedPrograms, [this](const std::u16string& entry) {
-        return SameTextIgnoringCase(entry, currentProgram_);
+        return SamePathIgnoringCase(Trimmed(entry), currentProgram_);
     });
 }
 
 void GesturePoller::ArmOrDisarm(const KeyStates& keys) {
     switch (DecideHookChange(settings_.invoke, settings_.mouseExMode, hookInstalled_, keys)) {
     case HookChange::Arm:
-        EnableHook(true);
+        // While the program holds a press it was given, its release must pass the hook.
+        if (!suppressUntilRelease_) {
+            EnableHook(true);
+        }
         break;
     case HookChange::Disarm:
         EnableHook(false);
@@ -235,16 +266,21 @@ bool GesturePoller::IdleTimedOut(Point cursor) {
 }
 
 void GesturePoller::AbandonGesture() {
+    capture_.Abandon();
+    GiveBackWithheldPress();
+    desktop_.SetPollInterval(kIdlePollMs);
+    owner_.SetPadIdle();
+}
+
+void GesturePoller::GiveBackWithheldPress() {
+    // The hook comes off and stays off until the button is up (suppressUntilRelease_), so the
+    // program under the cursor gets the withheld press now and the real release after it.
     EnableHook(false);
     suppressUntilRelease_ = true;
-    capture_.Abandon();
-    // The press that started the gesture was withheld: the program under the cursor gets it now.
     if (const auto buttons =
             GestureButtonEvents(settings_.invoke, desktop_.MouseButtonsSwapped())) {
         desktop_.InjectMouse(buttons->down);
     }
-    desktop_.SetPollInterval(kIdlePollMs);
-    owner_.SetPadIdle();
 }
 
 // A Ctrl+Shift gesture ends once both keys are up: an action run while one of them is still
@@ -326,7 +362,15 @@ void GesturePoller::ButtonWentDown(bool& buttonDown) {
 void GesturePoller::ButtonWentUp(bool& buttonDown) {
     buttonDown = false;
     if (suppressUntilRelease_) {
+        // The hook withheld the release of a press given back before it came off: the program
+        // gets this release too, before the hook may trap the button again.
         suppressUntilRelease_ = false;
+        if (const auto buttons =
+                GestureButtonEvents(settings_.invoke, desktop_.MouseButtonsSwapped())) {
+            EnableHook(false);
+            desktop_.InjectMouse(buttons->up);
+            rearmHoldOff_ = kReplayRearmHoldOffPolls;
+        }
         return;
     }
     PollAtOnce();

@@ -19,7 +19,8 @@ inline constexpr std::size_t kMaxRecentPrograms = 9;
 // Cursor movement below this many pixels in a poll counts towards the idle timeout.
 inline constexpr int kIdleMovePixels = 3;
 // Polls after a click was given back during which the hook stays off, so that the program
-// under the cursor receives the whole click before the button is trapped again.
+// under the cursor receives the whole click before the button is trapped again. A press made
+// meanwhile reaches the program and starts no gesture.
 inline constexpr int kReplayRearmHoldOffPolls = 2;
 
 enum class HookChange { None, Arm, Disarm };
@@ -32,6 +33,9 @@ HookChange DecideHookChange(std::int32_t triggerMode, bool mouseExMode, bool hoo
 // Whether the trigger of the mode is held. keys.rightButton and keys.middleButton are the
 // poll's RightDown and MiddleDown.
 bool TriggerHeld(std::int32_t triggerMode, bool mouseExMode, const KeyStates& keys);
+
+// Whether the mode's gesture button (Ctrl+Shift for mode 0) is down, modifiers aside.
+bool GestureButtonDown(std::int32_t triggerMode, const KeyStates& keys);
 
 // The gesture button's press and release as injected to give a withheld press back: right
 // (left when the buttons are swapped) for modes 1 and 2, middle for 3 and 4, none otherwise.
@@ -79,6 +83,7 @@ private:
     bool HoldStep();
     bool IdleTimedOut(Point cursor);
     void AbandonGesture();
+    void GiveBackWithheldPress();
     bool WaitingForCtrlShiftRelease(const KeyStates& keys) const;
     void ReleaseStep(bool ctrlDown);
     void ReplayClick();

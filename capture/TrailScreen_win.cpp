@@ -1,5 +1,7 @@
 #include "capture/TrailScreen_win.h"
 
+#include "platform/GdiColour_win.h"
+
 namespace traxo {
 namespace {
 
@@ -62,7 +64,7 @@ void WindowsTrailScreen::SetPen(Colour colour, int width) {
     if (pen_ && colour == penColour_ && width == penWidth_) {
         return;
     }
-    OwnedPen pen(CreatePen(PS_SOLID, width, colour));
+    OwnedPen pen(CreatePen(PS_SOLID, width, GdiColour(colour)));
     if (!pen) {
         return;
     }

@@ -1,5 +1,7 @@
 #include "platform/GdiCanvas_win.h"
 
+#include "platform/GdiColour_win.h"
+
 namespace traxo {
 
 GdiCanvas::GdiCanvas(HDC dc)
@@ -14,7 +16,7 @@ GdiCanvas::~GdiCanvas() {
 }
 
 void GdiCanvas::SetBrushColour(Colour colour) {
-    SetDCBrushColor(dc_, colour);
+    SetDCBrushColor(dc_, GdiColour(colour));
 }
 
 void GdiCanvas::SetBrushStyle(BrushStyle style) {

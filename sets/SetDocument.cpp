@@ -11,11 +11,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A converted file is written beside the old one, which stays as it was.
+// A converted file is written beside the old one, which stays as it was: the old name followed
+// by the first number from 2 on that names no file, so that no file the user did not name is
+// overwritten.
 fs::path ConvertedName(const fs::path& oldName) {
-    fs::path name = oldName;
-    name += "2";
-    return name;
+    for (int n = 2;; ++n) {
+        fs::path name = oldName;
+        name += std::to_string(n);
+        std::error_code ec;
+        if (!fs::exists(fs::symlink_status(name, ec)) || n == 9999) {
+            return name;
+        }
+    }
 }
 
 } // namespace
@@ -35,20 +42,32 @@ bool SetDocument::loadMotions(const fs::path& file) {
         return false;
     }
     const SetFileContent content = ReadSetFile(file);
+    loadedFileName_ = file;
     switch (content.form) {
     case SetFileForm::Compressed:
         DecodeSetContent(content.form, content.bytes, set_);
         break;
-    case SetFileForm::Older:
+    case SetFileForm::Older: {
         ShowFileLabel(kConvertingLabel);
-        ConvertOlderContent(content.bytes, ConvertedName(file));
+        const fs::path converted = ConvertedName(file);
+        if (ConvertOlderContent(content.bytes, converted)) {
+            loadedFileName_ = converted;
+        }
         break;
+    }
     case SetFileForm::Uncompressed: {
-        ShowFileLabel(kFixingLabel);
+        // A file longer than the image is read from its start but left as it is: compressing
+        // it in place would lose everything past the image.
+        const bool wholeFileRead = fs::file_size(file, ec) == content.bytes.size() && !ec;
+        if (wholeFileRead) {
+            ShowFileLabel(kFixingLabel);
+        }
         DecodeSetContent(content.form, content.bytes, set_);
         // The file's own bytes are compressed, not the repaired image: fixing changes only the
         // form. If it cannot be written the file stays uncompressed and is fixed next time.
-        WriteCompressedFile(content.bytes, file);
+        if (wholeFileRead) {
+            WriteCompressedFile(content.bytes, file);
+        }
         break;
     }
     }
@@ -78,7 +97,7 @@ bool SetDocument::LoadSet(const fs::path& file) {
     if (!loadMotions(file)) {
         return false;
     }
-    currentFileName_ = file;
+    currentFileName_ = loadedFileName_;
     return true;
 }
 

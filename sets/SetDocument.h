@@ -31,8 +31,9 @@ public:
                          std::function<void(std::u16string_view)> showFileLabel = {});
 
     // Loads the file into the set whatever its form; false only when the file does not exist. An
-    // older image is also written in the current form as the file name followed by "2", an
-    // uncompressed image is compressed in place; if that writing fails the file stays as it was.
+    // older image is also written in the current form as the file name followed by "2" (or the
+    // first free number after it), an uncompressed image no longer than the image is compressed
+    // in place; if that writing fails the file stays as it was. A longer file is never rewritten.
     // Throws DecompressionError ("Error") for a compressed file that cannot be decompressed and
     // std::filesystem::filesystem_error for one that cannot be read; everything stays as it was.
     bool loadMotions(const std::filesystem::path& file);
@@ -47,7 +48,8 @@ public:
     bool ConvertToCompressedFormat(const std::filesystem::path& oldName,
                                    const std::filesystem::path& newName);
 
-    // Load set after the save question and the open dialog: on success the file becomes current.
+    // Load set after the save question and the open dialog: on success the file becomes current
+    // (for an older image, its converted copy when that was written).
     bool LoadSet(const std::filesystem::path& file);
     // Save as after the save dialog: on success the file becomes current.
     bool SaveSetAs(const std::filesystem::path& file);
@@ -65,6 +67,8 @@ public:
     MotionSet& motionSet() { return set_; }
     const MotionSet& motionSet() const { return set_; }
     const std::filesystem::path& currentFileName() const { return currentFileName_; }
+    // The file the last loadMotions left the set in: the converted copy of an older image.
+    const std::filesystem::path& loadedFileName() const { return loadedFileName_; }
     int selectedIndex() const { return selectedIndex_; }
     bool IsModified() const { return modified_; }
 
@@ -76,6 +80,7 @@ private:
     MotionSet& set_;
     std::function<void(std::u16string_view)> showFileLabel_;
     std::filesystem::path currentFileName_;
+    std::filesystem::path loadedFileName_;
     int selectedIndex_ = -1;
     bool modified_ = false;
 };

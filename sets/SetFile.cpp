@@ -71,10 +71,15 @@ void TerminateText(SetText& text, const std::string& what, Findings& findings) {
     }
 }
 
-// Keeps the rules that name a known program, the first one per program, in their order.
+// Keeps the rules that name a known program, the last one per program (the one action
+// execution lets win), in their order.
 void RepairRules(Motion& motion, int knownAppCount, const std::string& where, Findings& findings) {
     motion.ruleCount = ClampedCount(motion.ruleCount, kRuleSlots, where + ": ruleCount", findings);
-    bool seen[256] = {};
+    int lastRuleOf[256];
+    std::ranges::fill(lastRuleOf, -1);
+    for (int r = 0; r < motion.ruleCount; ++r) {
+        lastRuleOf[motion.rules[r].appIndex] = r;
+    }
     int kept = 0;
     for (int r = 0; r < motion.ruleCount; ++r) {
         const int app = motion.rules[r].appIndex;
@@ -83,11 +88,10 @@ void RepairRules(Motion& motion, int knownAppCount, const std::string& where, Fi
             findings.push_back(rule + ": appIndex " + std::to_string(app) +
                                " is not a known program (" + std::to_string(knownAppCount) +
                                " known); rule dropped");
-        } else if (seen[app]) {
-            findings.push_back(rule + ": second rule for appIndex " + std::to_string(app) +
-                               "; rule dropped");
+        } else if (lastRuleOf[app] != r) {
+            findings.push_back(rule + ": a later rule for appIndex " + std::to_string(app) +
+                               " follows; rule dropped");
         } else {
-            seen[app] = true;
             if (kept != r) {
                 motion.rules[kept] = motion.rules[r];
             }

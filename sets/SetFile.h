@@ -45,7 +45,7 @@ std::vector<std::string> DecodeSetContent(SetFileForm form, std::span<const std:
                                           MotionSet& set);
 
 // Brings the live part of a set read from outside within its slots: counts are clamped to their
-// slots, rules for a program that is not known and second rules for the same program are dropped,
+// slots, rules for a program that is not known and all but the last rule of a program are dropped,
 // texts without a terminator end at their capacity. Returns one line per repair.
 std::vector<std::string> RepairMotionSet(MotionSet& set);
 

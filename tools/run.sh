@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Builds what is missing of the 64-bit program and starts Traxo under Wine on this display, or,
-# on a machine without one, on a virtual display of its own.
+# on a machine without one, on a virtual display of its own (a free one: TRAXO_DISPLAY=N asks
+# for :N, which must be free).
 # The program lives in build/run/: its settings, the hook library it writes and the starter set.
+# Ending the script ends only what it started: Traxo and its virtual display. Other programs in
+# the same Wine prefix go on running.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -23,20 +26,54 @@ export WINEPREFIX=$run/wineprefix WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 [ -f "$WINEPREFIX/system.reg" ] || { wineboot --init >/dev/null 2>&1 || true; wineserver --wait || true; }
 
+traxo=
+xvfb=
+numberFile=
+finish() {
+    # Only the processes this script started, by their ids.
+    [ -z "$traxo" ] || kill "$traxo" 2>/dev/null || true
+    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+    [ -z "$numberFile" ] || rm -f "$numberFile"
+}
+trap finish EXIT
+trap 'exit 130' INT TERM
+
 start() {
-    echo "Traxo runs from $run. Hold the right button and draw; close it with:"
-    echo "  WINEPREFIX=$WINEPREFIX wineserver --kill"
-    cd "$run" && wine Traxo.exe
+    echo "Traxo runs from $run. Hold the right button and draw; end it with Exit in its window"
+    echo "or its tray menu, or with Ctrl+C here."
+    cd "$run"
+    wine Traxo.exe &
+    traxo=$!
+    wait "$traxo" || true
+    traxo=
 }
 
 if [ -n "${DISPLAY:-}" ]; then
     start
     exit
 fi
-display=:${TRAXO_DISPLAY:-77}
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'WINEPREFIX=$WINEPREFIX wineserver --kill 2>/dev/null; kill $xvfb 2>/dev/null' EXIT
+
+# Xvfb picks the first free display itself and writes its number to the given descriptor.
+numberFile=$(mktemp)
+if [ -n "${TRAXO_DISPLAY:-}" ]; then
+    if [ -e "/tmp/.X${TRAXO_DISPLAY}-lock" ] || [ -e "/tmp/.X11-unix/X${TRAXO_DISPLAY}" ]; then
+        echo "The display :$TRAXO_DISPLAY is taken; leave TRAXO_DISPLAY unset to get a free one." >&2
+        exit 1
+    fi
+    Xvfb ":$TRAXO_DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    echo "$TRAXO_DISPLAY" >"$numberFile"
+else
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
+    xvfb=$!
+fi
+for _ in $(seq 100); do
+    [ -s "$numberFile" ] && break
+    kill -0 "$xvfb" 2>/dev/null || { echo "The virtual display did not start." >&2; exit 1; }
+    sleep 0.1
+done
+[ -s "$numberFile" ] || { echo "The virtual display did not start." >&2; exit 1; }
+display=:$(head -n 1 "$numberFile")
 export DISPLAY=$display
 echo "No display here: Traxo runs on the virtual display $display."
 echo "  Draw a gesture:  DISPLAY=$display xdotool mousemove 300 300 mousedown 3 mousemove 500 300 mouseup 3"

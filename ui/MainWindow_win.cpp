@@ -8,6 +8,8 @@
 #include "ui/ActionLists.h"
 #include "ui/MainWindowIds_win.h"
 #include "ui/Pictures.h"
+#include "ui/SetLoading.h"
+#include "ui/TaskDialog_win.h"
 
 #include <windowsx.h>
 
@@ -104,6 +106,28 @@ LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     case ShowConfigMessage:
         Settings1Click();
         return 0;
+    case WM_QUERYENDSESSION:
+        // Log-off or shutdown: a modified set is asked about as closing does; one that cannot
+        // wait gets a recovery copy instead of a question.
+        return setCommands_.ConfirmSessionEnd((lParam & ENDSESSION_CRITICAL) != 0,
+                                              PathOf(AppFolder))
+                   ? TRUE
+                   : FALSE;
+    case WM_ENDSESSION:
+        if (wParam != FALSE) {
+            SaveSettingsShowingFailure();
+            if (tray_) {
+                tray_->Hide();
+            }
+        }
+        return 0;
+    case ShowLoadFailureMessage:
+        if (loadFailure_) {
+            const std::wstring text = WideText(*loadFailure_);
+            loadFailure_.reset();
+            MessageBoxW(hwnd(), text.c_str(), L"Traxo", MB_OK | MB_ICONERROR);
+        }
+        return 0;
     default:
         break;
     }
@@ -198,15 +222,21 @@ void TgestureConfigForm::UseThinBorder() {
 // A set that cannot be loaded at start leaves the empty one; the path stays for the user to see.
 void TgestureConfigForm::LoadCurrentSet() {
     if (!settings_.motions.empty()) {
-        const std::filesystem::path file = PathOf(settings_.motions);
+        // A set that does not load is reported once the window runs, and the settings keep its
+        // path so that it loads at the next start once it is back or repaired.
         Busy(true);
-        try {
-            document_.LoadSet(file);
-        } catch (const std::exception&) {
-        }
+        const SetLoadReport report = LoadSetReporting(document_, PathOf(settings_.motions));
         Busy(false);
+        if (report.loaded) {
+            settings_.motions = document_.currentFileName().u16string(); // a converted copy
+        } else {
+            loadFailure_ = report.failure;
+            PostMessageW(hwnd(), ShowLoadFailureMessage, 0, 0);
+        }
+        fileLabel_ = report.fileLabel;
+    } else {
+        fileLabel_ = kNoSetLoaded;
     }
-    ShowFileName(PathOf(settings_.motions));
     document_.SelectMotion(-1);
     GetAppIcons();
 }

@@ -48,12 +48,15 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace traxo {
 
 // Sent by a second start of the program to the running one.
 inline constexpr UINT ShowConfigMessage = 0x3E71;
+// Posted to itself to report a set that did not load at start once the window runs.
+inline constexpr UINT ShowLoadFailureMessage = WM_APP + 1;
 inline constexpr wchar_t kMainWindowClass[] = L"TgestureConfigForm";
 
 // The dialogs the window opens; they are made once at start, after it.
@@ -229,6 +232,7 @@ private:
     std::map<MainControl, std::unique_ptr<TDynamicLabel>> tabs_;
     std::unique_ptr<TDynamicFrame> frame1_;
     std::unique_ptr<TDynamicFrame> frame2_;
+    std::optional<std::u16string> loadFailure_; // shown once by ShowLoadFailureMessage
     HWND ListBox1_ = nullptr;
     HWND image1_ = nullptr;
     std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)> padHandler_;

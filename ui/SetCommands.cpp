@@ -1,6 +1,9 @@
 #include "ui/SetCommands.h"
 
 #include <exception>
+#include "sets/SetFile.h"
+
+#include <string>
 
 namespace traxo {
 namespace {
@@ -18,11 +21,6 @@ private:
 };
 
 } // namespace
-
-std::u16string LoadFailedMessage(const std::filesystem::path& file) {
-    const std::u16string name = file.u16string();
-    return u"\"" + name + u"\" could not be loaded. It may be in an invalid format";
-}
 
 bool SetCommands::ConfirmSaveChanges() {
     if (!document_.IsModified()) {
@@ -85,6 +83,36 @@ bool SetCommands::btnLoadClick() {
     ui_.RefreshList();
     ui_.SaveSettings();
     return loaded;
+}
+
+std::filesystem::path RecoveryFileName(const std::filesystem::path& currentFile,
+                                       const std::filesystem::path& untitledFolder) {
+    const std::filesystem::path folder =
+        currentFile.empty() ? untitledFolder : currentFile.parent_path();
+    const std::u16string stem = currentFile.empty() ? u"Untitled" : currentFile.stem().u16string();
+    for (int n = 1;; ++n) {
+        const std::string number = n == 1 ? "" : " " + std::to_string(n);
+        const std::filesystem::path name =
+            folder /
+            (stem + u" (recovered" + std::u16string(number.begin(), number.end()) + u").mtd");
+        std::error_code ec;
+        if (!std::filesystem::exists(std::filesystem::symlink_status(name, ec)) || n == 9999) {
+            return name;
+        }
+    }
+}
+
+bool SetCommands::ConfirmSessionEnd(bool critical, const std::filesystem::path& untitledFolder) {
+    if (!document_.IsModified()) {
+        return true;
+    }
+    if (!critical) {
+        return ConfirmSaveChanges();
+    }
+    // The set stays modified and its current file untouched: the recovery file is a copy.
+    WriteSetFile(document_.motionSet(),
+                 RecoveryFileName(document_.currentFileName(), untitledFolder));
+    return true;
 }
 
 bool SetCommands::btnSaveClick() {

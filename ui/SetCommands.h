@@ -4,6 +4,7 @@
 // the rules of what is saved, when, and what a refusal keeps live here.
 
 #include "sets/SetDocument.h"
+#include "ui/SetLoading.h"
 
 #include <filesystem>
 #include <optional>
@@ -17,9 +18,6 @@ inline constexpr std::u16string_view kSaveChangesQuestion =
 
 // The results of the save question's custom buttons, in the order they are added.
 enum class SaveChangesAnswer : int { Yes = 100, No = 101, Cancel = 102 };
-
-// The message after a set file could not be loaded: "\"<file>\" could not be loaded. ..."
-std::u16string LoadFailedMessage(const std::filesystem::path& file);
 
 // What the commands ask of the window.
 class SetCommandsUi {
@@ -43,6 +41,11 @@ public:
     virtual void GetAppIcons() {}
 };
 
+// Beside the current file (in untitledFolder for a set without one): its stem followed by
+// " (recovered).mtd", or " (recovered 2).mtd" and so on, the first name that names no file.
+std::filesystem::path RecoveryFileName(const std::filesystem::path& currentFile,
+                                       const std::filesystem::path& untitledFolder);
+
 class SetCommands {
 public:
     // Both must outlive the commands.
@@ -59,6 +62,13 @@ public:
     // cannot be read or decoded is reported and leaves the set, its name and the label as they
     // were. True when a set was loaded.
     bool btnLoadClick();
+    // Log-off or shutdown asks whether the session may end (true: it may). A modified set is asked
+    // about as closing does, and "Cancel" (or a failed save) holds the session end up. A session
+    // end that cannot wait (critical) is never held up by a question: the set is written to a
+    // recovery file (RecoveryFileName) instead, so that nothing is lost and no file the user
+    // named is overwritten without being asked.
+    bool ConfirmSessionEnd(bool critical, const std::filesystem::path& untitledFolder);
+
     // Save set: to the current file, or through Save as when there is none. True when saved.
     bool btnSaveClick();
     // Save as: to a file the user chooses, which becomes the current one. True when saved.

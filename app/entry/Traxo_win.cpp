@@ -2,6 +2,7 @@
 // their order, and the message loop until the main window closes.
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "platform/PathCase_win.h"
 #include "platform/ProfileIni_win.h"
 #include "platform/WideText_win.h"
 #include "ui/About_win.h"
@@ -50,12 +51,26 @@ std::span<const std::uint8_t> EmbeddedHookLibrary() {
     return {static_cast<const std::uint8_t*>(LockResource(loaded)), SizeofResource(nullptr, resource)};
 }
 
-void ProvideHookLibrary(const std::u16string& appFolder) {
+HookLibraryFileState ProvideHookLibrary(const std::u16string& appFolder) {
     ProfileIni ini(InFolder(appFolder, kSettingsFileName));
     const std::u16string version = ReadSettingsVersion(ini);
     const std::span<const std::uint8_t> library = EmbeddedHookLibrary();
-    if (!library.empty()) {
-        ProvideHookLibraryFile(InFolder(appFolder, kHookLibraryFileName), version, library);
+    if (library.empty()) {
+        return HookLibraryFileState::Kept;
+    }
+    return ProvideHookLibraryFile(InFolder(appFolder, kHookLibraryFileName), version, library);
+}
+
+// Gestures without the hook library are off: the user is told once why, and the program goes
+// on running. The main window has loaded the library by now, so this only counts a reference.
+void TellWhenGesturesAreOff(HWND owner, HookLibraryFileState fileState,
+                            const std::u16string& appFolder) {
+    const HMODULE library = LoadLibraryW(InFolder(appFolder, kHookLibraryFileName).c_str());
+    if (library != nullptr) {
+        FreeLibrary(library);
+    }
+    if (const auto notice = HookLibraryNotice(fileState, library != nullptr, appFolder)) {
+        MessageBoxW(owner, WideText(*notice).c_str(), L"Traxo", MB_OK | MB_ICONWARNING);
     }
 }
 
@@ -109,9 +124,10 @@ int RunMessageLoop(TgestureConfigForm& mainForm) {
 }
 
 int RunProgram() {
+    UsePathCaseFolding(SystemPathCaseFolding()); // program paths fold as the system folds them
     InitialiseCommonControls();
     const std::u16string modulePath = ModulePath();
-    ProvideHookLibrary(AppFolderOf(modulePath));
+    const HookLibraryFileState libraryFile = ProvideHookLibrary(AppFolderOf(modulePath));
     const HWND applicationWindow = CreateApplicationWindow();
     TgestureConfigForm mainForm(modulePath, applicationWindow);
     if (mainForm.AnotherInstanceShown() || mainForm.hwnd() == nullptr) {
@@ -119,6 +135,7 @@ int RunProgram() {
     }
     const auto forms = std::make_unique<Forms>(applicationWindow);
     mainForm.UseDialogs({&forms->frmAssign, &forms->frmAbout, &forms->frmOptions, &forms->frmTutorial});
+    TellWhenGesturesAreOff(applicationWindow, libraryFile, AppFolderOf(modulePath));
     return RunMessageLoop(mainForm);
 }
 

@@ -11,6 +11,9 @@
 //   exe-of-window CLASS [TITLE]    prints the owner's executable path, as the program reads it
 //   hook-record                    prints the hook library's shared record, if any process has it
 //   foreground                     prints class and title of the foreground window
+//   end-session CLASS normal|critical  asks the window whether the session may end and prints
+//                                  query=0/1; on 1 tells it the session ends (WM_ENDSESSION)
+//   static-texts CLASS             prints the text of each static control of the window
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
@@ -442,11 +445,49 @@ int Foreground() {
     return kOk;
 }
 
+// A log-off as the system does it to one window: the question, then the end on a yes.
+int EndSession(const std::wstring& className, const std::wstring& kind) {
+    HWND window = FindWindowW(className.c_str(), nullptr);
+    if (!window || (kind != L"normal" && kind != L"critical")) {
+        return kNotFound;
+    }
+    const LPARAM reason = kind == L"critical" ? ENDSESSION_CRITICAL : 0;
+    DWORD_PTR mayEnd = 0;
+    if (!SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, reason, SMTO_NORMAL, 120000, &mayEnd)) {
+        return kFailed;
+    }
+    PrintLine(mayEnd ? L"query=1" : L"query=0");
+    if (mayEnd) {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(window, WM_ENDSESSION, TRUE, reason, SMTO_NORMAL, 120000, &ignored);
+    }
+    return kOk;
+}
+
+BOOL CALLBACK PrintStaticText(HWND child, LPARAM) {
+    if (lstrcmpiW(ClassOf(child).c_str(), L"Static") == 0) {
+        PrintLine(WindowText(child));
+    }
+    return TRUE;
+}
+
+int StaticTexts(const std::wstring& className) {
+    HWND window = FindWindowW(className.c_str(), nullptr);
+    if (!window) {
+        return kNotFound;
+    }
+    EnumChildWindows(window, PrintStaticText, 0);
+    return kOk;
+}
+
 int Usage() {
-    std::fprintf(stderr, "usage: traxo_e2e_probe target LOGDIR | find-window CLASS [TITLE] | "
-                         "count-windows CLASS | click-button TITLE TEXT | list-buttons TITLE | "
-                         "close-window CLASS | exe-of-window CLASS [TITLE] | hook-record | "
-                         "wait-ready CLASS TITLE | foreground | client-rect CLASS\n");
+    std::fprintf(stderr,
+                 "usage: traxo_e2e_probe target LOGDIR | find-window CLASS [TITLE] | "
+                 "count-windows CLASS | click-button TITLE TEXT | list-buttons TITLE | "
+                 "close-window CLASS | exe-of-window CLASS [TITLE] | hook-record | "
+                 "wait-ready CLASS TITLE | foreground | client-rect CLASS | "
+                 "end-session CLASS normal|critical | static-texts CLASS
+");
     return kUsage;
 }
 
@@ -491,6 +532,12 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"foreground" && n == 1) {
         return Foreground();
+    }
+    if (command == L"end-session" && n == 3) {
+        return EndSession(args[1], args[2]);
+    }
+    if (command == L"static-texts" && n == 2) {
+        return StaticTexts(args[1]);
     }
     return Usage();
 }

@@ -1,5 +1,6 @@
 """Start-up, single instance, shutdown, and what the mouse hook lets through."""
 
+import subprocess
 import sys
 import time
 from pathlib import Path
@@ -171,6 +172,97 @@ class CloseWithModifiedSet(traxo_e2e.TraxoTestCase):
                          "the settings were not written on close")
         self.assertEqual(ini_value(settings, "main", "idleTimeout"), "0")
         self.assertEqual(set_file.read_bytes(), set_bytes, "the set was saved after No")
+
+
+class SessionEnd(traxo_e2e.TraxoTestCase):
+    """Log-off and shutdown as the system announces them to the main window."""
+
+    def modified_set(self):
+        set_file = self.build_set([(STROKE_RIGHT, "", []), (STROKE_DOWN, "", [])])
+        written = self.write_settings(motions="set.mtd", tail="$00FF0000")
+        traxo = self.start_traxo()
+        self.show_main_window()
+        self.click_button(MAIN_TITLE, "Delete gesture")
+        return set_file, written, traxo
+
+    def end_session(self, kind):
+        """Starts the announcement; the probe waits for the answer in the background."""
+        output = self.folder / f"end-session-{kind}.txt"
+        process = subprocess.Popen(self.wine_command(self.paths.probe, "end-session",
+                                                     traxo_e2e.MAIN_CLASS, kind),
+                                   stdin=subprocess.DEVNULL, stdout=open(output, "wb"),
+                                   stderr=subprocess.STDOUT, env=self.wine_environment())
+        self.processes.append(process)
+        return process, output
+
+    def answer_of(self, probe, output):
+        self.assertEqual(probe.wait(timeout=120), 0)
+        return output.read_bytes().decode("utf-8", "replace").strip()
+
+    def test_cancel_holds_the_end_up_and_no_lets_it_go_writing_settings(self):
+        set_file, written, traxo = self.modified_set()
+        set_bytes = set_file.read_bytes()
+        probe, output = self.end_session("normal")
+        self.click_button(MAIN_TITLE, "Cancel")
+        self.assertEqual(self.answer_of(probe, output), "query=0")
+        self.assertIsNone(traxo.poll())
+        self.assertEqual(self.ini_path().read_bytes(), written, "settings written on a refusal")
+
+        probe, output = self.end_session("normal")
+        self.click_button(MAIN_TITLE, "No")
+        self.assertEqual(self.answer_of(probe, output), "query=1")
+        self.assertEqual(ini_value(self.read_settings(), "main", "tail"), "clBlue",
+                         "the settings were not written at the session end")
+        self.assertEqual(set_file.read_bytes(), set_bytes, "the set was saved after No")
+
+    def test_an_end_that_cannot_wait_keeps_a_recovery_copy_without_asking(self):
+        set_file, _, traxo = self.modified_set()
+        set_bytes = set_file.read_bytes()
+        probe, output = self.end_session("critical")
+        self.assertEqual(self.answer_of(probe, output), "query=1")
+        recovered = self.folder / "set (recovered).mtd"
+        self.assertTrue(recovered.is_file(), "no recovery copy beside the set")
+        self.assertEqual(set_file.read_bytes(), set_bytes, "the set itself was overwritten")
+        code, dump = self.run_wine(self.paths.cli, "set", "dump", traxo_e2e.windows_path(recovered))
+        self.assertEqual(code, 0, dump)
+        self.assertEqual(dump.count('"points"'), 1, "the copy is not the modified set")
+
+
+class SetThatDoesNotLoad(traxo_e2e.TraxoTestCase):
+
+    def test_is_reported_once_shows_no_set_and_keeps_its_path(self):
+        damaged = bytearray(self.build_set([(STROKE_RIGHT, "", [])], name="broken.mtd")
+                            .read_bytes())
+        damaged[len(damaged) // 2] ^= 0x5A  # its compressed data no longer decompresses
+        (self.folder / "broken.mtd").write_bytes(bytes(damaged))
+        self.write_settings(motions="broken.mtd")
+        traxo = self.start_traxo()
+        self.click_button(MAIN_TITLE, "OK")
+        code, texts = self.probe("static-texts", traxo_e2e.MAIN_CLASS)
+        self.assertEqual(code, 0)
+        self.assertIn("no set loaded", texts.splitlines())
+        self.assertTrue(holds_for(lambda: self.probe("click-button", MAIN_TITLE, "OK")[0] != 0,
+                                  1.5), "the failure was reported twice")
+        self.close_main_window()
+        self.wait_for_exit(traxo)
+        self.assertEqual(ini_value(self.read_settings(), "main", "motions"), "broken.mtd")
+
+
+class FolderWithoutTheHookLibrary(traxo_e2e.TraxoTestCase):
+
+    def test_says_once_that_gestures_are_off_and_goes_on_running(self):
+        # A folder in its place: the library can be neither written nor loaded.
+        (self.folder / "MouseCore.dll").mkdir()
+        self.write_settings()
+        traxo = self.start_traxo()
+        wait_until(lambda: "OK" in self.probe("list-buttons", MAIN_TITLE)[1], 30,
+                   "the notice that gestures are off")
+        self.click_button(MAIN_TITLE, "OK")
+        self.assertTrue(holds_for(lambda: traxo.poll() is None, 1.5), "Traxo ended")
+        self.assertTrue(holds_for(lambda: self.probe("click-button", MAIN_TITLE, "OK")[0] != 0,
+                                  1.5), "the notice came twice")
+        self.close_main_window()
+        self.assertEqual(self.wait_for_exit(traxo), 0)
 
 
 if __name__ == "__main__":

@@ -152,6 +152,12 @@ TEST_F(Selection, KnownPathsAreMadeFullLowerCasedAndTrimmed) {
     EXPECT_EQ(Select(u"c:\\apps\\mail.exe").action, u"@Special: cut");
 }
 
+TEST_F(Selection, PathsWithLettersBeyondAsciiMatchWhateverTheirCase) {
+    set_->knownApps[1].path.Assign(u"C:\\Programme\\\u00DCbung\\App.exe");
+    AddRule(1, u"@Special: undo");
+    EXPECT_EQ(Select(u"c:\\programme\\\u00FCbung\\app.exe").action, u"@Special: undo");
+}
+
 TEST_F(Selection, EmptyDefaultGivesTheNothingText) {
     const ActionSelection chosen = Select(u"c:\\apps\\x.exe", 0);
     EXPECT_EQ(chosen.action, u"");

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace traxo {
 namespace {
@@ -222,7 +223,7 @@ TEST(CliSet, BadArgumentsAndUnreadableFilesAreBadInput) {
     WriteText(folder / "empty.json", "{\"motions\": [], \"knownApps\": []}");
     ExpectBadInput(
         RunCli({"build", (folder / "empty.json").string(), (folder / "folder.mtd").string()}),
-        "cannot be written");
+        "not a regular file");
 }
 
 TEST(CliSet, CheckPrintsNothingForASoundSet) {
@@ -258,6 +259,53 @@ TEST(CliSet, CheckReportsEveryRepairOnItsOwnLineAndWritesNothing) {
     // The program would compress this file in place; the command leaves it alone.
     EXPECT_EQ(fs::file_size(folder / "raw.mtd"), image.size() + 10);
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"raw.mtd"}));
+}
+
+// What is not a set is never dumped as one: the findings check gives, on the error stream.
+TEST(CliSet, DumpOfSomethingThatIsNoSetGivesTheFindingsOfCheck) {
+    TemporaryFolder folder;
+    WriteText(folder / "empty.mtd", "");
+    std::string json = "{\"values\": [";
+    while (json.size() < 2'400'000) {
+        json += "12345, ";
+    }
+    WriteText(folder / "big.json", json + "0]}\n");
+    for (const char* name : {"empty.mtd", "big.json"}) {
+        const std::string file = (folder / name).string();
+        const Result check = RunCli({"check", file});
+        ASSERT_EQ(check.exitCode, cli::kExitFindings) << name;
+        const Result dump = RunCli({"dump", file});
+        EXPECT_EQ(dump.exitCode, cli::kExitFindings) << name;
+        EXPECT_EQ(dump.out, "") << name;
+        EXPECT_EQ(dump.err, check.out) << name;
+    }
+}
+
+// The output of build is never its input, is written through a link to the link's target, and
+// must be a regular file when it exists.
+TEST(CliSet, BuildWritesOnlyARegularFileThatIsNotItsInput) {
+    TemporaryFolder folder;
+    const fs::path sample = fs::path(TRAXO_TEST_DATA) / "sets" / "sample.json";
+    const std::string json = ReadText(sample);
+    WriteText(folder / "a.json", json);
+    ExpectBadInput(RunCli({"build", (folder / "a.json").string(), (folder / "a.json").string()}),
+                   "is the input");
+    fs::create_symlink(folder / "a.json", folder / "alias.mtd");
+    ExpectBadInput(RunCli({"build", (folder / "a.json").string(), (folder / "alias.mtd").string()}),
+                   "is the input");
+    EXPECT_EQ(ReadText(folder / "a.json"), json);
+
+    fs::create_directory(folder / "sets");
+    fs::create_symlink(fs::path("sets") / "target.mtd", folder / "link.mtd"); // dangling
+    ASSERT_EQ(RunCli({"build", sample.string(), (folder / "link.mtd").string()}).exitCode,
+              cli::kExitOk);
+    EXPECT_TRUE(fs::is_symlink(folder / "link.mtd"));
+    EXPECT_EQ(RunCli({"dump", (folder / "sets" / "target.mtd").string()}).out, json);
+
+    ASSERT_EQ(mkfifo((folder / "fifo.mtd").c_str(), 0600), 0);
+    ExpectBadInput(RunCli({"build", sample.string(), (folder / "fifo.mtd").string()}),
+                   "not a regular file");
+    EXPECT_EQ(fs::status(folder / "fifo.mtd").type(), fs::file_type::fifo);
 }
 
 } // namespace

@@ -25,6 +25,9 @@ public:
     bool swapped = false;
 
     std::vector<MouseInjection> injected;
+    // What the program under the cursor receives: injected events and the real ones that pass
+    // while the hook is off, in order.
+    std::vector<MouseInjection> programSees;
     std::vector<int> intervals;
 
     KeyStates ReadKeyStates() override { return keys; }
@@ -33,7 +36,10 @@ public:
     std::u16string ForegroundProgramPath() override { return foregroundPath; }
     std::vector<Rect> MonitorBounds() override { return monitors; }
     bool MouseButtonsSwapped() override { return swapped; }
-    void InjectMouse(MouseInjection event) override { injected.push_back(event); }
+    void InjectMouse(MouseInjection event) override {
+        injected.push_back(event);
+        programSees.push_back(event);
+    }
     void SetPollInterval(int milliseconds) override { intervals.push_back(milliseconds); }
 };
 

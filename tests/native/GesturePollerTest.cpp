@@ -3,9 +3,11 @@
 #include "capture/GesturePoller.h"
 
 #include "native/FakeDesktop.h"
+#include "platform/PathCase.h"
 #include "recognition/MotionGeometry.h"
 #include "ui/ActionLists.h"
 
+#include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <memory>
@@ -57,17 +59,37 @@ struct Rig {
     }
 
 private:
+    // The hook tells only of what it withheld: with the hook off the program has the event.
+    void Notify(std::uintptr_t message) {
+        if (poller.HookInstalled()) {
+            poller.HookNotify(message);
+            return;
+        }
+        switch (message) {
+        case 0x204:
+            desktop.programSees.push_back(MI::RightDown);
+            break;
+        case 0x205:
+            desktop.programSees.push_back(MI::RightUp);
+            break;
+        case 0x207:
+            desktop.programSees.push_back(MI::MiddleDown);
+            break;
+        default:
+            desktop.programSees.push_back(MI::MiddleUp);
+        }
+    }
     void SetButton(bool down) {
         switch (settings.invoke) {
         case 1:
         case 2:
             desktop.keys.rightButton = down;
-            poller.HookNotify(down ? 0x204 : 0x205);
+            Notify(down ? 0x204 : 0x205);
             break;
         case 3:
         case 4:
             desktop.keys.middleButton = down;
-            poller.HookNotify(down ? 0x207 : 0x208);
+            Notify(down ? 0x207 : 0x208);
             break;
         default: // mode 0 has no button: Ctrl+Shift, seen by the next poll
             desktop.keys.ctrl = desktop.keys.shift = down;
@@ -315,6 +337,28 @@ TEST(Arming, InactiveOrExcludedProgramsGetNoGesture) {
     EXPECT_FALSE(rig.poller.Capturing());
 }
 
+// The foreground program and the exclusions compare as the system folds letter case, beyond
+// ASCII too, whatever case either was written in.
+TEST(Arming, ExclusionsMatchWhateverTheCaseOfEitherPath) {
+    struct Case {
+        std::u16string_view entry;
+        std::u16string_view foreground;
+    };
+    for (const Case& c :
+         {Case{u"c:\\programme\\\u00FCbung\\app.exe", u"C:\\Programme\\\u00DCbung\\App.exe"},
+          Case{u"C:\\APPS\\GAME.EXE", u"c:\\apps\\game.exe"},
+          Case{u" D:\\\u0418\u0433\u0440\u044B\\\u03A0.exe",
+               u"d:\\\u0438\u0433\u0440\u044B\\\u03C0.EXE"}}) {
+        Rig rig;
+        rig.settings.excludedPrograms = {std::u16string(c.entry)};
+        rig.desktop.foregroundPath = c.foreground;
+        rig.Poll();
+        EXPECT_FALSE(rig.poller.HookInstalled()) << rig.poller.CurrentProgram().size();
+        EXPECT_EQ(rig.poller.CurrentProgram(), LowerCasePath(c.foreground));
+        EXPECT_EQ(rig.poller.RecentPrograms(), std::vector{LowerCasePath(c.foreground)});
+    }
+}
+
 // --- Notifications --------------------------------------------------------------------------
 
 TEST(HookNotify, ActsOnTrappedButtonsAtOnceAndIgnoresMovement) {
@@ -331,7 +375,7 @@ TEST(HookNotify, ActsOnTrappedButtonsAtOnceAndIgnoresMovement) {
 
     rig.settings.invoke = 3;
     rig.poller.EnableHook(false);
-    rig.Poll();
+    rig.Poll(kReplayRearmHoldOffPolls + 1); // past the hold-off after the click given back
     rig.desktop.keys.middleButton = true;
     rig.poller.HookNotify(0x207);
     EXPECT_TRUE(rig.poller.MiddleDown());
@@ -422,17 +466,124 @@ TEST(IdleTimeout, HandsAPressHeldStillBackAndWaitsForItsRelease) {
     EXPECT_EQ(rig.desktop.intervals.back(), 100);
     EXPECT_EQ(rig.owner.padIdles, 1);
 
-    // The next polls arm the hook again but start nothing while the button is still down.
+    // The hook stays off while the button is down, so that its release reaches the program.
     rig.Poll(3);
-    EXPECT_TRUE(rig.poller.HookInstalled());
+    EXPECT_FALSE(rig.poller.HookInstalled());
     EXPECT_FALSE(rig.poller.Capturing());
-    rig.poller.HookNotify(0x204); // a press while suppressed is left alone
-    EXPECT_FALSE(rig.poller.Capturing());
-    rig.desktop.keys.rightButton = false;
-    rig.poller.HookNotify(0x205); // only clears the suppression
+    rig.Release();
+    EXPECT_THAT(rig.desktop.programSees, ElementsAre(MI::RightDown, MI::RightUp));
+    rig.Poll();
     EXPECT_FALSE(rig.poller.SuppressUntilRelease());
+    EXPECT_TRUE(rig.poller.HookInstalled());
     rig.Press();
     EXPECT_TRUE(rig.poller.Capturing());
+}
+
+TEST(IdleTimeout, AReleaseTheHookStillWithheldIsGivenBackToo) {
+    Rig rig;
+    rig.settings.idleTimeout = 2;
+    rig.Poll();
+    rig.Press();
+    rig.Poll(3);
+    ASSERT_TRUE(rig.poller.SuppressUntilRelease());
+    rig.desktop.keys.rightButton = false;
+    rig.poller.HookNotify(0x205); // withheld just before the hook came off
+    EXPECT_THAT(rig.desktop.programSees, ElementsAre(MI::RightDown, MI::RightUp));
+    EXPECT_FALSE(rig.poller.SuppressUntilRelease());
+    rig.Poll(kReplayRearmHoldOffPolls);
+    EXPECT_FALSE(rig.poller.HookInstalled()); // the injected release is taken first
+    rig.Poll();
+    EXPECT_TRUE(rig.poller.HookInstalled());
+}
+
+// Presses the hook withheld without a gesture, or that passed while the hook was off, reach the
+// program whole: one press, then one release, and no gesture runs.
+TEST(NoClickIsLost, EveryPressThatStartsNoGestureReachesTheProgramWithItsRelease) {
+    struct Case {
+        const char* name;
+        std::int32_t mode;
+        bool exMode;
+        std::function<void(Rig&)> script;
+        std::vector<MI> programSees;
+    };
+    const std::vector<Case> cases{
+        {"Ctrl let go just before the press",
+         2,
+         false,
+         [](Rig& rig) {
+             rig.desktop.keys.ctrl = true;
+             rig.Poll();
+             rig.desktop.keys.ctrl = false;
+             rig.Press();
+             rig.Poll();
+             rig.Release();
+         },
+         {MI::RightDown, MI::RightUp}},
+        {"Ctrl let go, a quick tap",
+         2,
+         false,
+         [](Rig& rig) {
+             rig.desktop.keys.ctrl = true;
+             rig.Poll();
+             rig.desktop.keys.ctrl = false;
+             rig.Press();
+             rig.Release();
+         },
+         {MI::RightDown, MI::RightUp}},
+        {"Shift pressed just before the press",
+         1,
+         true,
+         [](Rig& rig) {
+             rig.Poll();
+             rig.desktop.keys.shift = true;
+             rig.Press();
+             rig.MoveTo({400, 100});
+             rig.Release();
+         },
+         {MI::RightDown, MI::RightUp}},
+        {"a press during the hold-off after a click",
+         1,
+         false,
+         [](Rig& rig) {
+             rig.Gesture({100, 100}, {});
+             rig.Press();
+             for (const Point& point : StepsRight({100, 100}, 6)) {
+                 rig.MoveTo(point);
+             }
+             rig.Release();
+         },
+         {MI::RightDown, MI::RightUp, MI::RightDown, MI::RightUp}},
+        {"the middle button held still",
+         3,
+         false,
+         [](Rig& rig) {
+             rig.settings.idleTimeout = 2;
+             rig.Poll();
+             rig.Press();
+             rig.Poll(3);
+             rig.Release();
+         },
+         {MI::MiddleDown, MI::MiddleUp}},
+    };
+    for (const Case& c : cases) {
+        auto rig = std::make_unique<Rig>();
+        rig->settings.invoke = c.mode;
+        rig->settings.mouseExMode = c.exMode;
+        rig->desktop.cursor = {100, 100};
+        c.script(*rig);
+        rig->Poll(kReplayRearmHoldOffPolls + 1);
+        EXPECT_EQ(rig->desktop.programSees, c.programSees) << c.name;
+        EXPECT_TRUE(rig->owner.recognitions.empty()) << c.name;
+        EXPECT_FALSE(rig->poller.Capturing()) << c.name;
+        EXPECT_FALSE(rig->poller.SuppressUntilRelease()) << c.name;
+        // Gestures work again afterwards.
+        rig->desktop.keys = {.ctrl = c.mode == 2};
+        rig->Poll();
+        rig->Gesture({100, 100}, StepsRight({100, 100}, 5));
+        rig->desktop.keys.ctrl = false; // mode 2 ends its gesture when Ctrl is let go
+        rig->Poll();
+        EXPECT_EQ(rig->owner.recognitions.size(), 1u) << c.name;
+    }
 }
 
 TEST(IdleTimeout, MovementRestartsTheCountAndDrawnGesturesAreKept) {

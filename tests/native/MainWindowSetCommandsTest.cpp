@@ -154,11 +154,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BadFile{"NotCompressed", {'n', 'o', 't', ' ', 'a', ' ', 's', 'e', 't'}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(LoadSet, TheFailureMessageQuotesTheFile) {
-    EXPECT_EQ(LoadFailedMessage(fs::path(u"C:/sets/a b.mtd")),
-              u"\"C:/sets/a b.mtd\" could not be loaded. It may be in an invalid format");
-}
-
 TEST(SaveAs, ShowsTheHourglassOnlyWhileWriting) {
     Fixture f;
     f.ui.saveFile = f.folder / "new.mtd";

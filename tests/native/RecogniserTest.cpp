@@ -287,6 +287,27 @@ TEST(JudgeScores, ThresholdsForALoneMotion) {
     EXPECT_FALSE(JudgeScores(ScoresOf({{0, 0.2}, {1, 0.39}})).accepted);
 }
 
+// The runner-up comes first so that the best displaces it: a best above 0.4 (up to 1) must be
+// more than 60 % ahead, one above 0.1 more than 98 %.
+TEST(JudgeScores, AcceptsOnlyAWinnerFarEnoughAheadOfTheRunnerUp) {
+    struct Case {
+        double runnerUp;
+        double best;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {0.40, 0.80, false}, {0.36, 0.80, false},  {0.3208, 0.80, false}, {0.316, 0.80, true},
+        {0.28, 0.80, true},  {0.25, 0.55, false},  {0.21, 0.55, true},    {0.48, 1.00, false},
+        {0.38, 1.00, true},  {0.0075, 0.3, false}, {0.0045, 0.3, true},   {0.99, 1.01, true},
+    };
+    for (const Case& c : cases) {
+        const Verdict verdict = JudgeScores(ScoresOf({{0, c.runnerUp}, {1, c.best}}));
+        ASSERT_EQ(verdict.runnerUp, c.runnerUp);
+        EXPECT_EQ(verdict.accepted, c.accepted)
+            << c.best << " with " << verdict.percentAhead << " % ahead";
+    }
+}
+
 TEST(JudgeScores, NoScoreAboveTheFloorMeansNoWinner) {
     const Verdict verdict = JudgeScores(ScoresOf({{0, 0.001}, {1, 0.0001}}));
     EXPECT_EQ(verdict.bestIndex, -1);

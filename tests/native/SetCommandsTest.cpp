@@ -105,6 +105,57 @@ TEST(SaveQuestion, AFailedSaveStopsTheCallerSoNothingIsLost) {
     EXPECT_TRUE(f.document.currentFileName().empty()); // a failed Save as keeps the old name
 }
 
+// Log-off and shutdown: a modified set is asked about as closing does; a session end that
+// cannot wait gets a recovery copy and is never held up.
+TEST(SessionEnd, AsksAboutAModifiedSetAndHoldsTheEndUpOnlyOnCancel) {
+    struct Case {
+        bool modified;
+        SaveChangesAnswer answer;
+        bool mayEnd;
+        std::vector<std::string> calls;
+    };
+    const Case cases[] = {
+        {false, SaveChangesAnswer::Cancel, true, {}},
+        {true, SaveChangesAnswer::Cancel, false, {"ask"}},
+        {true, SaveChangesAnswer::No, true, {"ask"}},
+        {true, SaveChangesAnswer::Yes, true, {"ask", "pad idle", "buttons"}},
+    };
+    for (const Case& c : cases) {
+        Fixture f;
+        ASSERT_TRUE(f.document.SaveSetAs(f.folder / "set.mtd"));
+        f.set->motionCount = 1;
+        if (c.modified) {
+            f.document.MarkModified();
+        }
+        f.ui.answer = c.answer;
+        EXPECT_EQ(f.commands.ConfirmSessionEnd(false, f.folder.path()), c.mayEnd);
+        EXPECT_EQ(f.ui.calls, c.calls);
+        EXPECT_EQ(f.folder.Names(), (std::vector<std::string>{"set.mtd"}));
+    }
+}
+
+TEST(SessionEnd, ACriticalEndWritesARecoveryCopyBesideTheSetWithoutAsking) {
+    Fixture f;
+    ASSERT_TRUE(f.document.SaveSetAs(f.folder / "set.mtd"));
+    const ByteVector saved = testing::ReadAll(f.folder / "set.mtd");
+    testing::WriteAll(f.folder / "set (recovered).mtd", ByteVector{1});
+    f.set->motionCount = 2;
+    f.document.MarkModified();
+
+    EXPECT_TRUE(f.commands.ConfirmSessionEnd(true, f.folder / "unused"));
+    EXPECT_THAT(f.ui.calls, ElementsAre());
+    EXPECT_EQ(testing::ReadAll(f.folder / "set.mtd"), saved);
+    EXPECT_EQ(testing::ReadAll(f.folder / "set (recovered).mtd"), ByteVector{1});
+    auto recovered = testing::EmptySet();
+    ASSERT_TRUE(SetDocument(*recovered).loadMotions(f.folder / "set (recovered 2).mtd"));
+    EXPECT_EQ(testing::Value(recovered->motionCount), 2);
+
+    Fixture untitled;
+    untitled.document.MarkModified();
+    EXPECT_TRUE(untitled.commands.ConfirmSessionEnd(true, untitled.folder.path()));
+    EXPECT_EQ(untitled.folder.Names(), (std::vector<std::string>{"Untitled (recovered).mtd"}));
+}
+
 TEST(SaveSet, WritesTheCurrentFileWithoutTouchingTheSettings) {
     Fixture f;
     ASSERT_TRUE(f.document.SaveSetAs(f.folder / "set.mtd"));

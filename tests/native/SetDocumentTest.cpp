@@ -60,7 +60,7 @@ TEST(SetDocumentLoad, AFileOfAtMostTheCompressedLimitIsDecompressed) {
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"a.mtd"})); // no temporary file
 }
 
-TEST(SetDocumentLoad, AnOlderFileIsConvertedBesideItAndKeepsItsName) {
+TEST(SetDocumentLoad, AnOlderFileIsConvertedBesideItWhichBecomesCurrent) {
     TemporaryFolder folder;
     WriteOlderFile(folder / "a.mtd", 3, 20'000'000);
     const ByteVector original = ReadAll(folder / "a.mtd");
@@ -69,7 +69,8 @@ TEST(SetDocumentLoad, AnOlderFileIsConvertedBesideItAndKeepsItsName) {
     f.document.MarkModified();
     ASSERT_TRUE(f.document.LoadSet(folder / "a.mtd"));
     EXPECT_THAT(f.labels, ElementsAre(kConvertingLabel));
-    EXPECT_EQ(f.document.currentFileName(), folder / "a.mtd");
+    // The converted file becomes current, so that the next start does not convert again.
+    EXPECT_EQ(f.document.currentFileName(), folder / "a.mtd2");
     EXPECT_FALSE(f.document.IsModified());
     EXPECT_EQ(Value(f.set->motionCount), 3);
     EXPECT_EQ(Value(f.set->knownAppCount), 0);
@@ -85,6 +86,22 @@ TEST(SetDocumentLoad, AnOlderFileIsConvertedBesideItAndKeepsItsName) {
     ASSERT_TRUE(again.document.loadMotions(folder / "a.mtd2"));
     EXPECT_TRUE(SameImage(*again.set, *f.set));
     EXPECT_THAT(again.labels, ElementsAre());
+}
+
+TEST(SetDocumentLoad, AConversionNeverOverwritesAFileTheUserDidNotName) {
+    TemporaryFolder folder;
+    WriteOlderFile(folder / "a.mtd", 2, 1'900'000);
+    WriteAll(folder / "a.mtd2", ByteVector{1, 2, 3});
+    WriteAll(folder / "a.mtd3", ByteVector{4, 5});
+
+    Fixture f;
+    ASSERT_TRUE(f.document.LoadSet(folder / "a.mtd"));
+    EXPECT_EQ(f.document.currentFileName(), folder / "a.mtd4");
+    EXPECT_EQ(ReadAll(folder / "a.mtd2"), (ByteVector{1, 2, 3}));
+    EXPECT_EQ(ReadAll(folder / "a.mtd3"), (ByteVector{4, 5}));
+    Fixture again;
+    ASSERT_TRUE(again.document.loadMotions(folder / "a.mtd4"));
+    EXPECT_TRUE(SameImage(*again.set, *f.set));
 }
 
 TEST(SetDocumentLoad, AFileJustAboveTheCompressedLimitIsAnOlderImage) {
@@ -126,16 +143,25 @@ TEST(SetDocumentLoad, AFileJustAboveTheOlderLimitIsAnUncompressedImage) {
               ReferenceCompress(head)); // the file's own bytes, compressed
 }
 
-TEST(SetDocumentLoad, AHugeFileIsReadOnlyAsFarAsTheImage) {
-    TemporaryFolder folder;
+// A file longer than the image is read from its first bytes but never shortened on disk.
+TEST(SetDocumentLoad, AFileLargerThanTheImageIsReadButLeftWhole) {
     const auto saved = SampleSet(10, 3);
-    WriteAll(folder / "e.mtd", ImageBytes(*saved));
-    fs::resize_file(folder / "e.mtd", std::uintmax_t{4} << 30); // sparse: 4 GB
+    for (const std::uintmax_t size :
+         {std::uintmax_t{sizeof(MotionSet)} + 1, std::uintmax_t{25'000'000},
+          std::uintmax_t{4} << 30}) { // sparse beyond the image
+        TemporaryFolder folder;
+        WriteAll(folder / "e.mtd", ImageBytes(*saved));
+        fs::resize_file(folder / "e.mtd", size);
 
-    Fixture f;
-    ASSERT_TRUE(f.document.loadMotions(folder / "e.mtd"));
-    EXPECT_TRUE(SameImage(*f.set, *saved));
-    EXPECT_EQ(ReadAll(folder / "e.mtd"), ReferenceCompress(ImageBytes(*saved)));
+        Fixture f;
+        ASSERT_TRUE(f.document.LoadSet(folder / "e.mtd")) << size;
+        EXPECT_TRUE(SameImage(*f.set, *saved)) << size;
+        EXPECT_EQ(fs::file_size(folder / "e.mtd"), size);
+        EXPECT_EQ(ReadFileBytes(folder / "e.mtd", sizeof(MotionSet)),
+                  ByteVector(ImageBytes(*saved).begin(), ImageBytes(*saved).end()));
+        EXPECT_EQ(folder.Names(), (std::vector<std::string>{"e.mtd"})) << size;
+        EXPECT_EQ(f.document.currentFileName(), folder / "e.mtd");
+    }
 }
 
 TEST(SetDocumentLoad, AMissingFileChangesNothing) {

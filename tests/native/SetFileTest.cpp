@@ -183,7 +183,9 @@ TEST(SetFileRepair, ClampsPointAndRuleCounts) {
     EXPECT_EQ(Value(set->motions[2].path.count), 0);
 }
 
-TEST(SetFileRepair, DropsRulesForUnknownProgramsAndSecondRulesKeepingTheOrder) {
+// Action execution lets the last matching rule win: the repair keeps that one, so a loaded set
+// runs what the same set ran in memory.
+TEST(SetFileRepair, DropsRulesForUnknownProgramsAndAllButTheLastRuleOfAProgram) {
     auto damaged = SampleSet(1, 3);
     Motion& motion = damaged->motions[0];
     const int apps[] = {2, 7, 0, 2, 3, 1};
@@ -195,15 +197,15 @@ TEST(SetFileRepair, DropsRulesForUnknownProgramsAndSecondRulesKeepingTheOrder) {
     auto set = EmptySet();
     EXPECT_THAT(
         Reload(*damaged, *set),
-        ElementsAre("motion 0: rule 1: appIndex 7 is not a known program (3 known); rule dropped",
-                    "motion 0: rule 3: second rule for appIndex 2; rule dropped",
+        ElementsAre("motion 0: rule 0: a later rule for appIndex 2 follows; rule dropped",
+                    "motion 0: rule 1: appIndex 7 is not a known program (3 known); rule dropped",
                     "motion 0: rule 4: appIndex 3 is not a known program (3 known); rule dropped"));
     const Motion& repaired = set->motions[0];
     ASSERT_EQ(repaired.ruleCount, 3);
-    EXPECT_EQ(repaired.rules[0].appIndex, 2);
-    EXPECT_EQ(repaired.rules[0].action.View(), u"rule 0");
-    EXPECT_EQ(repaired.rules[1].appIndex, 0);
-    EXPECT_EQ(repaired.rules[1].action.View(), u"rule 2");
+    EXPECT_EQ(repaired.rules[0].appIndex, 0);
+    EXPECT_EQ(repaired.rules[0].action.View(), u"rule 2");
+    EXPECT_EQ(repaired.rules[1].appIndex, 2);
+    EXPECT_EQ(repaired.rules[1].action.View(), u"rule 3");
     EXPECT_EQ(repaired.rules[2].appIndex, 1);
     EXPECT_EQ(repaired.rules[2].action.View(), u"rule 5");
 }

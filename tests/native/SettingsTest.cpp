@@ -108,12 +108,40 @@ TEST_F(SettingsTest, WhatIsSavedReadsBackTheSame) {
 TEST_F(SettingsTest, IntegersReadAsDecimalOrHexadecimalAndOtherwiseKeepTheirDefault) {
     EXPECT_EQ(ReadMain(u"idleTimeout=0x20\r\n").idleTimeout, 32);
     EXPECT_EQ(ReadMain(u"idleTimeout=$1F\r\n").idleTimeout, 31);
-    EXPECT_EQ(ReadMain(u"idleTimeout=-3\r\n").idleTimeout, -3);
     EXPECT_EQ(ReadMain(u"invoke=abc\r\n").invoke, 1);
     EXPECT_EQ(ReadMain(u"invoke=0x\r\n").invoke, 1);
     EXPECT_EQ(ReadMain(u"invoke=\r\n").invoke, 1);
     EXPECT_EQ(ReadMain(u"invoke=99999999999\r\n").invoke, 1);
     EXPECT_EQ(ReadMain(u"language=\"1\"\r\n").language, 1);
+}
+
+// A value outside its range reads as the default, so that the next write heals the file.
+TEST_F(SettingsTest, IntegersOutsideTheirRangeReadAsTheDefault) {
+    struct Case {
+        std::u16string_view line;
+        std::int32_t Settings::*field;
+        std::int32_t expected;
+    };
+    const Case cases[] = {
+        {u"invoke=-1", &Settings::invoke, 1},
+        {u"invoke=5", &Settings::invoke, 1},
+        {u"invoke=0", &Settings::invoke, 0},
+        {u"invoke=4", &Settings::invoke, 4},
+        {u"language=99", &Settings::language, 0},
+        {u"language=-1", &Settings::language, 0},
+        {u"language=1", &Settings::language, 1},
+        {u"idleTimeout=-3", &Settings::idleTimeout, 0},
+        {u"idleTimeout=9", &Settings::idleTimeout, 0},
+        {u"idleTimeout=10", &Settings::idleTimeout, 10},
+        {u"idleTimeout=200", &Settings::idleTimeout, 200},
+        {u"idleTimeout=201", &Settings::idleTimeout, 0},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        EXPECT_EQ(ReadMain(std::u16string(c.line) + u"\r\n").*c.field, c.expected) << i;
+    }
+    Save(ReadMain(u"language=99\r\ninvoke=-1\r\n"));
+    EXPECT_EQ(Read(), Settings{});
 }
 
 TEST_F(SettingsTest, BooleansAreIntegersTakenAsTrueWhenNotZero) {

@@ -23,6 +23,7 @@
 #include <random>
 #include <span>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -219,13 +220,23 @@ std::string Describe(const std::vector<Point>& points) {
 // The description and the built file are read once for all the tests.
 class StarterSet : public ::testing::Test {
 protected:
+    // A missing or unreadable file fails every test: an error here would only skip them.
     static void SetUpTestSuite() {
-        gestures_ = std::make_unique<std::vector<StarterGesture>>(ReadDescription());
-        const SetFileContent content = ReadSetFile(TRAXO_STARTER_SET);
-        form_ = content.form;
-        set_ = std::make_unique<MotionSet>();
-        findings_ = DecodeSetContent(form_, content.bytes, *set_);
+        loadError_.clear();
+        try {
+            if (!fs::is_regular_file(TRAXO_STARTER_SET)) {
+                throw std::runtime_error("not built");
+            }
+            gestures_ = std::make_unique<std::vector<StarterGesture>>(ReadDescription());
+            const SetFileContent content = ReadSetFile(TRAXO_STARTER_SET);
+            form_ = content.form;
+            set_ = std::make_unique<MotionSet>();
+            findings_ = DecodeSetContent(form_, content.bytes, *set_);
+        } catch (const std::exception& e) {
+            loadError_ = std::string(TRAXO_STARTER_SET) + ": " + e.what();
+        }
     }
+    void SetUp() override { ASSERT_TRUE(loadError_.empty()) << loadError_; }
     static void TearDownTestSuite() {
         gestures_.reset();
         set_.reset();
@@ -237,6 +248,7 @@ protected:
     static inline std::unique_ptr<std::vector<StarterGesture>> gestures_;
     static inline std::unique_ptr<MotionSet> set_;
     static inline std::vector<std::string> findings_;
+    static inline std::string loadError_;
     static inline SetFileForm form_ = SetFileForm::Older;
 };
 

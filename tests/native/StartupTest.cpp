@@ -63,5 +63,25 @@ TEST_F(HookLibraryFile, ThatCannotBeWrittenLeavesWhatIsThereUntouched) {
     EXPECT_EQ(ProvideHookLibraryFile(missingFolder, u"", ownCopy), HookLibraryFileState::WriteRefused);
 }
 
+// Gestures that are off for want of the hook library are explained once, in plain words.
+TEST(HookLibraryNotice, SaysWhyGesturesAreOffAndWhatToDo) {
+    using State = HookLibraryFileState;
+    for (const State state : {State::Kept, State::Written, State::WriteRefused}) {
+        EXPECT_EQ(HookLibraryNotice(state, true, u"C:\\Tools\\"), std::nullopt);
+    }
+    const auto readOnly =
+        HookLibraryNotice(State::WriteRefused, false, u"C:\\Program Files\\Traxo\\");
+    ASSERT_TRUE(readOnly.has_value());
+    for (const std::u16string_view part :
+         {u"Mouse gestures are off.", u"MouseCore.dll", u"C:\\Program Files\\Traxo\\", u"read-only",
+          u"Move Traxo to a folder of your own"}) {
+        EXPECT_NE(readOnly->find(part), std::u16string::npos);
+    }
+    const auto unloadable = HookLibraryNotice(State::Written, false, u"D:\\T\\");
+    ASSERT_TRUE(unloadable.has_value());
+    EXPECT_NE(unloadable->find(u"could not be loaded"), std::u16string::npos);
+    EXPECT_EQ(unloadable->find(u"read-only"), std::u16string::npos);
+}
+
 } // namespace
 } // namespace traxo

@@ -1,6 +1,7 @@
 // The GDI canvas draws what DrawInRect asks into a real device context: a memory DC over a
 // 32-bit DIB section whose pixels are read back.
 #include "platform/GdiCanvas_win.h"
+#include "platform/GdiColour_win.h"
 #include "recognition/MotionGeometry.h"
 
 #include <cstdint>
@@ -100,6 +101,23 @@ TEST(GdiCanvas, FillsSolidInTheBrushColourAndLeavesClearShapesHollow) {
     EXPECT_EQ(surface.Pixel(10, 30), kPen);
     EXPECT_EQ(surface.Pixel(80, 30), kWhite);
     EXPECT_EQ(surface.Pixel(60, 30), kPen);
+}
+
+// "clHighlight" and the other system colours the settings accept are stored as 0xFF000000
+// plus the colour's index; they draw in the system's colour, not near-black.
+TEST(GdiCanvas, SystemColoursOfTheSettingsDrawAsTheSystemShowsThem) {
+    for (const int index : {COLOR_HIGHLIGHT, COLOR_BTNFACE, COLOR_WINDOW}) {
+        DibSurface surface(60, 60);
+        ASSERT_TRUE(surface.Ready());
+        {
+            GdiCanvas canvas(surface.Dc());
+            canvas.SetBrushColour(0xFF000000u | static_cast<Colour>(index));
+            canvas.Ellipse({10, 10, 50, 50});
+        }
+        EXPECT_EQ(surface.Pixel(30, 30), GetSysColor(index)) << index;
+    }
+    EXPECT_EQ(GdiColour(0xFF00000Du), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(GdiColour(Rgb(1, 2, 3)), RGB(1, 2, 3));
 }
 
 TEST(GdiCanvas, GivesTheDcBackItsBrush) {

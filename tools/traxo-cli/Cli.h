@@ -1,6 +1,7 @@
 #pragma once
 // The commands of traxo-cli, callable without a process so that tests can drive them.
 
+#include <cstddef>
 #include <filesystem>
 #include <iosfwd>
 #include <span>
@@ -23,6 +24,15 @@ struct Streams {
 inline std::filesystem::path PathFromArgument(const std::string& word) {
     return std::filesystem::path(std::u8string(word.begin(), word.end()));
 }
+
+// JSON input is read up to this many bytes; anything longer is refused, so that an endless
+// input (a device, a pipe) cannot exhaust the memory. Far more than the largest set needs.
+inline constexpr std::size_t kMaxJsonInput = std::size_t{64} << 20;
+inline constexpr const char* kInputTooLarge = "larger than 64 MB; refused";
+
+// Reads the whole stream into content; false, with content unspecified, when it holds more than
+// limit bytes.
+bool ReadAtMost(std::istream& in, std::size_t limit, std::string& content);
 
 // args are the words after the program name.
 int Run(std::span<const std::string> args, Streams io);

@@ -51,12 +51,14 @@ std::string ReadInput(const std::string& file, std::istream& standardInput) {
         }
         in = &opened;
     }
-    std::ostringstream content;
-    content << in->rdbuf();
+    std::string content;
+    if (!ReadAtMost(*in, kMaxJsonInput, content)) {
+        throw BadInput{kInputTooLarge};
+    }
     if (in->bad()) {
         throw BadInput{"cannot read the input"};
     }
-    return std::move(content).str();
+    return content;
 }
 
 std::int32_t ReadCoordinate(const json& value, const std::string& where) {

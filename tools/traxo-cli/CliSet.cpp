@@ -53,12 +53,15 @@ LoadedSet LoadSet(const std::string& file) {
     } catch (const DecompressionError&) {
         throw BadInput(file + ": not a set file (its compressed data cannot be decompressed)");
     }
-    if (content.form == SetFileForm::Uncompressed) {
-        const std::uintmax_t size = fs::file_size(path, ec);
-        if (!ec && size > sizeof(MotionSet)) {
-            loaded.findings.push_back("the file holds " + std::to_string(size - sizeof(MotionSet)) +
-                                      " bytes after the image; they are ignored");
-        }
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (content.form == SetFileForm::Uncompressed && !ec && size > sizeof(MotionSet)) {
+        loaded.findings.push_back("the file holds " + std::to_string(size - sizeof(MotionSet)) +
+                                  " bytes after the image; they are ignored");
+    }
+    if (content.form == SetFileForm::Older && !ec && size > sizeof(LegacyMotionSet)) {
+        loaded.findings.push_back("the file holds " +
+                                  std::to_string(size - sizeof(LegacyMotionSet)) +
+                                  " bytes after the older image; they are ignored");
     }
     return loaded;
 }
@@ -281,24 +284,69 @@ Json ReadJsonFile(const std::string& file) {
         std::error_code ec;
         throw BadInput(file + (fs::exists(path, ec) ? ": cannot be read" : ": no such file"));
     }
+    std::string content;
+    if (!ReadAtMost(in, kMaxJsonInput, content)) {
+        throw BadInput(file + ": " + kInputTooLarge);
+    }
+    if (in.bad()) {
+        throw BadInput(file + ": cannot be read");
+    }
     try {
-        return Json::parse(in);
+        return Json::parse(content);
     } catch (const Json::parse_error& e) {
         throw BadInput(file + ": not JSON (error at byte " + std::to_string(e.byte) + ")");
     }
 }
 
+// Only a file that loads without a repair is dumped: anything else (an empty file, a file of
+// another kind) would come out as a set that is not in it.
 int Dump(const std::string& file, Streams io) {
     const LoadedSet loaded = LoadSet(file);
+    if (!loaded.findings.empty()) {
+        for (const std::string& finding : loaded.findings) {
+            io.err << finding << '\n';
+        }
+        return kExitFindings;
+    }
     WriteSetJson(*loaded.set, io.out);
     return kExitOk;
 }
 
+// The file a write to path ends up in: a symbolic link is followed to its target, even one that
+// does not exist yet, so that the link stays a link.
+fs::path WriteTarget(fs::path path) {
+    std::error_code ec;
+    for (int hop = 0; hop < 40 && fs::is_symlink(fs::symlink_status(path, ec)); ++hop) {
+        const fs::path target = fs::read_symlink(path, ec);
+        if (ec) {
+            break;
+        }
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path;
+}
+
+// The output must not be the input, and when it exists it must be a regular file: a device or
+// a pipe is never replaced by a file.
+fs::path CheckedOutput(const std::string& jsonFile, const std::string& setFile) {
+    const fs::path output = WriteTarget(PathFromArgument(setFile));
+    std::error_code ec;
+    const fs::file_status status = fs::status(output, ec);
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        throw BadInput(setFile + ": not a regular file; nothing written");
+    }
+    if (fs::exists(status) && fs::equivalent(output, PathFromArgument(jsonFile), ec)) {
+        throw BadInput(setFile + ": is the input; nothing written");
+    }
+    return output;
+}
+
 int Build(const std::string& jsonFile, const std::string& setFile, Streams) {
+    const fs::path output = CheckedOutput(jsonFile, setFile);
     const Json document = ReadJsonFile(jsonFile);
     const auto set = std::make_unique<MotionSet>();
     JsonToSet(document, *set);
-    if (const std::error_code ec = WriteSetFile(*set, PathFromArgument(setFile))) {
+    if (const std::error_code ec = WriteSetFile(*set, output)) {
         throw BadInput(setFile + ": cannot be written (" + ec.message() + ")");
     }
     return kExitOk;

@@ -1,0 +1,53 @@
+// Loading a set at start and through Load set: what fails is reported once and never looks
+// loaded, and what loads names its file.
+#include "ui/SetLoading.h"
+
+#include "SetTestSupport.h"
+#include "sets/SetFile.h"
+
+#include <gtest/gtest.h>
+
+namespace traxo {
+namespace {
+
+using testing::SampleSet;
+using testing::TemporaryFolder;
+namespace fs = std::filesystem;
+
+TEST(SetLoading, ASetThatCannotBeLoadedIsReportedOnceAndNothingLooksLoaded) {
+    TemporaryFolder folder;
+    ByteVector damaged = testing::ReferenceCompress(ImageBytes(*SampleSet(2, 2)));
+    damaged[damaged.size() / 2] ^= 0x5A;
+    testing::WriteAll(folder / "damaged.mtd", damaged);
+    fs::create_directory(folder / "folder.mtd");
+    for (const char* name : {"missing.mtd", "damaged.mtd", "folder.mtd"}) {
+        auto set = testing::EmptySet();
+        SetDocument document(*set);
+        const SetLoadReport report = LoadSetReporting(document, folder / name);
+        EXPECT_FALSE(report.loaded) << name;
+        EXPECT_EQ(report.fileLabel, kNoSetLoaded) << name;
+        EXPECT_EQ(report.failure, LoadFailedMessage(folder / name)) << name;
+        EXPECT_TRUE(document.currentFileName().empty()) << name;
+    }
+    EXPECT_EQ(LoadFailedMessage(fs::path(u"C:/Sets/\u00C4.mtd")),
+              u"\"C:/Sets/\u00C4.mtd\" could not be loaded. It may be in an invalid format");
+}
+
+TEST(SetLoading, AFailedLoadKeepsTheSetThatWasLoaded) {
+    TemporaryFolder folder;
+    ASSERT_FALSE(WriteSetFile(*SampleSet(3, 1), folder / "good.mtd"));
+    auto set = testing::EmptySet();
+    SetDocument document(*set);
+    const SetLoadReport good = LoadSetReporting(document, folder / "good.mtd");
+    EXPECT_TRUE(good.loaded);
+    EXPECT_EQ(good.fileLabel, (folder / "good.mtd").u16string());
+    EXPECT_FALSE(good.failure.has_value());
+
+    const SetLoadReport missing = LoadSetReporting(document, folder / "gone.mtd");
+    EXPECT_FALSE(missing.loaded);
+    EXPECT_EQ(missing.fileLabel, (folder / "good.mtd").u16string());
+    EXPECT_TRUE(testing::SameImage(*set, *SampleSet(3, 1)));
+}
+
+} // namespace
+} // namespace traxo

@@ -1,0 +1,26 @@
+#include "ui/SetLoading.h"
+
+#include <exception>
+
+namespace traxo {
+
+std::u16string LoadFailedMessage(const std::filesystem::path& file) {
+    return u"\"" + file.u16string() + u"\" could not be loaded. It may be in an invalid format";
+}
+
+SetLoadReport LoadSetReporting(SetDocument& document, const std::filesystem::path& file) {
+    SetLoadReport report;
+    try {
+        report.loaded = document.LoadSet(file);
+    } catch (const std::exception&) {
+        report.loaded = false; // unreadable or not a set: the document is as it was
+    }
+    if (!report.loaded) {
+        report.failure = LoadFailedMessage(file);
+    }
+    const std::filesystem::path& current = document.currentFileName();
+    report.fileLabel = current.empty() ? std::u16string(kNoSetLoaded) : current.u16string();
+    return report;
+}
+
+} // namespace traxo
