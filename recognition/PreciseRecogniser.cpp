@@ -15,14 +15,17 @@ constexpr int kBandCells = 2 * kWarpBand + 1;
 
 constexpr double kPi = 3.14159265358979323846;
 
+// Box coordinates are small: the plain square root needs none of hypot's care against overflow.
 double Gap(PointF a, PointF b) {
-    return std::hypot(a.x - b.x, a.y - b.y);
+    const double dx = a.x - b.x;
+    const double dy = a.y - b.y;
+    return std::sqrt(dx * dx + dy * dy);
 }
 
 // The smaller angle between two headings.
 double HeadingDifference(double a, double b) {
     const double difference = std::abs(a - b);
-    return difference > kPi ? 2 * kPi - difference : difference;
+    return std::min(difference, 2 * kPi - difference);
 }
 
 double MatchCost(const PreparedPath& a, int i, const PreparedPath& b, int j) {
@@ -94,39 +97,46 @@ double ElasticDistance(const PreparedPath& a, const PreparedPath& b, double give
     if (!a.usable || !b.usable) {
         return kUnlimited;
     }
-    // cost[k] of row i holds the cheapest alignment ending at (i, i - kWarpBand + k); cells
-    // outside the band or the paths stay at infinity.
-    constexpr double kOff = kUnlimited;
-    std::array<double, kBandCells + 2> previous;
-    std::array<double, kBandCells + 2> current;
-    previous.fill(kOff);
-    current.fill(kOff);
-    const double giveUpTotal = giveUpAbove >= kUnlimited ? kOff : giveUpAbove * kPreparedPoints;
+    // Row i of the table keeps, at index k, the cheapest alignment that ends with point i of a
+    // matched to point j = i - kWarpBand + k of b; cells outside the band or the paths read
+    // infinity. A cell extends the cheapest of its neighbours above, above-left and left:
+    //   cell[k] = cost[k] + min(fromAbove[k], cell[k - 1]).
+    // Unrolled, cell[k] = sum of cost[lo..k] + least over m <= k of (fromAbove[m] - sum of
+    // cost[lo..m - 1]): a running sum and a running least that do not wait on each other, which
+    // halves the chain of dependent steps in the row.
+    std::array<double, kBandCells + 1> previous;
+    std::array<double, kBandCells + 1> current;
+    previous.fill(kUnlimited);
+    current.fill(kUnlimited);
+    std::array<double, kBandCells> fromAbove;
+    std::array<double, kBandCells> cost;
+    const double giveUpTotal = giveUpAbove >= kUnlimited ? kUnlimited : giveUpAbove * kPreparedPoints;
 
     for (int i = 0; i < kPreparedPoints; ++i) {
-        double rowLeast = kOff;
-        current.fill(kOff);
-        for (int k = 0; k < kBandCells; ++k) {
-            const int j = i - kWarpBand + k;
-            if (j < 0 || j >= kPreparedPoints) {
-                continue;
-            }
-            // Row i - 1 stores column j at index k + 1; the slot past the band reads infinity.
-            double before;
-            if (i == 0 && j == 0) {
-                before = 0;
-            } else {
-                const double left = k > 0 ? current[k - 1] : kOff;
-                before = std::min({left, previous[k], previous[k + 1]});
-            }
-            const double cell = before + MatchCost(a, i, b, j);
-            current[k] = cell;
-            rowLeast = std::min(rowLeast, cell);
+        const int lo = std::max(0, kWarpBand - i);
+        const int hi = std::min(kBandCells, kPreparedPoints + kWarpBand - i);
+        for (int k = lo; k < hi; ++k) {
+            // Row i - 1 kept column j at index k + 1 and column j - 1 at index k.
+            fromAbove[k] = std::min(previous[k], previous[k + 1]);
+            cost[k] = MatchCost(a, i, b, i - kWarpBand + k);
+        }
+        if (i == 0) {
+            fromAbove[lo] = 0;
+        }
+        double sum = 0;
+        double least = kUnlimited;
+        double rowLeast = kUnlimited;
+        for (int k = lo; k < hi; ++k) {
+            least = std::min(least, fromAbove[k] - sum);
+            sum += cost[k];
+            current[k] = sum + least;
+            rowLeast = std::min(rowLeast, current[k]);
         }
         if (rowLeast > giveUpTotal) {
             return kUnlimited;
         }
-        std::swap(previous, current);
+        previous = current;
+        current.fill(kUnlimited);
     }
     return previous[kWarpBand] / kPreparedPoints;
 }

@@ -17,11 +17,11 @@
 
 namespace traxo {
 
-// Points per prepared path: a little more than a normalised path has, so that resampling along
-// the length loses none of its corners.
-inline constexpr int kPreparedPoints = 32;
-// How far (in prepared points) one path may run ahead of the other.
-inline constexpr int kWarpBand = 4;
+// Points per prepared path and how far (in points) one path may run ahead of the other. More
+// points and a wider band measured a little better (32 and 4: 99.1 % against 98.9 % right with
+// one recording of the same person) at over twice the cost.
+inline constexpr int kPreparedPoints = 24;
+inline constexpr int kWarpBand = 2;
 
 // What a difference of heading of one radian costs, in box units. Heading tells apart what
 // position alone confuses (a stroke and its reverse, a wobble and a corner).

@@ -1,6 +1,7 @@
 // Recognition runs on the user-interface thread at the end of every gesture: a full set of 100
 // motions against a 30-point gesture should cost well under a frame.
 #include "recognition/MotionGeometry.h"
+#include "recognition/PreciseRecogniser.h"
 #include "recognition/Recogniser.h"
 #include "sets/MotionSet.h"
 
@@ -62,6 +63,30 @@ void BM_RecogniseFirstAfterLoad(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RecogniseFirstAfterLoad);
+
+// The precise recogniser, its motions prepared by an earlier recognition.
+void BM_RecognisePrecise(benchmark::State& state) {
+    const FullSet full;
+    PreciseRecogniser recogniser;
+    RecognitionState recognition;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            recogniser.Recognise(*full.gesture, *full.set, recognition, false, nullptr));
+    }
+}
+BENCHMARK(BM_RecognisePrecise);
+
+// The first precise recognition after a set is loaded, which prepares every motion.
+void BM_RecognisePreciseFirstAfterLoad(benchmark::State& state) {
+    const FullSet full;
+    RecognitionState recognition;
+    for (auto _ : state) {
+        PreciseRecogniser recogniser;
+        benchmark::DoNotOptimize(
+            recogniser.Recognise(*full.gesture, *full.set, recognition, false, nullptr));
+    }
+}
+BENCHMARK(BM_RecognisePreciseFirstAfterLoad);
 
 void BM_ResizeGesture(benchmark::State& state) {
     std::mt19937 random(7);
