@@ -67,6 +67,7 @@ Settings ReadSettings(IniStore& ini, std::u16string_view appFolder) {
     settings.invoke = ReadInteger(ini, u"invoke", 1);
     settings.language = ReadInteger(ini, u"language", 0);
     settings.idleTimeout = ReadInteger(ini, u"idleTimeout", 0);
+    settings.recogniser = ReadInteger(ini, u"recogniser", 0) == 1 ? 1 : 0; // unknown: the default
     for (const std::u16string& key : ini.ReadKeyNames(kExclude)) {
         settings.excludedPrograms.push_back(ini.ReadString(kExclude, key, u""));
     }
@@ -91,6 +92,7 @@ std::optional<std::u16string> SaveSettings(IniStore& ini, const Settings& settin
     write.Integer(u"idleTimeout", settings.idleTimeout);
     write.Integer(u"invoke", settings.invoke);
     write.String(kMain, u"tail", ColorToString(settings.tail));
+    write.Integer(u"recogniser", settings.recogniser);
     write.EraseSection(kExclude);
     for (std::size_t i = 0; i < settings.excludedPrograms.size(); ++i) {
         const std::string index = std::to_string(i);

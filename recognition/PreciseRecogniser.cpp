@@ -83,11 +83,14 @@ PreparedPath PreparePath(const MotionPath& normalised) {
     while (written < kPreparedPoints) {
         prepared.points[written++] = last;
     }
-    // The heading at a point is that of the chord between its neighbours (one-sided at the ends).
+    // The heading at a point is that of the chord between its neighbours (one-sided at the ends);
+    // where rounding left two drops on the same spot, the heading before it carries on.
     for (int i = 0; i < kPreparedPoints; ++i) {
         const PointF before = prepared.points[std::max(0, i - 1)];
         const PointF after = prepared.points[std::min(kPreparedPoints - 1, i + 1)];
-        prepared.headings[i] = std::atan2(after.y - before.y, after.x - before.x);
+        prepared.headings[i] = Gap(before, after) > 0 || i == 0
+                                   ? std::atan2(after.y - before.y, after.x - before.x)
+                                   : prepared.headings[i - 1];
     }
     prepared.usable = true;
     return prepared;
@@ -177,7 +180,7 @@ std::string PreciseTrace(const MotionDistances& distances, const PreciseVerdict&
     }
     trace += '\n';
     if (!verdict.accepted) {
-        trace += verdict.bestIndex >= 0 && verdict.best > kMaxMatchDistance
+        trace += verdict.bestIndex < 0 || verdict.best > kMaxMatchDistance
                      ? "Too far from every motion\n"
                      : "Too close to call\n";
         trace += "Unable to distinguish motion\n";
@@ -206,7 +209,10 @@ MotionDistances PreciseRecogniser::MeasureMotions(const MotionPath& gesture, con
     const PreparedPath prepared = PreparePath(gesture);
     const int storedCount = set.motionCount; // copied: a packed field cannot be referenced
     const int motionCount = std::clamp(storedCount, 0, kMotionSlots);
-    // A motion farther than the two nearest so far can be neither the winner nor the runner-up.
+    // A motion farther than the two nearest so far can be neither the winner nor the runner-up,
+    // and one beyond kMaxMatchDistance / kMaxRunnerUpRatio cannot change the verdict: as the
+    // winner it is too far, as the runner-up it is far enough behind any winner near enough.
+    constexpr double kMattersUpTo = kMaxMatchDistance / kMaxRunnerUpRatio;
     double nearest = kUnlimited;
     double next = kUnlimited;
     for (int i = 0; i < motionCount; ++i) {
@@ -214,7 +220,8 @@ MotionDistances PreciseRecogniser::MeasureMotions(const MotionPath& gesture, con
         if (PointsInUse(path) < kMinPoints) {
             continue;
         }
-        const double distance = ElasticDistance(PreparedMotion(i, path), prepared, next);
+        const double distance =
+            ElasticDistance(PreparedMotion(i, path), prepared, std::min(next, kMattersUpTo));
         distances[static_cast<std::size_t>(i)] = distance;
         if (distance < nearest) {
             next = nearest;

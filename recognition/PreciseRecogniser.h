@@ -91,8 +91,8 @@ public:
     int Recognise(const MotionPath& gesture, const MotionSet& set, RecognitionState& state,
                   bool executeAction, WindowHandle targetWindow);
 
-    // The distance of every live motion with at least 3 points; a motion that cannot be the
-    // nearest or the next nearest may read infinity.
+    // The distance of every live motion with at least 3 points; a motion that cannot change
+    // the verdict (farther than the two nearest, or too far to matter) may read infinity.
     MotionDistances MeasureMotions(const MotionPath& gesture, const MotionSet& set);
 
 private:

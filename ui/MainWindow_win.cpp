@@ -113,7 +113,7 @@ void TgestureConfigForm::CreateActionRunner() {
     actionRunner_ = std::make_unique<ActionRunner>(MotionActionContext{
         *motionSet_, poller_->CurrentProgram(), AppFolder, [this] { return settings_.active; },
         recognition_, *actionSystem_, *executor_});
-    recogniser_ = std::make_unique<Recogniser>(actionRunner_.get());
+    recogniser_ = std::make_unique<GestureRecogniser>(actionRunner_.get());
 }
 
 // Looks for a running instance under a title it cannot have itself, so that this window is
@@ -279,7 +279,8 @@ void TgestureConfigForm::updateList() {
 // ---- CaptureOwner ----
 
 int TgestureConfigForm::RecogniseGesture(const MotionPath& normalised, WindowHandle target) {
-    return recogniser_->Recognise(normalised, *motionSet_, recognition_, true, target);
+    return recogniser_->Recognise(RecogniserFromSetting(settings_.recogniser), normalised,
+                                  *motionSet_, recognition_, true, target);
 }
 
 bool TgestureConfigForm::IsMainWindowVisible() {

@@ -10,7 +10,7 @@
 #include "capture/TrailScreen_win.h"
 #include "platform/Keyboard_win.h"
 #include "app/Settings.h"
-#include "recognition/Recogniser.h"
+#include "recognition/GestureRecogniser.h"
 #include "sets/SetDocument.h"
 #include "ui/FormWindow_win.h"
 #include "ui/SetCommands.h"
@@ -96,7 +96,7 @@ private:
     OwnerCommands ownerCommands_;
     std::unique_ptr<ActionPlanExecutor> executor_;
     std::unique_ptr<ActionRunner> actionRunner_;
-    std::unique_ptr<Recogniser> recogniser_;
+    std::unique_ptr<GestureRecogniser> recogniser_;
     std::unique_ptr<WindowsCaptureDesktop> desktop_;
     std::unique_ptr<WindowsTrailScreen> trailScreen_;
     std::unique_ptr<GesturePoller> poller_;
