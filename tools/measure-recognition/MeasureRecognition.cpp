@@ -1,4 +1,4 @@
-// measure-recognition STROKES.json [--sweep]
+// measure-recognition STROKES.json [--table | --sweep [headings]]
 //
 // How often each recogniser is right, wrong or rejects, on recorded strokes given as a JSON list
 // of {"name", "subject", "speed", "number", "points": [[x, y], ...]}. Two ways of use:
@@ -6,8 +6,10 @@
 //                of that person's other strokes (every person, every recording number in turn);
 //   cross person: the same sets tested on the strokes of every other person.
 // Every path is normalised as the program normalises it, so the figures are the program's.
+// --table shows how the distance limit trades right answers against unknown shapes accepted.
 // --sweep also measures the other matching methods that were tried, each with the rejection
-// rule that suits it best, to show why the precise recogniser matches as it does.
+// rule that suits it best, to show why the precise recogniser matches as it does; --sweep
+// headings measures the elastic match with several weights of the heading instead.
 #include "recognition/MotionGeometry.h"
 #include "recognition/PreciseRecogniser.h"
 #include "recognition/Recogniser.h"
@@ -287,7 +289,7 @@ void SweepRule(const char* name, const std::vector<Outcome>& same,
 int main(int argc, char** argv) {
     using namespace traxo;
     if (argc < 2) {
-        std::fprintf(stderr, "usage: measure-recognition STROKES.json [--sweep]\n");
+        std::fprintf(stderr, "usage: measure-recognition STROKES.json [--table | --sweep [headings]]\n");
         return 2;
     }
     std::vector<std::string> shapes;
@@ -387,8 +389,8 @@ int main(int argc, char** argv) {
                 s, c);
             SweepRule(name, s, c);
         };
-        if (argc > 3) {
-            for (double weight : {30.0, 45.0, 70.0}) {
+        if (argc > 3 && std::string(argv[3]) == "headings") {
+            for (double weight : {5.0, 10.0, 20.0, 30.0, 45.0, 70.0}) {
                 const std::string name = "elastic with direction, weight " + std::to_string(weight);
                 sweep(name.c_str(), [weight](const Stroke& m, const Stroke& g) {
                     return ElasticWithDirection(m.prepared, g.prepared, 4, weight);
