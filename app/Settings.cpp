@@ -76,6 +76,7 @@ Settings ReadSettings(IniStore& ini, std::u16string_view appFolder) {
     settings.language = ReadInRange(ini, u"language", 0, 0, 1);
     settings.idleTimeout =
         ReadInRange(ini, u"idleTimeout", 0, kLeastIdleTimeout, kMostIdleTimeout, true);
+    settings.recogniser = ReadInRange(ini, u"recogniser", 0, 0, 1);
     for (const std::u16string& key : ini.ReadKeyNames(kExclude)) {
         settings.excludedPrograms.push_back(ini.ReadString(kExclude, key, u""));
     }
@@ -100,6 +101,7 @@ std::optional<std::u16string> SaveSettings(IniStore& ini, const Settings& settin
     write.Integer(u"idleTimeout", settings.idleTimeout);
     write.Integer(u"invoke", settings.invoke);
     write.String(kMain, u"tail", ColorToString(settings.tail));
+    write.Integer(u"recogniser", settings.recogniser);
     write.EraseSection(kExclude);
     for (std::size_t i = 0; i < settings.excludedPrograms.size(); ++i) {
         const std::string index = std::to_string(i);

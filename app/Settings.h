@@ -34,6 +34,7 @@ struct Settings {
     std::int32_t invoke = 1;      // TriggerMode, 0 to 4
     std::int32_t language = 0;    // 0 English, 1 Chinese (simplified)
     std::int32_t idleTimeout = 0; // 0: off, otherwise a number of polls
+    std::int32_t recogniser = 0;  // 0 the scoring recogniser, 1 the precise one
     Colour tail =
         Rgb(0, 0, 255); // GestureTrailColour; clBlue also replaces a value that is no colour
     std::vector<std::u16string> excludedPrograms; // ExcludedPrograms, in file order

@@ -325,7 +325,8 @@ bool TgestureConfigForm::CapturingOnScreen() {
 }
 
 int TgestureConfigForm::RecogniseWithoutAction(const MotionPath& normalised) {
-    return recogniser_->Recognise(normalised, *motionSet_, recognition_, false, WindowHandle{});
+    return recogniser_->Recognise(RecogniserFromSetting(settings_.recogniser), normalised,
+                                  *motionSet_, recognition_, false, WindowHandle{});
 }
 
 } // namespace traxo

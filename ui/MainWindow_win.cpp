@@ -182,7 +182,7 @@ void TgestureConfigForm::CreateActionRunner() {
     actionRunner_ = std::make_unique<ActionRunner>(MotionActionContext{
         *motionSet_, poller_->CurrentProgram(), AppFolder, [this] { return settings_.active; },
         recognition_, *actionSystem_, *executor_});
-    recogniser_ = std::make_unique<Recogniser>(actionRunner_.get());
+    recogniser_ = std::make_unique<GestureRecogniser>(actionRunner_.get());
 }
 
 // Looks for a running instance under a title it cannot have itself, so that this window is
@@ -435,7 +435,8 @@ void TgestureConfigForm::Shape1MouseUp() {
 // ---- CaptureOwner ----
 
 int TgestureConfigForm::RecogniseGesture(const MotionPath& normalised, WindowHandle target) {
-    return recogniser_->Recognise(normalised, *motionSet_, recognition_, true, target);
+    return recogniser_->Recognise(RecogniserFromSetting(settings_.recogniser), normalised,
+                                  *motionSet_, recognition_, true, target);
 }
 
 bool TgestureConfigForm::IsMainWindowVisible() {

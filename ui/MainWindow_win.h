@@ -32,7 +32,7 @@
 #include "platform/Keyboard_win.h"
 #include "platform/OffscreenBitmap_win.h"
 #include "platform/Registry_win.h"
-#include "recognition/Recogniser.h"
+#include "recognition/GestureRecogniser.h"
 #include "recognition/RecordingPad.h"
 #include "recognition/ResultPopup_win.h"
 #include "sets/SetDocument.h"
@@ -212,7 +212,7 @@ private:
     OwnerCommands ownerCommands_;
     std::unique_ptr<ActionPlanExecutor> executor_;
     std::unique_ptr<ActionRunner> actionRunner_;
-    std::unique_ptr<Recogniser> recogniser_;
+    std::unique_ptr<GestureRecogniser> recogniser_;
     std::unique_ptr<WindowsCaptureDesktop> desktop_;
     std::unique_ptr<WindowsTrailScreen> trailScreen_;
     std::unique_ptr<GesturePoller> poller_;

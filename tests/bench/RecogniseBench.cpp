@@ -1,6 +1,7 @@
 // Recognition runs on the user-interface thread at the end of every gesture: a full set of 100
 // motions against a 30-point gesture should cost well under a frame.
 #include "recognition/MotionGeometry.h"
+#include "recognition/PreciseRecogniser.h"
 #include "recognition/Recogniser.h"
 #include "sets/MotionSet.h"
 
@@ -62,6 +63,52 @@ void BM_RecogniseFirstAfterLoad(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RecogniseFirstAfterLoad);
+
+// The precise recogniser, its motions prepared by an earlier recognition.
+void BM_RecognisePrecise(benchmark::State& state) {
+    const FullSet full;
+    PreciseRecogniser recogniser;
+    RecognitionState recognition;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            recogniser.Recognise(*full.gesture, *full.set, recognition, false, nullptr));
+    }
+}
+BENCHMARK(BM_RecognisePrecise);
+
+// The same with a gesture close to one motion (a wobbly copy of it), as when a gesture is known:
+// the near motion and every other one close enough to matter are measured in full.
+void BM_RecognisePreciseNearMatch(benchmark::State& state) {
+    const FullSet full;
+    MotionPath gesture = full.set->motions[50].path;
+    for (int i = 0; i < gesture.count; ++i) {
+        Point p = PointAt(gesture, i);
+        p.x += i % 2 == 0 ? 3 : -3;
+        SetPointAt(gesture, i, p);
+    }
+    PreciseRecogniser recogniser;
+    RecognitionState recognition;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            recogniser.Recognise(gesture, *full.set, recognition, false, nullptr));
+    }
+    if (recogniser.Recognise(gesture, *full.set, recognition, false, nullptr) != 50) {
+        state.SkipWithError("the wobbly copy was not recognised");
+    }
+}
+BENCHMARK(BM_RecognisePreciseNearMatch);
+
+// The first precise recognition after a set is loaded, which prepares every motion.
+void BM_RecognisePreciseFirstAfterLoad(benchmark::State& state) {
+    const FullSet full;
+    RecognitionState recognition;
+    for (auto _ : state) {
+        PreciseRecogniser recogniser;
+        benchmark::DoNotOptimize(
+            recogniser.Recognise(*full.gesture, *full.set, recognition, false, nullptr));
+    }
+}
+BENCHMARK(BM_RecognisePreciseFirstAfterLoad);
 
 void BM_ResizeGesture(benchmark::State& state) {
     std::mt19937 random(7);

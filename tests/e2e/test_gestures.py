@@ -1,6 +1,7 @@
 """Gestures drawn on the screen: capture, recognition, the action in the foreground program,
 exclusions, per-program rules, the other trigger modes, the trail and the screen edge."""
 
+import json
 import sys
 import time
 from pathlib import Path
@@ -200,6 +201,47 @@ class ScreenEdge(GestureTestCase):
         # ...but not when it ends within 10 pixels of the edge.
         drag(RIGHT_BUTTON, [self.target.at(0.8, 0.5), (width - 5, y)])
         self.assert_text_stays(self.target, HELLO, duration=1.5)
+
+
+class PreciseRecognition(traxo_e2e.TraxoTestCase):
+    """The starter set, with a wobbly and hurried "close tab" (down, then right): a flick before
+    the stroke, a tremor on the way down and a fast sweep to the right. With the `recogniser`
+    setting at 1 the precise recogniser runs its action."""
+
+    def setUp(self):
+        super().setUp()
+        starter = json.loads((Path(__file__).resolve().parents[2] / "sets" / "starter"
+                              / "GettingStarted.json").read_text(encoding="utf-8"))
+        for motion in starter["motions"]:
+            motion["defaultAction"] = ("@Keystrokes: closetab" if motion["name"] == "close tab"
+                                       else "@Keystrokes: other")
+        source = self.folder / "starter.json"
+        source.write_text(json.dumps(starter), encoding="utf-8")
+        code, output = self.run_wine(self.paths.cli, "set", "build", traxo_e2e.windows_path(source),
+                                     traxo_e2e.windows_path(self.folder / "set.mtd"))
+        self.assertEqual(code, 0, f"traxo-cli set build failed: {output}")
+        self.write_settings(motions="set.mtd", recogniser=1)
+        self.start_traxo()
+        self.target = self.start_target()
+        self.settle()
+
+    def draw_wobbly_close_tab(self):
+        cx, cy = self.target.centre
+        left, top = cx - 150, cy - 150
+        points = [(left - 12, top - 25), (left, top)]
+        points += [(left + (5 if k % 2 else -5), top + 10 * k) for k in range(1, 31)]
+        # Steps of 50 pixels: the capture fills in only steps of 60 or more.
+        points += line_points((left, top + 300), (left + 300, top + 300), step=50)
+        press(RIGHT_BUTTON, left, top)
+        time.sleep(0.1)
+        move_along(points)
+        time.sleep(0.1)
+        release(RIGHT_BUTTON)
+
+    def test_precise_recogniser_runs_the_wobbly_gesture(self):
+        self.draw_wobbly_close_tab()
+        self.wait_for_text(self.target, "closetab")
+        self.assert_text_stays(self.target, "closetab")
 
 
 if __name__ == "__main__":

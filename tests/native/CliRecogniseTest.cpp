@@ -100,6 +100,18 @@ TEST(CliRecognise, ReportsAGestureItCannotTell) {
                           "result: -1\n");
 }
 
+TEST(CliRecognise, PreciseRecognitionPrintsItsOwnTrace) {
+    const json input =
+        InputOf({test::Reversed(test::HorizontalStroke()), test::HorizontalStroke()},
+                test::HorizontalStroke());
+    const CliResult result = RunCli({"recognise", "--precise", "-"}, input.dump());
+    EXPECT_EQ(result.status, cli::kExitOk);
+    EXPECT_THAT(result.out, StartsWith("Precise match, mean distance of matched points;\n"
+                                       " Motion 1 : "));
+    EXPECT_THAT(result.out, HasSubstr(" Motion 1 : far\n Motion 2 : 0\nNearest : 2 ~0\n"));
+    EXPECT_THAT(result.out, ::testing::EndsWith("\nresult: 1\n"));
+}
+
 TEST(CliRecognise, TreatsFourRawPointsAsAClick) {
     const std::vector<Point> click = test::Stroke({10, 10}, {40, 0}, 4);
     EXPECT_EQ(Recognise(InputOf({click}, click)).out, "result: -1\n");
@@ -198,11 +210,13 @@ TEST(CliRecognise, RefusesAFileItCannotRead) {
 
 TEST(CliRecognise, WantsExactlyOneFile) {
     for (const auto& args : {std::vector<std::string>{"recognise"},
-                             std::vector<std::string>{"recognise", "a.json", "b.json"}}) {
+                             std::vector<std::string>{"recognise", "a.json", "b.json"},
+                             std::vector<std::string>{"recognise", "--precise"},
+                             std::vector<std::string>{"recognise", "--precise", "a", "b"}}) {
         const CliResult result = RunCli(args);
         EXPECT_EQ(result.status, cli::kExitBadInput);
         EXPECT_EQ(result.out, "");
-        EXPECT_EQ(result.err, "usage: traxo-cli recognise FILE|-\n");
+        EXPECT_EQ(result.err, "usage: traxo-cli recognise [--precise] FILE|-\n");
     }
 }
 

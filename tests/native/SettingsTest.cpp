@@ -47,7 +47,7 @@ TEST_F(SettingsTest, AFreshFileListsTheKeysInWriteOrder) {
     ExpectFile(u"[main]\r\nversion=1.41\r\nmotions=sets\\a.mtd\r\nactive=1\r\ntutorialPrompt=1\r\n"
                u"showInfo=1\r\nshowTrails=1\r\nautoCheck=1\r\nmouseExMode=0\r\nfastTrails=0\r\n"
                u"recentList=1\r\nlanguage=0\r\nidleTimeout=0\r\ninvoke=1\r\ntail=clBlue\r\n"
-               u"[exclude]\r\nprogram0=c:\\games\\a.exe\r\nprogram1=c:\\tools\\b.exe\r\n");
+               u"recogniser=0\r\n[exclude]\r\nprogram0=c:\\games\\a.exe\r\nprogram1=c:\\tools\\b.exe\r\n");
 }
 
 TEST_F(SettingsTest, AMissingFileReadsAsTheDefaultsAndIsCreatedAsUtf16) {
@@ -144,6 +144,18 @@ TEST_F(SettingsTest, IntegersOutsideTheirRangeReadAsTheDefault) {
     EXPECT_EQ(Read(), Settings{});
 }
 
+TEST_F(SettingsTest, TheRecogniserIsZeroUnlessTheFileChoosesThePreciseOne) {
+    for (const auto& [line, expected] : std::vector<std::pair<std::u16string, int>>{
+             {u"recogniser=1", 1}, {u"recogniser=0", 0}, {u"recogniser=2", 0},
+             {u"recogniser=-1", 0}, {u"recogniser=precise", 0}, {u"", 0}}) {
+        EXPECT_EQ(ReadMain(line + u"\r\n").recogniser, expected);
+    }
+    Settings settings;
+    settings.recogniser = 1;
+    Save(settings);
+    EXPECT_EQ(Read().recogniser, 1);
+}
+
 TEST_F(SettingsTest, BooleansAreIntegersTakenAsTrueWhenNotZero) {
     EXPECT_TRUE(ReadMain(u"fastTrails=2\r\n").fastTrails);
     EXPECT_TRUE(ReadMain(u"mouseExMode=-1\r\n").mouseExMode);
@@ -191,7 +203,8 @@ TEST_F(SettingsTest, SavingKeepsThePlaceOfKeysAlreadyInTheFile) {
     Save(settings);
     ExpectFile(u"; settings\r\n[main]\r\ntail=clRed\r\ninvoke=2\r\nversion=1.41\r\nmotions=\r\n"
                u"active=1\r\ntutorialPrompt=1\r\nshowInfo=1\r\nshowTrails=1\r\nautoCheck=1\r\n"
-               u"mouseExMode=0\r\nfastTrails=0\r\nrecentList=1\r\nlanguage=0\r\nidleTimeout=0\r\n");
+               u"mouseExMode=0\r\nfastTrails=0\r\nrecentList=1\r\nlanguage=0\r\nidleTimeout=0\r\n"
+               u"recogniser=0\r\n");
 }
 
 TEST_F(SettingsTest, TheSetPathIsStoredRelativeToTheProgramFolderOnItsDrive) {

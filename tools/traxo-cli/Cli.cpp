@@ -15,7 +15,7 @@ struct Command {
 };
 
 constexpr std::array kCommands{
-    Command{"recognise", "recognise FILE|-", RunRecognise},
+    Command{"recognise", "recognise [--precise] FILE|-", RunRecognise},
     Command{"set", "set (dump FILE|build FILE.json OUT.mtd|check FILE)", RunSet},
     Command{"keys", "keys (translate|plan) SCRIPT", RunKeys},
 };

@@ -1,9 +1,10 @@
-// traxo-cli recognise FILE|-: scores a gesture against a set of motions, all given as raw pixel
-// paths in JSON, and prints the recogniser's trace and the matched index, as the program would
-// for a gesture captured on the screen (without running any action).
+// traxo-cli recognise [--precise] FILE|-: recognises a gesture against a set of motions, all
+// given as raw pixel paths in JSON, and prints the recogniser's trace and the matched index, as
+// the program would for a gesture captured on the screen (without running any action). With
+// --precise the precise recogniser decides, as with the setting `recogniser` at 1.
 #include "Cli.h"
 #include "recognition/MotionGeometry.h"
-#include "recognition/Recogniser.h"
+#include "recognition/GestureRecogniser.h"
 #include "sets/MotionSet.h"
 
 #include <cstdint>
@@ -149,7 +150,7 @@ MotionPath RawPath(const std::vector<Point>& points) {
 
 // Normalises the motions as recording does and the gesture as a screen capture does, then runs
 // the recogniser with action execution off.
-void PrintRecognition(const RecogniseInput& input, std::ostream& out) {
+void PrintRecognition(const RecogniseInput& input, RecogniserChoice choice, std::ostream& out) {
     int result = -1;
     if (input.gesture.size() > static_cast<std::size_t>(kClickPoints)) {
         auto set = std::make_unique<MotionSet>();
@@ -158,9 +159,9 @@ void PrintRecognition(const RecogniseInput& input, std::ostream& out) {
             set->motions[i].path = ResizeGesture(RawPath(input.motions[i]));
         }
         RecognitionState state;
-        Recogniser recogniser;
-        result = recogniser.Recognise(ResizeGesture(RawPath(input.gesture)), *set, state, false,
-                                      nullptr);
+        GestureRecogniser recogniser;
+        result = recogniser.Recognise(choice, ResizeGesture(RawPath(input.gesture)), *set, state,
+                                      false, nullptr);
         out << state.diagnosticLog;
     }
     out << "result: " << result << '\n';
@@ -169,11 +170,12 @@ void PrintRecognition(const RecogniseInput& input, std::ostream& out) {
 } // namespace
 
 int RunRecognise(std::span<const std::string> args, Streams io) {
-    if (args.size() != 1) {
-        io.err << "usage: traxo-cli recognise FILE|-\n";
+    const bool precise = !args.empty() && args[0] == "--precise";
+    if (args.size() != (precise ? 2u : 1u)) {
+        io.err << "usage: traxo-cli recognise [--precise] FILE|-\n";
         return kExitBadInput;
     }
-    const std::string& file = args[0];
+    const std::string& file = args.back();
     RecogniseInput input;
     try {
         input = ParseInput(ReadInput(file, io.in));
@@ -182,7 +184,8 @@ int RunRecognise(std::span<const std::string> args, Streams io) {
                << bad.message << '\n';
         return kExitBadInput;
     }
-    PrintRecognition(input, io.out);
+    PrintRecognition(input, precise ? RecogniserChoice::Precise : RecogniserChoice::Scoring,
+                     io.out);
     return kExitOk;
 }
 
