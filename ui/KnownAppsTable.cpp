@@ -9,7 +9,8 @@ namespace traxo {
 namespace {
 
 int LiveMotionCount(const MotionSet& set) {
-    return std::clamp(set.motionCount, 0, kMotionSlots);
+    const int count = set.motionCount; // a packed field: read by value
+    return std::clamp(count, 0, kMotionSlots);
 }
 
 int LiveRuleCount(const Motion& motion) {
@@ -43,7 +44,8 @@ KnownAppsWriteBack WriteKnownApps(MotionSet& set, std::span<const KnownAppRow> r
         lookup.push_back(row.Marked() || n >= kKnownAppSlots ? -1 : n++);
     }
 
-    const int oldCount = std::clamp(set.knownAppCount, 0, kKnownAppSlots);
+    const int storedCount = set.knownAppCount;
+    const int oldCount = std::clamp(storedCount, 0, kKnownAppSlots);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (lookup[i] >= 0) {
             set.knownApps[lookup[i]].title.Assign(rows[i].title);
@@ -83,7 +85,8 @@ KnownAppsWriteBack WriteKnownApps(MotionSet& set, std::span<const KnownAppRow> r
 
 void KnownAppsTable::Load(const MotionSet& set) {
     rows_.clear();
-    const int count = std::clamp(set.knownAppCount, 0, kKnownAppSlots);
+    const int storedCount = set.knownAppCount;
+    const int count = std::clamp(storedCount, 0, kKnownAppSlots);
     for (int i = 0; i < count; ++i) {
         rows_.push_back({set.knownApps[i].title.View(), set.knownApps[i].path.View()});
     }

@@ -111,8 +111,10 @@ void TfrmOptions::CreateControls() {
             SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }
-    // The page control lies under the pages' controls.
-    SetWindowPos(Control(PageControl1), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // The frames lie under the lists they surround, the page control under everything.
+    for (const OptionsControl below : {Shape1, Shape2, PageControl1}) {
+        SetWindowPos(Control(below), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    }
     SetWindowPos(Control(btnReloadApp), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     ShowWindow(Control(btnReloadApp), SW_HIDE);
 
@@ -122,7 +124,9 @@ void TfrmOptions::CreateControls() {
                     {std::u16string(kLanguageNames[0]), std::u16string(kLanguageNames[1])});
 
     const HWND methods = Control(listviewMethods);
-    ListView_SetExtendedListViewStyle(methods, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    ListView_SetExtendedListViewStyle(methods, LVS_EX_FULLROWSELECT);
+    ListView_SetBkColor(methods, RGB(255, 255, 255));
+    ListView_SetTextBkColor(methods, RGB(255, 255, 255));
     LVCOLUMNW column{};
     column.mask = LVCF_WIDTH;
     column.cx = Scaled(SpecOf(listviewMethods).bounds).right - Scaled(SpecOf(listviewMethods).bounds).left - 4;
@@ -302,7 +306,7 @@ void TfrmOptions::TranslateMe(int language) {
                               LVIS_SELECTED | LVIS_FOCUSED);
     }
     loading_ = false;
-    InvalidateRect(hwnd(), nullptr, TRUE);
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 OptionsPage TfrmOptions::SelectedPage() const {

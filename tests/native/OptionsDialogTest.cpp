@@ -233,9 +233,12 @@ TEST(OptionsDialogLists, AnEmptyRecentListSelectsNothing) {
 
 TEST(OptionsDialogOk, KnownProgramsOfAShorterListMarkTheSetModified) {
     Opened o;
+    o.set->motions[3].rules[0].appIndex = 2; // the sample's other rule names program 0
     o.model.knownApps.ReplaceWith(std::vector<KnownAppEntry>{{u"Only", u"only.exe"}});
     const OptionsOutcome outcome = o.model.btnOKClick(o.settings, *o.set, false);
     EXPECT_TRUE(outcome.setModified);
+    EXPECT_EQ(outcome.knownApps.orphanRules, 1);
+    EXPECT_EQ(testing::Value(o.set->motions[3].ruleCount), 0);
     EXPECT_EQ(testing::Value(o.set->knownAppCount), 1);
     for (int m = 0; m < o.set->motionCount; ++m) {
         for (int r = 0; r < o.set->motions[m].ruleCount; ++r) {
