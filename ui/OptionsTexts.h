@@ -1,0 +1,101 @@
+#pragma once
+// Every text of the options dialog, English and Simplified Chinese side by side. TranslateMe
+// walks this one table; nothing else in the dialog holds a literal the user reads.
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace traxo {
+
+enum class OptionsText : std::size_t {
+    Caption,
+    // "Drawing anywhere"
+    TabAnywhere,
+    LblAnywhere,
+    Mode0,
+    Mode1,
+    Mode2,
+    Mode3,
+    Mode4,
+    ChkTrail,
+    BtnTrail,
+    ChkFast,
+    LblInfo5,
+    ChkShowInfo,
+    LblInfo2,
+    ChkTimeout,
+    LblInfo6,
+    LblInfo7,
+    ChkMouseExMode,
+    // "Excluded programs"
+    TabExclusion,
+    LblDisableProgs,
+    LblInfo3,
+    BtnBrowse,
+    BtnRemove,
+    BtnRemoveHint,
+    LblLast10,
+    LblInfo4,
+    BtnExclude,
+    BtnExcludeHint,
+    ChkRecent,
+    ChkRecentHint,
+    // "Known programs"
+    TabKnownApps,
+    LblKnownProgs,
+    LblIfThere,
+    BtnOpenList,
+    BtnSaveList,
+    BtnAddKnownApp,
+    ColumnTitle,
+    ColumnPath,
+    NewProgramTitle,
+    MarkedRow,
+    // General panel and buttons
+    ChkAutoStart,
+    LblLanguage,
+    ChkAutoCheck,
+    BtnCheckNow,
+    BtnOK,
+    BtnCancel,
+    // Message boxes and file dialogs
+    DeleteAppInstruction,
+    DeleteAppCount, // the first "#" is replaced by the number of rules
+    ButtonYes,
+    ButtonNo,
+    ButtonOK,
+    LatestVersion,
+    AlreadyAdded,
+    KnownAppsFull,
+    ListNotReadable,
+    ListNotUnicode,
+    ListNotWritable,
+    ApplicationFilter,
+    ListFilter,
+    Count
+};
+
+inline constexpr std::size_t kOptionsTextCount = static_cast<std::size_t>(OptionsText::Count);
+
+struct OptionsTextRow {
+    OptionsText id;
+    std::u16string_view english;
+    std::u16string_view chinese;
+};
+
+extern const std::array<OptionsTextRow, kOptionsTextCount> kOptionsTexts;
+
+// The names of the languages, index = the `language` setting.
+inline constexpr std::array<std::u16string_view, 2> kLanguageNames{u"English", u"中文（简体）"};
+
+// The text in language 0 or 1; any other language gives the English text.
+std::u16string_view OptionsString(OptionsText id, int language);
+
+// The caption of trigger mode 0 to 4 (the tutorial explains the modes with the same words).
+std::u16string_view TriggerModeText(int mode, int language);
+
+// "Number of gestures affected: #" with its first "#" replaced by the count.
+std::u16string GesturesAffectedText(int count, int language);
+
+} // namespace traxo
