@@ -74,16 +74,51 @@ void TgestureConfigForm::btnActiveClick() {
     SaveSettingsShowingFailure();
 }
 
-// The options dialog is the next issue; until it is, it shows its empty form, and whatever it
-// changed is written as the finished one will.
+// Whatever either view changed is written: the recent-programs switch acts at once, even on
+// Cancel.
 void TgestureConfigForm::btnOptionsClick() {
-    ShowDialog(dialogs_.frmOptions);
+    if (dialogs_.frmOptions == nullptr) {
+        return;
+    }
+    ConnectOptions();
+    dialogs_.frmOptions->ShowModal(OptionsView::Options, hwnd());
     SaveSettingsShowingFailure();
 }
 
 void TgestureConfigForm::btnKnownAppsClick() {
-    ShowDialog(dialogs_.frmOptions);
+    if (dialogs_.frmOptions == nullptr) {
+        return;
+    }
+    ConnectOptions();
+    if (dialogs_.frmOptions->ShowModal(OptionsView::KnownPrograms, hwnd())) {
+        document_.MarkModified();
+    }
     GetAppIcons();
+    RepaintMotionList();
+}
+
+// The dialog edits this window's settings, set and program lists in place.
+void TgestureConfigForm::ConnectOptions() {
+    OptionsHost host;
+    host.settings = &settings_;
+    host.document = &document_;
+    host.appFolder = AppFolder;
+    host.recentPrograms = [this] {
+        return poller_ ? poller_->RecentPrograms() : std::vector<std::u16string>{};
+    };
+    host.willAutoStart = [this] { return WillAutoStart(); };
+    host.toggleAutoStart = [this] { mnAutostartClick(); };
+    host.enableHook = [this](bool on) {
+        if (poller_) {
+            poller_->EnableHook(on);
+        }
+    };
+    host.afterOk = [this] {
+        updateList();
+        TranslateMe();
+    };
+    host.appIcons = imgApps_;
+    dialogs_.frmOptions->Connect(std::move(host));
 }
 
 void TgestureConfigForm::btnAssignClick() {

@@ -38,6 +38,7 @@
 #include "sets/SetDocument.h"
 #include "ui/About_win.h"
 #include "ui/Assign_win.h"
+#include "ui/Options_win.h"
 #include "ui/FormWindow_win.h"
 #include "ui/MainWindowLayout.h"
 #include "ui/MotionListPainter.h"
@@ -63,7 +64,7 @@ inline constexpr wchar_t kMainWindowClass[] = L"TgestureConfigForm";
 struct MainWindowDialogs {
     TfrmAssign* frmAssign = nullptr;
     TfrmAbout* frmAbout = nullptr;
-    FormWindow* frmOptions = nullptr;
+    TfrmOptions* frmOptions = nullptr;
     FormWindow* frmTutorial = nullptr;
 };
 
@@ -133,6 +134,7 @@ private:
     void btnHideClick();
     void btnActiveClick();
     void btnOptionsClick();
+    void ConnectOptions();
     void btnKnownAppsClick();
     void btnHelpMouseDown();
     void btnAssignClick();

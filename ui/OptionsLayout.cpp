@@ -4,7 +4,7 @@ namespace traxo {
 namespace {
 
 using enum OptionsControl;
-using enum ControlKind;
+using enum OptionsControlKind;
 using P = OptionsPage;
 using T = OptionsText;
 
@@ -17,7 +17,7 @@ constexpr std::array<OptionsPage, 1> kKnownProgramsPages{P::KnownApps};
 
 } // namespace
 
-const std::array<ControlSpec, kOptionsControlCount> kOptionsLayout{{
+const std::array<OptionsControlSpec, kOptionsControlCount> kOptionsLayout{{
     {PageControl1, u"PageControl1", PageControl, P::All, At(8, 8, 585, 382), {}, {}},
     // Drawing anywhere
     {lblAnywhere, u"lblAnywhere", Label, P::Anywhere, At(20, 40, 262, 16), T::LblAnywhere, {}},
@@ -72,7 +72,7 @@ const std::array<ControlSpec, kOptionsControlCount> kOptionsLayout{{
     {btnCancel, u"btnCancel", OpaqueButton, P::All, At(475, 421, 58, 26), T::BtnCancel, {}},
 }};
 
-const ControlSpec& SpecOf(OptionsControl id) {
+const OptionsControlSpec& SpecOf(OptionsControl id) {
     return kOptionsLayout[static_cast<std::size_t>(id)];
 }
 
@@ -100,7 +100,7 @@ std::optional<OptionsText> PageTitle(OptionsPage page) {
     }
 }
 
-bool ShownOnPage(const ControlSpec& spec, OptionsView view, OptionsPage selected) {
+bool ShownOnPage(const OptionsControlSpec& spec, OptionsView view, OptionsPage selected) {
     switch (spec.page) {
     case P::All: return true;
     case P::General: return view == OptionsView::Options;

@@ -17,7 +17,7 @@ inline constexpr int kOptionsClientHeight = 457;
 
 enum class OptionsPage { All, Anywhere, Exclusion, KnownApps, General };
 
-enum class ControlKind {
+enum class OptionsControlKind {
     PageControl,
     Label,
     CheckBox,
@@ -49,19 +49,19 @@ enum class OptionsControl {
 inline constexpr std::size_t kOptionsControlCount = static_cast<std::size_t>(OptionsControl::Count);
 inline constexpr int kFirstOptionsControlId = 1000;
 
-struct ControlSpec {
+struct OptionsControlSpec {
     OptionsControl id;
     std::u16string_view name;
-    ControlKind kind;
+    OptionsControlKind kind;
     OptionsPage page;
     Rect bounds; // 96-DPI units, dialog client coordinates
     std::optional<OptionsText> text;
     std::optional<OptionsText> hint;
 };
 
-extern const std::array<ControlSpec, kOptionsControlCount> kOptionsLayout;
+extern const std::array<OptionsControlSpec, kOptionsControlCount> kOptionsLayout;
 
-const ControlSpec& SpecOf(OptionsControl id);
+const OptionsControlSpec& SpecOf(OptionsControl id);
 constexpr int ControlIdOf(OptionsControl id) { return kFirstOptionsControlId + static_cast<int>(id); }
 std::optional<OptionsControl> ControlOfId(int controlId);
 
@@ -71,6 +71,6 @@ std::optional<OptionsText> PageTitle(OptionsPage page);
 
 // Whether the control is shown in this view with this page selected (before the dialog's own
 // rules hide some, such as btnCheckNow and btnReloadApp).
-bool ShownOnPage(const ControlSpec& spec, OptionsView view, OptionsPage selected);
+bool ShownOnPage(const OptionsControlSpec& spec, OptionsView view, OptionsPage selected);
 
 } // namespace traxo

@@ -99,7 +99,7 @@ void TfrmOptions::CreateControls() {
                                 nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(tooltips_, TTM_SETMAXTIPWIDTH, 0, DpiScale{dpi_}(300));
 
-    for (const ControlSpec& spec : kOptionsLayout) {
+    for (const OptionsControlSpec& spec : kOptionsLayout) {
         controls_[static_cast<std::size_t>(spec.id)] = CreateControl(spec);
         if (spec.hint) {
             TTTOOLINFOW tool{};
@@ -147,7 +147,7 @@ void TfrmOptions::CreateControls() {
     ListView_InsertColumn(apps, 1, &column);
 }
 
-HWND TfrmOptions::CreateControl(const ControlSpec& spec) {
+HWND TfrmOptions::CreateControl(const OptionsControlSpec& spec) {
     const Rect r = Scaled(spec.bounds);
     const int width = r.right - r.left;
     const int height = r.bottom - r.top;
@@ -156,20 +156,20 @@ HWND TfrmOptions::CreateControl(const ControlSpec& spec) {
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
     DWORD exStyle = 0;
     switch (spec.kind) {
-    case ControlKind::PageControl:
+    case OptionsControlKind::PageControl:
         className = WC_TABCONTROLW;
         break;
-    case ControlKind::Label:
+    case OptionsControlKind::Label:
         className = WC_STATICW;
         style |= SS_LEFT | SS_NOPREFIX;
         break;
-    case ControlKind::CheckBox:
+    case OptionsControlKind::CheckBox:
         style |= WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE | BS_VCENTER;
         break;
-    case ControlKind::Button:
+    case OptionsControlKind::Button:
         style |= WS_TABSTOP | BS_PUSHBUTTON;
         break;
-    case ControlKind::OpaqueButton: {
+    case OptionsControlKind::OpaqueButton: {
         const bool ok = spec.id == btnOK;
         auto button = std::make_unique<TDynamicOpaqueButton>(
             hwnd(), r, DialogButtonLook(ok ? fsJaggedSE : fsJaggedNW, DpiScale{dpi_}(5)));
@@ -186,29 +186,29 @@ HWND TfrmOptions::CreateControl(const ControlSpec& spec) {
         (ok ? btnOK_ : btnCancel_) = std::move(button);
         return window;
     }
-    case ControlKind::Frame:
-    case ControlKind::Swatch:
+    case OptionsControlKind::Frame:
+    case OptionsControlKind::Swatch:
         className = WC_STATICW;
         style |= SS_OWNERDRAW | SS_NOTIFY;
         break;
-    case ControlKind::MethodList:
+    case OptionsControlKind::MethodList:
         className = WC_LISTVIEWW;
         style |= WS_TABSTOP | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
         break;
-    case ControlKind::ListBox:
+    case OptionsControlKind::ListBox:
         className = WC_LISTBOXW;
         style |= WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
         break;
-    case ControlKind::DropDown:
+    case OptionsControlKind::DropDown:
         className = WC_COMBOBOXW;
         style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
         break;
-    case ControlKind::KnownAppList:
+    case OptionsControlKind::KnownAppList:
         className = WC_LISTVIEWW;
         style |= WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_EDITLABELS;
         exStyle = WS_EX_CLIENTEDGE;
         break;
-    case ControlKind::TrackBar:
+    case OptionsControlKind::TrackBar:
         className = TRACKBAR_CLASSW;
         style |= WS_TABSTOP | TBS_NOTICKS | TBS_HORZ;
         break;
@@ -217,7 +217,7 @@ HWND TfrmOptions::CreateControl(const ControlSpec& spec) {
                                         r.left, r.top, width, height, hwnd(), id,
                                         GetModuleHandleW(nullptr), nullptr);
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    if (spec.kind == ControlKind::Swatch) {
+    if (spec.kind == OptionsControlKind::Swatch) {
         panelTail_ = std::make_unique<TDynamicFrame>(window, Rect{0, 0, width, height});
     }
     return window;
@@ -261,8 +261,8 @@ void TfrmOptions::TranslateMe(int language) {
     const bool known = language == 0 || language == 1;
     if (known) {
         SetWindowTextW(hwnd(), WideText(Text(OptionsText::Caption)).c_str());
-        for (const ControlSpec& spec : kOptionsLayout) {
-            if (spec.text && spec.kind == ControlKind::OpaqueButton) {
+        for (const OptionsControlSpec& spec : kOptionsLayout) {
+            if (spec.text && spec.kind == OptionsControlKind::OpaqueButton) {
                 (spec.id == btnOK ? btnOK_ : btnCancel_)->SetCaption(Text(*spec.text));
             } else if (spec.text) {
                 SetWindowTextW(Control(spec.id), WideText(Text(*spec.text)).c_str());
@@ -335,7 +335,7 @@ void TfrmOptions::ShowPageControls() {
     }
     TabCtrl_SetCurSel(tabs, std::min<int>(selected, static_cast<int>(pages.size()) - 1));
     const OptionsPage page = SelectedPage();
-    for (const ControlSpec& spec : kOptionsLayout) {
+    for (const OptionsControlSpec& spec : kOptionsLayout) {
         bool shown = ShownOnPage(spec, view_, page);
         if (spec.id == btnReloadApp) {
             shown = shown && IsWindowVisible(Control(btnReloadApp));

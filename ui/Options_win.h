@@ -67,7 +67,7 @@ protected:
 
 private:
     void CreateControls();
-    HWND CreateControl(const ControlSpec& spec);
+    HWND CreateControl(const OptionsControlSpec& spec);
     void CreateTriggerPictures();
     void ShowPageControls();
     OptionsPage SelectedPage() const;

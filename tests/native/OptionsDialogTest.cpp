@@ -269,12 +269,12 @@ TEST(OptionsTexts, TheAffectedCountReplacesTheFirstMark) {
 TEST(OptionsLayout, ControlsAreInOrderUniqueAndInsideTheDialog) {
     std::set<std::u16string_view> names;
     for (std::size_t i = 0; i < kOptionsLayout.size(); ++i) {
-        const ControlSpec& spec = kOptionsLayout[i];
+        const OptionsControlSpec& spec = kOptionsLayout[i];
         EXPECT_EQ(static_cast<std::size_t>(spec.id), i);
         EXPECT_TRUE(names.insert(spec.name).second) << "twice: " << i;
         EXPECT_GE(spec.bounds.left, 0) << i;
         EXPECT_LE(spec.bounds.right, kOptionsClientWidth) << i;
-        if (spec.kind != ControlKind::DropDown) { // a drop-down's height includes its list
+        if (spec.kind != OptionsControlKind::DropDown) { // a drop-down's height includes its list
             EXPECT_LE(spec.bounds.bottom, kOptionsClientHeight) << i;
         }
         EXPECT_EQ(ControlOfId(ControlIdOf(spec.id)), spec.id);
@@ -292,11 +292,11 @@ TEST(OptionsLayout, NoTwoControlsShownTogetherOverlap) {
     const std::set<OptionsControl> overlays{Shape1, Shape2, btnReloadApp, PageControl1};
     for (const OptionsView view : {OptionsView::Options, OptionsView::KnownPrograms}) {
         for (const OptionsPage page : PagesOf(view)) {
-            for (const ControlSpec& a : kOptionsLayout) {
-                for (const ControlSpec& b : kOptionsLayout) {
+            for (const OptionsControlSpec& a : kOptionsLayout) {
+                for (const OptionsControlSpec& b : kOptionsLayout) {
                     if (&a < &b && !overlays.contains(a.id) && !overlays.contains(b.id) &&
                         ShownOnPage(a, view, page) && ShownOnPage(b, view, page) &&
-                        a.kind != ControlKind::DropDown && b.kind != ControlKind::DropDown) {
+                        a.kind != OptionsControlKind::DropDown && b.kind != OptionsControlKind::DropDown) {
                         EXPECT_FALSE(Overlap(a.bounds, b.bounds))
                             << std::string(a.name.begin(), a.name.end()) << " / "
                             << std::string(b.name.begin(), b.name.end());
