@@ -13,7 +13,6 @@
 //   foreground                     prints class and title of the foreground window
 //   end-session CLASS normal|critical  asks the window whether the session may end and prints
 //                                  query=0/1; on 1 tells it the session ends (WM_ENDSESSION)
-//   static-texts CLASS             prints the text of each static control of the window
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
@@ -464,30 +463,13 @@ int EndSession(const std::wstring& className, const std::wstring& kind) {
     return kOk;
 }
 
-BOOL CALLBACK PrintStaticText(HWND child, LPARAM) {
-    if (lstrcmpiW(ClassOf(child).c_str(), L"Static") == 0) {
-        PrintLine(WindowText(child));
-    }
-    return TRUE;
-}
-
-int StaticTexts(const std::wstring& className) {
-    HWND window = FindWindowW(className.c_str(), nullptr);
-    if (!window) {
-        return kNotFound;
-    }
-    EnumChildWindows(window, PrintStaticText, 0);
-    return kOk;
-}
-
 int Usage() {
     std::fprintf(stderr,
                  "usage: traxo_e2e_probe target LOGDIR | find-window CLASS [TITLE] | "
                  "count-windows CLASS | click-button TITLE TEXT | list-buttons TITLE | "
                  "close-window CLASS | exe-of-window CLASS [TITLE] | hook-record | "
                  "wait-ready CLASS TITLE | foreground | client-rect CLASS | "
-                 "end-session CLASS normal|critical | static-texts CLASS
-");
+                 "end-session CLASS normal|critical\n");
     return kUsage;
 }
 
@@ -535,9 +517,6 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"end-session" && n == 3) {
         return EndSession(args[1], args[2]);
-    }
-    if (command == L"static-texts" && n == 2) {
-        return StaticTexts(args[1]);
     }
     return Usage();
 }
