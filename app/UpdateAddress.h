@@ -1,0 +1,24 @@
+#pragma once
+// Where the update check asks whether a newer Traxo exists, and which version is running.
+
+#include "platform/IniStore.h"
+
+#include <string>
+#include <string_view>
+
+namespace traxo {
+
+// The version this program is; the update description names the newest one.
+inline constexpr std::u16string_view kRunningVersion = u"1.41";
+
+// The project's own update description.
+inline constexpr std::u16string_view kUpdateAddress = u"https://traxo.app/updates.ini";
+
+// Key of section "main" of the settings file that points the check at another address (a local
+// test server, a mirror). Absent by default; an empty value counts as absent.
+inline constexpr std::u16string_view kUpdateAddressKey = u"updateUrl";
+
+// The address the check fetches: the `updateUrl` setting when present, else kUpdateAddress.
+std::u16string UpdateAddress(const IniStore& settingsFile);
+
+} // namespace traxo
