@@ -101,7 +101,9 @@ HINTERNET OpenHttpRequest(HINTERNET session, const std::wstring& url,
         return nullptr;
     }
     SetTimeouts(request, timeout);
-    if (!HttpSendRequestW(request, nullptr, 0, nullptr, 0)) {
+    // The reload flag passes the local cache; these ask proxies on the way to do the same.
+    static constexpr wchar_t kNoCache[] = L"Cache-Control: no-cache\r\nPragma: no-cache\r\n";
+    if (!HttpSendRequestW(request, kNoCache, static_cast<DWORD>(-1), nullptr, 0)) {
         InternetCloseHandle(request);
         return nullptr;
     }

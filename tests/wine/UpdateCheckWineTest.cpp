@@ -44,6 +44,8 @@ TEST(WinInetFetchTest, AsksAsTraxoForAFreshCopy) {
     const std::string request = server.Requests()[0];
     EXPECT_THAT(request, ::testing::StartsWith("GET /updates.ini HTTP/1.1\r\n"));
     EXPECT_THAT(request, HasSubstr("User-Agent: Traxo\r\n"));
+    EXPECT_THAT(request, HasSubstr("Cache-Control: no-cache\r\n"));
+    EXPECT_THAT(request, HasSubstr("Pragma: no-cache\r\n"));
     // The server lets its answers be kept for an hour; the check still asks it again.
     server.ServeBody("[traxo]\r\nversion=1.50\r\n");
     EXPECT_EQ(Fetch(server.Address()).body, "[traxo]\r\nversion=1.50\r\n");
