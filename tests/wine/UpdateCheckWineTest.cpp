@@ -298,27 +298,26 @@ int CountProcesses(const wchar_t* exeName) {
     return count;
 }
 
-// Presses the dialog's only button once it is up.
+// Presses the dialog's only button once it is up, noting the text that names the address.
 std::wstring shownContent;
+BOOL CALLBACK PressOkButton(HWND child, LPARAM) {
+    wchar_t text[512] = L"";
+    GetWindowTextW(child, text, 512);
+    if (wcsstr(text, L"notepad") != nullptr) {
+        shownContent = text;
+    }
+    if (lstrcmpW(text, L"OK") == 0) {
+        PostMessageW(child, BM_CLICK, 0, 0);
+    }
+    return TRUE;
+}
+
 void CALLBACK PressOk(HWND, UINT, UINT_PTR timer, DWORD) {
     const HWND dialog = FindWindowW(L"#32770", L"Traxo");
     if (dialog == nullptr) {
         return;
     }
-    EnumChildWindows(
-        dialog,
-        [](HWND child, LPARAM) -> BOOL {
-            wchar_t text[512] = L"";
-            GetWindowTextW(child, text, 512);
-            if (wcsstr(text, L"notepad") != nullptr) {
-                shownContent = text;
-            }
-            if (lstrcmpW(text, L"OK") == 0) {
-                PostMessageW(child, BM_CLICK, 0, 0);
-            }
-            return TRUE;
-        },
-        0);
+    EnumChildWindows(dialog, PressOkButton, 0);
     KillTimer(nullptr, timer);
 }
 
