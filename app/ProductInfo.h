@@ -14,5 +14,16 @@ inline constexpr std::u16string_view kProductCreditChinese = u"traxo.app";
 inline constexpr std::u16string_view kHomePageAddress = u"https://traxo.app/";
 inline constexpr std::u16string_view kHelpPageAddress = u"https://traxo.app/help";
 inline constexpr std::u16string_view kDonationPageAddress = u"https://traxo.app/donate";
+// The update description the update check reads.
+inline constexpr std::u16string_view kUpdateAddress = u"https://traxo.app/updates.ini";
+
+// The about box's own lines, in both languages.
+inline constexpr std::u16string_view kAboutTitle = u"Traxo 1.41";
+inline constexpr std::u16string_view kAboutNotice = u"\u00A9 The Traxo developers";
+inline constexpr std::u16string_view kTranslatorName = u"the Traxo developers";
+inline constexpr std::u16string_view kTranslationCreditEnglish = u"Chinese translation: ";
+inline constexpr std::u16string_view kTranslationCreditChinese = u"中文翻译：";
+inline constexpr std::u16string_view kDonateEnglish = u"Like Traxo? Consider donating!";
+inline constexpr std::u16string_view kDonateChinese = u"请考虑捐助";
 
 } // namespace traxo

@@ -1,7 +1,6 @@
 #include "ui/About_win.h"
 
-#include "app/AboutText.h"
-#include "app/ProductAddresses.h"
+#include "app/ProductInfo.h"
 #include "controls/DynamicOpaqueButton_win.h"
 #include "platform/WideText_win.h"
 
@@ -117,7 +116,7 @@ LRESULT TfrmAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void TfrmAbout::lblDonateClick() {
-    const std::wstring address = WideText(kDonateAddress);
+    const std::wstring address = WideText(kDonationPageAddress);
     ShellExecuteW(hwnd(), nullptr, address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 

@@ -3,6 +3,7 @@
 #include "ui/MainWindow_win.h"
 
 #include "app/ProductInfo.h"
+#include "app/UpdateAddress.h"
 #include "platform/ProfileIni_win.h"
 #include "platform/WideText_win.h"
 #include "ui/ActionDrop_win.h"
@@ -118,7 +119,28 @@ void TgestureConfigForm::ConnectOptions() {
         TranslateMe();
     };
     host.appIcons = imgApps_;
+    // The check reports on its own, owned by the dialog, and the dialog keeps working meanwhile.
+    host.checkForUpdates = [this] {
+        if (updateChecker_) {
+            updateChecker_->CheckNow(dialogs_.frmOptions->hwnd());
+        }
+        return false;
+    };
     dialogs_.frmOptions->Connect(std::move(host));
+}
+
+// The automatic check runs once, ten seconds after start, when the settings ask for it.
+void TgestureConfigForm::CreateUpdateChecker() {
+    UpdateChecker::Setup setup;
+    setup.address = UpdateAddress(ProfileIni(PathOf(AppFolder) / PathOf(kSettingsFileName)));
+    setup.localCopy = PathOf(AppFolder) / PathOf(u"updates.ini");
+    setup.owner = hwnd();
+    setup.language = [this] { return settings_.language; };
+    setup.firstRunPromptShowing = [] { return false; }; // no first-run prompt is shown yet
+    updateChecker_ = std::make_unique<UpdateChecker>(std::move(setup));
+    if (settings_.autoCheck) {
+        updateChecker_->StartUpdateTimer();
+    }
 }
 
 void TgestureConfigForm::btnAssignClick() {

@@ -173,6 +173,7 @@ void TgestureConfigForm::FormCreate() {
     autostart_ = std::make_unique<AutostartControl>(hwnd(), runKey_, AppFolder + ExeName,
                                                     [this] { return settings_.language; });
     autostart_->StartCheckTimer();
+    CreateUpdateChecker();
 }
 
 void TgestureConfigForm::CreateActionRunner() {

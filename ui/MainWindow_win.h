@@ -39,6 +39,7 @@
 #include "ui/About_win.h"
 #include "ui/Assign_win.h"
 #include "ui/Options_win.h"
+#include "ui/UpdateCheck_win.h"
 #include "ui/FormWindow_win.h"
 #include "ui/MainWindowLayout.h"
 #include "ui/MotionListPainter.h"
@@ -135,6 +136,7 @@ private:
     void btnActiveClick();
     void btnOptionsClick();
     void ConnectOptions();
+    void CreateUpdateChecker();
     void btnKnownAppsClick();
     void btnHelpMouseDown();
     void btnAssignClick();
@@ -223,6 +225,7 @@ private:
     RunKeyRegistry runKey_;
     std::unique_ptr<AutostartControl> autostart_;
     std::unique_ptr<TrayIcon> tray_;
+    std::unique_ptr<UpdateChecker> updateChecker_;
 
     // ---- What the window shows ----
     DpiScale scale_;
