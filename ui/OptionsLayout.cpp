@@ -61,9 +61,10 @@ const std::array<OptionsControlSpec, kOptionsControlCount> kOptionsLayout{{
     {lstRecent2, u"lstRecent2", DropDown, P::KnownApps, At(20, 288, 444, 200), {}, {}},
     {btnAddKnownApp, u"btnAddKnownApp", Button, P::KnownApps, At(474, 286, 104, 25), T::BtnAddKnownApp, {}},
     {chkRecent2, u"chkRecent2", CheckBox, P::KnownApps, At(20, 320, 400, 18), T::ChkRecent, T::ChkRecentHint},
-    // General panel (panelGeneral at 8, 394, 441 by 56)
+    // General panel (panelGeneral at 8, 394, 441 by 80)
     {chkAutoStart, u"chkAutoStart", CheckBox, P::General, At(14, 400, 200, 18), T::ChkAutoStart, {}},
     {chkAutoCheck, u"chkAutoCheck", CheckBox, P::General, At(14, 426, 200, 18), T::ChkAutoCheck, {}},
+    {chkPrecise, u"chkPrecise", CheckBox, P::General, At(14, 452, 430, 18), T::ChkPrecise, {}},
     {lblLanguage, u"lblLanguage", Label, P::General, At(222, 403, 70, 16), T::LblLanguage, {}},
     {comboLang, u"comboLang", DropDown, P::General, At(294, 400, 150, 120), {}, {}},
     {btnCheckNow, u"btnCheckNow", Button, P::General, At(222, 424, 222, 24), T::BtnCheckNow, {}},

@@ -13,7 +13,7 @@
 namespace traxo {
 
 inline constexpr int kOptionsClientWidth = 602;
-inline constexpr int kOptionsClientHeight = 457;
+inline constexpr int kOptionsClientHeight = 481;
 
 enum class OptionsPage { All, Anywhere, Exclusion, KnownApps, General };
 
@@ -41,7 +41,7 @@ enum class OptionsControl {
     lstRecent, btnExclude, chkRecent,
     lblKnownProgs, lblIfThere, lstKnownApps, btnBrowse_2, btnRemove_2, btnOpenList, btnSaveList,
     btnReloadApp, lblLast10_2, lblInfo4_2, lstRecent2, btnAddKnownApp, chkRecent2,
-    chkAutoStart, chkAutoCheck, lblLanguage, comboLang, btnCheckNow,
+    chkAutoStart, chkAutoCheck, chkPrecise, lblLanguage, comboLang, btnCheckNow,
     btnOK, btnCancel,
     Count
 };

@@ -25,6 +25,7 @@ void OptionsModel::FormShow(const Settings& settings, std::span<const std::u16st
     c.fastTrails = settings.fastTrails;
     c.recentList = settings.recentList;
     c.autoCheck = settings.autoCheck;
+    c.preciseRecognition = settings.recogniser == 1;
     c.mouseExMode = settings.mouseExMode;
 
     // Always from the setting, so that a tick left from an earlier opening is never written back.
@@ -125,6 +126,7 @@ OptionsOutcome OptionsModel::btnOKClick(Settings& settings, MotionSet& set, bool
     settings.mouseExMode = c.mouseExMode;
     settings.idleTimeout = c.timeoutEnabled && c.timeoutTicked ? c.trackIdle : 0;
     settings.autoCheck = c.autoCheck;
+    settings.recogniser = c.preciseRecognition ? 1 : 0;
 
     OptionsOutcome outcome;
     outcome.toggleAutoStart = c.autoStart != autoStartOn;

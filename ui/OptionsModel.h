@@ -38,6 +38,7 @@ struct OptionsControls {
     bool recentList = true; // chkRecent and chkRecent2 alike
     bool autoStart = false;
     bool autoCheck = true;
+    bool preciseRecognition = false; // the `recogniser` setting: 1 precise, 0 the scoring one
     Colour tail = 0;
     int language = -1;       // comboLang's selection
     int shownLanguage = 0;   // the language the texts are in (a preview until OK)

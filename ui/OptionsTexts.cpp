@@ -76,6 +76,7 @@ const std::array<OptionsTextRow, kOptionsTextCount> kOptionsTexts{{
     {ChkAutoStart, u"Run Traxo on startup", u"登录到Windows时启动Traxo"},
     {LblLanguage, u"Language:", u"语言："},
     {ChkAutoCheck, u"Check updates automatically", u"自动更新"},
+    {ChkPrecise, u"Precise recognition (forgives wobbly gestures)", u"精确识别（容忍抖动的手势）"},
     {BtnCheckNow, u"Check for updates now", u"检查更新"},
     {BtnOK, u"OK", u"好"},
     {BtnCancel, u"Cancel", u"取消"},

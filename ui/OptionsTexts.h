@@ -56,6 +56,7 @@ enum class OptionsText : std::size_t {
     ChkAutoStart,
     LblLanguage,
     ChkAutoCheck,
+    ChkPrecise,
     BtnCheckNow,
     BtnOK,
     BtnCancel,

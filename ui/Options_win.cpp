@@ -432,6 +432,7 @@ void TfrmOptions::LoadControls() {
     SetChecked(chkRecent, c.recentList);
     SetChecked(chkRecent2, c.recentList);
     SetChecked(chkAutoCheck, c.autoCheck);
+    SetChecked(chkPrecise, c.preciseRecognition);
     SetChecked(chkMouseExMode, c.mouseExMode);
     SetChecked(chkTimeout, c.timeoutTicked);
     SendMessageW(Control(trackIdle), TBM_SETPOS, TRUE, c.trackIdle);
@@ -514,6 +515,7 @@ void TfrmOptions::btnOKClick() {
     c.mouseExMode = Checked(chkMouseExMode);
     c.autoStart = Checked(chkAutoStart);
     c.autoCheck = Checked(chkAutoCheck);
+    c.preciseRecognition = Checked(chkPrecise);
     model_.SetTrackIdle(static_cast<int>(SendMessageW(Control(trackIdle), TBM_GETPOS, 0, 0)));
 
     Settings scratch;

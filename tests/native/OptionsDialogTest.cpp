@@ -43,6 +43,7 @@ TEST(OptionsDialogShow, LoadsEveryControlFromTheSettings) {
     s.autoCheck = false;
     s.mouseExMode = true;
     s.language = 1;
+    s.recogniser = 1;
     Opened o(s, true);
     const OptionsControls& c = o.model.controls;
     EXPECT_EQ(c.mode, 1);
@@ -50,7 +51,7 @@ TEST(OptionsDialogShow, LoadsEveryControlFromTheSettings) {
     EXPECT_EQ(c.trackIdle, 40);
     EXPECT_EQ(c.tail, Rgb(10, 20, 30));
     EXPECT_FALSE(c.showInfo);
-    EXPECT_TRUE(c.fastTrails && c.mouseExMode && c.autoStart);
+    EXPECT_TRUE(c.fastTrails && c.mouseExMode && c.autoStart && c.preciseRecognition);
     EXPECT_EQ(c.language, 1);
     EXPECT_EQ(c.shownLanguage, 1);
     EXPECT_TRUE(o.model.CheckNowVisible());
@@ -112,6 +113,7 @@ TEST(OptionsDialogOk, WritesEverySettingBack) {
     c.showInfo = false;
     c.mouseExMode = true;
     c.autoCheck = false;
+    c.preciseRecognition = true;
     o.model.comboLangSelect(1);
     const OptionsOutcome outcome = o.model.btnOKClick(o.settings, *o.set, false);
     EXPECT_EQ(o.settings.invoke, 3);
@@ -122,6 +124,7 @@ TEST(OptionsDialogOk, WritesEverySettingBack) {
     EXPECT_FALSE(o.settings.showInfo);
     EXPECT_TRUE(o.settings.mouseExMode);
     EXPECT_FALSE(o.settings.autoCheck);
+    EXPECT_EQ(o.settings.recogniser, 1);
     EXPECT_EQ(o.settings.language, 1);
     EXPECT_FALSE(outcome.toggleAutoStart);
     EXPECT_FALSE(outcome.setModified);
