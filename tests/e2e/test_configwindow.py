@@ -41,6 +41,7 @@ TRAY_CALLBACK = 0x8000 + 0x3E7
 TRAY_ICON_ID = 1
 WM_LBUTTONUP = 0x0202
 WM_RBUTTONUP = 0x0205
+MENU_CLASS = "#32768"
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 
 HELLO_ACTION = "@Keystrokes: hello{enter}"
@@ -66,6 +67,14 @@ class WindowTestCase(traxo_e2e.TraxoTestCase):
         move_to(*self.at(*place))
         time.sleep(0.1)
         xdotool("click", LEFT_BUTTON)
+
+    def saved_motions(self, path, count):
+        """The set file's motions once it holds count of them, else None."""
+        code, out = self.run_wine(self.paths.cli, "set", "dump", windows_path(path))
+        if code != 0:
+            return None
+        motions = json.loads(out)["motions"]
+        return motions if len(motions) == count else None
 
     def dump_set(self, path):
         code, out = self.run_wine(self.paths.cli, "set", "dump", windows_path(path))
@@ -193,7 +202,8 @@ class PadRecording(WindowTestCase):
         earlier = self.message_box(take_screenshot())
 
         self.click(CREATE_BUTTON)
-        time.sleep(0.5)
+        wait_until(lambda: self.selected_thumbnail_ink(take_screenshot()) == 0, 5,
+                   "a second new row, still without a thumbnail")
         self.draw_on_pad(v_shape)
         warning = self.wait_for_message_box("the similarity warning in the pad", earlier)
         first, last = warning["edge"]
@@ -208,9 +218,8 @@ class PadRecording(WindowTestCase):
         self.click(SAVE_BUTTON)
         wait_until(lambda: self.set_path.stat().st_mtime_ns != modified, 10,
                    "the set file to be written")
-        time.sleep(0.3)
-        after = self.dump_set(self.set_path)["motions"]
-        self.assertEqual(len(after), STARTER_MOTIONS + 2)
+        after = wait_until(lambda: self.saved_motions(self.set_path, STARTER_MOTIONS + 2), 10,
+                           "the saved set to hold both new gestures")
         self.assertEqual(after[:STARTER_MOTIONS], before["motions"],
                          "saving changed the starter gestures")
         for motion in after[STARTER_MOTIONS:]:
@@ -346,8 +355,11 @@ class TrayIcon(WindowTestCase):
     def choose_autostart(self):
         move_to(600, 500)
         self.tray_callback(WM_RBUTTONUP)
-        time.sleep(0.8)  # the menu opens and takes the keyboard
+        wait_until(lambda: self.probe("find-window", MENU_CLASS)[1] == "visible=1", 5,
+                   "the tray menu")
         xdotool("key", "s")
+        wait_until(lambda: self.probe("find-window", MENU_CLASS)[1] != "visible=1", 5,
+                   "the tray menu to close")
 
     def test_icon_is_there_and_comes_back_after_a_shell_restart(self):
         wait_until(self.icon_known, 10, "the tray icon")
