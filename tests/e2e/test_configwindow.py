@@ -187,16 +187,16 @@ class PadRecording(WindowTestCase):
         self.click(CREATE_BUTTON)
         wait_until(lambda: self.selected_row_top(take_screenshot()) is not None, 5,
                    "the new row to be selected")
-        time.sleep(0.3)
+        time.sleep(0.3)  # nothing must appear: give a stray repaint its chance
         self.assertEqual(self.selected_thumbnail_ink(take_screenshot()), 0,
                          "the new row shows a thumbnail before anything was drawn")
 
-        # A V drawn on the pad becomes the row's thumbnail; it resembles no starter gesture.
+        # A V drawn on the pad becomes the row's thumbnail.
         v_shape = [(0.25, 0.2), (0.45, 0.7), (0.65, 0.2)]
         self.draw_on_pad(v_shape)
         wait_until(lambda: self.selected_thumbnail_ink(take_screenshot()) > 20, 5,
                    "the recorded stroke in the new row's thumbnail")
-        time.sleep(0.5)
+        time.sleep(0.5)  # the pad's own repaint, which may carry a warning, arrives
         # Whether this first V resembles a starter gesture is the recogniser's business; the
         # second must be found similar to the first, gesture 11.
         earlier = self.message_box(take_screenshot())
