@@ -14,11 +14,13 @@
 //   end-session CLASS normal|critical  asks the window whether the session may end and prints
 //                                  query=0/1; on 1 tells it the session ends (WM_ENDSESSION)
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <cwchar>
 #include <string>
 #include <vector>
 #include <windows.h>
+#include <shellapi.h>
 
 namespace {
 
@@ -463,13 +465,68 @@ int EndSession(const std::wstring& className, const std::wstring& kind) {
     return kOk;
 }
 
+// A message posted to the class's window; numbers in decimal or 0x hex.
+int PostMessageCommand(const std::wstring& className, const std::wstring& message,
+                       const std::wstring& wParam, const std::wstring& lParam) {
+    HWND window = FindWindowW(className.c_str(), nullptr);
+    if (!window) {
+        return kNotFound;
+    }
+    const UINT id = static_cast<UINT>(std::wcstoul(message.c_str(), nullptr, 0));
+    const WPARAM w = static_cast<WPARAM>(std::wcstoul(wParam.c_str(), nullptr, 0));
+    const LPARAM l = static_cast<LPARAM>(std::wcstol(lParam.c_str(), nullptr, 0));
+    return PostMessageW(window, id, w, l) ? kOk : kFailed;
+}
+
+// The shell's "TaskbarCreated" as a restarted shell sends it to every top-level window.
+int TaskbarCreated() {
+    const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message != 0 && PostMessageW(HWND_BROADCAST, message, 0, 0) ? kOk : kFailed;
+}
+
+// Whether the shell knows the notification icon (window of the class, icon id): a modification
+// that changes nothing succeeds for a known icon only. "delete" removes it, as a shell restart
+// loses it.
+int TrayIcon(const std::wstring& className, const std::wstring& id, const std::wstring& action) {
+    HWND window = FindWindowW(className.c_str(), nullptr);
+    if (!window) {
+        return kNotFound;
+    }
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = window;
+    data.uID = static_cast<UINT>(std::wcstoul(id.c_str(), nullptr, 0));
+    if (action == L"delete") {
+        return Shell_NotifyIconW(NIM_DELETE, &data) ? kOk : kFailed;
+    }
+    const bool known = Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+    PrintLine(known ? L"icon=1" : L"icon=0");
+    return kOk;
+}
+
+// The whole window of the class in screen coordinates, and whether it is visible:
+// "left top right bottom visible".
+int WindowRect(const std::wstring& className) {
+    HWND window = FindWindowW(className.c_str(), nullptr);
+    if (!window) {
+        return kNotFound;
+    }
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    PrintLine(std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " +
+              std::to_wstring(rect.right) + L" " + std::to_wstring(rect.bottom) + L" " +
+              (IsWindowVisible(window) ? L"1" : L"0"));
+    return kOk;
+}
+
 int Usage() {
     std::fprintf(stderr,
                  "usage: traxo_e2e_probe target LOGDIR | find-window CLASS [TITLE] | "
                  "count-windows CLASS | click-button TITLE TEXT | list-buttons TITLE | "
                  "close-window CLASS | exe-of-window CLASS [TITLE] | hook-record | "
                  "wait-ready CLASS TITLE | foreground | client-rect CLASS | "
-                 "end-session CLASS normal|critical\n");
+                 "end-session CLASS normal|critical | post-message CLASS MSG WPARAM LPARAM | "
+                 "taskbar-created | tray-icon CLASS ID [delete] | window-rect CLASS\n");
     return kUsage;
 }
 
@@ -517,6 +574,18 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"end-session" && n == 3) {
         return EndSession(args[1], args[2]);
+    }
+    if (command == L"post-message" && n == 5) {
+        return PostMessageCommand(args[1], args[2], args[3], args[4]);
+    }
+    if (command == L"taskbar-created" && n == 1) {
+        return TaskbarCreated();
+    }
+    if (command == L"tray-icon" && (n == 3 || (n == 4 && args[3] == L"delete"))) {
+        return TrayIcon(args[1], args[2], n == 4 ? args[3] : L"");
+    }
+    if (command == L"window-rect" && n == 2) {
+        return WindowRect(args[1]);
     }
     return Usage();
 }

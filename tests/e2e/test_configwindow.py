@@ -1,0 +1,388 @@
+"""The configuration window and the tray driven with the real mouse: gestures recorded on the pad
+and saved, the pad's test of a drawn gesture, the result popup of a screen gesture, hiding the
+window, and the notification icon with its menu."""
+
+import json
+import sys
+import time
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+
+import traxo_e2e  # noqa: E402
+from traxo_e2e import (LEFT_BUTTON, MAIN_CLASS, RIGHT_BUTTON, STROKE_DOWN,  # noqa: E402
+                       STROKE_RIGHT, drag, move_to, screen_size, take_screenshot, wait_until,
+                       windows_path, xdotool)
+
+POPUP_CLASS = "TfrmInfo"
+STARTER_SET = "GettingStarted.mtd"
+STARTER_MOTIONS = 10
+
+# Places in the main window's client area (96 DPI; the Wine prefix runs at 96 DPI).
+PAD = (303, 119, 786, 519)          # image1
+LIST = (5, 119, 301, 478)           # ListBox1
+CREATE_BUTTON = (70, 534)           # "Create gesture"
+SAVE_BUTTON = (295, 61)             # "Save set"
+HIDE_BUTTON = (761, 13)             # "hide"
+ROW_HEIGHT = 50
+ROW_THUMB = (10, 5, 45, 40)         # the thumbnail box within a row
+# The pad's message boxes are centred at (width / 2, height * 3 / 5); one with a thumbnail is
+# 50 pixels high, so its top edge lies 25 pixels above the centre.
+MESSAGE_TOP = (400 // 5) * 3 - 25
+BOX_GREY = (192, 192, 192)
+# Patches of a 40 by 40 thumbnail that hold ink: left, middle, right at the top, then the bottom.
+V_GRID = ((True, False, True), (False, True, False))
+L_GRID = ((True, False, False), (True, True, True))
+SELECTED_ROW = (230, 232, 240)
+WHITE = (255, 255, 255)
+
+# The tray icon's callback (WM_APP + 0x3E7) with the mouse messages it carries.
+TRAY_CALLBACK = 0x8000 + 0x3E7
+TRAY_ICON_ID = 1
+WM_LBUTTONUP = 0x0202
+WM_RBUTTONUP = 0x0205
+MENU_CLASS = "#32768"
+RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
+
+HELLO_ACTION = "@Keystrokes: hello{enter}"
+HELLO = "hello\r\n"
+
+
+class WindowTestCase(traxo_e2e.TraxoTestCase):
+    """Traxo started with a set and its window shown by a second start."""
+
+    show_window = True
+
+    def client_origin(self):
+        code, out = self.probe("client-rect", MAIN_CLASS)
+        self.assertEqual(code, 0, "the main window has no client area")
+        left, top, _, _ = (int(v) for v in out.split())
+        return left, top
+
+    def at(self, x, y):
+        left, top = self.client_origin()
+        return left + x, top + y
+
+    def click(self, place):
+        move_to(*self.at(*place))
+        time.sleep(0.1)
+        xdotool("click", LEFT_BUTTON)
+
+    def saved_motions(self, path, count):
+        """The set file's motions once it holds count of them, else None."""
+        code, out = self.run_wine(self.paths.cli, "set", "dump", windows_path(path))
+        if code != 0:
+            return None
+        motions = json.loads(out)["motions"]
+        return motions if len(motions) == count else None
+
+    def dump_set(self, path):
+        code, out = self.run_wine(self.paths.cli, "set", "dump", windows_path(path))
+        self.assertEqual(code, 0, f"traxo-cli set dump failed: {out}")
+        return json.loads(out)
+
+    def popup_state(self):
+        """None when there is no popup window, else (left, top, right, bottom, visible)."""
+        code, out = self.probe("window-rect", POPUP_CLASS)
+        if code != 0:
+            return None
+        left, top, right, bottom, visible = (int(v) for v in out.split())
+        return left, top, right, bottom, visible == 1
+
+    def popup_visible(self):
+        state = self.popup_state()
+        return state is not None and state[4]
+
+
+class PadRecording(WindowTestCase):
+    """The starter set, loaded from the settings, in the shown window; the popup switched on so
+    that its absence during pad tests means something."""
+
+    def setUp(self):
+        super().setUp()
+        self.install()
+        self.set_path = self.folder / STARTER_SET
+        self.assertTrue(self.set_path.exists(), "the build has no starter set")
+        self.write_settings(motions=STARTER_SET, showInfo=1)
+        self.start_traxo()
+        self.show_main_window()
+        time.sleep(0.5)  # the fades of the controls settle
+
+    # -- looking at the pad and the list
+
+    def pad_point(self, fx, fy):
+        """A point in the pad given as fractions of its size, on the screen."""
+        left, top, right, bottom = PAD
+        return self.at(round(left + (right - left) * fx), round(top + (bottom - top) * fy))
+
+    def draw_on_pad(self, fractions):
+        drag(LEFT_BUTTON, [self.pad_point(fx, fy) for fx, fy in fractions], step=8)
+
+    def message_box(self, shot):
+        """The message box with a thumbnail that the pad shows, or None: its left and right
+        edges in the pad, which of six 8 by 8 patches of its thumbnail hold ink (its left, middle
+        and right at the top, then at the bottom),
+        and the pixels of its text."""
+        left, top = self.at(PAD[0], PAD[1] + MESSAGE_TOP)
+        xs = [x for x in range(PAD[2] - PAD[0]) if shot.pixel(left + x, top) == BOX_GREY]
+        if len(xs) < 40:
+            return None
+        first, last = xs[0], xs[-1]
+        thumb_x, thumb_y = left + first + 5, top + 5
+        grid = tuple(
+            tuple(any(shot.pixel(thumb_x + x, thumb_y + y) != WHITE
+                      for y in range(row_top, row_top + 8)
+                      for x in range(column_left, column_left + 8))
+                  for column_left in (0, 16, 32))
+            for row_top in (0, 32))
+        text = b"".join(bytes(shot.pixel(x, y)) for y in range(top + 1, top + 49)
+                        for x in range(left + first + 50, left + last))
+        return {"edge": (first, last), "grid": grid, "text": text}
+
+    def wait_for_message_box(self, what, differing_from=None):
+        found = []
+
+        def box():
+            shot = take_screenshot()
+            found[:] = [shot]
+            answer = self.message_box(shot)
+            if answer is None or (differing_from is not None and
+                                  answer["text"] == differing_from["text"]):
+                return None
+            return answer
+        try:
+            return wait_until(box, 5, what, interval=0.1)
+        except AssertionError:
+            self.save_screenshot(found[0], "pad.png")
+            raise
+
+    def selected_row_top(self, shot):
+        """The top of the selected row on the screen (its fill in the list's left margin)."""
+        x, top = self.at(LIST[0] + 3, LIST[1])
+        _, bottom = self.at(LIST[0] + 3, LIST[3])
+        for y in range(top, bottom):
+            if shot.pixel(x, y) == SELECTED_ROW:
+                return y
+        return None
+
+    def selected_thumbnail_ink(self, shot):
+        """Pixels of the selected row's thumbnail box that are neither its fill nor white."""
+        row_top = self.selected_row_top(shot)
+        if row_top is None:
+            self.save_screenshot(shot, "list.png")
+            self.fail("no row of the list is selected")
+        x0, _ = self.at(LIST[0] + ROW_THUMB[0], 0)
+        return sum(1 for y in range(row_top + ROW_THUMB[1], row_top + ROW_THUMB[3])
+                   for x in range(x0, x0 + ROW_THUMB[2] - ROW_THUMB[0])
+                   if shot.pixel(x, y) not in (SELECTED_ROW, WHITE))
+
+    # -- the tests
+
+    def test_recorded_gestures_are_listed_warned_about_and_saved(self):
+        before = self.dump_set(self.set_path)
+        self.assertEqual(len(before["motions"]), STARTER_MOTIONS)
+        modified = self.set_path.stat().st_mtime_ns
+
+        # "Create gesture" adds a selected row with an empty thumbnail and arms the pad.
+        self.click(CREATE_BUTTON)
+        wait_until(lambda: self.selected_row_top(take_screenshot()) is not None, 5,
+                   "the new row to be selected")
+        time.sleep(0.3)  # nothing must appear: give a stray repaint its chance
+        self.assertEqual(self.selected_thumbnail_ink(take_screenshot()), 0,
+                         "the new row shows a thumbnail before anything was drawn")
+
+        # A V drawn on the pad becomes the row's thumbnail.
+        v_shape = [(0.25, 0.2), (0.45, 0.7), (0.65, 0.2)]
+        self.draw_on_pad(v_shape)
+        wait_until(lambda: self.selected_thumbnail_ink(take_screenshot()) > 20, 5,
+                   "the recorded stroke in the new row's thumbnail")
+        time.sleep(0.5)  # the pad's own repaint, which may carry a warning, arrives
+        # Whether this first V resembles a starter gesture is the recogniser's business; the
+        # second must be found similar to the first, gesture 11.
+        earlier = self.message_box(take_screenshot())
+
+        self.click(CREATE_BUTTON)
+        wait_until(lambda: self.selected_thumbnail_ink(take_screenshot()) == 0, 5,
+                   "a second new row, still without a thumbnail")
+        self.draw_on_pad(v_shape)
+        warning = self.wait_for_message_box("the similarity warning in the pad", earlier)
+        first, last = warning["edge"]
+        # "Warning: this is similar to gesture #11" is far wider than the short messages.
+        self.assertGreater(last - first, 200, "the pad's message is too narrow for the warning")
+        # Its thumbnail is the V of gesture 11: ink at the top corners and the bottom middle.
+        if warning["grid"] != V_GRID:
+            self.save_screenshot(take_screenshot(), "warning.png")
+        self.assertEqual(warning["grid"], V_GRID, "the warning does not show the V")
+
+        # "Save set" writes both new gestures to the set's own file.
+        self.click(SAVE_BUTTON)
+        wait_until(lambda: self.set_path.stat().st_mtime_ns != modified, 10,
+                   "the set file to be written")
+        after = wait_until(lambda: self.saved_motions(self.set_path, STARTER_MOTIONS + 2), 10,
+                           "the saved set to hold both new gestures")
+        self.assertEqual(after[:STARTER_MOTIONS], before["motions"],
+                         "saving changed the starter gestures")
+        for motion in after[STARTER_MOTIONS:]:
+            points = motion["points"]
+            self.assertEqual(len(points), 30, "a recorded path is not resampled to 30 points")
+            xs = [p[0] for p in points]
+            ys = [p[1] for p in points]
+            self.assertTrue(all(0 <= v <= 100 for v in xs + ys),
+                            f"a recorded path leaves the 100 by 100 box: {points}")
+            self.assertGreaterEqual(max(max(xs) - min(xs), max(ys) - min(ys)), 95,
+                                    "a recorded path is not scaled to the box")
+            # A V: down to the middle, then up again.
+            lowest = ys.index(max(ys))
+            self.assertTrue(10 <= lowest <= 20, f"the V's lowest point is point {lowest}")
+            self.assertLess(ys[0], ys[lowest] - 50)
+            self.assertLess(ys[-1], ys[lowest] - 50)
+            self.assertLess(xs[0], xs[lowest])
+            self.assertLess(xs[lowest], xs[-1])
+
+    def test_drawn_gesture_is_tested_against_the_set(self):
+        # Two points, too few to be a gesture: "Unrecognised".
+        self.draw_on_pad([(0.5, 0.3), (0.516, 0.3)])
+        short = self.wait_for_message_box("the pad's answer to a short stroke")
+        # The starter's "close tab" stroke, down then right: "Matches #5" with its L.
+        self.draw_on_pad([(0.2, 0.1), (0.2, 0.8), (0.8, 0.8)])
+        match = self.wait_for_message_box("the pad's answer to the close-tab stroke", short)
+        self.assertEqual(match["grid"], L_GRID, "the pad's answer does not show gesture 5's L")
+        self.assertNotEqual(short["grid"], L_GRID, "the short stroke's answer shows an L")
+        self.assertFalse(self.popup_visible(), "a test on the pad showed the result popup")
+        self.assertEqual(self.main_window_state(), "1")
+
+
+class PopupAndHiding(WindowTestCase):
+    """A set of two strokes in a target window, with the result popup switched on."""
+
+    def setUp(self):
+        super().setUp()
+        self.build_set([(STROKE_RIGHT, HELLO_ACTION, []), (STROKE_DOWN, "@Keys: BkSp", [])])
+        self.write_settings(motions="set.mtd", showInfo=1)
+        self.start_traxo()
+        self.target = self.start_target()
+        self.settle()
+
+    def stroke_right(self):
+        drag(RIGHT_BUTTON, [self.target.at(0.2, 0.5), self.target.at(0.8, 0.5)])
+
+    def foreground(self):
+        return self.probe("foreground")[1]
+
+    def test_screen_gesture_shows_popup_at_bottom_right_without_focus(self):
+        width, height = screen_size()
+        target_in_front = self.foreground()
+        self.assertTrue(target_in_front.startswith(traxo_e2e.TARGET_CLASS), target_in_front)
+        self.assertFalse(self.popup_visible(), "the popup shows before any gesture")
+
+        self.stroke_right()
+        ended = time.monotonic()
+        state = wait_until(lambda: self.popup_visible() and self.popup_state(), 3,
+                           "the result popup")
+        in_front = self.foreground()
+        wait_until(lambda: not self.popup_visible(), 5, "the popup to go")
+        shown_for = time.monotonic() - ended
+
+        left, top, right, bottom, _ = state
+        self.assertEqual(right, width, f"the popup {state} does not touch the right edge")
+        self.assertGreaterEqual(bottom, height, f"the popup {state} is above the bottom edge")
+        self.assertLess(top, height, f"the popup {state} is below the screen")
+        self.assertEqual(in_front, target_in_front, "the popup took the foreground")
+        self.assertLess(shown_for, 2.5, "the popup stayed longer than 2.5 s")
+        self.wait_for_text(self.target, HELLO)
+        self.assertEqual(self.foreground(), target_in_front)
+
+    def test_escape_and_hide_leave_traxo_running(self):
+        process = self.traxo_started[0]
+        self.show_main_window()
+        time.sleep(0.5)
+        # Escape with the focus wherever the window put it.
+        move_to(*self.at(400, 300))
+        xdotool("key", "Escape")
+        wait_until(lambda: self.main_window_state() == "0", 5, "Escape to hide the window")
+
+        self.show_main_window()
+        time.sleep(0.5)
+        self.click(HIDE_BUTTON)
+        wait_until(lambda: self.main_window_state() == "0", 5, '"hide" to hide the window')
+        self.assertIsNone(process.poll(), "Traxo ended when its window was hidden")
+
+        # Gestures go on working in the program in front.
+        move_to(*self.target.centre)
+        xdotool("click", LEFT_BUTTON)
+        wait_until(lambda: self.foreground().startswith(traxo_e2e.TARGET_CLASS), 5,
+                   "the target to be in front")
+        self.settle()
+        self.stroke_right()
+        self.wait_for_text(self.target, HELLO)
+
+
+class TrayIcon(WindowTestCase):
+    """Traxo running hidden in the notification area."""
+
+    def setUp(self):
+        super().setUp()
+        self.build_set([(STROKE_RIGHT, HELLO_ACTION, [])])
+        self.write_settings(motions="set.mtd")
+        self.addCleanup(self.delete_run_value)
+        self.delete_run_value()
+        self.start_traxo()
+
+    def icon_known(self):
+        code, out = self.probe("tray-icon", MAIN_CLASS, TRAY_ICON_ID)
+        self.assertEqual(code, 0, "no main window")
+        return out == "icon=1"
+
+    def tray_callback(self, mouse_message):
+        code, _ = self.probe("post-message", MAIN_CLASS, TRAY_CALLBACK, TRAY_ICON_ID,
+                             mouse_message)
+        self.assertEqual(code, 0, "no main window to post to")
+
+    def run_value(self):
+        """The Run key's value for Traxo, or None."""
+        code, out = self.run_wine("reg", "query", RUN_KEY, "/v", "traxo")
+        if code != 0:
+            return None
+        for line in out.splitlines():
+            parts = line.split(None, 2)
+            if len(parts) == 3 and parts[0].lower() == "traxo" and parts[1] == "REG_SZ":
+                return parts[2].strip()
+        return None
+
+    def delete_run_value(self):
+        self.run_wine("reg", "delete", RUN_KEY, "/v", "traxo", "/f")
+
+    def choose_autostart(self):
+        move_to(600, 500)
+        self.tray_callback(WM_RBUTTONUP)
+        wait_until(lambda: self.probe("find-window", MENU_CLASS)[1] == "visible=1", 5,
+                   "the tray menu")
+        xdotool("key", "s")
+        wait_until(lambda: self.probe("find-window", MENU_CLASS)[1] != "visible=1", 5,
+                   "the tray menu to close")
+
+    def test_icon_is_there_and_comes_back_after_a_shell_restart(self):
+        wait_until(self.icon_known, 10, "the tray icon")
+        self.assertEqual(self.main_window_state(), "0", "the window shows at a normal start")
+        # A click on the icon opens the window.
+        self.tray_callback(WM_LBUTTONUP)
+        wait_until(lambda: self.main_window_state() == "1", 5, "the window after a click")
+        # A restarted shell has forgotten the icon and says so to every window.
+        self.assertEqual(self.probe("tray-icon", MAIN_CLASS, TRAY_ICON_ID, "delete")[0], 0)
+        self.assertFalse(self.icon_known(), "the shell still knows a deleted icon")
+        self.assertEqual(self.probe("taskbar-created")[0], 0)
+        wait_until(self.icon_known, 10, "the icon to be added again")
+
+    def test_autostart_entry_toggles_the_run_value(self):
+        wait_until(self.icon_known, 10, "the tray icon")
+        self.assertIsNone(self.run_value())
+        self.choose_autostart()
+        value = wait_until(self.run_value, 10, "the Run value")
+        exe = windows_path(self.folder / "Traxo.exe")
+        self.assertEqual(value.lower(), f'"{exe}"'.lower(), "the Run value is not the quoted path")
+        self.choose_autostart()
+        wait_until(lambda: self.run_value() is None, 10, "the Run value to be deleted")
+
+
+if __name__ == "__main__":
+    traxo_e2e.main()
