@@ -13,6 +13,7 @@
 //   foreground                     prints class and title of the foreground window
 //   end-session CLASS normal|critical  asks the window whether the session may end and prints
 //                                  query=0/1; on 1 tells it the session ends (WM_ENDSESSION)
+//   time-show CLASS N              N times: hide, show, paint; prints the milliseconds of each
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -346,6 +347,35 @@ int ClientRect(const std::wstring& className) {
     return kOk;
 }
 
+// Times showing a window until it has painted, rounds times: ShowConfigMessage (0x3E71) for
+// Traxo's main window, a plain show for any other; the window is hidden between rounds.
+int TimeShow(const std::wstring& className, int rounds) {
+    HWND window = FindWindowW(className.c_str(), nullptr);
+    if (!window || rounds < 1) {
+        return kNotFound;
+    }
+    const bool traxo = className == L"TgestureConfigForm";
+    LARGE_INTEGER frequency{};
+    QueryPerformanceFrequency(&frequency);
+    for (int round = 0; round < rounds; ++round) {
+        ShowWindow(window, SW_HIDE);
+        Sleep(300);
+        LARGE_INTEGER begun{};
+        LARGE_INTEGER painted{};
+        QueryPerformanceCounter(&begun);
+        if (traxo) {
+            SendMessageW(window, 0x3E71, 0, 0);
+        } else {
+            ShowWindow(window, SW_SHOW);
+        }
+        UpdateWindow(window); // the paint is sent, not posted: it has run when this returns
+        QueryPerformanceCounter(&painted);
+        const double ms = 1000.0 * double(painted.QuadPart - begun.QuadPart) / double(frequency.QuadPart);
+        PrintLine(std::to_wstring(ms));
+    }
+    return kOk;
+}
+
 int CountWindows(const std::wstring& className) {
     int count = 0;
     for (HWND window : TopLevelWindows()) {
@@ -524,7 +554,7 @@ int Usage() {
                  "usage: traxo_e2e_probe target LOGDIR | find-window CLASS [TITLE] | "
                  "count-windows CLASS | click-button TITLE TEXT | list-buttons TITLE | "
                  "close-window CLASS | exe-of-window CLASS [TITLE] | hook-record | "
-                 "wait-ready CLASS TITLE | foreground | client-rect CLASS | "
+                 "wait-ready CLASS TITLE | foreground | client-rect CLASS | time-show CLASS N | "
                  "end-session CLASS normal|critical | post-message CLASS MSG WPARAM LPARAM | "
                  "taskbar-created | tray-icon CLASS ID [delete] | window-rect CLASS\n");
     return kUsage;
@@ -544,6 +574,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"find-window" && (n == 2 || n == 3)) {
         return FindWindowCommand(args[1], n == 3 ? args[2].c_str() : nullptr);
+    }
+    if (command == L"time-show" && n == 3) {
+        return TimeShow(args[1], _wtoi(args[2].c_str()));
     }
     if (command == L"client-rect" && n == 2) {
         return ClientRect(args[1]);
