@@ -15,12 +15,12 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
+import measure_cpu  # noqa: E402
 import traxo_e2e  # noqa: E402
-from measure_cpu import Cpu  # noqa: E402
 from traxo_e2e import MAIN_CLASS, TARGET_CLASS  # noqa: E402
 
 
-class Window(Cpu):
+class Window(measure_cpu.Cpu):
     runs = 9
     idle_seconds = 30
 
