@@ -136,6 +136,17 @@ class HookWithholdsTheTrigger(traxo_e2e.TraxoTestCase):
                       f"expected a right press and release")
 
 
+def delete_first_gesture(case):
+    """No motion is selected at start: selects the first with the mouse, then deletes it."""
+    code, out = case.probe("client-rect", MAIN_CLASS)
+    case.assertEqual(code, 0, "the main window has no client area")
+    left, top, _, _ = (int(v) for v in out.split())
+    for x, y in ((50, 119 + 46), (195, 93 + 441)):  # row 0, then "Delete gesture"
+        move_to(left + x, top + y)
+        xdotool("click", LEFT_BUTTON)
+        time.sleep(0.3)
+
+
 class CloseWithModifiedSet(traxo_e2e.TraxoTestCase):
 
     def test_cancel_keeps_running_and_no_ends_writing_settings(self):
@@ -146,14 +157,7 @@ class CloseWithModifiedSet(traxo_e2e.TraxoTestCase):
         traxo = self.start_traxo()
         self.show_main_window()
 
-        # No motion is selected at start: select the first, then delete it.
-        code, out = self.probe("client-rect", MAIN_CLASS)
-        self.assertEqual(code, 0, "the main window has no client area")
-        left, top, _, _ = (int(v) for v in out.split())
-        for x, y in ((50, 119 + 46), (195, 93 + 441)):  # row 0, then "Delete gesture"
-            move_to(left + x, top + y)
-            xdotool("click", LEFT_BUTTON)
-            time.sleep(0.3)
+        delete_first_gesture(self)
         self.close_main_window()
         self.click_button(MAIN_TITLE, "Cancel")
         wait_until(lambda: self.probe("click-button", MAIN_TITLE, "Cancel")[0] != 0, 10,
@@ -182,7 +186,7 @@ class SessionEnd(traxo_e2e.TraxoTestCase):
         written = self.write_settings(motions="set.mtd", tail="$00FF0000")
         traxo = self.start_traxo()
         self.show_main_window()
-        self.click_button(MAIN_TITLE, "Delete gesture")
+        delete_first_gesture(self)
         return set_file, written, traxo
 
     def end_session(self, kind):
