@@ -549,6 +549,38 @@ int WindowRect(const std::wstring& className) {
     return kOk;
 }
 
+// The first visible child of the class inside the top-level window of the class, in screen
+// coordinates: "left top right bottom". Dialog controls are found at their real place.
+int ChildRect(const std::wstring& parentClass, const std::wstring& childClass) {
+    HWND parent = FindWindowW(parentClass.c_str(), nullptr);
+    if (!parent) {
+        return kNotFound;
+    }
+    struct Search {
+        std::wstring className;
+        HWND found;
+    } search{childClass, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            if (IsWindowVisible(child) && lstrcmpiW(ClassOf(child).c_str(), s.className.c_str()) == 0) {
+                s.found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (!search.found) {
+        return kNotFound;
+    }
+    RECT rect{};
+    GetWindowRect(search.found, &rect);
+    PrintLine(std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " +
+              std::to_wstring(rect.right) + L" " + std::to_wstring(rect.bottom));
+    return kOk;
+}
+
 int Usage() {
     std::fprintf(stderr,
                  "usage: traxo_e2e_probe target LOGDIR | find-window CLASS [TITLE] | "
@@ -556,7 +588,8 @@ int Usage() {
                  "close-window CLASS | exe-of-window CLASS [TITLE] | hook-record | "
                  "wait-ready CLASS TITLE | foreground | client-rect CLASS | time-show CLASS N | "
                  "end-session CLASS normal|critical | post-message CLASS MSG WPARAM LPARAM | "
-                 "taskbar-created | tray-icon CLASS ID [delete] | window-rect CLASS\n");
+                 "taskbar-created | tray-icon CLASS ID [delete] | window-rect CLASS | "
+                 "child-rect CLASS CHILDCLASS\n");
     return kUsage;
 }
 
@@ -619,6 +652,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"window-rect" && n == 2) {
         return WindowRect(args[1]);
+    }
+    if (command == L"child-rect" && n == 3) {
+        return ChildRect(args[1], args[2]);
     }
     return Usage();
 }
