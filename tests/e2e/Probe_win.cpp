@@ -581,6 +581,49 @@ int ChildRect(const std::wstring& parentClass, const std::wstring& childClass) {
     return kOk;
 }
 
+// Waits until a window of the class is visible with nothing left to paint, in it or in its
+// children, and prints the moment in seconds of the performance counter, which under Wine
+// counts the host's monotonic clock: "armed SECONDS" at start, "painted SECONDS" at the end.
+double CounterSeconds() {
+    LARGE_INTEGER frequency{};
+    LARGE_INTEGER now{};
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return double(now.QuadPart) / double(frequency.QuadPart);
+}
+
+bool ShownAndPainted(HWND window) {
+    if (!window || !IsWindowVisible(window)) {
+        return false;
+    }
+    DWORD_PTR answer = 0;
+    // Sent messages come before paints: once this is answered, what is due is queued.
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &answer);
+    if (GetUpdateRect(window, nullptr, FALSE)) {
+        return false;
+    }
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int WaitPainted(const std::wstring& className) {
+    PrintLine(L"armed " + std::to_wstring(CounterSeconds()));
+    std::fflush(stdout);
+    const DWORD deadline = GetTickCount() + 15000;
+    while (GetTickCount() < deadline) {
+        if (ShownAndPainted(FindWindowW(className.c_str(), nullptr))) {
+            PrintLine(L"painted " + std::to_wstring(CounterSeconds()));
+            return kOk;
+        }
+        Sleep(1);
+    }
+    return kNotFound;
+}
+
 int Usage() {
     std::fprintf(stderr,
                  "usage: traxo_e2e_probe target LOGDIR | find-window CLASS [TITLE] | "
@@ -589,7 +632,7 @@ int Usage() {
                  "wait-ready CLASS TITLE | foreground | client-rect CLASS | time-show CLASS N | "
                  "end-session CLASS normal|critical | post-message CLASS MSG WPARAM LPARAM | "
                  "taskbar-created | tray-icon CLASS ID [delete] | window-rect CLASS | "
-                 "child-rect CLASS CHILDCLASS\n");
+                 "child-rect CLASS CHILDCLASS | wait-painted CLASS\n");
     return kUsage;
 }
 
@@ -652,6 +695,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"window-rect" && n == 2) {
         return WindowRect(args[1]);
+    }
+    if (command == L"wait-painted" && n == 2) {
+        return WaitPainted(args[1]);
     }
     if (command == L"child-rect" && n == 3) {
         return ChildRect(args[1], args[2]);
