@@ -549,6 +549,81 @@ int WindowRect(const std::wstring& className) {
     return kOk;
 }
 
+// The first visible child of the class inside the top-level window of the class, in screen
+// coordinates: "left top right bottom". Dialog controls are found at their real place.
+int ChildRect(const std::wstring& parentClass, const std::wstring& childClass) {
+    HWND parent = FindWindowW(parentClass.c_str(), nullptr);
+    if (!parent) {
+        return kNotFound;
+    }
+    struct Search {
+        std::wstring className;
+        HWND found;
+    } search{childClass, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            if (IsWindowVisible(child) && lstrcmpiW(ClassOf(child).c_str(), s.className.c_str()) == 0) {
+                s.found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (!search.found) {
+        return kNotFound;
+    }
+    RECT rect{};
+    GetWindowRect(search.found, &rect);
+    PrintLine(std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " +
+              std::to_wstring(rect.right) + L" " + std::to_wstring(rect.bottom));
+    return kOk;
+}
+
+// Waits until a window of the class is visible with nothing left to paint, in it or in its
+// children, and prints the moment in seconds of the performance counter, which under Wine
+// counts the host's monotonic clock: "armed SECONDS" at start, "painted SECONDS" at the end.
+double CounterSeconds() {
+    LARGE_INTEGER frequency{};
+    LARGE_INTEGER now{};
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return double(now.QuadPart) / double(frequency.QuadPart);
+}
+
+bool ShownAndPainted(HWND window) {
+    if (!window || !IsWindowVisible(window)) {
+        return false;
+    }
+    DWORD_PTR answer = 0;
+    // Sent messages come before paints: once this is answered, what is due is queued.
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &answer);
+    if (GetUpdateRect(window, nullptr, FALSE)) {
+        return false;
+    }
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int WaitPainted(const std::wstring& className) {
+    PrintLine(L"armed " + std::to_wstring(CounterSeconds()));
+    std::fflush(stdout);
+    const DWORD deadline = GetTickCount() + 15000;
+    while (GetTickCount() < deadline) {
+        if (ShownAndPainted(FindWindowW(className.c_str(), nullptr))) {
+            PrintLine(L"painted " + std::to_wstring(CounterSeconds()));
+            return kOk;
+        }
+        Sleep(1);
+    }
+    return kNotFound;
+}
+
 int Usage() {
     std::fprintf(stderr,
                  "usage: traxo_e2e_probe target LOGDIR | find-window CLASS [TITLE] | "
@@ -556,7 +631,8 @@ int Usage() {
                  "close-window CLASS | exe-of-window CLASS [TITLE] | hook-record | "
                  "wait-ready CLASS TITLE | foreground | client-rect CLASS | time-show CLASS N | "
                  "end-session CLASS normal|critical | post-message CLASS MSG WPARAM LPARAM | "
-                 "taskbar-created | tray-icon CLASS ID [delete] | window-rect CLASS\n");
+                 "taskbar-created | tray-icon CLASS ID [delete] | window-rect CLASS | "
+                 "child-rect CLASS CHILDCLASS | wait-painted CLASS\n");
     return kUsage;
 }
 
@@ -619,6 +695,12 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"window-rect" && n == 2) {
         return WindowRect(args[1]);
+    }
+    if (command == L"wait-painted" && n == 2) {
+        return WaitPainted(args[1]);
+    }
+    if (command == L"child-rect" && n == 3) {
+        return ChildRect(args[1], args[2]);
     }
     return Usage();
 }
