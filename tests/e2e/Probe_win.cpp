@@ -583,7 +583,7 @@ int ChildRect(const std::wstring& parentClass, const std::wstring& childClass) {
 
 // Waits until a window of the class is visible with nothing left to paint, in it or in its
 // children, and prints the moment in seconds of the performance counter, which under Wine
-// counts the host's monotonic clock: "armed SECONDS" at start, "painted SECONDS" at the end.
+// counts the host's monotonic clock: "armed SECONDS" at start, "shown SECONDS" when it is visible, "painted SECONDS" at the end.
 double CounterSeconds() {
     LARGE_INTEGER frequency{};
     LARGE_INTEGER now{};
@@ -614,8 +614,14 @@ int WaitPainted(const std::wstring& className) {
     PrintLine(L"armed " + std::to_wstring(CounterSeconds()));
     std::fflush(stdout);
     const DWORD deadline = GetTickCount() + 15000;
+    bool shown = false;
     while (GetTickCount() < deadline) {
-        if (ShownAndPainted(FindWindowW(className.c_str(), nullptr))) {
+        HWND window = FindWindowW(className.c_str(), nullptr);
+        if (!shown && window && IsWindowVisible(window)) {
+            shown = true;
+            PrintLine(L"shown " + std::to_wstring(CounterSeconds()));
+        }
+        if (ShownAndPainted(window)) {
             PrintLine(L"painted " + std::to_wstring(CounterSeconds()));
             return kOk;
         }

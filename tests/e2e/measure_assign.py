@@ -1,6 +1,6 @@
 """Measures the assign dialog under Wine with a set of 200 known programs: from the click on the
 main window's action button until the dialog is shown with nothing left to paint (the probe's
-probe's wait-painted, which watches from inside Wine). The dialog is cancelled between runs.
+probe's wait-painted, which watches from inside Wine). The dialog is cancelled between runs; the first opening is told apart.
 Prints the median. Not a test: run it by hand with the TRAXO_E2E_* variables that
 `ctest -V -N -R e2e_` shows:
 
@@ -79,11 +79,14 @@ class AssignDialog(traxo_e2e.TraxoTestCase):
             times.append(self.click_to_painted(run))
             self.click_button(ASSIGN_TITLE, "Cancel")
             wait_until(lambda: not self.dialog_visible(), 10, "the assign dialog to close")
-        print(f"\naction button click to the assign dialog painted, {PROGRAMS} known programs, "
-              f"{self.runs} times: median {statistics.median(times):.0f} ms "
-              f"(min {min(times):.0f}, max {max(times):.0f}; in order: "
-              f"{' '.join(f'{t:.0f}' for t in times)})")
-
+        # The first opening shows a window never shown before; the later ones show it again,
+        # which under Wine without a window manager may include its wait for the window's
+        # earlier hiding: both are told.
+        again = times[1:]
+        print(f"\naction button click to the assign dialog painted, {PROGRAMS} known programs: "
+              f"first opening {times[0]:.0f} ms; {len(again)} openings after it: median "
+              f"{statistics.median(again):.0f} ms (min {min(again):.0f}, max {max(again):.0f}); "
+              f"all runs median {statistics.median(times):.0f} ms")
 
 if __name__ == "__main__":
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
