@@ -20,6 +20,19 @@ if [ ! -f "$prefix/system.reg" ]; then
     ) 9>"$prefix.lock"
 fi
 
+# The virtual display has no window manager. Windows that Wine leaves to one go without a
+# caption there, and each hiding of one waits two seconds for the manager's answer: Wine frames
+# and shows Traxo's windows itself, as Windows does.
+if [ ! -f "$prefix/.unmanaged-windows" ]; then
+    (
+        flock 9
+        if [ ! -f "$prefix/.unmanaged-windows" ]; then
+            wine reg add 'HKCU\Software\Wine\AppDefaults\Traxo.exe\X11 Driver' /v Managed /d N /f \
+                >/dev/null 2>&1 && touch "$prefix/.unmanaged-windows"
+        fi
+    ) 9>"$prefix.lock"
+fi
+
 if [ -z "${DISPLAY:-}" ]; then
     # A private X server for this one run; wait for Wine to finish with it before it goes.
     exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c 'wine "$@"; rc=$?; wineserver --wait; exit $rc' wine-run "$@"

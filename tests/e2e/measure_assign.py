@@ -79,9 +79,8 @@ class AssignDialog(traxo_e2e.TraxoTestCase):
             times.append(self.click_to_painted(run))
             self.click_button(ASSIGN_TITLE, "Cancel")
             wait_until(lambda: not self.dialog_visible(), 10, "the assign dialog to close")
-        # The first opening shows a window never shown before; the later ones show it again,
-        # which under Wine without a window manager may include its wait for the window's
-        # earlier hiding: both are told.
+        # The first opening shows a window never shown before; the later ones show it again:
+        # both are told.
         again = times[1:]
         print(f"\naction button click to the assign dialog painted, {PROGRAMS} known programs: "
               f"first opening {times[0]:.0f} ms; {len(again)} openings after it: median "
