@@ -116,8 +116,16 @@ TfrmAssign::TfrmAssign(HWND owner)
                 u"Assign action", u"指定动作") {
     const HWND list = Control(kLstActions);
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
-    // The row height is asked for again now that this class answers WM_MEASUREITEM.
-    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
+    // The list asked for its row height while it was being created, before this class answered
+    // WM_MEASUREITEM; a change of its size makes it ask again.
+    RECT listRect{};
+    GetWindowRect(list, &listRect);
+    const int listWidth = listRect.right - listRect.left;
+    const int listHeight = listRect.bottom - listRect.top;
+    for (const int height : {listHeight + 1, listHeight}) {
+        SetWindowPos(list, nullptr, 0, 0, listWidth, height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     const wchar_t* headers[] = {L"Title", L"Action"};
     const int widths[] = {kTitleColumnWidth, kActionColumnWidth};
     for (int column = 0; column < 2; ++column) {
@@ -312,9 +320,9 @@ void TfrmAssign::lstActionsCustomDrawItem(const DRAWITEMSTRUCT& item) {
     const int top = item.rcItem.top;
     const int firstColumn = ListView_GetColumnWidth(list, 0);
     RECT titleCell{left, item.rcItem.top, left + firstColumn, item.rcItem.bottom};
-    DrawTextAt(dc, left + Scale(30), top + Scale(4) - Scale(2), rows_[row].title, &titleCell);
+    DrawTextAt(dc, left + Scale(30), top + Scale(4), rows_[row].title, &titleCell);
     if (imgApps_ != nullptr) {
-        ImageList_Draw(imgApps_, rows_[row].icon, dc, left + Scale(4), top + Scale(1), ILD_TRANSPARENT);
+        ImageList_Draw(imgApps_, rows_[row].icon, dc, left + Scale(4), top + Scale(4), ILD_TRANSPARENT);
     }
     if (row == 0) {
         FillSolid(dc, RECT{item.rcItem.left, item.rcItem.bottom - 1, item.rcItem.right, item.rcItem.bottom},
@@ -325,7 +333,7 @@ void TfrmAssign::lstActionsCustomDrawItem(const DRAWITEMSTRUCT& item) {
     } else {
         RECT cell{left + firstColumn, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
         SetTextColor(dc, RGB(0, 0, 0));
-        DrawTextAt(dc, left + firstColumn + Scale(7), top + Scale(4) - Scale(2),
+        DrawTextAt(dc, left + firstColumn + Scale(7), top + Scale(4),
                    ActionToDisplayString(rows_[row].action, 1000, Language()), &cell);
     }
     SelectObject(dc, oldFont);

@@ -25,6 +25,7 @@ KEYSTROKES_TITLE = "Keystrokes"
 FIRST_ROW = (5, 119)                # the list's first row, top left
 ACTION_BUTTON = (50 + 40, 15 + 10)  # inside the action button, from the selected row's top left
 SAVE_BUTTON = (295, 61)             # "Save set"
+ROW_HEIGHT = 24                     # of the assign dialog's list
 
 # Entries of the drop-down below the current action (the first row has no "Same as default").
 DEFAULT_ROW_KEY_COMBINATION = 5
@@ -152,6 +153,8 @@ class AssignThroughDialogs(AssignTestCase):
         xdotool("key", "Down")
         wait_until(lambda: self.child_rect(ASSIGN_CLASS, "ComboBox")[1] > combo_top, 5,
                    "the drop-down to move to the second row")
+        self.assertEqual(self.child_rect(ASSIGN_CLASS, "ComboBox")[1] - combo_top, ROW_HEIGHT,
+                         "the drop-down moved by other than one row of the list")
         self.choose_in_drop_down(PROGRAM_ROW_KEYSTROKES)
         self.wait_visible(KEYSTROKES_CLASS)
         time.sleep(0.2)
