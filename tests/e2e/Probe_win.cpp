@@ -14,6 +14,7 @@
 //   end-session CLASS normal|critical  asks the window whether the session may end and prints
 //                                  query=0/1; on 1 tells it the session ends (WM_ENDSESSION)
 //   time-show CLASS N              N times: hide, show, paint; prints the milliseconds of each
+//   tray-recorder LOGFILE          stands in for the notification area and logs each call to it
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -514,11 +515,24 @@ int TaskbarCreated() {
     return message != 0 && PostMessageW(HWND_BROADCAST, message, 0, 0) ? kOk : kFailed;
 }
 
-// Whether the shell knows the notification icon (window of the class, icon id): a modification
-// that changes nothing succeeds for a known icon only. "delete" removes it, as a shell restart
-// loses it.
-int TrayIcon(const std::wstring& className, const std::wstring& id, const std::wstring& action) {
+// The handle of the class's window as a number, which names the window after it is gone.
+int WindowHandle(const std::wstring& className) {
     HWND window = FindWindowW(className.c_str(), nullptr);
+    if (!window) {
+        return kNotFound;
+    }
+    PrintLine(std::to_wstring(reinterpret_cast<UINT_PTR>(window)));
+    return kOk;
+}
+
+// Whether the shell knows the notification icon (window of the class, or the handle given as
+// "#NUMBER", icon id): a modification that changes nothing succeeds for a known icon only.
+// "delete" removes it, as a shell restart loses it.
+int TrayIcon(const std::wstring& className, const std::wstring& id, const std::wstring& action) {
+    HWND window = className.rfind(L"#", 0) == 0
+                      ? reinterpret_cast<HWND>(static_cast<UINT_PTR>(
+                            std::wcstoull(className.c_str() + 1, nullptr, 10)))
+                      : FindWindowW(className.c_str(), nullptr);
     if (!window) {
         return kNotFound;
     }
@@ -531,6 +545,55 @@ int TrayIcon(const std::wstring& className, const std::wstring& id, const std::w
     }
     const bool known = Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
     PrintLine(known ? L"icon=1" : L"icon=0");
+    return kOk;
+}
+
+// A stand-in for the shell's notification area: a window of the shell's tray class, above the
+// real one, so that the notification-icon calls of programs come here. Each call is logged as
+// "NIM_CODE WINDOW" (the code as the call carries it, the owner's handle in decimal) and
+// succeeds. Runs until closed.
+int TrayRecorder(const std::wstring& logFile) {
+    static std::wstring log;
+    log = logFile;
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam,
+                                 LPARAM lParam) -> LRESULT {
+        if (message == WM_COPYDATA) {
+            const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+            if (FILE* file = _wfopen(log.c_str(), L"ab")) {
+                std::fprintf(file, "%lu %llu\n", static_cast<unsigned long>(data->dwData),
+                             static_cast<unsigned long long>(wParam));
+                std::fclose(file);
+            }
+            return TRUE;
+        }
+        if (message == WM_DESTROY) {
+            PostQuitMessage(0);
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    };
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"Shell_TrayWnd";
+    if (!RegisterClassW(&windowClass)) {
+        return kFailed;
+    }
+    const HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"Shell_TrayWnd", L"",
+                                        WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                        windowClass.hInstance, nullptr);
+    if (!window) {
+        return kFailed;
+    }
+    if (FindWindowExW(nullptr, nullptr, L"Shell_TrayWnd", nullptr) != window) {
+        return kFailed; // the shell's own would still get the calls
+    }
+    if (FILE* file = _wfopen(log.c_str(), L"ab")) {
+        std::fprintf(file, "ready\n");
+        std::fclose(file);
+    }
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        DispatchMessageW(&message);
+    }
     return kOk;
 }
 
@@ -637,7 +700,8 @@ int Usage() {
                  "close-window CLASS | exe-of-window CLASS [TITLE] | hook-record | "
                  "wait-ready CLASS TITLE | foreground | client-rect CLASS | time-show CLASS N | "
                  "end-session CLASS normal|critical | post-message CLASS MSG WPARAM LPARAM | "
-                 "taskbar-created | tray-icon CLASS ID [delete] | window-rect CLASS | "
+                 "taskbar-created | tray-icon CLASS|#HANDLE ID [delete] | window-rect CLASS | "
+                 "window-handle CLASS | tray-recorder LOGFILE | "
                  "child-rect CLASS CHILDCLASS | wait-painted CLASS\n");
     return kUsage;
 }
@@ -698,6 +762,12 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"tray-icon" && (n == 3 || (n == 4 && args[3] == L"delete"))) {
         return TrayIcon(args[1], args[2], n == 4 ? args[3] : L"");
+    }
+    if (command == L"tray-recorder" && n == 2) {
+        return TrayRecorder(args[1]);
+    }
+    if (command == L"window-handle" && n == 2) {
+        return WindowHandle(args[1]);
     }
     if (command == L"window-rect" && n == 2) {
         return WindowRect(args[1]);

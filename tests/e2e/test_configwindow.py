@@ -42,6 +42,8 @@ TRAY_ICON_ID = 1
 WM_LBUTTONUP = 0x0202
 WM_RBUTTONUP = 0x0205
 MENU_CLASS = "#32768"
+NIM_ADD = 0
+NIM_DELETE = 2
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 
 HELLO_ACTION = "@Keystrokes: hello{enter}"
@@ -80,6 +82,20 @@ class WindowTestCase(traxo_e2e.TraxoTestCase):
         code, out = self.run_wine(self.paths.cli, "set", "dump", windows_path(path))
         self.assertEqual(code, 0, f"traxo-cli set dump failed: {out}")
         return json.loads(out)
+
+    def run_value(self):
+        """The Run key's value for Traxo, or None."""
+        code, out = self.run_wine("reg", "query", RUN_KEY, "/v", "traxo")
+        if code != 0:
+            return None
+        for line in out.splitlines():
+            parts = line.split(None, 2)
+            if len(parts) == 3 and parts[0].lower() == "traxo" and parts[1] == "REG_SZ":
+                return parts[2].strip()
+        return None
+
+    def delete_run_value(self):
+        self.run_wine("reg", "delete", RUN_KEY, "/v", "traxo", "/f")
 
     def popup_state(self):
         """None when there is no popup window, else (left, top, right, bottom, visible)."""
@@ -338,20 +354,6 @@ class TrayIcon(WindowTestCase):
                              mouse_message)
         self.assertEqual(code, 0, "no main window to post to")
 
-    def run_value(self):
-        """The Run key's value for Traxo, or None."""
-        code, out = self.run_wine("reg", "query", RUN_KEY, "/v", "traxo")
-        if code != 0:
-            return None
-        for line in out.splitlines():
-            parts = line.split(None, 2)
-            if len(parts) == 3 and parts[0].lower() == "traxo" and parts[1] == "REG_SZ":
-                return parts[2].strip()
-        return None
-
-    def delete_run_value(self):
-        self.run_wine("reg", "delete", RUN_KEY, "/v", "traxo", "/f")
-
     def choose_autostart(self):
         move_to(600, 500)
         self.tray_callback(WM_RBUTTONUP)
@@ -373,6 +375,28 @@ class TrayIcon(WindowTestCase):
         self.assertEqual(self.probe("taskbar-created")[0], 0)
         wait_until(self.icon_known, 10, "the icon to be added again")
 
+    def test_icon_is_deleted_at_exit(self):
+        wait_until(self.icon_known, 10, "the tray icon")
+        window = self.probe("window-handle", MAIN_CLASS)[1]
+        # Wine's shell forgets the icons of a window that is gone, whether or not its program
+        # deleted them: a stand-in shell, which the icon is shown again in after a shell
+        # restart, tells what the program itself asked for.
+        log = self.folder / "tray.log"
+        self.spawn(self.paths.probe, "tray-recorder", windows_path(log), log_name="tray.txt")
+        wait_until(lambda: log.exists() and log.read_text().startswith("ready"), 30,
+                   "the stand-in shell")
+        self.assertEqual(self.probe("taskbar-created")[0], 0)
+        wait_until(lambda: f"{NIM_ADD} {window}" in self.tray_calls(log), 10,
+                   "the icon to be added to the stand-in shell")
+        self.assertTrue(self.close_traxo(self.traxo_started[0]), "Traxo did not end")
+        calls = [call for call in self.tray_calls(log) if call.endswith(f" {window}")]
+        self.assertEqual(calls[-1:], [f"{NIM_DELETE} {window}"],
+                         f"the icon was not deleted at exit; the shell was asked: {calls}")
+
+    @staticmethod
+    def tray_calls(log):
+        return log.read_text().splitlines()[1:]
+
     def test_autostart_entry_toggles_the_run_value(self):
         wait_until(self.icon_known, 10, "the tray icon")
         self.assertIsNone(self.run_value())
@@ -382,6 +406,48 @@ class TrayIcon(WindowTestCase):
         self.assertEqual(value.lower(), f'"{exe}"'.lower(), "the Run value is not the quoted path")
         self.choose_autostart()
         wait_until(lambda: self.run_value() is None, 10, "the Run value to be deleted")
+
+
+class AutostartQuestion(WindowTestCase):
+    """Another copy of Traxo set to start with Windows: five seconds after start this copy asks
+    whether it should start instead."""
+
+    OTHER_COPY = '"C:\\Other place\\Traxo.exe"'
+
+    def setUp(self):
+        super().setUp()
+        self.build_set([(STROKE_RIGHT, HELLO_ACTION, [])])
+        self.write_settings(motions="set.mtd")
+        self.addCleanup(self.delete_run_value)
+        code, out = self.run_wine("reg", "add", RUN_KEY, "/v", "traxo", "/d", self.OTHER_COPY,
+                                  "/f")
+        self.assertEqual(code, 0, f"reg add failed: {out}")
+
+    def question_buttons(self):
+        """The buttons of a visible window titled Traxo other than the (hidden) main window."""
+        out = self.probe("list-buttons", traxo_e2e.MAIN_TITLE)[1]
+        return [line.split(": ", 1)[1] for line in out.splitlines()
+                if ": " in line and not line.startswith(MAIN_CLASS)]
+
+    def test_yes_points_the_entry_at_this_copy(self):
+        self.start_traxo()
+        started = time.monotonic()
+        # The question's timer starts a moment before the main window can be found.
+        early = 3.5 - (time.monotonic() - started)
+        self.assertTrue(traxo_e2e.holds_for(lambda: not self.question_buttons(), early, 0.2),
+                        "the question came before its five seconds")
+        try:
+            buttons = wait_until(self.question_buttons, 5, "the autostart question", 0.2)
+        except AssertionError:
+            self.save_screenshot(take_screenshot(), "no-question.png")
+            raise
+        self.assertEqual(sorted(buttons), ["No", "Yes"])
+        self.assertEqual(self.run_value(), self.OTHER_COPY, "the entry changed before the answer")
+        self.click_button(traxo_e2e.MAIN_TITLE, "Yes")
+        exe = windows_path(self.folder / "Traxo.exe")
+        wait_until(lambda: (self.run_value() or "").lower() == f'"{exe}"'.lower(), 10,
+                   "the Run value to name this copy")
+        self.assertFalse(traxo_e2e.holds_for(self.question_buttons, 0.5), "the question stays")
 
 
 if __name__ == "__main__":
