@@ -1,0 +1,179 @@
+"""The options dialog driven with the real mouse: its changes act as soon as OK is pressed, without
+a restart: the trigger mode, the trail colour chosen in the colour dialog and a program excluded
+from the recently used ones."""
+
+import sys
+import time
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+
+import traxo_e2e  # noqa: E402
+from traxo_e2e import (LEFT_BUTTON, MAIN_CLASS, MIDDLE_BUTTON, RIGHT_BUTTON,  # noqa: E402
+                       STROKE_RIGHT, drag, ini_value, line_points, move_along, move_to, press,
+                       release, take_screenshot, wait_until, xdotool)
+
+OPTIONS_CLASS = "TfrmOptions"
+COLOUR_TITLE = "Color"
+TYPE_HELLO = "@Keystrokes: hello{enter}"
+HELLO = "hello\r\n"
+
+# Places in the main window's client area (96 DPI; the Wine prefix runs at 96 DPI).
+OPTIONS_BUTTON = (436, 61)
+HIDE_BUTTON = (761, 13)
+# Places in the options dialog's client area.
+METHOD_ROW_TOP = 58        # the trigger pictures' list: its first row's top edge
+METHOD_ROW_HEIGHT = 26
+MIDDLE_BUTTON_MODE = 3     # "hold middle button and drag mouse"
+TRAIL_BUTTON = (444, 74)   # "Change gesture trail colour..."
+EXCLUSION_TAB = (189, 18)  # "Excluded programs"
+RECENT_LIST = (221, 298)   # the recently used programs' drop-down
+RECENT_FIRST_ENTRY = (221, 316)
+EXCLUDE_BUTTON = (505, 298)
+OK_BUTTON = (564, 434)
+
+TRAIL_COLOUR = (200, 30, 160)
+
+
+class OptionsThroughTheDialog(traxo_e2e.TraxoTestCase):
+    """Traxo in trigger mode 1 with a set whose right stroke types a line."""
+
+    settings = {"showTrails": 1, "fastTrails": 0, "tail": "clBlue"}
+
+    def setUp(self):
+        super().setUp()
+        self.build_set([(STROKE_RIGHT, TYPE_HELLO, [])])
+        self.write_settings(motions="set.mtd", **self.settings)
+        self.start_traxo()
+
+    # -- the windows
+
+    def origin(self, window_class):
+        code, out = self.probe("client-rect", window_class)
+        self.assertEqual(code, 0, f"no window {window_class}")
+        left, top = (int(v) for v in out.split()[:2])
+        return left, top
+
+    def click_in(self, window_class, place):
+        left, top = self.origin(window_class)
+        move_to(left + place[0], top + place[1])
+        time.sleep(0.15)
+        xdotool("click", LEFT_BUTTON)
+
+    def options_visible(self):
+        code, out = self.probe("window-rect", OPTIONS_CLASS)
+        return code == 0 and out.split()[4] == "1"
+
+    def open_options(self):
+        self.show_main_window()
+        time.sleep(0.5)  # the fades of the controls settle
+        self.click_in(MAIN_CLASS, OPTIONS_BUTTON)
+        wait_until(self.options_visible, 10, "the options dialog")
+        time.sleep(0.3)
+
+    def press_ok(self):
+        """OK, then the main window hidden with its own button, out of the way of the target."""
+        self.click_in(OPTIONS_CLASS, OK_BUTTON)
+        wait_until(lambda: not self.options_visible(), 10, "the options dialog to close")
+        self.click_in(MAIN_CLASS, HIDE_BUTTON)
+        wait_until(lambda: self.main_window_state() == "0", 10, "the main window to hide")
+
+    def saved(self, key, section="main"):
+        return ini_value(self.read_settings(), section, key)
+
+    # -- the tests
+
+    def test_middle_button_mode_acts_at_once(self):
+        self.open_options()
+        row_middle = METHOD_ROW_TOP + METHOD_ROW_HEIGHT * MIDDLE_BUTTON_MODE + METHOD_ROW_HEIGHT // 2
+        self.click_in(OPTIONS_CLASS, (150, row_middle))
+        self.press_ok()
+        self.assertEqual(self.saved("invoke"), str(MIDDLE_BUTTON_MODE),
+                         "the chosen trigger mode was not saved")
+        target = self.start_target()
+        self.settle()
+        drag(MIDDLE_BUTTON, [target.at(0.2, 0.5), target.at(0.8, 0.5)])
+        self.wait_for_text(target, HELLO)
+        self.assertEqual([m for m in target.mouse_messages() if m.startswith("WM_MBUTTON")], [],
+                         "the program saw the middle button of a gesture")
+        # The right button is the program's own again.
+        target.clear_mouse_log()
+        drag(RIGHT_BUTTON, [target.at(0.2, 0.5), target.at(0.8, 0.5)])
+        wait_until(lambda: [m for m in target.mouse_messages() if m.startswith("WM_RBUTTON")]
+                   == ["WM_RBUTTONDOWN", "WM_RBUTTONUP"], 5, "the right drag at the target")
+        self.assert_text_stays(target, HELLO)
+
+    def test_trail_has_the_colour_chosen_in_the_colour_dialog(self):
+        self.open_options()
+        self.click_in(OPTIONS_CLASS, TRAIL_BUTTON)
+        wait_until(lambda: self.probe("foreground")[1] == f"#32770\t{COLOUR_TITLE}", 10,
+                   "the colour dialog")
+        # The colour typed into its red, green and blue fields, reached by their access keys.
+        for key, value in zip(("alt+r", "alt+g", "alt+b"), TRAIL_COLOUR):
+            xdotool("key", key)
+            time.sleep(0.1)
+            xdotool("type", "--delay", "30", str(value))
+        time.sleep(0.2)
+        xdotool("key", "Return")
+        wait_until(lambda: self.probe("find-window", "#32770", COLOUR_TITLE)[0] != 0, 10,
+                   "the colour dialog to close")
+        self.press_ok()
+        red, green, blue = TRAIL_COLOUR
+        self.assertEqual(self.saved("tail"), f"$00{blue:02X}{green:02X}{red:02X}",
+                         "the chosen colour was not saved")
+
+        target = self.start_target()
+        self.settle()
+        start, end = target.at(0.15, 0.6), target.at(0.85, 0.6)
+        samples = [(x, start[1]) for x in range(start[0] + 20, end[0] - 20, 8)]
+        press(RIGHT_BUTTON, *start)
+        try:
+            time.sleep(0.1)
+            move_along(line_points(start, end))
+            time.sleep(0.4)
+            during = take_screenshot()
+        finally:
+            release(RIGHT_BUTTON)
+        coloured = [p for p in samples if during.pixel(*p) == TRAIL_COLOUR]
+        if len(coloured) < 0.9 * len(samples):
+            shot = self.save_screenshot(during, "during.png")
+            seen = sorted({during.pixel(*p) for p in samples})[:6]
+            self.fail(f"only {len(coloured)} of {len(samples)} points along the drag have the "
+                      f"chosen colour (seen {seen}); screenshot {shot}")
+        self.wait_for_text(target, HELLO)
+
+    def test_recent_program_excluded_gets_its_drag(self):
+        target = self.start_target()
+        self.settle(1.0)  # the poll sees the target's program in the foreground
+        self.open_options()
+        self.click_in(OPTIONS_CLASS, EXCLUSION_TAB)
+        time.sleep(0.3)
+        self.click_in(OPTIONS_CLASS, RECENT_LIST)
+        time.sleep(0.5)
+        self.click_in(OPTIONS_CLASS, RECENT_FIRST_ENTRY)
+        time.sleep(0.3)
+        self.click_in(OPTIONS_CLASS, EXCLUDE_BUTTON)
+        time.sleep(0.3)
+        self.press_ok()
+        excluded = [value for _, value in self.read_settings().get("exclude", [])]
+        self.assertEqual(excluded, [target.exe_as_seen.lower()],
+                         "the saved excluded programs are not the target's program")
+
+        # The target back in the foreground, with a click on a part that nothing covered.
+        move_to(*target.at(0.1, 0.1))
+        time.sleep(0.15)
+        xdotool("click", LEFT_BUTTON)
+        self.settle()
+        target.clear_mouse_log()
+        drag(RIGHT_BUTTON, [target.at(0.2, 0.5), target.at(0.8, 0.5)])
+        try:
+            wait_until(lambda: [m for m in target.mouse_messages() if m.startswith("WM_RBUTTON")]
+                       == ["WM_RBUTTONDOWN", "WM_RBUTTONUP"], 5, "the drag at the target")
+        except AssertionError:
+            self.fail(f"the target saw {target.mouse_messages()}, expected the drag's own right "
+                      f"press and release")
+        self.assert_text_stays(target, "")
+
+
+if __name__ == "__main__":
+    traxo_e2e.main()
