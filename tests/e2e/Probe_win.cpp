@@ -7,6 +7,7 @@
 //   count-windows CLASS            prints the number of top-level windows of the class
 //   click-button TITLE TEXT        BM_CLICK to the button TEXT of a visible window TITLE
 //   list-buttons TITLE             prints the buttons of the visible windows titled TITLE
+//   list-texts TITLE               prints the texts of the controls of visible windows TITLE
 //   close-window CLASS             posts WM_CLOSE to the first window of the class
 //   exe-of-window CLASS [TITLE]    prints the owner's executable path, as the program reads it
 //   hook-record                    prints the hook library's shared record, if any process has it
@@ -410,6 +411,27 @@ int ListButtons(const std::wstring& title) {
     return kOk;
 }
 
+// The texts of the visible controls of the visible windows titled so: "CLASS: text" per line.
+int ListTexts(const std::wstring& title) {
+    for (HWND window : VisibleWindowsTitled(title)) {
+        std::vector<HWND> children;
+        EnumChildWindows(
+            window,
+            [](HWND child, LPARAM list) -> BOOL {
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&children));
+        for (HWND child : children) {
+            const std::wstring text = WindowText(child);
+            if (IsWindowVisible(child) && !text.empty()) {
+                PrintLine(ClassOf(child) + L": " + text);
+            }
+        }
+    }
+    return kOk;
+}
+
 int CloseWindowCommand(const std::wstring& className) {
     HWND window = FindWindowW(className.c_str(), nullptr);
     if (!window) {
@@ -701,7 +723,7 @@ int Usage() {
                  "wait-ready CLASS TITLE | foreground | client-rect CLASS | time-show CLASS N | "
                  "end-session CLASS normal|critical | post-message CLASS MSG WPARAM LPARAM | "
                  "taskbar-created | tray-icon CLASS|#HANDLE ID [delete] | window-rect CLASS | "
-                 "window-handle CLASS | tray-recorder LOGFILE | "
+                 "window-handle CLASS | tray-recorder LOGFILE | list-texts TITLE | "
                  "child-rect CLASS CHILDCLASS | wait-painted CLASS\n");
     return kUsage;
 }
@@ -762,6 +784,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"tray-icon" && (n == 3 || (n == 4 && args[3] == L"delete"))) {
         return TrayIcon(args[1], args[2], n == 4 ? args[3] : L"");
+    }
+    if (command == L"list-texts" && n == 2) {
+        return ListTexts(args[1]);
     }
     if (command == L"tray-recorder" && n == 2) {
         return TrayRecorder(args[1]);

@@ -1,8 +1,12 @@
 """The options dialog driven with the real mouse: its changes act as soon as OK is pressed, without
 a restart: the trigger mode, the trail colour chosen in the colour dialog and a program excluded
-from the recently used ones."""
+from the recently used ones. Its "Check for updates now" asks a local web server."""
 
+import http.server
+import os
+import signal
 import sys
+import threading
 import time
 from pathlib import Path
 
@@ -30,12 +34,13 @@ EXCLUSION_TAB = (189, 18)  # "Excluded programs"
 RECENT_LIST = (221, 298)   # the recently used programs' drop-down
 RECENT_FIRST_ENTRY = (221, 316)
 EXCLUDE_BUTTON = (505, 298)
+CHECK_NOW_BUTTON = (333, 436)
 OK_BUTTON = (564, 434)
 
 TRAIL_COLOUR = (200, 30, 160)
 
 
-class OptionsThroughTheDialog(traxo_e2e.TraxoTestCase):
+class OptionsTestCase(traxo_e2e.TraxoTestCase):
     """Traxo in trigger mode 1 with a set whose right stroke types a line."""
 
     settings = {"showTrails": 1, "fastTrails": 0, "tail": "clBlue"}
@@ -81,7 +86,8 @@ class OptionsThroughTheDialog(traxo_e2e.TraxoTestCase):
     def saved(self, key, section="main"):
         return ini_value(self.read_settings(), section, key)
 
-    # -- the tests
+
+class OptionsThroughTheDialog(OptionsTestCase):
 
     def test_middle_button_mode_acts_at_once(self):
         self.open_options()
@@ -173,6 +179,120 @@ class OptionsThroughTheDialog(traxo_e2e.TraxoTestCase):
             self.fail(f"the target saw {target.mouse_messages()}, expected the drag's own right "
                       f"press and release")
         self.assert_text_stays(target, "")
+
+
+class UpdateServer(http.server.ThreadingHTTPServer):
+    """Answers every GET with `body` and keeps the paths asked for."""
+
+    def __init__(self):
+        class Handler(http.server.BaseHTTPRequestHandler):
+            def do_GET(handler):  # noqa: N805
+                self.requests.append(handler.path)
+                data = self.body.encode("utf-8")
+                handler.send_response(200)
+                handler.send_header("Content-Type", "text/plain")
+                handler.send_header("Content-Length", str(len(data)))
+                handler.end_headers()
+                handler.wfile.write(data)
+
+            def log_message(handler, *args):  # noqa: N805
+                pass
+
+        super().__init__(("127.0.0.1", 0), Handler)
+        self.body = ""
+        self.requests = []
+        self.thread = threading.Thread(target=self.serve_forever, daemon=True)
+        self.thread.start()
+
+    @property
+    def address(self):
+        return f"http://127.0.0.1:{self.server_address[1]}/updates.ini"
+
+    def stop(self):
+        self.shutdown()
+        self.server_close()
+
+
+class UpdateCheckThroughTheDialog(OptionsTestCase):
+    """The settings point the update check at a server the test runs."""
+
+    def setUp(self):
+        self.version = os.environ.get("TRAXO_E2E_VERSION")
+        if not self.version:
+            self.fail("TRAXO_E2E_VERSION is not set: run the tests through ctest")
+        self.server = UpdateServer()
+        self.addCleanup(self.server.stop)
+        self.settings = dict(OptionsTestCase.settings, updateUrl=self.server.address)
+        super().setUp()
+
+    def answer_texts(self, expected):
+        """The texts of the visible windows titled Traxo once one of them reads `expected`."""
+        def look():
+            out = self.probe("list-texts", traxo_e2e.MAIN_TITLE)[1]
+            texts = [line.split(": ", 1)[1] for line in out.splitlines() if ": " in line]
+            return texts if any(expected in text for text in texts) else None
+        try:
+            return wait_until(look, 20, f"a window titled Traxo that reads {expected!r}", 0.2)
+        except AssertionError:
+            self.save_screenshot(take_screenshot(), "no-answer.png")
+            raise
+
+    def answer_texts_gone(self, text):
+        return text not in self.probe("list-texts", traxo_e2e.MAIN_TITLE)[1]
+
+    @staticmethod
+    def notepads():
+        """Pids of running processes whose command line names notepad."""
+        found = set()
+        for entry in Path("/proc").iterdir():
+            if entry.name.isdigit():
+                try:
+                    command = (entry / "cmdline").read_bytes().lower()
+                except OSError:
+                    continue
+                if b"notepad" in command:
+                    found.add(int(entry.name))
+        return found
+
+    def test_check_now_tells_the_latest_version(self):
+        self.server.body = f"[traxo]\r\nversion={self.version}\r\n"
+        self.open_options()
+        self.click_in(OPTIONS_CLASS, CHECK_NOW_BUTTON)
+        self.answer_texts("You have the latest version.")
+        self.assertEqual(self.server.requests, ["/updates.ini"])
+        self.click_button(traxo_e2e.MAIN_TITLE, "OK")
+        wait_until(lambda: self.answer_texts_gone("You have the latest version."), 10,
+                   "the answer to close")
+
+    def test_a_download_that_is_no_web_address_opens_nothing(self):
+        address = "file:///C:/windows/notepad.exe"
+        self.server.body = ("[traxo]\r\nversion=99.0\r\ndate=2030-01-01\r\n"
+                            f"download={address}\r\ninfo=A newer Traxo.\r\n")
+        before = self.notepads()
+        self.addCleanup(self.end_notepads, before)
+        self.open_options()
+        self.click_in(OPTIONS_CLASS, CHECK_NOW_BUTTON)
+        texts = self.answer_texts("A newer Traxo.")
+        buttons = [line.split(": ", 1)[1] for line in
+                   self.probe("list-buttons", traxo_e2e.MAIN_TITLE)[1].splitlines()
+                   if line.startswith("#32770: ")]
+        self.assertTrue(buttons, "the answer has no buttons")
+        # Its first button is the one that would download.
+        self.click_button(traxo_e2e.MAIN_TITLE, buttons[0])
+        wait_until(lambda: self.answer_texts_gone("A newer Traxo."), 10, "the answer to close")
+        self.assertTrue(traxo_e2e.holds_for(lambda: self.notepads() == before, 3.0),
+                        "a program was started for the download address")
+        self.assertEqual(buttons, ["OK"], "the answer offers to download")
+        self.assertTrue(any(address in text for text in texts),
+                        f"the answer does not show the address as text: {texts}")
+
+    def end_notepads(self, before):
+        # Left running, they would keep the Wine server, which the next test waits for.
+        for pid in self.notepads() - before:
+            try:
+                os.kill(pid, signal.SIGKILL)
+            except OSError:
+                pass
 
 
 if __name__ == "__main__":
