@@ -16,6 +16,7 @@
 //                                  query=0/1; on 1 tells it the session ends (WM_ENDSESSION)
 //   time-show CLASS N              N times: hide, show, paint; prints the milliseconds of each
 //   tray-recorder LOGFILE          stands in for the notification area and logs each call to it
+//   window-handle CLASS            prints the handle of the class's window, in decimal
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
