@@ -136,7 +136,7 @@ void TgestureConfigForm::CreateUpdateChecker() {
     setup.localCopy = PathOf(AppFolder) / PathOf(u"updates.ini");
     setup.owner = hwnd();
     setup.language = [this] { return settings_.language; };
-    setup.firstRunPromptShowing = [] { return false; }; // no first-run prompt is shown yet
+    setup.firstRunPromptShowing = [this] { return firstRunShowing_; };
     updateChecker_ = std::make_unique<UpdateChecker>(std::move(setup));
     if (settings_.autoCheck) {
         updateChecker_->StartUpdateTimer();
