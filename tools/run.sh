@@ -23,6 +23,7 @@ cp -f build/win64/Traxo.exe build/win64/GettingStarted.mtd "$run/"
 export WINEPREFIX=$run/wineprefix WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 [ -f "$WINEPREFIX/system.reg" ] || { wineboot --init >/dev/null 2>&1 || true; wineserver --wait || true; }
+tools/wine-cjk-fonts.sh "$WINEPREFIX"
 
 traxo=
 xvfb=

@@ -21,8 +21,10 @@ stub wine 'echo "wine $* DISPLAY=$DISPLAY" >>"'"$log"'"; sleep 0.3'
 stub wineserver 'echo "wineserver $*" >>"'"$log"'"'
 stub wineboot 'echo "wineboot $*" >>"'"$log"'"'
 stub cmake 'true'
-printf '#!/usr/bin/env bash\ntrue\n' >"$scratch/tree/tools/install-deps.sh"
-chmod +x "$scratch/tree/tools/install-deps.sh"
+for helper in install-deps.sh wine-cjk-fonts.sh; do
+    printf '#!/usr/bin/env bash\ntrue\n' >"$scratch/tree/tools/$helper"
+    chmod +x "$scratch/tree/tools/$helper"
+done
 # Picks display 93 as a free one and says so on the descriptor it was given.
 stub Xvfb 'echo "Xvfb $*" >>"'"$log"'"
 echo $$ >"'"$scratch/xvfb.pid"'"
