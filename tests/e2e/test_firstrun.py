@@ -67,7 +67,7 @@ class FirstRun(traxo_e2e.TraxoTestCase):
         # The new settings check for updates ten seconds after the prompt; without a network the
         # check ends in a message, which the user closes.
         wait_until(lambda: (self.folder / "updates.ini").exists(), 90, "the automatic update check")
-        holds_for(lambda: self.probe("click-button", MAIN_TITLE, "OK")[0] != 0, 2)
+        holds_for(lambda: self.probe("click-button", MAIN_TITLE, "OK")[0] != 0, 5)
         wait_until(lambda: self.probe("list-buttons", MAIN_TITLE)[1] == "", 10,
                    "no window titled Traxo to be left open")
 
@@ -83,7 +83,7 @@ class FirstRun(traxo_e2e.TraxoTestCase):
         xdotool("key", "Escape")  # hides the main window
         wait_until(lambda: self.main_window_state() == "0", 10, "the main window to hide")
         target = self.start_target()
-        self.settle()
+        self.settle(2.0)  # the poll sees the new foreground program and arms the hook
         before = self.probe("window-rect", traxo_e2e.TARGET_CLASS)[1].split()
         drag(RIGHT_BUTTON, [target.at(0.25, 0.875), target.at(0.75, 0.125)])
         width, height = traxo_e2e.screen_size()
@@ -94,8 +94,10 @@ class FirstRun(traxo_e2e.TraxoTestCase):
         try:
             wait_until(maximised, 10, "the target to be maximised")
         except AssertionError:
+            self.save_screenshot(take_screenshot(), "gesture-failed.png")
             after = self.probe("window-rect", traxo_e2e.TARGET_CLASS)[1]
-            self.fail(f"the starter set's gesture did not maximise the target: {before} -> {after}")
+            self.fail(f"the starter set's gesture did not maximise the target: {before} -> {after}; "
+                      f"{target.mouse_messages()} {self.probe('foreground')[1]}")
         self.assertNotIn("WM_RBUTTONDOWN", target.mouse_messages())
 
 
