@@ -1,6 +1,7 @@
 #include "app/AutostartControl_win.h"
 
 #include "platform/WideText_win.h"
+#include "ui/MainWindowTexts.h"
 #include "ui/TaskDialog_win.h"
 
 #include <utility>
@@ -36,15 +37,13 @@ void AutostartControl::IsAutoStartOK() {
     if (!autostart_.NeedsQuestion()) {
         return;
     }
-    const bool chinese = language_ && language_() == 1;
+    const int language = language_ ? language_() : 0;
     TaskDialogContent dlgAutostart;
-    dlgAutostart.title = u"Traxo";
-    dlgAutostart.content =
-        chinese ? u"登录 Windows 时自动启动的 Traxo.exe 不是这一个！要改为自动启动这一个吗？"
-                : u"The Traxo.exe set to start when you log in to Windows is not this one! Would "
-                  u"you like this one to auto-start instead?";
+    dlgAutostart.title = MainWindowText(MainText::DialogTitle, language);
+    dlgAutostart.content = MainWindowText(MainText::AutostartQuestion, language);
     dlgAutostart.icon = TaskDialogIcon::Warning;
-    dlgAutostart.buttons = {chinese ? u"是" : u"Yes", chinese ? u"否" : u"No"};
+    dlgAutostart.buttons = {MainWindowText(MainText::AnswerYes, language),
+                            MainWindowText(MainText::AnswerNo, language)};
     if (ShowTaskDialog(owner_, dlgAutostart) == TaskButtonResult(0) &&
         autostart_.PointAtThisCopy().refused) {
         ReportRefusal();

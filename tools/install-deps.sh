@@ -9,7 +9,7 @@ packages=(
     clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
     binutils-mingw-w64-i686 mingw-w64-tools libz-mingw-w64-dev
-    wine wine64 xvfb xauth x11-utils xdotool imagemagick python3
+    wine wine64 xvfb xauth x11-utils xdotool imagemagick python3 fonts-wqy-microhei
     nsis zip
 )
 

@@ -3,6 +3,7 @@
 # on a machine without one, on a virtual display of its own (a free one: TRAXO_DISPLAY=N asks
 # for :N, which must be free).
 # The program lives in build/run/: its settings, the hook library it writes and the starter set.
+# A first start there greets the user as a new user is greeted.
 # Ending the script ends only what it started: Traxo and its virtual display. Other programs in
 # the same Wine prefix go on running.
 set -euo pipefail
@@ -16,15 +17,13 @@ cmake --build --preset win64 --target Traxo starter_set
 run=$root/build/run
 mkdir -p "$run"
 cp -f build/win64/Traxo.exe build/win64/GettingStarted.mtd "$run/"
-if [ ! -f "$run/traxo.ini" ]; then
-    # Until the first-run steps offer it, a new folder starts with the starter set loaded.
-    printf '[main]\r\nmotions=GettingStarted.mtd\r\ntutorialPrompt=0\r\n' |
-        iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$run/traxo.ini"
-fi
+# No settings file is written: a new folder meets the first-run welcome, which asks for the
+# language and loads the starter set.
 
 export WINEPREFIX=$run/wineprefix WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 [ -f "$WINEPREFIX/system.reg" ] || { wineboot --init >/dev/null 2>&1 || true; wineserver --wait || true; }
+tools/wine-cjk-fonts.sh "$WINEPREFIX"
 
 traxo=
 xvfb=

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # wine-run.sh PREFIX PROGRAM [ARGS...]
-# Runs a Windows program of the build under Wine with its own prefix (made on first use) and,
-# when there is no display, a virtual one.
+# Runs a Windows program of the build under Wine with its own prefix (made on first use, with
+# its Chinese font link: tools/wine-cjk-fonts.sh) and, when there is no display, a virtual one.
 set -euo pipefail
 prefix=$1
 shift
@@ -17,6 +17,12 @@ if [ ! -f "$prefix/system.reg" ]; then
             wineboot --init >/dev/null 2>&1 || true
             wineserver --wait || true
         fi
+    ) 9>"$prefix.lock"
+fi
+if [ ! -f "$prefix/.traxo-cjk-fonts" ]; then
+    (
+        flock 9
+        "$(dirname "$0")/wine-cjk-fonts.sh" "$prefix"
     ) 9>"$prefix.lock"
 fi
 

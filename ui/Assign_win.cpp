@@ -62,11 +62,12 @@ public:
         return keyCombo_.Combination();
     }
     std::optional<std::u16string> AskWebAddress(std::u16string_view proposed) override {
-        const bool chinese = owner_.Language() == 1;
+        const int language = owner_.Language();
         std::u16string value(proposed);
-        if (!CustomInputQuery(input_, owner_.hwnd(), chinese ? u"网站" : u"Website",
-                              chinese ? u"输入一个网址：" : u"Enter a web address:", value,
-                              chinese ? u"取消" : u"Cancel", chinese ? u"好" : u"OK")) {
+        if (!CustomInputQuery(input_, owner_.hwnd(), DialogString(DialogText::WebsiteCaption, language),
+                              DialogString(DialogText::WebsitePrompt, language), value,
+                              DialogString(DialogText::ButtonCancel, language),
+                              DialogString(DialogText::ButtonOk, language))) {
             return std::nullopt;
         }
         return value;
@@ -95,25 +96,20 @@ TfrmAssign::TfrmAssign(HWND owner)
     : ModalForm(L"TfrmAssign", owner, SIZE{648, 420},
                 {
                     {kLblInfo1, L"STATIC", 0, 0, 12, 8, 624, 18,
-                     u"You can choose different actions for different programs.",
-                     u"你可以为不同的程序选择不同的动作。"},
+                     DialogTexts(DialogText::AssignInfo1)},
                     {kLblInfo2, L"STATIC", 0, 0, 12, 26, 624, 18,
-                     u"Actions assigned to \"all programs\" will work everywhere in Windows, including "
-                     u"programs not in this list.",
-                     u"指定到“所有程序”的动作可以在Windows下有效，包括不在此列表中的程序。"},
+                     DialogTexts(DialogText::AssignInfo2)},
                     {kLblInfo3, L"STATIC", 0, 0, 12, 44, 624, 18,
-                     u"To add applications to this list, click \"Configure applications...\" in the "
-                     u"main window.",
-                     u"点击主窗口的“配置程序……”按钮，添加程序到已知程序列表。"},
+                     DialogTexts(DialogText::AssignInfo3)},
                     {kLstActions, WC_LISTVIEWW,
                      LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
                          LVS_NOSORTHEADER | WS_TABSTOP | WS_CLIPCHILDREN,
-                     WS_EX_CLIENTEDGE, 12, 68, 624, 306, {}, {}},
-                    {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 480, 384, 75, 25, u"OK", u"好"},
-                    {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 561, 384, 75, 25, u"Cancel",
-                     u"取消"},
+                     WS_EX_CLIENTEDGE, 12, 68, 624, 306},
+                    {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 480, 384, 75, 25, DialogTexts(DialogText::ButtonOk)},
+                    {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 561, 384, 75, 25, 
+                     DialogTexts(DialogText::ButtonCancel)},
                 },
-                u"Assign action", u"指定动作") {
+                DialogTexts(DialogText::AssignCaption)) {
     const HWND list = Control(kLstActions);
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     // The list asked for its row height while it was being created, before this class answered
@@ -179,9 +175,7 @@ bool TfrmAssign::EditMotion(HWND parent, MotionSet& set, int motionIndex, int la
     }
     if (const std::size_t dropped = WriteRowsToMotion(set, motionIndex, rows_); dropped > 0) {
         const std::wstring text =
-            (language == 1 ? L"有 " : L"") + std::to_wstring(dropped) +
-            (language == 1 ? L" 个程序的动作无法保存：一个手势最多只能有 101 个程序动作。"
-                           : L" program actions could not be kept: a gesture holds at most 101.");
+            WideText(DialogStringWithCount(DialogText::AssignRulesDropped, dropped, language));
         MessageBoxW(parent, text.c_str(), L"Traxo", MB_OK | MB_ICONWARNING);
     }
     return true;

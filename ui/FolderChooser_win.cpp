@@ -2,6 +2,8 @@
 
 #include "app/Startup.h"
 #include "platform/WideText_win.h"
+#include "ui/DialogTexts.h"
+#include "ui/MainWindowTexts.h"
 
 #include <commdlg.h>
 #include <shlobj.h>
@@ -12,7 +14,7 @@
 namespace traxo {
 
 std::optional<std::u16string> ChooseFolder(HWND owner, int language) {
-    const std::wstring title = language == 1 ? L"选择目录" : L"Choose a folder";
+    const std::wstring title = WideText(DialogString(DialogText::FolderChooserTitle, language));
     BROWSEINFOW browse{};
     browse.hwndOwner = owner;
     browse.lpszTitle = title.c_str();
@@ -30,7 +32,8 @@ std::optional<std::u16string> ChooseFolder(HWND owner, int language) {
     return result;
 }
 
-std::optional<std::u16string> ChooseActionFile(HWND owner) {
+std::optional<std::u16string> ChooseActionFile(HWND owner, int language) {
+    const std::wstring title = WideText(MainWindowText(MainText::OpenActionTitle, language));
     std::vector<wchar_t> file(32768, L'\0');
     constexpr wchar_t kFilter[] =
         L"Applications\0*.exe;*.bat;*.msi;*.com;*.jar;*.lnk\0All Files\0*.*\0";
@@ -40,7 +43,7 @@ std::optional<std::u16string> ChooseActionFile(HWND owner) {
     open.lpstrFilter = kFilter;
     open.lpstrFile = file.data();
     open.nMaxFile = static_cast<DWORD>(file.size());
-    open.lpstrTitle = L"Choose file or application for this gesture";
+    open.lpstrTitle = title.c_str();
     open.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (!GetOpenFileNameW(&open)) {
         return std::nullopt;

@@ -13,7 +13,7 @@ namespace traxo {
 std::optional<std::u16string> ChooseFolder(HWND owner, int language);
 
 // dlgOpenAction: "Choose file or application for this gesture".
-std::optional<std::u16string> ChooseActionFile(HWND owner);
+std::optional<std::u16string> ChooseActionFile(HWND owner, int language);
 
 // This program's folder with its trailing "\".
 std::u16string ProgramFolder();

@@ -10,8 +10,8 @@ TfrmInput::TfrmInput(HWND owner)
                     {kLblHeader, L"STATIC", SS_LEFTNOWORDWRAP, 0, 8, 8, 461, 18, u"Input instructions:", {}},
                     {kEdtInput, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER, 0, 8, 32, 461, 23,
                      u"Default Input", {}},
-                    {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 394, 68, 75, 25, u"OK", u"好"},
-                    {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 313, 68, 75, 25, u"Cancel", u"取消"},
+                    {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 394, 68, 75, 25, DialogTexts(DialogText::ButtonOk)},
+                    {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 313, 68, 75, 25, DialogTexts(DialogText::ButtonCancel)},
                 },
                 u"Title", u"Title", true) {}
 

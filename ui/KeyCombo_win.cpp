@@ -13,7 +13,7 @@ namespace {
 
 std::vector<ControlSpec> KeyComboLayout() {
     std::vector<ControlSpec> layout = {
-        {TfrmKeyCombo::kLblSpK, L"STATIC", 0, 0, 12, 10, 300, 18, u"Special keys:", u"特殊键："},
+        {TfrmKeyCombo::kLblSpK, L"STATIC", 0, 0, 12, 10, 300, 18, DialogTexts(DialogText::KeyComboSpecialKeys)},
     };
     for (std::size_t t = 0; t < kKeyComboToggleCount; ++t) {
         const int column = static_cast<int>(t % 5);
@@ -23,15 +23,14 @@ std::vector<ControlSpec> KeyComboLayout() {
                           30 + row * 32, 72, 26, ToggleCaption(static_cast<KeyComboToggle>(t)), {}});
     }
     const ControlSpec rest[] = {
-        {TfrmKeyCombo::kLblLNK, L"STATIC", 0, 0, 12, 102, 300, 18, u"Letter, number or other key:",
-         u"字母，数字或其它键："},
-        {TfrmKeyCombo::kEdtKey, HOTKEY_CLASSW, WS_TABSTOP | WS_BORDER, 0, 12, 122, 150, 23, {}, {}},
-        {TfrmKeyCombo::kLblCombo, L"STATIC", SS_LEFTNOWORDWRAP, 0, 12, 158, 378, 20, {}, {}},
+        {TfrmKeyCombo::kLblLNK, L"STATIC", 0, 0, 12, 102, 300, 18, 
+         DialogTexts(DialogText::KeyComboOtherKey)},
+        {TfrmKeyCombo::kEdtKey, HOTKEY_CLASSW, WS_TABSTOP | WS_BORDER, 0, 12, 122, 150, 23},
+        {TfrmKeyCombo::kLblCombo, L"STATIC", SS_LEFTNOWORDWRAP, 0, 12, 158, 378, 20},
         {TfrmKeyCombo::kLblInfoK1, L"STATIC", 0, 0, 12, 186, 378, 34,
-         u"Note: some combinations are reserved by Windows and won't work as expected.",
-         u"注意：有些组合键被Windows保留，无法使用。"},
-        {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 234, 230, 75, 25, u"OK", u"好"},
-        {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 315, 230, 75, 25, u"Cancel", u"取消"},
+         DialogTexts(DialogText::KeyComboReserved)},
+        {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 234, 230, 75, 25, DialogTexts(DialogText::ButtonOk)},
+        {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 315, 230, 75, 25, DialogTexts(DialogText::ButtonCancel)},
     };
     layout.insert(layout.end(), std::begin(rest), std::end(rest));
     return layout;
@@ -51,8 +50,8 @@ std::u16string LayoutKeyName(std::uint8_t virtualKey) {
 } // namespace
 
 TfrmKeyCombo::TfrmKeyCombo(HWND owner, PlanningQueries* queries)
-    : ModalForm(L"TfrmKeyCombo", owner, SIZE{402, 266}, KeyComboLayout(), u"Key combination",
-                u"组合键"),
+    : ModalForm(L"TfrmKeyCombo", owner, SIZE{402, 266}, KeyComboLayout(),
+                DialogTexts(DialogText::KeyComboCaption)),
       queries_(queries) {
     if (queries_ == nullptr) {
         ownQueries_ = std::make_unique<WindowsActionSystem>(nullptr);
@@ -101,10 +100,10 @@ void TfrmKeyCombo::btnOKClick() {
         return;
     }
     TaskDialogContent dlgInvalid;
-    dlgInvalid.title = u"Traxo";
+    dlgInvalid.title = DialogString(DialogText::MessageTitle, Language());
     dlgInvalid.content = std::u16string(InvalidCombinationMessage(Language()));
     dlgInvalid.icon = TaskDialogIcon::Error;
-    dlgInvalid.buttons = {Language() == 1 ? u"好" : u"OK"};
+    dlgInvalid.buttons = {std::u16string(DialogString(DialogText::ButtonOk, Language()))};
     ShowTaskDialog(hwnd(), dlgInvalid);
 }
 

@@ -29,44 +29,38 @@ std::vector<ControlSpec> KeystrokesLayout() {
     using F = TfrmKeystrokes;
     return {
         {F::kLabel1, L"STATIC", 0, 0, 12, 10, 496, 18,
-         u"This gesture will send the following keystrokes to the active application:",
-         u"这个手势将向激活的程序发送下列按键操作："},
-        {F::kEdtKeys, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER, 0, 12, 30, 496, 23, {}, {}},
+         DialogTexts(DialogText::KeystrokesLabel1)},
+        {F::kEdtKeys, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER, 0, 12, 30, 496, 23},
         {F::kLabel2, L"STATIC", 0, 0, 12, 62, 496, 18,
-         u"To use special keys, surround one of the following with curly braces {}:",
-         u"如果要使用以下按键，请用大括号{}括起来："},
+         DialogTexts(DialogText::KeystrokesLabel2)},
         {F::kLblKeyNames, L"STATIC", 0, 0, 24, 80, 484, 18,
-         u"tab, enter, backspace, capslock, numlock, clear, delete, up, down, left, right, home, "
-         u"end, esc, f1-f12, pgup, pgdown, prtsc, ins",
-         {}},
-        {F::kLabel3, L"STATIC", 0, 0, 12, 100, 200, 18, u"For modifier keys, enclose with:",
-         u"如果要使用以下按键，请用中括号[]括起来："},
+         DialogTexts(DialogText::KeystrokesKeyNames)},
+        {F::kLabel3, L"STATIC", 0, 0, 12, 100, 200, 18, 
+         DialogTexts(DialogText::KeystrokesLabel3)},
         {F::kLblModifiers, L"STATIC", 0, 0, 214, 100, 294, 18,
-         u" [shift: ... ], [ctrl: ... ], [alt: ... ]", {}},
+         DialogTexts(DialogText::KeystrokesModifiers)},
         {F::kLabel4, L"STATIC", 0, 0, 12, 122, 496, 32,
-         u"To use {, }, [ and ] as normal text, insert a backslash \\ before them. To use the "
-         u"backslash as text, double it: \\\\.",
-         u"如果要使用{，}，[和]，请在前面加斜杠\\。如果要使用斜杠\\，请用两个\\\\代替。"},
+         DialogTexts(DialogText::KeystrokesLabel4)},
         {F::kMemoTest, L"EDIT", ES_MULTILINE | ES_READONLY | ES_WANTRETURN | WS_VSCROLL | WS_BORDER, 0,
-         12, 160, 408, 66, {}, {}},
-        {F::kBtnTest, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 160, 75, 25, u"Test", u"测试"},
-        {F::kBtnClear, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 192, 75, 25, u"Clear", u"清除"},
+         12, 160, 408, 66},
+        {F::kBtnTest, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 160, 75, 25, DialogTexts(DialogText::KeystrokesTest)},
+        {F::kBtnClear, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 192, 75, 25, DialogTexts(DialogText::KeystrokesClear)},
         {F::kBtnExamples, L"BUTTON", BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, 0, 12, 240, 120, 25,
-         u"Show examples", u"显示示例"},
-        {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 352, 240, 75, 25, u"OK", u"好"},
-        {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 240, 75, 25, u"Cancel", u"取消"},
-        {F::kFrameExamples, L"BUTTON", BS_GROUPBOX, 0, 12, 274, 496, 104, u"Double-click to test",
-         u"双击测试"},
+         DialogTexts(DialogText::KeystrokesShowExamples)},
+        {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 352, 240, 75, 25, DialogTexts(DialogText::ButtonOk)},
+        {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 240, 75, 25, DialogTexts(DialogText::ButtonCancel)},
+        {F::kFrameExamples, L"BUTTON", BS_GROUPBOX, 0, 12, 274, 496, 104, 
+         DialogTexts(DialogText::KeystrokesLabel5)},
         {F::kLstExamples, L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
-         0, 22, 292, 476, 78, {}, {}},
+         0, 22, 292, 476, 78},
     };
 }
 
 } // namespace
 
 TfrmKeystrokes::TfrmKeystrokes(HWND owner, Keyboard* keyboard)
-    : ModalForm(L"TfrmKeystrokes", owner, SIZE{520, 390}, KeystrokesLayout(), u"Keystrokes",
-                u"按键"),
+    : ModalForm(L"TfrmKeystrokes", owner, SIZE{520, 390}, KeystrokesLayout(),
+                DialogTexts(DialogText::KeystrokesCaption)),
       keyboard_(keyboard) {
     if (keyboard_ == nullptr) {
         ownKeyboard_ = std::make_unique<WindowsKeyboard>();
@@ -99,9 +93,9 @@ void TfrmKeystrokes::ExpandMe(bool expanded) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(Control(kFrameExamples), expanded ? SW_SHOW : SW_HIDE);
     ShowWindow(Control(kLstExamples), expanded ? SW_SHOW : SW_HIDE);
-    const bool chinese = Language() == 1;
-    SetControlText(kBtnExamples, expanded ? (chinese ? u"隐藏示例" : u"Hide examples")
-                                          : (chinese ? u"显示示例" : u"Show examples"));
+    SetControlText(kBtnExamples,
+                   DialogString(expanded ? DialogText::KeystrokesHideExamples : DialogText::KeystrokesShowExamples,
+                                Language()));
 }
 
 void TfrmKeystrokes::btnExamplesClick() {
@@ -118,15 +112,16 @@ bool TfrmKeystrokes::ExplainProblem(std::u16string_view script, bool offerToKeep
         !problem->excerpt.empty() && at != std::u16string_view::npos) {
         SendMessageW(Control(kEdtKeys), EM_SETSEL, at, at + problem->excerpt.size());
     }
-    const bool chinese = Language() == 1;
+    const int language = Language();
     TaskDialogContent message;
-    message.title = u"Traxo";
+    message.title = DialogString(DialogText::MessageTitle, language);
     message.content = DescribeScriptProblem(*problem, script, Language());
     message.icon = offerToKeep ? TaskDialogIcon::Warning : TaskDialogIcon::Error;
     if (offerToKeep) {
-        message.buttons = {chinese ? u"修改" : u"Edit", chinese ? u"仍然保存" : u"Save anyway"};
+        message.buttons = {std::u16string(DialogString(DialogText::KeystrokesEdit, language)),
+                           std::u16string(DialogString(DialogText::KeystrokesSaveAnyway, language))};
     } else {
-        message.buttons = {chinese ? u"好" : u"OK"};
+        message.buttons = {std::u16string(DialogString(DialogText::ButtonOk, language))};
     }
     keep = ShowTaskDialog(hwnd(), message) == TaskButtonResult(1) && offerToKeep;
     SetFocus(Control(kEdtKeys));

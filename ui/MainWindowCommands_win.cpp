@@ -136,7 +136,7 @@ void TgestureConfigForm::CreateUpdateChecker() {
     setup.localCopy = PathOf(AppFolder) / PathOf(u"updates.ini");
     setup.owner = hwnd();
     setup.language = [this] { return settings_.language; };
-    setup.firstRunPromptShowing = [] { return false; }; // no first-run prompt is shown yet
+    setup.firstRunPromptShowing = [this] { return firstRunShowing_; };
     updateChecker_ = std::make_unique<UpdateChecker>(std::move(setup));
     if (settings_.autoCheck) {
         updateChecker_->StartUpdateTimer();
@@ -245,7 +245,7 @@ void TgestureConfigForm::ShowTutorial() {
         dlgActivated.title = MainWindowText(MainText::ActivatedTitle, language);
         dlgActivated.content = MainWindowText(MainText::ActivatedContent, language);
         dlgActivated.icon = TaskDialogIcon::Information;
-        dlgActivated.buttons = {MainWindowText(MainText::ActivatedButton, language)};
+        dlgActivated.buttons = {MainWindowText(MainText::AnswerOk, language)};
         ShowTaskDialog(hwnd(), dlgActivated);
         settings_.active = true;
         UpdateButtons();
@@ -265,7 +265,7 @@ void TgestureConfigForm::SaveSettingsShowingFailure() {
 SaveChangesAnswer TgestureConfigForm::AskSaveChanges() {
     const int language = settings_.language;
     TaskDialogContent dlgSaveChanges;
-    dlgSaveChanges.title = u"Traxo";
+    dlgSaveChanges.title = MainWindowText(MainText::DialogTitle, language);
     dlgSaveChanges.content = MainWindowText(MainText::SaveQuestion, language);
     dlgSaveChanges.icon = TaskDialogIcon::Question;
     dlgSaveChanges.buttons = {MainWindowText(MainText::AnswerYes, language),
@@ -283,8 +283,9 @@ std::optional<std::filesystem::path> TgestureConfigForm::ChooseOpenFile() {
 }
 
 void TgestureConfigForm::ShowSaveFailed(const std::filesystem::path& file) {
-    const std::wstring text = L"Unable to write to " + file.wstring();
-    MessageBoxW(hwnd(), text.c_str(), L"Traxo", MB_OK | MB_ICONERROR);
+    const std::u16string text =
+        MainWindowText(MainText::SaveFailed, settings_.language) + Utf16Text(file.wstring());
+    MessageBoxW(hwnd(), WideText(text).c_str(), L"Traxo", MB_OK | MB_ICONERROR);
 }
 
 void TgestureConfigForm::ShowLoadFailed(const std::filesystem::path& file) {

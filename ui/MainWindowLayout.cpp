@@ -1,6 +1,5 @@
 #include "ui/MainWindowLayout.h"
 
-#include "app/ProductInfo.h"
 #include "ui/ActionLists.h"
 #include "ui/Pictures.h"
 
@@ -290,39 +289,6 @@ const PlacedControl& Find(const std::vector<PlacedControl>& layout, MainControl 
         }
     }
     throw std::out_of_range("control not in the main window's layout");
-}
-
-std::u16string MainWindowText(MainText text, int language) {
-    const bool chinese = language == kLanguageChinese;
-    const auto pick = [chinese](std::u16string_view english, std::u16string_view chineseText) {
-        return std::u16string(chinese ? chineseText : english);
-    };
-    switch (text) {
-    case MainText::ActiveCaption: return pick(u"Active", u"启动");
-    case MainText::InactiveCaption: return pick(u"Active", u"关闭");
-    case MainText::StatusTesting: return pick(u"Testing", u"测试");
-    case MainText::StatusRecording: return pick(u"Recording", u"录制");
-    case MainText::VersionLabel:
-        return chinese ? u"版本" + std::u16string(kProductVersion) + u" " + std::u16string(kProductCreditChinese)
-                       : u"version " + std::u16string(kProductVersion) + u" by " + std::u16string(kProductCredit);
-    case MainText::HelpMenuHelp: return pick(u"&Help and support", u"帮助和支持");
-    case MainText::HelpMenuDonate: return pick(u"Donate via PayPal", u"通过PayPal捐款");
-    case MainText::HelpMenuTutorial: return pick(u"&Tutorial", u"教程");
-    case MainText::SaveQuestion:
-        return pick(u"You've modified this set. Do you want to save changes?",
-                    u"警告——你已经修改了手势组。你想保存修改么？");
-    case MainText::AnswerYes: return pick(u"Yes", u"是");
-    case MainText::AnswerNo: return pick(u"No", u"否");
-    case MainText::AnswerCancel: return pick(u"Cancel", u"取消");
-    case MainText::ActivatedTitle: return pick(u"Tutorial", u"教程");
-    case MainText::ActivatedContent:
-        return pick(u"Traxo has been activated for the purposes of this tutorial.",
-                    u"为了使用教程，Traxo已被启动");
-    case MainText::ActivatedButton: return pick(u"OK", u"好");
-    case MainText::NoSetLoaded: return u"no set loaded";
-    case MainText::AboutTitle: return u"Traxo " + std::u16string(kProductVersion);
-    }
-    return {};
 }
 
 FontSpec LabelFont(MainControl label, bool hover, DpiScale scale) {

@@ -5,6 +5,7 @@
 
 #include "platform/DpiScale.h"
 #include "platform/PaintCanvas.h"
+#include "ui/MainWindowTexts.h"
 
 #include <optional>
 #include <string>
@@ -106,14 +107,6 @@ struct PlacedControl {
 
 std::vector<PlacedControl> BuildMainWindowLayout(DpiScale scale, int language);
 const PlacedControl& Find(const std::vector<PlacedControl>& layout, MainControl id);
-
-// A text of the window that belongs to no control, in the chosen language.
-enum class MainText {
-    ActiveCaption, InactiveCaption, StatusTesting, StatusRecording, VersionLabel, HelpMenuHelp,
-    HelpMenuDonate, HelpMenuTutorial, SaveQuestion, AnswerYes, AnswerNo, AnswerCancel,
-    ActivatedTitle, ActivatedContent, ActivatedButton, NoSetLoaded, AboutTitle,
-};
-std::u16string MainWindowText(MainText text, int language);
 
 // Bold, and underlined as well while the cursor is over it (lblVersion underlines only).
 FontSpec LabelFont(MainControl label, bool hover, DpiScale scale);

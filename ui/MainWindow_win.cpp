@@ -243,6 +243,11 @@ void TgestureConfigForm::LoadCurrentSet() {
 }
 
 void TgestureConfigForm::FormCloseQuery() {
+    // The welcome's dialogs run on this window: it closes once they are answered.
+    if (firstRunShowing_) {
+        closeAfterFirstRun_ = true;
+        return;
+    }
     if (!setCommands_.ConfirmSaveChanges()) {
         return;
     }

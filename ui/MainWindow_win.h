@@ -88,6 +88,8 @@ public:
     void Settings1Click() override;
     void UseDialogs(const MainWindowDialogs& dialogs) { dialogs_ = dialogs; }
     void ShowTutorial();
+    // The first start's welcome (MainWindowFirstRun_win.cpp); nothing once it has been answered.
+    void FirstRunPrompt();
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -200,6 +202,8 @@ private:
     std::u16string AppFolder;
     std::u16string ExeName;
     bool anotherInstanceShown_ = false;
+    bool firstRunShowing_ = false;
+    bool closeAfterFirstRun_ = false; // a close asked for while the welcome was showing
     UINT traxoMessage_;
     MainWindowDialogs dialogs_;
 

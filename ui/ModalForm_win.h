@@ -3,10 +3,12 @@
 // table (96-DPI units, both languages), a modal loop with the dialog keys (Tab, Enter for the
 // default button, Esc for Cancel), and a modal result. Closing only hides the window.
 
+#include "ui/DialogTexts.h"
 #include "ui/FormWindow_win.h"
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace traxo {
@@ -14,8 +16,17 @@ namespace traxo {
 inline constexpr int kModalResultOk = IDOK;
 inline constexpr int kModalResultCancel = IDCANCEL;
 
-// One control of a dialog's layout table.
+// One control of a dialog's layout table; its texts come from the dialog's text table.
 struct ControlSpec {
+    ControlSpec(int id, const wchar_t* kind, DWORD style, DWORD exStyle, int left, int top, int width,
+                int height, TextPair texts = {})
+        : id(id), kind(kind), style(style), exStyle(exStyle), left(left), top(top), width(width),
+          height(height), english(texts.english), chinese(texts.chinese) {}
+    // A text that is not translated (a placeholder the dialog replaces before it shows).
+    ControlSpec(int id, const wchar_t* kind, DWORD style, DWORD exStyle, int left, int top, int width,
+                int height, std::u16string_view english, std::u16string_view chinese)
+        : ControlSpec(id, kind, style, exStyle, left, top, width, height, TextPair{english, chinese}) {}
+
     int id;
     const wchar_t* kind; // a window class: L"BUTTON", L"EDIT", L"STATIC", ...
     DWORD style;         // added to WS_CHILD | WS_VISIBLE
@@ -46,6 +57,10 @@ protected:
     ModalForm(const wchar_t* className, HWND owner, SIZE clientUnits,
               std::vector<ControlSpec> layout, std::u16string_view englishCaption,
               std::u16string_view chineseCaption, bool whiteBackground = false);
+    ModalForm(const wchar_t* className, HWND owner, SIZE clientUnits,
+              std::vector<ControlSpec> layout, TextPair caption, bool whiteBackground = false)
+        : ModalForm(className, owner, clientUnits, std::move(layout), caption.english,
+                    caption.chinese, whiteBackground) {}
     ~ModalForm() override;
 
     int Scale(int units) const;

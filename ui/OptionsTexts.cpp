@@ -47,7 +47,7 @@ const std::array<OptionsTextRow, kOptionsTextCount> kOptionsTexts{{
     {BtnRemoveHint,
      u"If the selected program works well with Traxo's \"gestures anywhere\" feature, remove it "
      u"from the list.",
-     u"如果所选程序与Traxo的“全屏幕有效”功能配合良好，请将其从列表中移除。"},
+     u""}, // cleared in Chinese: the remove buttons show no hint there
     {LblLast10, u"10 programs you used recently:", u"你最近使用过的10个程序："},
     {LblInfo4, u"Tip: ALT+TAB to a program now and you'll see it appear in this list.",
      u"提示：使用ALT+TAB将正在运行的程序加入到这里。"},

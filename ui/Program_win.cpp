@@ -9,17 +9,17 @@ namespace traxo {
 TfrmProgram::TfrmProgram(HWND owner)
     : ModalForm(L"TfrmProgram", owner, SIZE{460, 150},
                 {
-                    {kLblFile, L"STATIC", 0, 0, 12, 10, 400, 18, u"Program (you can add parameters):",
-                     u"文件名 （你可以添加参数）："},
+                    {kLblFile, L"STATIC", 0, 0, 12, 10, 400, 18, 
+                     DialogTexts(DialogText::ProgramFile)},
                     {kEdtFile, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER, 0, 12, 30, 400, 23, {}, {}},
-                    {kBtnBrowseFile, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 418, 30, 30, 23, u"...", {}},
-                    {kLblDir, L"STATIC", 0, 0, 12, 62, 400, 18, u"Working path:", u"当前目录："},
+                    {kBtnBrowseFile, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 418, 30, 30, 23, DialogTexts(DialogText::ProgramBrowse)},
+                    {kLblDir, L"STATIC", 0, 0, 12, 62, 400, 18, DialogTexts(DialogText::ProgramFolder)},
                     {kEdtWorkinDir, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER, 0, 12, 82, 400, 23, {}, {}},
-                    {kBtnBrowseFolder, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 418, 82, 30, 23, u"...", {}},
-                    {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 292, 116, 75, 25, u"OK", u"好"},
-                    {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 373, 116, 75, 25, u"Cancel", u"取消"},
+                    {kBtnBrowseFolder, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 418, 82, 30, 23, DialogTexts(DialogText::ProgramBrowse)},
+                    {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 292, 116, 75, 25, DialogTexts(DialogText::ButtonOk)},
+                    {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 373, 116, 75, 25, DialogTexts(DialogText::ButtonCancel)},
                 },
-                u"Launch program/file", u"程序") {}
+                DialogTexts(DialogText::ProgramCaption)) {}
 
 void TfrmProgram::SetFields(const ProgramFields& fields) {
     SetControlText(kEdtFile, fields.file);
@@ -36,7 +36,7 @@ void TfrmProgram::FormShow() {
 }
 
 void TfrmProgram::btnBrowseFileClick() {
-    const auto chosen = ChooseActionFile(hwnd());
+    const auto chosen = ChooseActionFile(hwnd(), Language());
     if (!chosen) {
         return;
     }

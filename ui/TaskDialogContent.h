@@ -10,7 +10,8 @@ namespace traxo {
 
 inline constexpr int kFirstTaskButtonResult = 100;
 
-enum class TaskDialogIcon { None, Information, Question, Warning, Error };
+// Program: the program's own icon.
+enum class TaskDialogIcon { None, Information, Question, Warning, Error, Program };
 
 struct TaskDialogContent {
     std::u16string title;
@@ -19,6 +20,8 @@ struct TaskDialogContent {
     std::u16string footer;
     TaskDialogIcon icon = TaskDialogIcon::None;
     std::vector<std::u16string> buttons;
+    // Whether Esc and the close box may end the dialog without one of the buttons.
+    bool cancellable = true;
 };
 
 // The result of the button at this position.

@@ -51,6 +51,10 @@ void SetIcon(TASKDIALOGCONFIG& config, TaskDialogIcon icon) {
         config.dwFlags |= TDF_USE_HICON_MAIN;
         config.hMainIcon = LoadIconW(nullptr, IDI_QUESTION);
         break;
+    case TaskDialogIcon::Program:
+        config.dwFlags |= TDF_USE_HICON_MAIN;
+        config.hMainIcon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+        break;
     }
 }
 
@@ -66,7 +70,7 @@ std::optional<int> ShowSystemTaskDialog(HWND owner, const TaskDialogContent& dia
     TASKDIALOGCONFIG config{};
     config.cbSize = sizeof(config);
     config.hwndParent = owner;
-    config.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION | TDF_POSITION_RELATIVE_TO_WINDOW;
+    config.dwFlags = (dialog.cancellable ? TDF_ALLOW_DIALOG_CANCELLATION : 0) | TDF_POSITION_RELATIVE_TO_WINDOW;
     config.pszWindowTitle = Wide(dialog.title);
     config.pszMainInstruction = Wide(dialog.mainInstruction);
     config.pszContent = Wide(dialog.content);
@@ -92,6 +96,7 @@ UINT MessageBoxIcon(TaskDialogIcon icon) {
         return MB_ICONWARNING;
     case TaskDialogIcon::Error:
         return MB_ICONERROR;
+    case TaskDialogIcon::Program: // a message box shows no icon of the program's own
     case TaskDialogIcon::None:
         break;
     }

@@ -135,6 +135,7 @@ int RunProgram() {
     }
     const auto forms = std::make_unique<Forms>(applicationWindow);
     mainForm.UseDialogs({&forms->frmAssign, &forms->frmAbout, &forms->frmOptions, &forms->frmTutorial});
+    mainForm.FirstRunPrompt();
     TellWhenGesturesAreOff(applicationWindow, libraryFile, AppFolderOf(modulePath));
     return RunMessageLoop(mainForm);
 }

@@ -17,6 +17,9 @@
 //   time-show CLASS N              N times: hide, show, paint; prints the milliseconds of each
 //   tray-recorder LOGFILE          stands in for the notification area and logs each call to it
 //   window-handle CLASS            prints the handle of the class's window, in decimal
+//   button-rect TITLE TEXT         prints the screen rectangle of a button (TEXT may use \uXXXX)
+//   glyphs FACE HEIGHT TEXT        exit 0 when every character draws a real glyph, not the box
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -716,6 +719,99 @@ int WaitPainted(const std::wstring& className) {
     return kNotFound;
 }
 
+// Texts given on the command line may spell characters as \uXXXX, so that they reach the probe
+// whatever the host's locale makes of other bytes.
+std::wstring Unescaped(const std::wstring& text) {
+    std::wstring result;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'\\' && i + 5 < text.size() && text[i + 1] == L'u') {
+            result += static_cast<wchar_t>(std::wcstoul(text.substr(i + 2, 4).c_str(), nullptr, 16));
+            i += 5;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
+// The screen rectangle of the button TEXT in a visible window TITLE: "left top right bottom".
+int ButtonRect(const std::wstring& title, const std::wstring& text) {
+    const std::wstring wanted = Unescaped(text);
+    for (HWND window : VisibleWindowsTitled(title)) {
+        for (HWND button : ChildButtons(window)) {
+            if (IsWindowVisible(button) && WithoutAccessMarks(WindowText(button)) == wanted) {
+                RECT rect{};
+                GetWindowRect(button, &rect);
+                PrintLine(std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " +
+                          std::to_wstring(rect.right) + L" " + std::to_wstring(rect.bottom));
+                return kOk;
+            }
+        }
+    }
+    return kNotFound;
+}
+
+// The pixels one character leaves when drawn with ExtTextOutW (which falls back to other fonts
+// as the program's own drawing does), black on white in a small bitmap.
+std::vector<COLORREF> DrawnCharacter(HDC dc, HFONT font, wchar_t character, int side) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = side;
+    info.bmiHeader.biHeight = -side;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    RECT all{0, 0, side, side};
+    SetBkColor(dc, RGB(255, 255, 255));
+    SetTextColor(dc, RGB(0, 0, 0));
+    ExtTextOutW(dc, 2, 2, ETO_OPAQUE, &all, &character, 1, nullptr);
+    GdiFlush();
+    const auto* pixels = static_cast<const COLORREF*>(bits);
+    std::vector<COLORREF> drawn(pixels, pixels + side * side);
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    return drawn;
+}
+
+// Whether every character of TEXT shows a glyph of its own in the font FACE at HEIGHT pixels:
+// drawn, it leaves ink, and not the same ink as a character no font has (the missing-glyph box).
+// Prints one line per character: its code, the face's own glyph index (GetGlyphIndicesW, 0xffff
+// when the face lacks it and a linked font must supply it), and whether it was drawn for real.
+int Glyphs(const std::wstring& face, const std::wstring& height, const std::wstring& text) {
+    const std::wstring characters = Unescaped(text);
+    const int pixels = std::max(8, _wtoi(height.c_str()));
+    HFONT font = CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                             DEFAULT_PITCH, face.c_str());
+    HDC dc = CreateCompatibleDC(nullptr);
+    const int side = pixels * 2 + 4;
+    const std::vector<COLORREF> missing = DrawnCharacter(dc, font, L'\xE83A', side);
+    const std::vector<COLORREF> blank(missing.size(), RGB(255, 255, 255));
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    bool all = !characters.empty();
+    for (wchar_t character : characters) {
+        WORD index = 0;
+        GetGlyphIndicesW(dc, &character, 1, &index, GGI_MARK_NONEXISTING_GLYPHS);
+        SelectObject(dc, oldFont);
+        const std::vector<COLORREF> drawn = DrawnCharacter(dc, font, character, side);
+        SelectObject(dc, font);
+        const bool real = drawn != blank && drawn != missing;
+        all = all && real;
+        wchar_t line[96];
+        swprintf(line, 96, L"U+%04X index=%u drawn=%d", static_cast<unsigned>(character),
+                 static_cast<unsigned>(index), real ? 1 : 0);
+        PrintLine(line);
+    }
+    SelectObject(dc, oldFont);
+    DeleteDC(dc);
+    DeleteObject(font);
+    return all ? kOk : kFailed;
+}
+
 int Usage() {
     std::fprintf(stderr,
                  "usage: traxo_e2e_probe target LOGDIR | find-window CLASS [TITLE] | "
@@ -725,7 +821,8 @@ int Usage() {
                  "end-session CLASS normal|critical | post-message CLASS MSG WPARAM LPARAM | "
                  "taskbar-created | tray-icon CLASS|#HANDLE ID [delete] | window-rect CLASS | "
                  "window-handle CLASS | tray-recorder LOGFILE | list-texts TITLE | "
-                 "child-rect CLASS CHILDCLASS | wait-painted CLASS\n");
+                 "child-rect CLASS CHILDCLASS | wait-painted CLASS | button-rect TITLE TEXT | "
+                 "glyphs FACE HEIGHT TEXT\n");
     return kUsage;
 }
 
@@ -803,6 +900,12 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"child-rect" && n == 3) {
         return ChildRect(args[1], args[2]);
+    }
+    if (command == L"button-rect" && n == 3) {
+        return ButtonRect(args[1], args[2]);
+    }
+    if (command == L"glyphs" && n == 4) {
+        return Glyphs(args[1], args[2], args[3]);
     }
     return Usage();
 }

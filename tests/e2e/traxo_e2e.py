@@ -38,6 +38,7 @@ STROKE_DOWN = [[50, round(i * 100 / 29)] for i in range(30)]
 
 # The settings every test starts from unless it says otherwise: no first-run prompt, no popup,
 # no update check, gestures on in trigger mode 1, no trail.
+# A test that wants the first-run prompt writes tutorialPrompt=1, or no settings file at all.
 DEFAULT_SETTINGS = {
     "version": "1.41",
     "motions": "",

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # tools/run.sh against stand-ins for Wine and Xvfb: it takes a free display (the one Xvfb picks),
-# and ending it ends only what it started, never the Wine server of the prefix.
+# ending it ends only what it started, never the Wine server of the prefix, and it writes no
+# settings, so that a new folder meets the first-run welcome.
 set -euo pipefail
 source_root=$(cd "$(dirname "$0")/../.." && pwd)
 scratch=$(mktemp -d)
@@ -20,8 +21,10 @@ stub wine 'echo "wine $* DISPLAY=$DISPLAY" >>"'"$log"'"; sleep 0.3'
 stub wineserver 'echo "wineserver $*" >>"'"$log"'"'
 stub wineboot 'echo "wineboot $*" >>"'"$log"'"'
 stub cmake 'true'
-printf '#!/usr/bin/env bash\ntrue\n' >"$scratch/tree/tools/install-deps.sh"
-chmod +x "$scratch/tree/tools/install-deps.sh"
+for helper in install-deps.sh wine-cjk-fonts.sh; do
+    printf '#!/usr/bin/env bash\ntrue\n' >"$scratch/tree/tools/$helper"
+    chmod +x "$scratch/tree/tools/$helper"
+done
 # Picks display 93 as a free one and says so on the descriptor it was given.
 stub Xvfb 'echo "Xvfb $*" >>"'"$log"'"
 echo $$ >"'"$scratch/xvfb.pid"'"
@@ -43,6 +46,9 @@ env -u DISPLAY PATH="$scratch/bin:$PATH" bash "$scratch/tree/tools/run.sh" >"$sc
 expect "Traxo was started" grep -q '^wine Traxo.exe' "$log"
 expect "Xvfb chose the display" grep -q '^Xvfb .*-displayfd' "$log"
 expect "Traxo ran on the display Xvfb chose" grep -q '^wine Traxo.exe DISPLAY=:93$' "$log"
+expect "the starter set was put beside the program" test -f "$scratch/tree/build/run/GettingStarted.mtd"
+expect "no settings file was written, so the first start greets the user" \
+    test ! -e "$scratch/tree/build/run/traxo.ini"
 expect "the Wine server was left alone" bash -c "! grep -Eq '^wineserver .*(-k|--kill)' '$log'"
 ended() { # pid: whether the process is gone within two seconds
     for _ in $(seq 20); do

@@ -74,5 +74,43 @@ TEST(TaskDialog, ClosedWithoutAButtonAnswersWithTheLast) {
     EXPECT_EQ(AnswerWith(L""), 102);
 }
 
+// The language prompt: Esc and the close box must not answer it, a button must.
+int closeAttempts = 0;
+bool languageClicked = false;
+void CALLBACK CloseThenChoose(HWND, UINT, UINT_PTR timer, DWORD) {
+    const HWND dialog = FindWindowW(L"#32770", kTitle);
+    if (dialog == nullptr || languageClicked) {
+        return;
+    }
+    if (closeAttempts < 3) {
+        PostMessageW(dialog, WM_CLOSE, 0, 0);
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        ++closeAttempts;
+        return;
+    }
+    Click click{L"\u4E2D\u6587\uFF08\u7B80\u4F53\uFF09"};
+    EnumChildWindows(dialog, ClickMatchingButton, reinterpret_cast<LPARAM>(&click));
+    languageClicked = click.done;
+    if (languageClicked) {
+        KillTimer(nullptr, timer);
+    }
+}
+
+TEST(TaskDialog, ADialogThatCannotBeCancelledWaitsForAButton) {
+    closeAttempts = 0;
+    languageClicked = false;
+    SetTimer(nullptr, 0, 50, CloseThenChoose);
+    TaskDialogContent dialog;
+    dialog.title = u"Traxo dialog test";
+    dialog.mainInstruction = u"Welcome to Traxo";
+    dialog.content = u"Please choose a language.";
+    dialog.icon = TaskDialogIcon::Program;
+    dialog.cancellable = false;
+    dialog.buttons = {u"English", u"\u4E2D\u6587\uFF08\u7B80\u4F53\uFF09"};
+    EXPECT_EQ(ShowTaskDialog(nullptr, dialog), 101);
+    EXPECT_EQ(closeAttempts, 3);
+    EXPECT_TRUE(languageClicked);
+}
+
 } // namespace
 } // namespace traxo

@@ -1,0 +1,220 @@
+// Every text the user reads, from every window's table, checked in one place: both languages
+// present, the Chinese ones real UTF-16 Chinese (not text decoded through an 8-bit code page),
+// tables indexed by their names in the order of the names, and the two action lists row for row.
+#include "actions/AssignRules.h"
+#include "actions/KeyCombination.h"
+#include "app/TrayMenu.h"
+#include "recognition/RecordingPad.h"
+#include "recognition/ResultPopup.h"
+#include "ui/ActionLists.h"
+#include "ui/DialogTexts.h"
+#include "ui/FirstRun.h"
+#include "ui/MainWindowLayout.h"
+#include "ui/MainWindowTexts.h"
+#include "ui/OptionsTexts.h"
+#include "ui/UpdateCheck.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace traxo {
+namespace {
+
+struct Translated {
+    std::string where; // window and text, for the failure message
+    std::u16string english;
+    std::u16string chinese;
+};
+
+// Texts whose Chinese is left empty on purpose: the remove buttons of the options dialog show no
+// hint in Chinese.
+const std::set<std::string> kClearedInChinese{"options BtnRemoveHint"};
+
+void AddPair(std::vector<Translated>& texts, std::string where, std::u16string_view english,
+             std::u16string_view chinese) {
+    texts.push_back({std::move(where), std::u16string(english), std::u16string(chinese)});
+}
+
+void AddDialog(std::vector<Translated>& texts, const std::string& where,
+               const TaskDialogContent& english, const TaskDialogContent& chinese) {
+    AddPair(texts, where + " title", english.title, chinese.title);
+    // A part the dialog leaves out in both languages is no text; one left out in one is.
+    const std::pair<const char*, std::u16string TaskDialogContent::*> parts[] = {
+        {" instruction", &TaskDialogContent::mainInstruction},
+        {" content", &TaskDialogContent::content},
+        {" footer", &TaskDialogContent::footer}};
+    for (const auto& [name, part] : parts) {
+        if (!(english.*part).empty() || !(chinese.*part).empty()) {
+            AddPair(texts, where + name, english.*part, chinese.*part);
+        }
+    }
+    ASSERT_EQ(english.buttons.size(), chinese.buttons.size()) << where;
+    for (std::size_t i = 0; i < english.buttons.size(); ++i) {
+        AddPair(texts, where + " button " + std::to_string(i), english.buttons[i], chinese.buttons[i]);
+    }
+}
+
+std::vector<Translated> AllTexts() {
+    std::vector<Translated> texts;
+    for (const MainLayoutRow& row : MainWindowLayoutTable()) {
+        if (!row.texts.english.empty() || !row.texts.chinese.empty()) {
+            AddPair(texts, "main window " + std::string(row.name), row.texts.english, row.texts.chinese);
+        }
+    }
+    for (const MainTextRow& row : kMainTexts) {
+        AddPair(texts, "main window text " + std::to_string(static_cast<std::size_t>(row.id)), row.english,
+                row.chinese);
+    }
+    AddPair(texts, "main window lblVersion", MainWindowText(MainText::VersionLabel, 0),
+            MainWindowText(MainText::VersionLabel, 1));
+    const std::vector<TrayMenuEntry> trayEnglish = BuildTrayMenu(0, true, true);
+    const std::vector<TrayMenuEntry> trayChinese = BuildTrayMenu(1, true, true);
+    for (std::size_t i = 0; i < trayEnglish.size() && i < trayChinese.size(); ++i) {
+        if (trayEnglish[i].command != kTraySeparator) {
+            AddPair(texts, "tray menu " + std::to_string(i), trayEnglish[i].caption, trayChinese[i].caption);
+        }
+    }
+    AddDialog(texts, "dlgLanguage", LanguageDialog(0), LanguageDialog(1));
+    AddDialog(texts, "dlgTutorial", TutorialDialog(0), TutorialDialog(1));
+    for (const PadText pad : {PadText::Armed, PadText::Matches, PadText::Unrecognised, PadText::SimilarWarning,
+                              PadText::Reminder, PadText::SetFull}) {
+        AddPair(texts, "pad " + std::to_string(static_cast<int>(pad)), PadMessage(pad, 0), PadMessage(pad, 1));
+    }
+    const MotionPath none{};
+    AddPair(texts, "popup unrecognised", MakePopupContent(-1, none, none, u"", 0).actionText,
+            MakePopupContent(-1, none, none, u"", 1).actionText);
+    for (const OptionsTextRow& row : kOptionsTexts) {
+        AddPair(texts,
+                row.id == OptionsText::BtnRemoveHint ? std::string("options BtnRemoveHint")
+                                                     : "options " + std::to_string(static_cast<std::size_t>(row.id)),
+                row.english, row.chinese);
+    }
+    for (const DialogTextRow& row : kDialogTexts) {
+        AddPair(texts, "dialog text " + std::to_string(static_cast<std::size_t>(row.id)), row.texts.english,
+                row.texts.chinese);
+    }
+    AddPair(texts, "assign default row", DefaultRowTitle(0), DefaultRowTitle(1));
+    AddPair(texts, "key combination invalid", InvalidCombinationMessage(0), InvalidCombinationMessage(1));
+    UpdateReply offer;
+    offer.version = u"9.9";
+    offer.download = u"https://example.org/traxo.zip";
+    UpdateReply noLink = offer;
+    noLink.download = u"somewhere";
+    AddDialog(texts, "dlgUpdate", UpdateDialog(offer, 0), UpdateDialog(offer, 1));
+    AddDialog(texts, "dlgUpdate without link", UpdateDialog(noLink, 0), UpdateDialog(noLink, 1));
+    AddDialog(texts, "dlgLatestOK", LatestVersionDialog(0), LatestVersionDialog(1));
+    AddPair(texts, "update network error", NetworkErrorText(0), NetworkErrorText(1));
+    for (std::size_t row = 0; row < kActionLists.size(); ++row) {
+        AddPair(texts, "action row " + std::to_string(row), kActionLists[row].english, kActionLists[row].chinese);
+    }
+    return texts;
+}
+
+bool IsChineseCharacter(char16_t c) {
+    return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3000 && c <= 0x303F) || (c >= 0xFF00 && c <= 0xFFEF);
+}
+
+// Chinese text that went through an 8-bit code page on its way shows as Latin-1 letters, C1
+// controls, the replacement character or question marks; none of our own texts has any of them
+// (the Chinese ones ask with the full-width mark).
+bool LooksLikeCodePageDamage(std::u16string_view text, bool chinese) {
+    for (const char16_t c : text) {
+        if ((c >= 0x80 && c <= 0xFF && c != 0xA9) || c == 0xFFFD || (chinese && c == u'?')) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(TranslationTables, EveryTextHasBothLanguagesAndNoneIsEmpty) {
+    const std::vector<Translated> texts = AllTexts();
+    // Every table was gathered, and the main window's controls besides.
+    ASSERT_GT(texts.size(), kMainTextCount + kOptionsTextCount + kDialogTextCount + kActionListRowCount);
+    std::set<std::string> clearedSeen;
+    for (const Translated& text : texts) {
+        EXPECT_FALSE(text.english.empty()) << text.where;
+        if (kClearedInChinese.count(text.where) != 0) {
+            EXPECT_TRUE(text.chinese.empty()) << text.where << " is meant to be cleared in Chinese";
+            clearedSeen.insert(text.where);
+        } else {
+            EXPECT_FALSE(text.chinese.empty()) << text.where;
+        }
+    }
+    EXPECT_EQ(clearedSeen, kClearedInChinese);
+}
+
+TEST(TranslationTables, ChineseTextsAreRealUtf16Chinese) {
+    // The one translation that is a word of the Latin alphabet.
+    const std::string allWord = "main window text " + std::to_string(static_cast<std::size_t>(MainText::AllProgramsWord));
+    std::size_t translated = 0;
+    for (const Translated& text : AllTexts()) {
+        EXPECT_FALSE(LooksLikeCodePageDamage(text.english, false)) << text.where;
+        if (text.chinese == text.english || text.chinese.empty()) {
+            continue; // names, paths and key words read the same in both languages
+        }
+        ++translated;
+        EXPECT_FALSE(LooksLikeCodePageDamage(text.chinese, true)) << text.where;
+        bool hasChinese = false;
+        for (const char16_t c : text.chinese) {
+            hasChinese = hasChinese || IsChineseCharacter(c);
+        }
+        EXPECT_EQ(hasChinese, text.where != allWord) << text.where;
+    }
+    EXPECT_GT(translated, kOptionsTextCount + kActionListRowCount);
+}
+
+TEST(TranslationTables, TablesStandInTheOrderOfTheirNames) {
+    for (std::size_t i = 0; i < kMainTexts.size(); ++i) {
+        EXPECT_EQ(static_cast<std::size_t>(kMainTexts[i].id), i);
+    }
+    for (std::size_t i = 0; i < kOptionsTexts.size(); ++i) {
+        EXPECT_EQ(static_cast<std::size_t>(kOptionsTexts[i].id), i);
+    }
+    for (std::size_t i = 0; i < kDialogTexts.size(); ++i) {
+        EXPECT_EQ(static_cast<std::size_t>(kDialogTexts[i].id), i);
+    }
+}
+
+TEST(TranslationTables, TheActionListsNameTheSameActionsRowForRow) {
+    ASSERT_EQ(kActionLists.size(), 41u);
+    std::set<std::u16string_view> english;
+    std::set<std::u16string_view> chinese;
+    for (const ActionListRow& row : kActionLists) {
+        EXPECT_TRUE(english.insert(row.english).second) << "two rows read the same in English";
+        EXPECT_TRUE(chinese.insert(row.chinese).second) << "two rows read the same in Chinese";
+    }
+    // Both lists agree on what kind of row each one is: the bracketed rows come first.
+    for (std::size_t row = 0; row < kActionLists.size(); ++row) {
+        const bool bracketed = row < kFirstBuiltInRow;
+        EXPECT_EQ(kActionLists[row].english.front() == u'[', bracketed) << row;
+        EXPECT_EQ(kActionLists[row].chinese.front() == u'[', bracketed) << row;
+    }
+    const std::pair<std::size_t, std::u16string_view> samples[] = {
+        {0, u"[与默认动作相同]"}, {7, u"Traxo:禁用"}, {9, u"浏览器:后退"}, {21, u"Windows:我的电脑"},
+        {25, u"Windows:注销"}, {36, u"特殊：句首"}, {40, u"特殊：关闭窗口"}};
+    for (const auto& [row, text] : samples) {
+        EXPECT_EQ(kActionLists[row].chinese, text) << row;
+    }
+    EXPECT_EQ(kActionLists[40].english, u"Special: close window");
+}
+
+TEST(TranslationTables, TheMainWindowsOwnTextsReadAsItsUsersExpect) {
+    EXPECT_EQ(MainWindowText(MainText::BalloonTitle, 1), u"我在这里！");
+    EXPECT_EQ(MainWindowText(MainText::AllProgramsWord, 0), u"(all)");
+    EXPECT_EQ(MainWindowText(MainText::AllProgramsWord, 1), u"all");
+    EXPECT_EQ(MainWindowText(MainText::AutostartQuestion, 1),
+              u"你现在使用的Traxo不是你之前设定随系统启动的版本！你想改让这个版本的Traxo自动启动吗？");
+    EXPECT_EQ(MainWindowText(MainText::OpenActionTitle, 1), u"为这个手势指定文件或程序");
+    EXPECT_EQ(MainWindowText(MainText::InactiveCaption, 1), u"关闭");
+    // Any other language is English.
+    EXPECT_EQ(MainWindowText(MainText::SaveQuestion, 2), MainWindowText(MainText::SaveQuestion, 0));
+    EXPECT_EQ(DialogStringWithCount(DialogText::AssignRulesDropped, 3, 1),
+              u"有 3 个程序的动作无法保存：一个手势最多只能有 101 个程序动作。");
+}
+
+} // namespace
+} // namespace traxo

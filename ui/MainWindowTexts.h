@@ -1,0 +1,58 @@
+#pragma once
+// Every text of the main window that belongs to no control: its task dialogs, menus, the tray
+// balloon and the few words other windows borrow from it, English and Simplified Chinese side by
+// side. The controls' own captions stand in the layout table (ui/MainWindowLayout.h).
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace traxo {
+
+enum class MainText : std::size_t {
+    ActiveCaption,
+    InactiveCaption,
+    StatusTesting,
+    StatusRecording,
+    HelpMenuHelp,
+    HelpMenuDonate,
+    HelpMenuTutorial,
+    DialogTitle,
+    SaveQuestion,
+    AnswerYes,
+    AnswerNo,
+    AnswerCancel,
+    AnswerOk,
+    ActivatedTitle,
+    ActivatedContent,
+    AutostartQuestion,
+    TutorialQuestion,
+    LanguageInstruction,
+    LanguageContent,
+    BalloonTitle,
+    BalloonText,
+    OpenActionTitle,
+    AllProgramsWord,
+    NoSetLoaded,
+    SaveFailed, // followed by the file name
+    Count,
+    // Put together from the product's version and credit, so not in the table.
+    VersionLabel,
+    AboutTitle,
+};
+
+inline constexpr std::size_t kMainTextCount = static_cast<std::size_t>(MainText::Count);
+
+struct MainTextRow {
+    MainText id;
+    std::u16string_view english;
+    std::u16string_view chinese;
+};
+
+extern const std::array<MainTextRow, kMainTextCount> kMainTexts;
+
+// The text in language 1 (Chinese) or otherwise English.
+std::u16string MainWindowText(MainText text, int language);
+
+} // namespace traxo
