@@ -247,7 +247,7 @@ void TgestureConfigForm::UpdateButtons() {
 }
 
 void TgestureConfigForm::GetAppIcons() {
-    const int side = GetSystemMetrics(SM_CXSMICON);
+    const int side = scale_(16); // the small icon at the window's DPI, not the system's
     if (imgApps_ == nullptr) {
         imgApps_ = ImageList_Create(side, side, ILC_COLOR32 | ILC_MASK, 8, 8);
         const auto allPrograms = static_cast<HICON>(LoadImageW(

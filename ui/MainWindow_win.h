@@ -110,6 +110,9 @@ private:
     void Shape1MouseMove();
     void Shape1MouseUp();
 
+    // ---- A monitor of another DPI (MainWindowDpi_win.cpp) ----
+    void FollowDpi(int newDpi, LPARAM suggested);
+
     // ---- Controls (MainWindowControls_win.cpp) ----
     void CreateControls();
     void CreatePad();
