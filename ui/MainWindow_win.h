@@ -191,6 +191,7 @@ private:
     bool CapturingOnScreen() override;
     int RecogniseWithoutAction(const MotionPath& normalised) override;
     int Language() override { return settings_.language; }
+    DpiScale PadScale() override { return scale_; }
 
     // ---- TrayOwner ----
     void mnActiveClick() override;
