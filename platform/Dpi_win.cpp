@@ -79,6 +79,16 @@ void PlaceAtChangedDpi(HWND window, LPARAM suggested, Size clientAtNewDpi, int n
                                         FrameSizeAtDpi(clientAtNewDpi, style, exStyle, newDpi));
     SetWindowPos(window, nullptr, placed.left, placed.top, placed.right - placed.left,
                  placed.bottom - placed.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where the frame the window really has differs from the computed one (a system that
+    // scales the caption otherwise), the client area is still made the exact size.
+    RECT client{};
+    GetClientRect(window, &client);
+    const int wider = clientAtNewDpi.width - client.right;
+    const int taller = clientAtNewDpi.height - client.bottom;
+    if (wider != 0 || taller != 0) {
+        SetWindowPos(window, nullptr, 0, 0, placed.right - placed.left + wider,
+                     placed.bottom - placed.top + taller, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 } // namespace traxo
