@@ -33,7 +33,7 @@ TfrmAbout::TfrmAbout(HWND owner)
                     {kImage1, L"STATIC", SS_ICON, 0, 94, 8, 32, 32, {}, {}},
                     {kLblAboutTitle, L"STATIC", SS_CENTER, 0, 49, 43, 122, 23, kAboutTitle, {}},
                     {kLblNotice, L"STATIC", SS_CENTER, 0, 31, 72, 160, 16, kAboutNotice, {}},
-                    {kLblTrans, L"STATIC", SS_CENTER, 0, 8, 94, 205, 16, {}, {}},
+                    {kLblTrans, L"STATIC", SS_CENTER, 0, 8, 94, 205, 28, {}, {}}, // room for two lines
                     {kLblDonate, L"STATIC", SS_CENTER | SS_NOTIFY, 0, 8, 158, 205, 16, kDonateEnglish,
                      kDonateChinese},
                 },

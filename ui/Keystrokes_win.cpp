@@ -11,8 +11,8 @@
 namespace traxo {
 namespace {
 
-constexpr int kCollapsedHeight = 316; // the window's height, 96-DPI units
-constexpr int kExpandedHeight = 424;
+constexpr int kCollapsedHeight = 330; // the window's height, 96-DPI units
+constexpr int kExpandedHeight = 438;
 
 constexpr std::u16string_view kExamples[] = {
     u"{capslock}capital letters{capslock}",
@@ -35,37 +35,37 @@ std::vector<ControlSpec> KeystrokesLayout() {
         {F::kLabel2, L"STATIC", 0, 0, 12, 62, 496, 18,
          u"To use special keys, surround one of the following with curly braces {}:",
          u"如果要使用以下按键，请用大括号{}括起来："},
-        {F::kLblKeyNames, L"STATIC", 0, 0, 24, 80, 484, 18,
+        {F::kLblKeyNames, L"STATIC", 0, 0, 24, 80, 484, 32, // two lines
          u"tab, enter, backspace, capslock, numlock, clear, delete, up, down, left, right, home, "
          u"end, esc, f1-f12, pgup, pgdown, prtsc, ins",
          {}},
-        {F::kLabel3, L"STATIC", 0, 0, 12, 100, 200, 18, u"For modifier keys, enclose with:",
+        {F::kLabel3, L"STATIC", 0, 0, 12, 114, 200, 18, u"For modifier keys, enclose with:",
          u"如果要使用以下按键，请用中括号[]括起来："},
-        {F::kLblModifiers, L"STATIC", 0, 0, 214, 100, 294, 18,
+        {F::kLblModifiers, L"STATIC", 0, 0, 214, 114, 294, 18,
          u" [shift: ... ], [ctrl: ... ], [alt: ... ]", {}},
-        {F::kLabel4, L"STATIC", 0, 0, 12, 122, 496, 32,
+        {F::kLabel4, L"STATIC", 0, 0, 12, 136, 496, 32,
          u"To use {, }, [ and ] as normal text, insert a backslash \\ before them. To use the "
          u"backslash as text, double it: \\\\.",
          u"如果要使用{，}，[和]，请在前面加斜杠\\。如果要使用斜杠\\，请用两个\\\\代替。"},
         {F::kMemoTest, L"EDIT", ES_MULTILINE | ES_READONLY | ES_WANTRETURN | WS_VSCROLL | WS_BORDER, 0,
-         12, 160, 408, 66, {}, {}},
-        {F::kBtnTest, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 160, 75, 25, u"Test", u"测试"},
-        {F::kBtnClear, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 192, 75, 25, u"Clear", u"清除"},
-        {F::kBtnExamples, L"BUTTON", BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, 0, 12, 240, 120, 25,
+         12, 174, 408, 66, {}, {}},
+        {F::kBtnTest, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 174, 75, 25, u"Test", u"测试"},
+        {F::kBtnClear, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 206, 75, 25, u"Clear", u"清除"},
+        {F::kBtnExamples, L"BUTTON", BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, 0, 12, 254, 120, 25,
          u"Show examples", u"显示示例"},
-        {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 352, 240, 75, 25, u"OK", u"好"},
-        {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 240, 75, 25, u"Cancel", u"取消"},
-        {F::kFrameExamples, L"BUTTON", BS_GROUPBOX, 0, 12, 274, 496, 104, u"Double-click to test",
+        {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 352, 254, 75, 25, u"OK", u"好"},
+        {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 254, 75, 25, u"Cancel", u"取消"},
+        {F::kFrameExamples, L"BUTTON", BS_GROUPBOX, 0, 12, 288, 496, 104, u"Double-click to test",
          u"双击测试"},
         {F::kLstExamples, L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
-         0, 22, 292, 476, 78, {}, {}},
+         0, 22, 306, 476, 78, {}, {}},
     };
 }
 
 } // namespace
 
 TfrmKeystrokes::TfrmKeystrokes(HWND owner, Keyboard* keyboard)
-    : ModalForm(L"TfrmKeystrokes", owner, SIZE{520, 390}, KeystrokesLayout(), u"Keystrokes",
+    : ModalForm(L"TfrmKeystrokes", owner, SIZE{520, 404}, KeystrokesLayout(), u"Keystrokes",
                 u"按键"),
       keyboard_(keyboard) {
     if (keyboard_ == nullptr) {
