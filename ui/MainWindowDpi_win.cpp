@@ -66,14 +66,9 @@ void TgestureConfigForm::FollowDpi(int newDpi, LPARAM suggested) {
     padCanvas_ = std::make_unique<GdiPaintCanvas>(padBitmap_.Dc(), &padObjects_);
     padCanvas_->FillRect({0, 0, padBitmap_.Width(), padBitmap_.Height()}, Rgb(255, 255, 255));
 
-    // The program icons at the new size.
+    // The program icons at the new size, in the same list: the dialogs hold its handle.
     if (imgApps_ != nullptr) {
-        ImageList_Destroy(imgApps_);
-        imgApps_ = nullptr;
-    }
-    if (blankIcon_ != nullptr) {
-        DestroyIcon(blankIcon_);
-        blankIcon_ = nullptr;
+        ImageList_SetIconSize(imgApps_, scale_(16), scale_(16)); // empties it
     }
     GetAppIcons();
 
