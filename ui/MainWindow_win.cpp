@@ -288,7 +288,7 @@ void TgestureConfigForm::PaintBackground(PaintCanvas& canvas, Rect area) {
             control.background != kColourNone && control.id != MainControl::comboActionsPanel) {
             canvas.FillRect(control.client, control.background);
         } else if (control.id == MainControl::Image2) {
-            canvas.DrawPicture({kPictureBanner, {kBannerWidth, kBannerHeight}},
+            canvas.DrawPicture({kPictureBanner, {scale_(kBannerWidth), scale_(kBannerHeight)}},
                                {control.client.left, control.client.top}, false);
         }
     }
