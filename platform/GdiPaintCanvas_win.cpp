@@ -345,16 +345,23 @@ void GdiPaintCanvas::DrawPicture(const Picture& picture, Point topLeft, bool gre
     // then the picture with its transparent pixels black (OR: only the picture is added).
     const COLORREF oldText = SetTextColor(dc_, RGB(0, 0, 0));
     const COLORREF oldBack = SetBkColor(dc_, RGB(255, 255, 255));
-    {
-        SelectedBitmap mask(source.get(), prepared->mask);
-        BitBlt(dc_, topLeft.x, topLeft.y, prepared->width, prepared->height, source.get(), 0, 0,
-               SRCAND);
-    }
-    {
-        SelectedBitmap image(source.get(), prepared->image);
-        BitBlt(dc_, topLeft.x, topLeft.y, prepared->width, prepared->height, source.get(), 0, 0,
-               SRCPAINT);
-    }
+    // A picture asked for at another size (a scaled window) is stretched to it.
+    const bool stretched = picture.size.width > 0 && picture.size.height > 0 &&
+                           (picture.size.width != prepared->width || picture.size.height != prepared->height);
+    const auto copy = [&](HBITMAP bitmap, DWORD operation) {
+        SelectedBitmap selected(source.get(), bitmap);
+        if (stretched) {
+            StretchBlt(dc_, topLeft.x, topLeft.y, picture.size.width, picture.size.height, source.get(),
+                       0, 0, prepared->width, prepared->height, operation);
+        } else {
+            BitBlt(dc_, topLeft.x, topLeft.y, prepared->width, prepared->height, source.get(), 0, 0,
+                   operation);
+        }
+    };
+    const int oldMode = SetStretchBltMode(dc_, COLORONCOLOR); // the mask and the picture alike
+    copy(prepared->mask, SRCAND);
+    copy(prepared->image, SRCPAINT);
+    SetStretchBltMode(dc_, oldMode);
     SetTextColor(dc_, oldText);
     SetBkColor(dc_, oldBack);
 }

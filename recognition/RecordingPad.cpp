@@ -3,6 +3,7 @@
 #include "recognition/MotionGeometry.h"
 #include "sets/SetDocument.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -145,7 +146,7 @@ void RecordingPad::Image1MouseDown(PadButton button, Point at) {
     ClearPad();
     canvas.SetPen(kStartDot, 1);
     canvas.SetBrushColour(kStartDot);
-    canvas.Ellipse(Around(at, kDotRadius));
+    canvas.Ellipse(Around(at, owner_.PadScale()(kDotRadius)));
     canvas.SetBrushColour(kPadBackground);
     canvas.SetPen(kPadPen, 1);
 
@@ -174,7 +175,8 @@ void RecordingPad::AddPoint(MotionPath& path, Point at) {
     if (count == 0 || count >= kMaxPathPoints) {
         return; // a full path keeps what it has: nothing is written past the record
     }
-    if (distancebetween(at, PointAt(path, count - 1)) <= kMinPointSpacing) {
+    const DpiScale scale = owner_.PadScale();
+    if (distancebetween(at, PointAt(path, count - 1)) <= kMinPointSpacing * scale.dpi / 96.0) {
         return;
     }
     SetPointAt(path, count, at);
@@ -184,7 +186,7 @@ void RecordingPad::AddPoint(MotionPath& path, Point at) {
     canvas.SetBrushStyle(BrushStyle::Solid);
     canvas.SetBrushColour(kPadBackground);
     canvas.SetPen(kPadPen, 1);
-    canvas.Ellipse(Around(at, kDotRadius));
+    canvas.Ellipse(Around(at, scale(kDotRadius)));
     owner_.PadChanged();
 }
 
@@ -267,7 +269,7 @@ void RecordingPad::ReminderTimerTimer() {
         return; // tried again at the next tick
     }
     MessageInGestureArea(kEmptyPath, PadMessage(PadText::Reminder, owner_.Language()),
-                         kReminderOffset);
+                         owner_.PadScale()(kReminderOffset));
     owner_.PadChanged();
     owner_.SetReminderTimer(false);
 }
@@ -278,26 +280,30 @@ void RecordingPad::MessageInGestureArea(const MotionPath& path, std::u16string_v
     const Size pad = owner_.PadSize();
     const bool withPath = PointsInUse(path) > 0;
 
-    canvas.SetFont(kMessageFont, kMessageColour);
+    const DpiScale scale = owner_.PadScale();
+    FontSpec font = kMessageFont;
+    font.height = scale(font.height);
+    canvas.SetFont(font, kMessageColour);
     const int cx = pad.width / 2;
     const int cy = (pad.height / 5) * 3 + offset / 2;
     const Size measured = canvas.MeasureText(text);
-    const int width = measured.width + (withPath ? 55 : 10);
-    const int height = withPath ? 50 : 30;
+    const int width = measured.width + scale(withPath ? 55 : 10);
+    const int height = std::max(scale(withPath ? 50 : 30), measured.height + scale(2 * kBoxPadding));
     const int left = cx - width / 2;
     const int top = cy - height / 2;
+    const int padding = scale(kBoxPadding);
 
     canvas.SetPen(kBoxPen, 1);
     canvas.SetBrushStyle(BrushStyle::Solid);
     canvas.SetBrushColour(kPadBackground);
     canvas.Rectangle({left, top, cx + width / 2, cy + height / 2});
-    canvas.DrawText({cx + width / 2 - measured.width - kBoxPadding, cy - measured.height / 2},
-                    text);
+    canvas.DrawText({cx + width / 2 - measured.width - padding, cy - measured.height / 2}, text);
 
     if (withPath) {
         canvas.SetPen(kMessageColour, 1);
-        const Point corner{left + kBoxPadding, top + kBoxPadding};
-        DrawInRect(path, canvas, {corner.x, corner.y, corner.x + kThumbSize, corner.y + kThumbSize});
+        const Point corner{left + padding, top + padding};
+        const int thumb = scale(kThumbSize);
+        DrawInRect(path, canvas, {corner.x, corner.y, corner.x + thumb, corner.y + thumb});
     }
     canvas.SetPen(kPadPen, 1);
     canvas.SetBrushStyle(BrushStyle::Solid);

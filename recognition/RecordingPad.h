@@ -5,6 +5,7 @@
 // boxes. The window hosts it: it forwards the pad's mouse events and the reminder timer, and
 // keeps the picture the pad draws on.
 
+#include "platform/DpiScale.h"
 #include "platform/PaintCanvas.h"
 #include "recognition/MotionPath.h"
 
@@ -42,6 +43,8 @@ public:
     // Recognise with action execution off; the motion index or -1.
     virtual int RecogniseWithoutAction(const MotionPath& normalised) = 0;
     virtual int Language() = 0;                                    // 0 English, 1 Chinese
+    // The scale of the pad's window: its dots, message box and font follow it.
+    virtual DpiScale PadScale() { return {}; }
 };
 
 // The pad's texts: English and Chinese side by side.

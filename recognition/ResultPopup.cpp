@@ -78,17 +78,22 @@ bool ShouldShowPopup(bool showInfo, std::u16string_view actionText,
     return showInfo && actionText != doNothingText;
 }
 
-void PaintResultPopup(PaintCanvas& canvas, const PopupContent& content) {
-    // The thumbnail is a 32 by 32 picture: its markers are cut at its edges.
-    canvas.PushClip(kPopupThumbRect);
+void PaintResultPopup(PaintCanvas& canvas, const PopupContent& content, DpiScale scale) {
+    // The thumbnail is a square picture: its markers are cut at its edges.
+    const Rect thumb = scale(kPopupThumbRect);
+    canvas.PushClip(thumb);
     canvas.SetPen(kPopupThumbPen, 1);
-    DrawInRect(content.thumbnail, canvas, kPopupThumbRect);
+    DrawInRect(content.thumbnail, canvas, thumb);
     canvas.PopClip();
 
-    canvas.SetFont(kNumberFont, kPopupNumberColour);
-    DrawRightAligned(canvas, kPopupNumberRect, content.number);
-    canvas.SetFont(kActionFont, kPopupActionColour);
-    DrawRightAligned(canvas, kPopupActionRect, content.actionText);
+    FontSpec number = kNumberFont;
+    number.height = scale(number.height);
+    canvas.SetFont(number, kPopupNumberColour);
+    DrawRightAligned(canvas, scale(kPopupNumberRect), content.number);
+    FontSpec action = kActionFont;
+    action.height = scale(action.height);
+    canvas.SetFont(action, kPopupActionColour);
+    DrawRightAligned(canvas, scale(kPopupActionRect), content.actionText);
 }
 
 PopupSlide::Step PopupSlide::Show(Size screen, Size window) {

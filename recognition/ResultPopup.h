@@ -3,6 +3,7 @@
 // when it shows, how it slides away, and how it is painted. The window itself is TfrmInfo
 // (ResultPopup_win.h); everything it decides lives here.
 
+#include "platform/DpiScale.h"
 #include "platform/PaintCanvas.h"
 #include "recognition/MotionPath.h"
 #include "sets/MotionSet.h"
@@ -12,7 +13,8 @@
 
 namespace traxo {
 
-// The popup's background picture (a BITMAP resource, 151 by 64, drawn unscaled).
+// The popup's background picture (a BITMAP resource, 151 by 64, drawn from the corner at 96
+// DPI and stretched by the scale elsewhere). The sizes and boxes are 96-DPI units.
 inline constexpr int kPopupBackgroundId = 300;
 inline constexpr Size kPopupBackgroundSize{151, 64};
 inline constexpr Size kPopupClientSize{134, 56};
@@ -48,7 +50,8 @@ bool ShouldShowPopup(bool showInfo, std::u16string_view actionText,
                      std::u16string_view doNothingText);
 
 // Paints the thumbnail, the number and the action label over the background (which the caller
-void PaintResultPopup(PaintCanvas& canvas, const PopupContent& content);
+// draws), with every box and font at the scale of the popup's monitor.
+void PaintResultPopup(PaintCanvas& canvas, const PopupContent& content, DpiScale scale = {});
 
 // The popup's timer: a second of display, then 5 pixels down every 20 ms until it has left the
 // screen. The window carries out what each step returns.

@@ -2,6 +2,7 @@
 
 #include "controls/DynamicFrame_win.h"
 #include "controls/DynamicLook.h"
+#include "platform/Dpi_win.h"
 #include "platform/GdiPaintCanvas_win.h"
 #include "platform/OffscreenBitmap_win.h"
 
@@ -12,15 +13,15 @@ namespace {
 // popup keeps its colour, so the labels stay readable.
 constexpr COLORREF kBackgroundFallback = RGB(52, 62, 74);
 
-DynamicLook FrameLook() {
+DynamicLook FrameLook(DpiScale scale) {
     DynamicLook look = DefaultFrameLook();
     look.Colour = kColourNone; // no fill: the background shows through
     look.SelectedColour = kColourNone;
     look.MouseDownColour = kColourNone;
     look.BorderColour = kPopupFrameColour;
     look.SelectedBorderColour = kPopupFrameColour;
-    look.FrameWidth = 2;
-    look.CornerWidth = 3;
+    look.FrameWidth = scale(2);
+    look.CornerWidth = scale(3);
     look.Shape = fsRectangle;
     look.FadeInTime = 200;
     look.FadeOutTime = 300;
@@ -45,18 +46,42 @@ struct TfrmInfo::Impl {
     GdiObjectCache objects;
     GdiBitmap background;
     std::unique_ptr<TDynamicFrame> frame;
+    DpiScale scale;
+
+    Size Client() const { return ScaledSize(kPopupClientSize, scale); }
 };
 
 TfrmInfo::TfrmInfo(HWND owner) : impl_(std::make_unique<Impl>()) {
     impl_->background.handle = static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kPopupBackgroundId), IMAGE_BITMAP,
                    0, 0, LR_CREATEDIBSECTION));
+    impl_->scale = DpiScale{ScreenDpi()}; // the primary monitor's, where the popup shows
+    const Size client = impl_->Client();
     CreateForm(L"TfrmInfo", L"", WS_POPUP | WS_BORDER,
-               WS_EX_NOACTIVATE | WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
-               SIZE{kPopupClientSize.width, kPopupClientSize.height}, owner);
+               WS_EX_NOACTIVATE | WS_EX_TOPMOST | WS_EX_TOOLWINDOW, SIZE{client.width, client.height},
+               owner);
     if (hwnd() != nullptr) {
-        impl_->frame = std::make_unique<TDynamicFrame>(
-            hwnd(), Rect{0, 0, kPopupClientSize.width, kPopupClientSize.height}, FrameLook());
+        impl_->frame = std::make_unique<TDynamicFrame>(hwnd(), Rect{0, 0, client.width, client.height},
+                                                       FrameLook(impl_->scale));
+    }
+}
+
+// The popup is sized for its monitor's DPI whenever it shows, and when that monitor's DPI
+// changes while it is up.
+void TfrmInfo::FollowDpi(int dpi) {
+    if (dpi == impl_->scale.dpi) {
+        return;
+    }
+    impl_->scale = DpiScale{dpi};
+    const Size client = impl_->Client();
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE));
+    const Size frame = FrameSizeAtDpi(client, style, exStyle, dpi);
+    SetWindowPos(hwnd(), nullptr, 0, 0, frame.width, frame.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (impl_->frame) {
+        impl_->frame->SetLook(FrameLook(impl_->scale));
+        impl_->frame->SetBounds({0, 0, client.width, client.height});
     }
 }
 
@@ -72,6 +97,7 @@ void TfrmInfo::ShowResult(const PopupContent& content) {
         return;
     }
     impl_->content = content;
+    FollowDpi(WindowDpi(hwnd()));
     // The window's outer size, which is what goes into the corner.
     RECT frame{};
     GetWindowRect(hwnd(), &frame);
@@ -103,8 +129,9 @@ void TfrmInfo::timerHideTimer() {
 }
 
 void TfrmInfo::Paint(HDC dc) {
-    const int width = kPopupClientSize.width;
-    const int height = kPopupClientSize.height;
+    const Size client = impl_->Client();
+    const int width = client.width;
+    const int height = client.height;
     if (!impl_->offscreen.Resize(width, height)) {
         return;
     }
@@ -112,7 +139,11 @@ void TfrmInfo::Paint(HDC dc) {
     if (impl_->background.handle != nullptr) {
         const HDC source = CreateCompatibleDC(memory);
         const HGDIOBJ old = SelectObject(source, impl_->background.handle);
-        BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY); // unscaled, from the corner
+        // From the corner: the part of the picture the design shows, stretched by the scale.
+        SetStretchBltMode(memory, HALFTONE);
+        SetBrushOrgEx(memory, 0, 0, nullptr);
+        StretchBlt(memory, 0, 0, width, height, source, 0, 0, kPopupClientSize.width,
+                   kPopupClientSize.height, SRCCOPY);
         SelectObject(source, old);
         DeleteDC(source);
     } else {
@@ -122,7 +153,7 @@ void TfrmInfo::Paint(HDC dc) {
     }
     {
         GdiPaintCanvas canvas(memory, &impl_->objects);
-        PaintResultPopup(canvas, impl_->content);
+        PaintResultPopup(canvas, impl_->content, impl_->scale);
         if (impl_->frame) {
             impl_->frame->Paint(canvas);
         }
@@ -138,6 +169,9 @@ LRESULT TfrmInfo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
+    case WM_DPICHANGED:
+        FollowDpi(DpiOfChangedMessage(wParam)); // the slide places it; the suggestion is not used
+        return 0;
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
     case WM_ERASEBKGND:

@@ -32,6 +32,7 @@ private:
     void timerHideTimer();
     void Apply(const PopupSlide::Step& step);
     void Paint(HDC dc);
+    void FollowDpi(int dpi);
 
     std::unique_ptr<Impl> impl_;
 };

@@ -33,7 +33,7 @@ TfrmAbout::TfrmAbout(HWND owner)
                     {kImage1, L"STATIC", SS_ICON, 0, 94, 8, 32, 32},
                     {kLblAboutTitle, L"STATIC", SS_CENTER, 0, 49, 43, 122, 23, kAboutTitle, {}},
                     {kLblNotice, L"STATIC", SS_CENTER, 0, 31, 72, 160, 16, kAboutNotice, {}},
-                    {kLblTrans, L"STATIC", SS_CENTER, 0, 8, 94, 205, 16},
+                    {kLblTrans, L"STATIC", SS_CENTER, 0, 8, 94, 205, 28},  // room for two lines
                     {kLblDonate, L"STATIC", SS_CENTER | SS_NOTIFY, 0, 8, 158, 205, 16, kDonateEnglish,
                      kDonateChinese},
                 },
@@ -59,6 +59,7 @@ TfrmAbout::TfrmAbout(HWND owner)
     look.Shape = fsRectangle;
     look.Alignment = taCenter;
     look.Caption = u"OK";
+    look.Font.height = Scale(look.Font.height);
     btnCancel_ = std::make_unique<TDynamicOpaqueButton>(
         hwnd(), Rect{Scale(84), Scale(123), Scale(84 + 54), Scale(123 + 26)}, look);
     btnCancel_->OnClick = [this] { CloseWith(kModalResultOk); };
@@ -74,6 +75,20 @@ TfrmAbout::~TfrmAbout() {
     }
     DeleteObject(boldFont_);
     DeleteObject(underlineFont_);
+}
+
+void TfrmAbout::DpiChanged(int oldDpi) {
+    DeleteObject(boldFont_);
+    DeleteObject(underlineFont_);
+    boldFont_ = DerivedFont(Font(), true, false, -Scale(16));
+    underlineFont_ = DerivedFont(Font(), false, true, 0);
+    SendMessageW(Control(kLblAboutTitle), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_), TRUE);
+    SendMessageW(Control(kLblDonate), WM_SETFONT,
+                 reinterpret_cast<WPARAM>(overDonate_ ? underlineFont_ : Font()), TRUE);
+    DynamicLook look = btnCancel_->Look();
+    look.Font.height = MulDiv(look.Font.height, Dpi(), oldDpi);
+    btnCancel_->SetLook(look);
+    btnCancel_->SetBounds({Scale(84), Scale(123), Scale(84 + 54), Scale(123 + 26)});
 }
 
 void TfrmAbout::SetAboutTitle(std::u16string_view title) {

@@ -24,6 +24,7 @@ public:
 
 protected:
     void FormShow() override;
+    void DpiChanged(int oldDpi) override;
     void OnCommand(int id, int code, HWND control) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

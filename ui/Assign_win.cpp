@@ -432,4 +432,24 @@ LRESULT TfrmAssign::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return ModalForm::HandleMessage(message, wParam, lParam);
 }
 
+// The row fonts follow the dialog's font to the new DPI; the rows and columns their sizes.
+void TfrmAssign::DpiChanged(int /*oldDpi*/) {
+    LOGFONTW font{};
+    GetObjectW(Font(), sizeof(font), &font);
+    font.lfWeight = FW_BOLD;
+    const HFONT bold = CreateFontIndirectW(&font);
+    font.lfWeight = FW_NORMAL;
+    font.lfUnderline = TRUE;
+    const HFONT underline = CreateFontIndirectW(&font);
+    DeleteObject(boldFont_);
+    DeleteObject(underlineFont_);
+    boldFont_ = bold;
+    underlineFont_ = underline;
+    const HWND list = Control(kLstActions);
+    ListView_SetColumnWidth(list, 0, Scale(kTitleColumnWidth));
+    ListView_SetColumnWidth(list, 1, Scale(kActionColumnWidth));
+    // An owner-drawn list asks for its row height again when its font is set.
+    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
+}
+
 } // namespace traxo

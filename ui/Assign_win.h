@@ -50,6 +50,7 @@ protected:
     void FormShow() override;
     void OnCommand(int id, int code, HWND control) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void DpiChanged(int oldDpi) override;
 
 private:
     class Editors;

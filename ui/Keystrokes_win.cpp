@@ -11,8 +11,8 @@
 namespace traxo {
 namespace {
 
-constexpr int kCollapsedHeight = 316; // the window's height, 96-DPI units
-constexpr int kExpandedHeight = 424;
+constexpr int kCollapsedHeight = 330; // the window's height, 96-DPI units
+constexpr int kExpandedHeight = 438;
 
 constexpr std::u16string_view kExamples[] = {
     u"{capslock}capital letters{capslock}",
@@ -33,33 +33,33 @@ std::vector<ControlSpec> KeystrokesLayout() {
         {F::kEdtKeys, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER, 0, 12, 30, 496, 23},
         {F::kLabel2, L"STATIC", 0, 0, 12, 62, 496, 18,
          DialogTexts(DialogText::KeystrokesLabel2)},
-        {F::kLblKeyNames, L"STATIC", 0, 0, 24, 80, 484, 18,
+        {F::kLblKeyNames, L"STATIC", 0, 0, 24, 80, 484, 32, // two lines
          DialogTexts(DialogText::KeystrokesKeyNames)},
-        {F::kLabel3, L"STATIC", 0, 0, 12, 100, 200, 18, 
+        {F::kLabel3, L"STATIC", 0, 0, 12, 114, 200, 18, 
          DialogTexts(DialogText::KeystrokesLabel3)},
-        {F::kLblModifiers, L"STATIC", 0, 0, 214, 100, 294, 18,
+        {F::kLblModifiers, L"STATIC", 0, 0, 214, 114, 294, 18,
          DialogTexts(DialogText::KeystrokesModifiers)},
-        {F::kLabel4, L"STATIC", 0, 0, 12, 122, 496, 32,
+        {F::kLabel4, L"STATIC", 0, 0, 12, 136, 496, 32,
          DialogTexts(DialogText::KeystrokesLabel4)},
         {F::kMemoTest, L"EDIT", ES_MULTILINE | ES_READONLY | ES_WANTRETURN | WS_VSCROLL | WS_BORDER, 0,
-         12, 160, 408, 66},
-        {F::kBtnTest, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 160, 75, 25, DialogTexts(DialogText::KeystrokesTest)},
-        {F::kBtnClear, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 192, 75, 25, DialogTexts(DialogText::KeystrokesClear)},
-        {F::kBtnExamples, L"BUTTON", BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, 0, 12, 240, 120, 25,
+         12, 174, 408, 66},
+        {F::kBtnTest, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 174, 75, 25, DialogTexts(DialogText::KeystrokesTest)},
+        {F::kBtnClear, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 206, 75, 25, DialogTexts(DialogText::KeystrokesClear)},
+        {F::kBtnExamples, L"BUTTON", BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, 0, 12, 254, 120, 25,
          DialogTexts(DialogText::KeystrokesShowExamples)},
-        {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 352, 240, 75, 25, DialogTexts(DialogText::ButtonOk)},
-        {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 240, 75, 25, DialogTexts(DialogText::ButtonCancel)},
-        {F::kFrameExamples, L"BUTTON", BS_GROUPBOX, 0, 12, 274, 496, 104, 
+        {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 352, 254, 75, 25, DialogTexts(DialogText::ButtonOk)},
+        {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 254, 75, 25, DialogTexts(DialogText::ButtonCancel)},
+        {F::kFrameExamples, L"BUTTON", BS_GROUPBOX, 0, 12, 288, 496, 104, 
          DialogTexts(DialogText::KeystrokesLabel5)},
         {F::kLstExamples, L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
-         0, 22, 292, 476, 78},
+         0, 22, 306, 476, 78},
     };
 }
 
 } // namespace
 
 TfrmKeystrokes::TfrmKeystrokes(HWND owner, Keyboard* keyboard)
-    : ModalForm(L"TfrmKeystrokes", owner, SIZE{520, 390}, KeystrokesLayout(),
+    : ModalForm(L"TfrmKeystrokes", owner, SIZE{520, 404}, KeystrokesLayout(),
                 DialogTexts(DialogText::KeystrokesCaption)),
       keyboard_(keyboard) {
     if (keyboard_ == nullptr) {

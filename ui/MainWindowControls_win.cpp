@@ -247,9 +247,15 @@ void TgestureConfigForm::UpdateButtons() {
 }
 
 void TgestureConfigForm::GetAppIcons() {
-    const int side = GetSystemMetrics(SM_CXSMICON);
+    const int side = scale_(16); // the small icon at the window's DPI, not the system's
     if (imgApps_ == nullptr) {
         imgApps_ = ImageList_Create(side, side, ILC_COLOR32 | ILC_MASK, 8, 8);
+    }
+    // Empty when new, and when a new DPI gave the list another icon size.
+    if (ImageList_GetImageCount(imgApps_) == 0) {
+        if (blankIcon_ != nullptr) {
+            DestroyIcon(blankIcon_);
+        }
         const auto allPrograms = static_cast<HICON>(LoadImageW(
             GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconAllPrograms), IMAGE_ICON, side, side, 0));
         blankIcon_ = MakeBlankIcon(side, side);

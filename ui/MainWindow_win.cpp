@@ -3,6 +3,7 @@
 #include "app/ForceForeground_win.h"
 #include "app/Startup.h"
 #include "mousecore/HookCommon.h"
+#include "platform/Dpi_win.h"
 #include "platform/ProfileIni_win.h"
 #include "platform/WideText_win.h"
 #include "ui/ActionLists.h"
@@ -30,9 +31,7 @@ TgestureConfigForm::TgestureConfigForm(std::u16string modulePath, HWND applicati
                     UpdateWindow(hwnd());
                 }),
       setCommands_(document_, *this) {
-    HDC screen = GetDC(nullptr);
-    scale_ = DpiScale{GetDeviceCaps(screen, LOGPIXELSY)};
-    ReleaseDC(nullptr, screen);
+    scale_ = DpiScale{ScreenDpi()}; // made on the primary monitor; WM_DPICHANGED follows moves
     const Size client{scale_(kMainClientSize.width), scale_(kMainClientSize.height)};
     CreateForm(kMainWindowClass, L"Traxo", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
                0, SIZE{client.width, client.height}, applicationWindow);
@@ -96,6 +95,9 @@ LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
         break;
     case WM_DROPFILES:
         ActionPanelDrop(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case WM_DPICHANGED:
+        FollowDpi(DpiOfChangedMessage(wParam), lParam);
         return 0;
     case WM_CLOSE:
         FormCloseQuery();
@@ -291,7 +293,7 @@ void TgestureConfigForm::PaintBackground(PaintCanvas& canvas, Rect area) {
             control.background != kColourNone && control.id != MainControl::comboActionsPanel) {
             canvas.FillRect(control.client, control.background);
         } else if (control.id == MainControl::Image2) {
-            canvas.DrawPicture({kPictureBanner, {kBannerWidth, kBannerHeight}},
+            canvas.DrawPicture({kPictureBanner, {scale_(kBannerWidth), scale_(kBannerHeight)}},
                                {control.client.left, control.client.top}, false);
         }
     }

@@ -112,6 +112,9 @@ private:
     void Shape1MouseMove();
     void Shape1MouseUp();
 
+    // ---- A monitor of another DPI (MainWindowDpi_win.cpp) ----
+    void FollowDpi(int newDpi, LPARAM suggested);
+
     // ---- Controls (MainWindowControls_win.cpp) ----
     void CreateControls();
     void CreatePad();
@@ -190,6 +193,7 @@ private:
     bool CapturingOnScreen() override;
     int RecogniseWithoutAction(const MotionPath& normalised) override;
     int Language() override { return settings_.language; }
+    DpiScale PadScale() override { return scale_; }
 
     // ---- TrayOwner ----
     void mnActiveClick() override;

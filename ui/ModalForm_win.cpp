@@ -1,7 +1,9 @@
 #include "ui/ModalForm_win.h"
 
+#include "platform/Dpi_win.h"
 #include "platform/WideText_win.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace traxo {
@@ -10,23 +12,63 @@ ModalForm::ModalForm(const wchar_t* className, HWND owner, SIZE clientUnits,
                      std::vector<ControlSpec> layout, std::u16string_view englishCaption,
                      std::u16string_view chineseCaption, bool whiteBackground)
     : layout_(std::move(layout)), englishCaption_(englishCaption), chineseCaption_(chineseCaption) {
-    const HDC screen = GetDC(nullptr);
-    dpi_ = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen != nullptr) {
-        ReleaseDC(nullptr, screen);
-    }
+    dpi_ = ScreenDpi(); // the window is made centred on the primary monitor, at the system DPI
     if (whiteBackground) {
         background_ = CreateSolidBrush(RGB(255, 255, 255));
     }
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    font_ = CreateFontIndirectW(&metrics.lfMessageFont);
+    font_ = CreateMessageFont(dpi_);
     const std::wstring caption = WideText(englishCaption);
     CreateForm(className, caption.c_str(), WS_CAPTION | WS_SYSMENU | WS_POPUP | WS_CLIPCHILDREN,
                WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
                SIZE{Scale(clientUnits.cx), Scale(clientUnits.cy)}, owner);
     BuildControls();
+}
+
+// The table's controls go where the table puts them at the new DPI; any other child (an
+// editor a dialog made itself) keeps its place and size in proportion.
+void ModalForm::FollowDpi(int newDpi, LPARAM suggested) {
+    const int oldDpi = dpi_;
+    if (newDpi == oldDpi) {
+        return;
+    }
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    dpi_ = newDpi;
+    const HFONT oldFont = font_;
+    font_ = CreateMessageFont(dpi_);
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(hwnd(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+    }
+    for (const HWND child : children) {
+        const int id = GetDlgCtrlID(child);
+        const auto spec = std::find_if(layout_.begin(), layout_.end(),
+                                       [id](const ControlSpec& s) { return s.id == id; });
+        RECT place{};
+        if (spec != layout_.end()) {
+            place = {Scale(spec->left), Scale(spec->top), Scale(spec->left + spec->width),
+                     Scale(spec->top + spec->height)};
+        } else {
+            GetWindowRect(child, &place);
+            MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&place), 2);
+            place = {MulDiv(place.left, newDpi, oldDpi), MulDiv(place.top, newDpi, oldDpi),
+                     MulDiv(place.right, newDpi, oldDpi), MulDiv(place.bottom, newDpi, oldDpi)};
+        }
+        SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        if (reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)) == oldFont) {
+            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        }
+    }
+    // The client area in its present state (a dialog may have grown), carried to the new DPI.
+    PlaceAtChangedDpi(hwnd(), suggested,
+                      {MulDiv(client.right, newDpi, oldDpi), MulDiv(client.bottom, newDpi, oldDpi)},
+                      newDpi);
+    DpiChanged(oldDpi);
+    if (oldFont != nullptr) {
+        DeleteObject(oldFont);
+    }
+    InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 ModalForm::~ModalForm() {
@@ -42,7 +84,7 @@ ModalForm::~ModalForm() {
 }
 
 int ModalForm::Scale(int units) const {
-    return MulDiv(units, dpi_, 96);
+    return DpiScale{dpi_}(units);
 }
 
 void ModalForm::BuildControls() {
@@ -149,6 +191,9 @@ LRESULT ModalForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return 0;
+    case WM_DPICHANGED:
+        FollowDpi(DpiOfChangedMessage(wParam), lParam);
         return 0;
     case WM_ERASEBKGND:
         if (background_ != nullptr) {

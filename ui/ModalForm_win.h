@@ -64,7 +64,12 @@ protected:
     ~ModalForm() override;
 
     int Scale(int units) const;
+    int Dpi() const { return dpi_; }
     HFONT Font() const { return font_; }
+    // After the dialog moved to a monitor of another DPI and the base re-placed the table's
+    // controls (and scaled the others in proportion) with the new font: a dialog with fonts or
+    // sizes of its own makes them again here. Scale() already gives the new DPI.
+    virtual void DpiChanged(int /*oldDpi*/) {}
     // Called just before the dialog is shown, after TranslateMe.
     virtual void FormShow() {}
     // WM_COMMAND from a control; the base handles IDOK and IDCANCEL by closing.
@@ -73,6 +78,7 @@ protected:
 
 private:
     void BuildControls();
+    void FollowDpi(int newDpi, LPARAM suggested);
 
     std::vector<ControlSpec> layout_;
     std::u16string_view englishCaption_;

@@ -2,6 +2,7 @@
 // letting the model decide and showing the outcome.
 #include "ui/Options_win.h"
 
+#include "platform/Dpi_win.h"
 #include "platform/GdiPaintCanvas_win.h"
 #include "platform/WideText_win.h"
 #include "sets/SetDocument.h"
@@ -50,6 +51,9 @@ LRESULT TfrmOptions::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_NOTIFY:
         return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
+    case WM_DPICHANGED:
+        FollowDpi(DpiOfChangedMessage(wParam), lParam);
+        return 0;
     case WM_DRAWITEM:
         OnDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
         return TRUE;

@@ -1,5 +1,6 @@
 #include "ui/Options_win.h"
 
+#include "platform/Dpi_win.h"
 #include "platform/GdiPaintCanvas_win.h"
 #include "platform/WideText_win.h"
 #include "sets/SetDocument.h"
@@ -17,7 +18,7 @@ using enum OptionsControl;
 
 constexpr Colour kDialogColour = Rgb(255, 255, 255);
 
-DynamicLook DialogButtonLook(TDynamicShape shape, int scaledCorner) {
+DynamicLook DialogButtonLook(TDynamicShape shape, DpiScale scale) {
     DynamicLook look = DefaultOpaqueButtonLook();
     look.Colour = Rgb(46, 60, 75);
     look.SelectedColour = Rgb(81, 106, 123);
@@ -29,7 +30,8 @@ DynamicLook DialogButtonLook(TDynamicShape shape, int scaledCorner) {
     look.SelectedFontColour = Rgb(255, 255, 255);
     look.FadeInTime = 50;
     look.FadeOutTime = 300;
-    look.CornerWidth = scaledCorner;
+    look.CornerWidth = scale(5);
+    look.Font.height = scale(look.Font.height);
     look.Shape = shape;
     look.Alignment = taCenter;
     look.CustomTextRenderer = true;
@@ -47,9 +49,7 @@ void SetListBoxItems(HWND list, UINT reset, UINT add, const std::vector<std::u16
 } // namespace
 
 TfrmOptions::TfrmOptions(HWND owner) : owner_(owner) {
-    const HDC screen = GetDC(nullptr);
-    dpi_ = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
+    dpi_ = ScreenDpi(); // made on the primary monitor; WM_DPICHANGED follows moves
     white_ = CreateSolidBrush(kDialogColour);
     const DpiScale scale{dpi_};
     if (!CreateForm(L"TfrmOptions", L"Options", WS_CAPTION | WS_SYSMENU | WS_POPUP | WS_CLIPCHILDREN,
@@ -89,10 +89,7 @@ std::u16string TfrmOptions::Text(OptionsText id) const {
 }
 
 void TfrmOptions::CreateControls() {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    font_ = CreateFontIndirectW(&metrics.lfMessageFont);
+    font_ = CreateMessageFont(dpi_);
 
     tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(),
@@ -172,7 +169,7 @@ HWND TfrmOptions::CreateControl(const OptionsControlSpec& spec) {
     case OptionsControlKind::OpaqueButton: {
         const bool ok = spec.id == btnOK;
         auto button = std::make_unique<TDynamicOpaqueButton>(
-            hwnd(), r, DialogButtonLook(ok ? fsJaggedSE : fsJaggedNW, DpiScale{dpi_}(5)));
+            hwnd(), r, DialogButtonLook(ok ? fsJaggedSE : fsJaggedNW, DpiScale{dpi_}));
         // Measured and drawn with the wide routines, so that Chinese captions show.
         button->OnCustomTextExtent = [](PaintCanvas& canvas, std::u16string_view text) {
             return canvas.MeasureText(text);

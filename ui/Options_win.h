@@ -69,6 +69,7 @@ private:
     void CreateControls();
     HWND CreateControl(const OptionsControlSpec& spec);
     void CreateTriggerPictures();
+    void FollowDpi(int newDpi, LPARAM suggested); // OptionsDpi_win.cpp
     void ShowPageControls();
     OptionsPage SelectedPage() const;
     void FormShow();

@@ -19,6 +19,9 @@
 //   window-handle CLASS            prints the handle of the class's window, in decimal
 //   button-rect TITLE TEXT         prints the screen rectangle of a button (TEXT may use \uXXXX)
 //   glyphs FACE HEIGHT TEXT        exit 0 when every character draws a real glyph, not the box
+//   dpi CLASS                      prints the screen's DPI, the window's and its DPI awareness
+//   cut-texts CLASS                prints the visible labels, buttons and boxes of the window
+//                                  whose text does not fit them at their font; none: "none"
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -812,6 +815,129 @@ int Glyphs(const std::wstring& face, const std::wstring& height, const std::wstr
     return all ? kOk : kFailed;
 }
 
+// The probe sees the screen unscaled, as Traxo does, so that the rectangles it reads and
+// prints are the physical ones on a screen of any DPI.
+void SeeTheScreenUnscaled() {
+    using SetAwareFn = BOOL(WINAPI*)();
+    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    const auto setAware = reinterpret_cast<SetAwareFn>(
+        reinterpret_cast<void (*)()>(GetProcAddress(user32, "SetProcessDPIAware")));
+    if (setAware != nullptr) {
+        setAware();
+    }
+}
+
+int DpiCommand(const std::wstring& className) {
+    HWND window = FindWindowW(className.c_str(), nullptr);
+    if (!window) {
+        return kNotFound;
+    }
+    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    using GetContextFn = HANDLE(WINAPI*)(HWND);
+    using GetAwarenessFn = int(WINAPI*)(HANDLE);
+    const auto dpiOf = reinterpret_cast<GetDpiForWindowFn>(
+        reinterpret_cast<void (*)()>(GetProcAddress(user32, "GetDpiForWindow")));
+    const auto contextOf = reinterpret_cast<GetContextFn>(
+        reinterpret_cast<void (*)()>(GetProcAddress(user32, "GetWindowDpiAwarenessContext")));
+    const auto awarenessOf = reinterpret_cast<GetAwarenessFn>(
+        reinterpret_cast<void (*)()>(GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
+    const HDC screen = GetDC(nullptr);
+    const int screenDpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const int windowDpi = dpiOf ? static_cast<int>(dpiOf(window)) : -1;
+    const int awareness = contextOf && awarenessOf ? awarenessOf(contextOf(window)) : -1;
+    PrintLine(L"screen=" + std::to_wstring(screenDpi) + L" window=" + std::to_wstring(windowDpi) +
+              L" awareness=" + std::to_wstring(awareness));
+    return kOk;
+}
+
+// A label, button or box whose text at its own font is wider (single line) or taller (wrapped)
+// than the room the control gives it. Check boxes and radio buttons lose their mark's room.
+int CutTexts(const std::wstring& className) {
+    HWND window = FindWindowW(className.c_str(), nullptr);
+    if (!window || !IsWindowVisible(window)) {
+        return kNotFound;
+    }
+    struct Found {
+        std::vector<std::wstring> cut;
+        int checked = 0;
+        int ownFont = 0; // fonts read from the control; the others are the message font
+        HFONT messageFont = nullptr;
+    } found;
+    // A font handle of another process may not be readable here; Traxo's dialogs use the
+    // system's message font at their DPI, which the probe, DPI aware too, reads as they do.
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    found.messageFont = CreateFontIndirectW(&metrics.lfMessageFont);
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto& f = *reinterpret_cast<Found*>(data);
+            const std::wstring kind = ClassOf(child);
+            const bool isStatic = lstrcmpiW(kind.c_str(), L"Static") == 0;
+            const bool isButton = lstrcmpiW(kind.c_str(), L"Button") == 0;
+            const std::wstring text = WindowText(child);
+            if (!IsWindowVisible(child) || (!isStatic && !isButton) || text.empty()) {
+                return TRUE;
+            }
+            const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
+            if (isStatic && ((style & SS_TYPEMASK) == SS_OWNERDRAW || (style & SS_TYPEMASK) == SS_ICON ||
+                             (style & SS_TYPEMASK) == SS_BITMAP)) {
+                return TRUE;
+            }
+            const LONG_PTR type = style & BS_TYPEMASK;
+            if (isButton && (type == BS_GROUPBOX || type == BS_OWNERDRAW)) {
+                return TRUE;
+            }
+            RECT client{};
+            GetClientRect(child, &client);
+            const HDC dc = GetDC(child);
+            const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+            int room = client.right;
+            const bool mark = isButton && (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX ||
+                                           type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON ||
+                                           type == BS_3STATE || type == BS_AUTO3STATE);
+            if (mark) {
+                room -= MulDiv(13 + 4, dpi, 96); // the mark and the gap after it
+            } else if (isButton) {
+                room -= 2 * GetSystemMetrics(SM_CXEDGE);
+            }
+            const HFONT font = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0));
+            LOGFONTW logical{};
+            const bool readable = font != nullptr && GetObjectW(font, sizeof(logical), &logical) != 0;
+            f.ownFont += readable ? 1 : 0;
+            const HGDIOBJ old = SelectObject(dc, readable ? font : f.messageFont);
+            const bool wraps = (isStatic && (style & SS_TYPEMASK) != SS_LEFTNOWORDWRAP &&
+                                (style & SS_TYPEMASK) != SS_SIMPLE) ||
+                               (isButton && (style & BS_MULTILINE) != 0);
+            RECT need{0, 0, room, 0};
+            const UINT flags = DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE);
+            DrawTextW(dc, text.c_str(), -1, &need, flags);
+            SelectObject(dc, old);
+            ReleaseDC(child, dc);
+            ++f.checked;
+            if (need.right > room || need.bottom > client.bottom) {
+                f.cut.push_back(L"\"" + text + L"\" needs " + std::to_wstring(need.right) + L"x" +
+                                std::to_wstring(need.bottom) + L", has " + std::to_wstring(room) +
+                                L"x" + std::to_wstring(client.bottom));
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    DeleteObject(found.messageFont);
+    PrintLine(L"checked " + std::to_wstring(found.checked) + L" own-font " +
+              std::to_wstring(found.ownFont));
+    for (const std::wstring& line : found.cut) {
+        PrintLine(line);
+    }
+    if (found.cut.empty()) {
+        PrintLine(L"none");
+    }
+    return kOk;
+}
+
 int Usage() {
     std::fprintf(stderr,
                  "usage: traxo_e2e_probe target LOGDIR | find-window CLASS [TITLE] | "
@@ -822,7 +948,7 @@ int Usage() {
                  "taskbar-created | tray-icon CLASS|#HANDLE ID [delete] | window-rect CLASS | "
                  "window-handle CLASS | tray-recorder LOGFILE | list-texts TITLE | "
                  "child-rect CLASS CHILDCLASS | wait-painted CLASS | button-rect TITLE TEXT | "
-                 "glyphs FACE HEIGHT TEXT\n");
+                 "glyphs FACE HEIGHT TEXT | dpi CLASS | cut-texts CLASS\n");
     return kUsage;
 }
 
@@ -835,6 +961,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     const std::wstring& command = args[0];
     const size_t n = args.size();
+    SeeTheScreenUnscaled();
     if (command == L"target" && n == 2) {
         return RunTarget(args[1]);
     }
@@ -906,6 +1033,12 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"glyphs" && n == 4) {
         return Glyphs(args[1], args[2], args[3]);
+    }
+    if (command == L"dpi" && n == 2) {
+        return DpiCommand(args[1]);
+    }
+    if (command == L"cut-texts" && n == 2) {
+        return CutTexts(args[1]);
     }
     return Usage();
 }

@@ -80,8 +80,10 @@ public:
         return recogniser_.Recognise(normalised, set_, state, false, nullptr);
     }
     int Language() override { return language; }
+    DpiScale PadScale() override { return scale; }
 
     int padChanges = 0;
+    DpiScale scale;
 
     bool Saw(std::u16string_view event) const {
         return std::find(events.begin(), events.end(), event) != events.end();
@@ -535,6 +537,39 @@ INSTANTIATE_TEST_SUITE_P(
         std::replace(name.begin(), name.end(), ' ', '_');
         return name;
     });
+
+// At 150 % the pad is 725 by 600: the message font, the box, its padding, the thumbnail and
+// the recording dots grow with it, and the text still fits in the box.
+TEST_F(RecordingPadTest, TheMessageBoxAndDotsFollowThePadsScale) {
+    window->scale = DpiScale{144};
+    window->size = {725, 600};
+    pad.MessageInGestureArea(*PathOf({{0, 0}, {100, 100}}), u"0123456789", 0);
+
+    const auto texts = window->canvas.TextCalls(u"0123456789");
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].font.height, 20);
+    const auto boxes = window->canvas.CallsOf(PaintOp::Rectangle);
+    ASSERT_EQ(boxes.size(), 1u);
+    // 70 + 83 by 75, centred on (362, 360).
+    EXPECT_EQ(boxes[0].rect, (Rect{286, 323, 438, 397}));
+    EXPECT_EQ((Point{texts[0].rect.left, texts[0].rect.top}), (Point{360, 350}));
+    EXPECT_GE(texts[0].rect.top, boxes[0].rect.top);
+    EXPECT_LE(texts[0].rect.bottom, boxes[0].rect.bottom);
+    const auto ellipses = window->canvas.CallsOf(PaintOp::Ellipse);
+    ASSERT_EQ(ellipses.size(), 2u);
+    // The thumbnail is the 60 by 60 square at the box's corner (8 in).
+    EXPECT_EQ(ellipses[1].rect, (Rect{294 + 58, 331 + 58, 294 + 62, 331 + 62}));
+
+    window->canvas.calls.clear();
+    pad.Image1MouseDown(PadButton::Left, {100, 100});
+    pad.Image1MouseMove({107, 100}); // closer than the scaled spacing (7.5): no point
+    pad.Image1MouseMove({120, 100});
+    const auto dots = window->canvas.CallsOf(PaintOp::Ellipse);
+    ASSERT_EQ(dots.size(), 2u);
+    EXPECT_EQ(dots[0].rect, (Rect{92, 92, 108, 108}));
+    EXPECT_EQ(dots[1].rect, (Rect{112, 92, 128, 108}));
+    EXPECT_EQ(pad.CapturedPath().count, 2);
+}
 
 // --- languages ------------------------------------------------------------------------------
 

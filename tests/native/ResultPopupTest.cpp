@@ -209,5 +209,35 @@ TEST(PaintResultPopupTest, TheThumbnailIsDrawnInWhiteIntoItsSquare) {
     EXPECT_EQ(canvas.CallsOf(PaintOp::Line).size(), 1u);
 }
 
+// At 150 % every box and font is half as large again, so the label is not cut where the
+// unscaled box would cut it and the thumbnail keeps its square.
+TEST(PaintResultPopupTest, BoxesAndFontsFollowTheScale) {
+    RecordingPaintCanvas canvas;
+    PopupContent content;
+    content.thumbnail = *PathOf({{0, 0}, {100, 100}});
+    content.number = u"12";
+    content.actionText = u"Keys: Ctrl + W";
+    PaintResultPopup(canvas, content, DpiScale{144});
+
+    const auto number = canvas.TextCalls(u"12");
+    ASSERT_EQ(number.size(), 1u);
+    EXPECT_EQ(number[0].font.height, 48);
+    EXPECT_EQ(number[0].clip, std::optional<Rect>(Rect{110, -3, 192, 51}));
+    EXPECT_EQ(number[0].rect.right, 192); // right-aligned in the scaled box
+
+    const auto label = canvas.TextCalls(u"Keys: Ctrl + W");
+    ASSERT_EQ(label.size(), 1u);
+    EXPECT_EQ(label[0].font.height, 17);
+    EXPECT_EQ(label[0].clip, std::optional<Rect>(Rect{12, 56, 191, 78}));
+    EXPECT_EQ(label[0].rect.right, 191);
+    EXPECT_LE(label[0].rect.bottom, 78) << "the label's text is cut at the bottom";
+
+    const auto ellipses = canvas.CallsOf(PaintOp::Ellipse);
+    ASSERT_EQ(ellipses.size(), 2u);
+    for (const PaintCall& call : ellipses) {
+        EXPECT_EQ(call.clip, std::optional<Rect>(Rect{6, 6, 54, 54}));
+    }
+}
+
 } // namespace
 } // namespace traxo

@@ -127,6 +127,18 @@ TEST_F(GdiPaintCanvasTest, PicturesLeaveOutTheirTopLeftColourAndGreyOnRequest) {
     EXPECT_EQ(bitmap.Pixel(20, 10), kGreen);
     EXPECT_EQ(bitmap.Pixel(21, 11), Rgb(76, 76, 76)); // red in grey levels
     EXPECT_EQ(CountNot(kGreen, {28, 8, 40, 20}), 0);
+
+    // Asked for at twice its size (a window at 192 DPI), the picture and its transparency are
+    // stretched together: the red centre becomes 4 by 4 inside a transparent 8 by 8 square.
+    {
+        GdiPaintCanvas canvas(bitmap.Dc(), &cache);
+        canvas.DrawPicture(Picture{42, {8, 8}}, {50, 40}, false);
+    }
+    EXPECT_EQ(CountNot(kGreen, {50, 40, 58, 48}), 16);
+    EXPECT_EQ(bitmap.Pixel(52, 42), kRed);
+    EXPECT_EQ(bitmap.Pixel(55, 45), kRed);
+    EXPECT_EQ(bitmap.Pixel(51, 41), kGreen);
+    EXPECT_EQ(bitmap.Pixel(56, 46), kGreen);
     DeleteObject(picture);
 }
 
