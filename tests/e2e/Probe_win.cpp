@@ -630,6 +630,40 @@ int WaitPainted(const std::wstring& className) {
     return kNotFound;
 }
 
+// The text of the first visible child of that class, on one line (line breaks as "|").
+int ChildText(const std::wstring& parentClass, const std::wstring& childClass) {
+    HWND parent = FindWindowW(parentClass.c_str(), nullptr);
+    if (!parent) {
+        return kNotFound;
+    }
+    struct Search {
+        std::wstring className;
+        HWND found;
+    } search{childClass, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            if (IsWindowVisible(child) && lstrcmpiW(ClassOf(child).c_str(), s.className.c_str()) == 0) {
+                s.found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (!search.found) {
+        return kNotFound;
+    }
+    std::wstring text = WindowText(search.found);
+    for (wchar_t& c : text) {
+        if (c == L'\r' || c == L'\n') {
+            c = L'|';
+        }
+    }
+    PrintLine(text);
+    return kOk;
+}
+
 int Usage() {
     std::fprintf(stderr,
                  "usage: traxo_e2e_probe target LOGDIR | find-window CLASS [TITLE] | "
@@ -638,7 +672,8 @@ int Usage() {
                  "wait-ready CLASS TITLE | foreground | client-rect CLASS | time-show CLASS N | "
                  "end-session CLASS normal|critical | post-message CLASS MSG WPARAM LPARAM | "
                  "taskbar-created | tray-icon CLASS ID [delete] | window-rect CLASS | "
-                 "child-rect CLASS CHILDCLASS | wait-painted CLASS\n");
+                 "child-rect CLASS CHILDCLASS | child-text CLASS CHILDCLASS | "
+                 "wait-painted CLASS\n");
     return kUsage;
 }
 
@@ -707,6 +742,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"child-rect" && n == 3) {
         return ChildRect(args[1], args[2]);
+    }
+    if (command == L"child-text" && n == 3) {
+        return ChildText(args[1], args[2]);
     }
     return Usage();
 }
