@@ -141,6 +141,7 @@ void GestureCapture::Recognise() {
     if (settings_.showInfo && owner_.ActionText() != doNothingText) {
         owner_.ShowResultPopup(result, path_);
     }
+    owner_.ScreenGestureHandled();
 }
 
 void GestureCapture::DrawOnScreen() {

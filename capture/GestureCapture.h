@@ -42,6 +42,9 @@ public:
     virtual void ShowResultPopup(int result, const MotionPath& normalised) = 0;
     virtual void RecentProgramsChanged() = 0; // the options dialog copies the list when visible
     virtual void SetPadIdle() = 0;            // PadState := padIdle
+    // After every gesture drawn on the screen has been recognised and its popup shown (or not):
+    // the tutorial's stage that waits for a screen gesture ends here.
+    virtual void ScreenGestureHandled() {}
 };
 
 // The distance between two points, rounded to the nearest integer with halves to even.

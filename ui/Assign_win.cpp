@@ -199,8 +199,12 @@ void TfrmAssign::FillList() {
     SelectRow(0);
 }
 
+// The dialog is shown right after this; the message arrives once it is on the screen.
+constexpr UINT kShownMessage = WM_APP + 40;
+
 void TfrmAssign::FormShow() {
     SetFocus(Control(kLstActions));
+    PostMessageW(hwnd(), kShownMessage, 0, 0);
 }
 
 int TfrmAssign::SelectedRow() const {
@@ -386,11 +390,24 @@ void TfrmAssign::OnCommand(int id, int code, HWND control) {
         }
         return;
     }
+    if (id == IDOK && onOk) {
+        onOk();
+    }
     ModalForm::OnCommand(id, code, control);
 }
 
 LRESULT TfrmAssign::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case kShownMessage:
+        if (onShown) {
+            onShown();
+        }
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE && onActivated) {
+            onActivated();
+        }
+        break;
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (item.CtlType == ODT_LISTVIEW) {

@@ -33,6 +33,8 @@ public:
     void SetAppIcons(HIMAGELIST icons) { imgApps_ = icons; }
     // Called whenever a choice changes a row: the set's modified flag.
     std::function<void()> onModified;
+    // Once the dialog is on the screen; whenever it becomes active; when OK is pressed.
+    std::function<void()> onShown, onActivated, onOk;
 
     // btnAssignClick's dialog: shows the motion's rows and, on OK, writes them back. Returns
     // true on OK. Rules that did not fit the record are reported to the user.

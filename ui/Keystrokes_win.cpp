@@ -35,9 +35,9 @@ std::vector<ControlSpec> KeystrokesLayout() {
          DialogTexts(DialogText::KeystrokesLabel2)},
         {F::kLblKeyNames, L"STATIC", 0, 0, 24, 80, 484, 32, // two lines
          DialogTexts(DialogText::KeystrokesKeyNames)},
-        {F::kLabel3, L"STATIC", 0, 0, 12, 114, 200, 18, 
+        {F::kLabel3, L"STATIC", 0, 0, 12, 114, 240, 18, 
          DialogTexts(DialogText::KeystrokesLabel3)},
-        {F::kLblModifiers, L"STATIC", 0, 0, 214, 114, 294, 18,
+        {F::kLblModifiers, L"STATIC", 0, 0, 254, 114, 254, 18,
          DialogTexts(DialogText::KeystrokesModifiers)},
         {F::kLabel4, L"STATIC", 0, 0, 12, 136, 496, 32,
          DialogTexts(DialogText::KeystrokesLabel4)},

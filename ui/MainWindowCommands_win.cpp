@@ -144,13 +144,35 @@ void TgestureConfigForm::CreateUpdateChecker() {
 }
 
 void TgestureConfigForm::btnAssignClick() {
+    TutorialEvent(u"btnAssign/click");
     const int selected = document_.selectedIndex();
     if (selected < 0 || dialogs_.frmAssign == nullptr) {
         return;
     }
     dialogs_.frmAssign->onModified = [this] { document_.MarkModified(); };
     dialogs_.frmAssign->SetAppIcons(imgApps_);
+    // The tutorial steps aside while the dialog opens and comes back over it, pointing at it.
+    TfrmTutorial* const tutorial = dialogs_.frmTutorial;
+    const bool tutorialWasVisible = tutorial != nullptr && tutorial->Visible();
+    bool tutorialShownAgain = false;
+    if (tutorialWasVisible) {
+        tutorial->FormClose();
+        dialogs_.frmAssign->onShown = [tutorial, &tutorialShownAgain] {
+            tutorialShownAgain = true;
+            tutorial->FormShow();
+        };
+    }
+    dialogs_.frmAssign->onActivated = [tutorial] {
+        if (tutorial != nullptr) {
+            tutorial->KeepOnTop();
+        }
+    };
+    dialogs_.frmAssign->onOk = [this] { TutorialEvent(u"btnOK_/click"); };
     dialogs_.frmAssign->EditMotion(hwnd(), *motionSet_, selected, settings_.language);
+    dialogs_.frmAssign->onShown = nullptr;
+    if (tutorialWasVisible && !tutorialShownAgain) {
+        tutorial->FormShow(); // the dialog had nothing to show
+    }
     HideActionPanel();
     RepaintMotionList();
 }
@@ -167,6 +189,7 @@ void TgestureConfigForm::ActionPanelDrop(HDROP drop) {
     document_.MarkModified();
     HideActionPanel();
     RepaintMotionList();
+    TutorialEvent(u"comboActions/select");
 }
 
 void TgestureConfigForm::ShowDialog(FormWindow* dialog) {
@@ -185,7 +208,9 @@ void TgestureConfigForm::btnHelpMouseDown() {
                 WideText(MainWindowText(MainText::HelpMenuHelp, settings_.language)).c_str());
     AppendMenuW(PopupMenu2, MF_STRING, kMenuDonate,
                 WideText(MainWindowText(MainText::HelpMenuDonate, settings_.language)).c_str());
-    // The separator and "&Tutorial" stay out of the menu until the tutorial exists.
+    AppendMenuW(PopupMenu2, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(PopupMenu2, MF_STRING, kMenuTutorial,
+                WideText(MainWindowText(MainText::HelpMenuTutorial, settings_.language)).c_str());
     const UINT chosen = static_cast<UINT>(
         TrackPopupMenu(PopupMenu2, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, hwnd(), nullptr));
     DestroyMenu(PopupMenu2);
@@ -193,6 +218,8 @@ void TgestureConfigForm::btnHelpMouseDown() {
         OpenAddress(kHelpPageAddress);
     } else if (chosen == kMenuDonate) {
         OpenAddress(kDonationPageAddress); // mnDonateClick
+    } else if (chosen == kMenuTutorial) {
+        ShowTutorial(); // mnTutorialClick
     }
 }
 
@@ -250,7 +277,9 @@ void TgestureConfigForm::ShowTutorial() {
         settings_.active = true;
         UpdateButtons();
     }
-    ShowDialog(dialogs_.frmTutorial); // the tutorial's first stage joins it later
+    if (dialogs_.frmTutorial != nullptr) {
+        dialogs_.frmTutorial->ShowTutorial();
+    }
 }
 
 void TgestureConfigForm::SaveSettingsShowingFailure() {

@@ -15,5 +15,6 @@ inline constexpr WORD kImage1Id = 101;
 // The help menu's entries.
 inline constexpr UINT kMenuHelp = 1;
 inline constexpr UINT kMenuDonate = 2;
+inline constexpr UINT kMenuTutorial = 3;
 
 } // namespace traxo

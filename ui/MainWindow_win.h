@@ -39,6 +39,7 @@
 #include "ui/About_win.h"
 #include "ui/Assign_win.h"
 #include "ui/Options_win.h"
+#include "ui/Tutorial_win.h"
 #include "ui/UpdateCheck_win.h"
 #include "ui/FormWindow_win.h"
 #include "ui/MainWindowLayout.h"
@@ -66,7 +67,7 @@ struct MainWindowDialogs {
     TfrmAssign* frmAssign = nullptr;
     TfrmAbout* frmAbout = nullptr;
     TfrmOptions* frmOptions = nullptr;
-    FormWindow* frmTutorial = nullptr;
+    TfrmTutorial* frmTutorial = nullptr;
 };
 
 class TgestureConfigForm final : public FormWindow,
@@ -86,7 +87,10 @@ public:
     bool FormKeyPress(const MSG& message);
 
     void Settings1Click() override;
-    void UseDialogs(const MainWindowDialogs& dialogs) { dialogs_ = dialogs; }
+    void UseDialogs(const MainWindowDialogs& dialogs) {
+        dialogs_ = dialogs;
+        ConnectTutorial();
+    }
     void ShowTutorial();
     // The first start's welcome (MainWindowFirstRun_win.cpp); nothing once it has been answered.
     void FirstRunPrompt();
@@ -150,6 +154,10 @@ private:
     void OpenAddress(std::u16string_view address);
     void SaveSettingsShowingFailure();
     void ShowDialog(FormWindow* dialog);
+    void ConnectTutorial();
+    // The screen position of the centre of a control the tutorial names: the main window's,
+    // then the assign dialog's list.
+    std::optional<Point> ScreenCentreOfControl(std::u16string_view name);
     void ActionPanelDrop(HDROP drop);
     void PadMouse(UINT message, WPARAM wParam, LPARAM lParam);
     void PaintPad(HDC dc);
@@ -162,6 +170,7 @@ private:
     void ShowResultPopup(int result, const MotionPath& normalised) override;
     void RecentProgramsChanged() override;
     void SetPadIdle() override;
+    void ScreenGestureHandled() override;
 
     // ---- SetCommandsUi ----
     SaveChangesAnswer AskSaveChanges() override;
@@ -187,7 +196,7 @@ private:
     void MotionListClick() override { ListBox1Click(); }
     void SetRecordButtonVisible(bool visible) override;
     void ShowSetFullMessage(std::u16string_view text) override;
-    void TutorialEvent(std::u16string_view) override {}
+    void TutorialEvent(std::u16string_view event) override;
     void ProcessPendingMessages() override;
     void SetReminderTimer(bool enabled) override;
     bool CapturingOnScreen() override;

@@ -19,6 +19,7 @@
 //   window-handle CLASS            prints the handle of the class's window, in decimal
 //   button-rect TITLE TEXT         prints the screen rectangle of a button (TEXT may use \uXXXX)
 //   glyphs FACE HEIGHT TEXT        exit 0 when every character draws a real glyph, not the box
+//   child-text CLASS CHILDCLASS    prints the text of the first visible child of that class
 //   dpi CLASS                      prints the screen's DPI, the window's and its DPI awareness
 //   cut-texts CLASS                prints the visible labels, buttons and boxes of the window
 //                                  whose text does not fit them at their font; none: "none"
@@ -938,6 +939,40 @@ int CutTexts(const std::wstring& className) {
     return kOk;
 }
 
+// The text of the first visible child of that class, on one line (line breaks as "|").
+int ChildText(const std::wstring& parentClass, const std::wstring& childClass) {
+    HWND parent = FindWindowW(parentClass.c_str(), nullptr);
+    if (!parent) {
+        return kNotFound;
+    }
+    struct Search {
+        std::wstring className;
+        HWND found;
+    } search{childClass, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            if (IsWindowVisible(child) && lstrcmpiW(ClassOf(child).c_str(), s.className.c_str()) == 0) {
+                s.found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (!search.found) {
+        return kNotFound;
+    }
+    std::wstring text = WindowText(search.found);
+    for (wchar_t& c : text) {
+        if (c == L'\r' || c == L'\n') {
+            c = L'|';
+        }
+    }
+    PrintLine(text);
+    return kOk;
+}
+
 int Usage() {
     std::fprintf(stderr,
                  "usage: traxo_e2e_probe target LOGDIR | find-window CLASS [TITLE] | "
@@ -947,7 +982,8 @@ int Usage() {
                  "end-session CLASS normal|critical | post-message CLASS MSG WPARAM LPARAM | "
                  "taskbar-created | tray-icon CLASS|#HANDLE ID [delete] | window-rect CLASS | "
                  "window-handle CLASS | tray-recorder LOGFILE | list-texts TITLE | "
-                 "child-rect CLASS CHILDCLASS | wait-painted CLASS | button-rect TITLE TEXT | "
+                 "child-rect CLASS CHILDCLASS | child-text CLASS CHILDCLASS | "
+                 "wait-painted CLASS | button-rect TITLE TEXT | "
                  "glyphs FACE HEIGHT TEXT | dpi CLASS | cut-texts CLASS\n");
     return kUsage;
 }
@@ -1039,6 +1075,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"cut-texts" && n == 2) {
         return CutTexts(args[1]);
+    }
+    if (command == L"child-text" && n == 3) {
+        return ChildText(args[1], args[2]);
     }
     return Usage();
 }

@@ -126,6 +126,7 @@ public:
     int padRedraws = 0;
     int recentChanges = 0;
     int padIdles = 0;
+    int screenGestures = 0;
     // Runs inside RecogniseGesture, as an action that pumps messages would.
     std::function<void()> duringRecognition;
 
@@ -142,6 +143,7 @@ public:
     void ShowResultPopup(int shown, const MotionPath&) override { popups.push_back(shown); }
     void RecentProgramsChanged() override { ++recentChanges; }
     void SetPadIdle() override { ++padIdles; }
+    void ScreenGestureHandled() override { ++screenGestures; }
 };
 
 } // namespace traxo::testing

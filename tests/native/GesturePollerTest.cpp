@@ -790,18 +790,21 @@ TEST(Capture, ThePopupAndThePadFollowTheSettingsAndTheAction) {
     nothing.Gesture({100, 100}, StepsRight({100, 100}, 3));
     EXPECT_TRUE(nothing.owner.popups.empty());
     EXPECT_EQ(nothing.owner.padRedraws, 1);
+    EXPECT_EQ(nothing.owner.screenGestures, 1); // handled, even without a popup
 
     Rig quiet;
     quiet.settings.showInfo = false;
     quiet.Gesture({100, 100}, StepsRight({100, 100}, 3));
     EXPECT_EQ(quiet.owner.recognitions.size(), 1u);
     EXPECT_TRUE(quiet.owner.popups.empty());
+    EXPECT_EQ(quiet.owner.screenGestures, 1);
 
     Rig unrecognised;
     unrecognised.owner.result = -1;
     unrecognised.owner.actionText.clear();
     unrecognised.Gesture({100, 100}, StepsRight({100, 100}, 3));
     EXPECT_THAT(unrecognised.owner.popups, ElementsAre(-1));
+    EXPECT_EQ(unrecognised.owner.screenGestures, 1);
 }
 
 TEST(Capture, GesturesEndingOffScreenAreDroppedSilently) {
@@ -810,6 +813,7 @@ TEST(Capture, GesturesEndingOffScreenAreDroppedSilently) {
     EXPECT_TRUE(edge.poller.EndedOffScreen());
     EXPECT_TRUE(edge.owner.recognitions.empty());
     EXPECT_TRUE(edge.owner.popups.empty());
+    EXPECT_EQ(edge.owner.screenGestures, 0);
     EXPECT_TRUE(edge.desktop.injected.empty());
 
     Rig left;
