@@ -54,9 +54,11 @@ std::optional<Point> TgestureConfigForm::ScreenCentreOfControl(std::u16string_vi
     }
     if (SameTextIgnoringCase(Trimmed(name), u"lstActions") && dialogs_.frmAssign != nullptr &&
         dialogs_.frmAssign->hwnd() != nullptr) {
+        // The list's top-right corner rather than its centre: placed from there, the tutorial
+        // stands beside or above the list and leaves the dialog's OK and Cancel free to click.
         RECT rect{};
         GetWindowRect(dialogs_.frmAssign->Control(TfrmAssign::kLstActions), &rect);
-        return CentreOf(rect);
+        return Point{rect.right, rect.top};
     }
     return std::nullopt;
 }

@@ -232,6 +232,9 @@ void TfrmTutorial::Place(const StagePlan& plan) {
     if (frame_->Look().Shape != placement.shape) {
         frame_->SetLook(TutorialFrameLook(placement.shape, scale_));
     }
+    // Leaving the topmost band and taking it again raises the window for real: where no window
+    // manager keeps that band (Wine on a bare display), an activated window may have covered it.
+    SetWindowPos(hwnd(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowPos(hwnd(), HWND_TOPMOST, placement.topLeft.x, placement.topLeft.y, 0, 0,
                  SWP_NOSIZE | SWP_NOACTIVATE);
 }
