@@ -10,6 +10,13 @@ namespace {
 
 constexpr Colour kWhite = Rgb(255, 255, 255);
 
+// Leaving the topmost band and taking it again raises the window for real: where no window
+// manager keeps that band (Wine on a bare display), an activated window may have covered it.
+void RaiseTopmost(HWND window, Point at, UINT flags) {
+    SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(window, HWND_TOPMOST, at.x, at.y, 0, 0, flags | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 // The four buttons share one look; only the shape differs.
 DynamicLook TutorialButtonLook(TDynamicShape shape, DpiScale scale) {
     DynamicLook look = DefaultOpaqueButtonLook();
@@ -144,8 +151,7 @@ void TfrmTutorial::FormShow() {
     if (hwnd() == nullptr) {
         return;
     }
-    SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    RaiseTopmost(hwnd(), {}, SWP_NOMOVE | SWP_SHOWWINDOW);
     TranslateMe();
     guide_.PrepareScripts();
     LoadStage(StageSource::Window);
@@ -164,7 +170,7 @@ bool TfrmTutorial::Visible() const {
 
 void TfrmTutorial::KeepOnTop() {
     if (Visible()) {
-        SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        RaiseTopmost(hwnd(), {}, SWP_NOMOVE);
     }
 }
 
@@ -232,11 +238,7 @@ void TfrmTutorial::Place(const StagePlan& plan) {
     if (frame_->Look().Shape != placement.shape) {
         frame_->SetLook(TutorialFrameLook(placement.shape, scale_));
     }
-    // Leaving the topmost band and taking it again raises the window for real: where no window
-    // manager keeps that band (Wine on a bare display), an activated window may have covered it.
-    SetWindowPos(hwnd(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetWindowPos(hwnd(), HWND_TOPMOST, placement.topLeft.x, placement.topLeft.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOACTIVATE);
+    RaiseTopmost(hwnd(), placement.topLeft, 0);
 }
 
 void TfrmTutorial::OnPaint() {
