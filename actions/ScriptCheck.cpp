@@ -1,14 +1,12 @@
 #include "actions/ScriptCheck.h"
 
+#include "actions/sndkey32.h"
+
 #include <algorithm>
 #include <cstdint>
 
 namespace traxo {
 namespace {
-
-// As the sender reads a braced item: the name is cut to this many characters before the blank
-// that starts a repeat count is looked for.
-constexpr std::size_t kMaxBracedName = 20;
 
 bool IsRepeatCount(std::u16string_view text) {
     if (text.empty()) {

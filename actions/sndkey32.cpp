@@ -55,7 +55,6 @@ constexpr std::array<KeyName, 45> kKeyNames{{
 // Shift, Ctrl, Alt: the order of the layout's shift state bits and of every press and release.
 constexpr std::array<std::uint8_t, 3> kModifierKeys{0x10, 0x11, 0x12};
 constexpr std::uint8_t kNumLockKey = 0x90;
-constexpr std::size_t kMaxBracedName = 20;
 
 std::u16string ReplaceAllIgnoringCase(std::u16string_view text, const Replacement& replacement) {
     const auto [from, to] = replacement;

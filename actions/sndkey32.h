@@ -18,6 +18,10 @@
 
 namespace traxo {
 
+// A braced item's name is cut to this many characters before the blank that starts a repeat
+// count is looked for; the script check reads braces the same way.
+inline constexpr std::size_t kMaxBracedName = 20;
+
 std::u16string MyFormatToTheirs(std::u16string_view script);
 
 // Types `text`, written in the sender notation. With `wait`, the keyboard messages of this thread

@@ -17,3 +17,15 @@ function(traxo_collect_sources var kind)
     endforeach()
     set(${var} ${result} PARENT_SCOPE)
 endfunction()
+
+# traxo_compile_alone_where_needed(<source>...)
+# A file that brings an enum's names into its whole scope ("using enum" at namespace level) is
+# compiled on its own: in a unity source those names would meet another file's.
+function(traxo_compile_alone_where_needed)
+    foreach(source IN LISTS ARGN)
+        file(STRINGS ${source} widened REGEX "^using enum ")
+        if(widened)
+            set_source_files_properties(${source} PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
+        endif()
+    endforeach()
+endfunction()

@@ -26,6 +26,12 @@ inline bool SameTextIgnoringCase(std::u16string_view a, std::u16string_view b) {
     return std::ranges::equal(a, b, {}, AsciiLower, AsciiLower);
 }
 
+// A whole number in decimal digits.
+inline std::u16string DecimalText(long long value) {
+    const std::string digits = std::to_string(value);
+    return {digits.begin(), digits.end()};
+}
+
 // Without the blanks and control characters around it.
 inline std::u16string_view Trimmed(std::u16string_view text) {
     const auto isBlank = [](char16_t c) { return c <= u' '; };

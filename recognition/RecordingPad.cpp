@@ -3,6 +3,8 @@
 #include "recognition/MotionGeometry.h"
 #include "sets/SetDocument.h"
 
+#include "platform/AsciiText.h"
+
 #include <algorithm>
 #include <array>
 #include <string>
@@ -42,14 +44,6 @@ constexpr std::array<PadTextRow, 6> kPadTexts{{
      u"You can have a maximum of 100 gestures in a set"},
 }};
 
-std::u16string Decimal(int value) {
-    std::u16string text;
-    for (const char c : std::to_string(value)) {
-        text += static_cast<char16_t>(c);
-    }
-    return text;
-}
-
 Rect Around(Point centre, int radius) {
     return {centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius};
 }
@@ -71,7 +65,7 @@ std::u16string SimilarityWarning(int motionIndex, int language) {
     std::u16string text(PadMessage(PadText::SimilarWarning, language));
     const std::size_t at = text.find(u'X');
     if (at != std::u16string::npos) {
-        text.replace(at, 1, Decimal(motionIndex + 1));
+        text.replace(at, 1, DecimalText(motionIndex + 1));
     }
     return text;
 }
@@ -256,7 +250,7 @@ void RecordingPad::EndTest() {
     const MotionSet& set = document_.motionSet();
     if (k >= 0 && k < kMotionSlots) {
         std::u16string text(PadMessage(PadText::Matches, language));
-        text += Decimal(k + 1);
+        text += DecimalText(k + 1);
         MessageInGestureArea(set.motions[k].path, text, 0);
     } else {
         MessageInGestureArea(capturedPath_, PadMessage(PadText::Unrecognised, language), 0);

@@ -3,6 +3,8 @@
 #include "actions/ActionModel.h"
 #include "recognition/MotionGeometry.h"
 
+#include "platform/AsciiText.h"
+
 #include <limits>
 #include <string>
 
@@ -15,14 +17,6 @@ constexpr std::u16string_view kUnrecognisedChinese = u"（未知手势）";
 
 const FontSpec kNumberFont{u"Tahoma", 32, false, false, 0};
 const FontSpec kActionFont{u"Tahoma", 11, false, false, 0};
-
-std::u16string Decimal(int value) {
-    std::u16string text;
-    for (const char c : std::to_string(value)) {
-        text += static_cast<char16_t>(c);
-    }
-    return text;
-}
 
 // Cut to the popup's limit, never between the halves of a surrogate pair.
 void CutToLimit(std::u16string& text) {
@@ -55,7 +49,7 @@ PopupContent MakePopupContent(int result, const MotionPath& normalised, const Mo
         content.actionText = language == 1 ? kUnrecognisedChinese : kUnrecognisedEnglish;
         return content;
     }
-    content.number = Decimal(result + 1);
+    content.number = DecimalText(result + 1);
     content.thumbnail = motionPath;
     // actionText is the action that ran, chosen for the program it ran in.
     content.actionText =

@@ -5,15 +5,15 @@
 namespace traxo {
 namespace {
 
-enum class Button { None, Right, Middle };
+enum class TriggerButton { None, Right, Middle };
 
-Button ButtonOf(int mode) {
+TriggerButton ButtonOf(int mode) {
     switch (mode) {
     case 1:
-    case 2: return Button::Right;
+    case 2: return TriggerButton::Right;
     case 3:
-    case 4: return Button::Middle;
-    default: return Button::None;
+    case 4: return TriggerButton::Middle;
+    default: return TriggerButton::None;
     }
 }
 
@@ -41,11 +41,11 @@ void PaintTriggerPicture(PaintCanvas& canvas, int mode) {
     canvas.LineTo({body.right, 11});
     canvas.MoveTo({50, 2});
     canvas.LineTo({50, 11});
-    const Button button = ButtonOf(mode);
-    if (button == Button::Right) {
+    const TriggerButton button = ButtonOf(mode);
+    if (button == TriggerButton::Right) {
         canvas.FillRect({51, 4, 56, 11}, kTriggerButtonColour);
     }
-    canvas.SetBrushColour(button == Button::Middle ? kTriggerButtonColour : Rgb(255, 255, 255));
+    canvas.SetBrushColour(button == TriggerButton::Middle ? kTriggerButtonColour : Rgb(255, 255, 255));
     canvas.Rectangle({48, 4, 53, 10});
 
     // The keys to hold, as a key cap; mode 0 moves the mouse without a button.

@@ -212,7 +212,7 @@ TEST(SetFileRepair, DropsRulesForUnknownProgramsAndAllButTheLastRuleOfAProgram) 
 
 // Through the packed member: a text in the image may lie at an odd address.
 void FillText(SetText& text, char16_t unit) {
-    for (std::size_t i = 0; i < std::size(text.units); ++i) {
+    for (std::size_t i = 0; i < kTextUnits; ++i) {
         text.units[i] = unit;
     }
 }

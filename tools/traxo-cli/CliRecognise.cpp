@@ -28,7 +28,7 @@ using nlohmann::json;
 // are clicks.
 constexpr int kClickPoints = 4;
 
-struct BadInput {
+struct BadMotions {
     std::string message;
 };
 
@@ -44,27 +44,27 @@ std::string ReadInput(const std::string& file, std::istream& standardInput) {
         std::error_code ignored;
         const std::filesystem::path path = PathFromArgument(file);
         if (std::filesystem::is_directory(path, ignored)) {
-            throw BadInput{"cannot read: it is a folder"};
+            throw BadMotions{"cannot read: it is a folder"};
         }
         opened.open(path, std::ios::binary);
         if (!opened) {
-            throw BadInput{"cannot open the file"};
+            throw BadMotions{"cannot open the file"};
         }
         in = &opened;
     }
     std::string content;
     if (!ReadAtMost(*in, kMaxJsonInput, content)) {
-        throw BadInput{kInputTooLarge};
+        throw BadMotions{kInputTooLarge};
     }
     if (in->bad()) {
-        throw BadInput{"cannot read the input"};
+        throw BadMotions{"cannot read the input"};
     }
     return content;
 }
 
 std::int32_t ReadCoordinate(const json& value, const std::string& where) {
     if (!value.is_number_integer()) {
-        throw BadInput{where + " is not an integer"};
+        throw BadMotions{where + " is not an integer"};
     }
     constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
     constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
@@ -73,17 +73,17 @@ std::int32_t ReadCoordinate(const json& value, const std::string& where) {
             ? value.get<std::uint64_t>() <= static_cast<std::uint64_t>(kMax)
             : value.get<std::int64_t>() >= kMin && value.get<std::int64_t>() <= kMax;
     if (!inRange) {
-        throw BadInput{where + " lies outside the 32-bit range"};
+        throw BadMotions{where + " lies outside the 32-bit range"};
     }
     return static_cast<std::int32_t>(value.get<std::int64_t>());
 }
 
 std::vector<Point> ReadPath(const json& value, const std::string& where) {
     if (!value.is_array()) {
-        throw BadInput{where + " is not a list of [x, y] points"};
+        throw BadMotions{where + " is not a list of [x, y] points"};
     }
     if (value.size() > static_cast<std::size_t>(kMaxPathPoints)) {
-        throw BadInput{where + " has " + std::to_string(value.size()) + " points; at most " +
+        throw BadMotions{where + " has " + std::to_string(value.size()) + " points; at most " +
                        std::to_string(kMaxPathPoints) + " fit in a path"};
     }
     std::vector<Point> path;
@@ -91,7 +91,7 @@ std::vector<Point> ReadPath(const json& value, const std::string& where) {
         const std::string at = where + "[" + std::to_string(i) + "]";
         const json& point = value[i];
         if (!point.is_array() || point.size() != 2) {
-            throw BadInput{at + " is not an [x, y] pair"};
+            throw BadMotions{at + " is not an [x, y] pair"};
         }
         path.push_back(
             {ReadCoordinate(point[0], at + "[0]"), ReadCoordinate(point[1], at + "[1]")});
@@ -104,30 +104,30 @@ RecogniseInput ParseInput(const std::string& text) {
     try {
         document = json::parse(text);
     } catch (const json::parse_error& error) {
-        throw BadInput{"not valid JSON (at byte " + std::to_string(error.byte) + ")"};
+        throw BadMotions{"not valid JSON (at byte " + std::to_string(error.byte) + ")"};
     } catch (const json::exception& error) {
         // A number too large for any type, say: the library's text without its id tag.
         const std::string_view what = error.what();
-        throw BadInput{"cannot read the JSON: " + std::string(what.substr(what.find(']') + 2))};
+        throw BadMotions{"cannot read the JSON: " + std::string(what.substr(what.find(']') + 2))};
     }
     if (!document.is_object()) {
-        throw BadInput{R"(expected an object with "motions" and "gesture")"};
+        throw BadMotions{R"(expected an object with "motions" and "gesture")"};
     }
     for (const auto& [key, value] : document.items()) {
         if (key != "motions" && key != "gesture") {
-            throw BadInput{"unexpected key \"" + key + "\""};
+            throw BadMotions{"unexpected key \"" + key + "\""};
         }
     }
     if (!document.contains("motions") || !document.contains("gesture")) {
-        throw BadInput{R"(expected both "motions" and "gesture")"};
+        throw BadMotions{R"(expected both "motions" and "gesture")"};
     }
 
     const json& motions = document["motions"];
     if (!motions.is_array()) {
-        throw BadInput{"motions is not a list of paths"};
+        throw BadMotions{"motions is not a list of paths"};
     }
     if (motions.size() > static_cast<std::size_t>(kMaxMotions)) {
-        throw BadInput{"motions has " + std::to_string(motions.size()) +
+        throw BadMotions{"motions has " + std::to_string(motions.size()) +
                        " paths; a set holds at most " + std::to_string(kMaxMotions)};
     }
     RecogniseInput input;
@@ -179,7 +179,7 @@ int RunRecognise(std::span<const std::string> args, Streams io) {
     RecogniseInput input;
     try {
         input = ParseInput(ReadInput(file, io.in));
-    } catch (const BadInput& bad) {
+    } catch (const BadMotions& bad) {
         io.err << "traxo-cli recognise: " << (file == "-" ? "standard input" : file) << ": "
                << bad.message << '\n';
         return kExitBadInput;
