@@ -10,10 +10,14 @@ if(NOT TRAXO_CLANGXX)
 endif()
 
 set(fuzz_binary_dir ${CMAKE_BINARY_DIR}/fuzz)
+# The compiler cache reaches the fuzz tree too; its words travel "|"-separated.
+string(REPLACE ";" "|" fuzz_launcher "${CMAKE_CXX_COMPILER_LAUNCHER}")
 ExternalProject_Add(traxo_fuzzers
     SOURCE_DIR ${CMAKE_SOURCE_DIR}/tests/fuzz
     BINARY_DIR ${fuzz_binary_dir}
     CMAKE_ARGS -G Ninja -DCMAKE_CXX_COMPILER=${TRAXO_CLANGXX} -DCMAKE_BUILD_TYPE=RelWithDebInfo
+        "-DCMAKE_CXX_COMPILER_LAUNCHER=${fuzz_launcher}"
+    LIST_SEPARATOR |
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON)
 
@@ -30,5 +34,5 @@ foreach(source IN LISTS fuzz_sources)
     add_test(NAME ${name}
         COMMAND ${fuzz_binary_dir}/${name} -max_total_time=${TRAXO_FUZZ_SECONDS} -max_len=32768
                 -rss_limit_mb=4096 -timeout=20 -print_final_stats=0 ${corpus} ${seeds})
-    set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300 LABELS fuzz)
 endforeach()

@@ -23,6 +23,7 @@
 //   dpi CLASS                      prints the screen's DPI, the window's and its DPI awareness
 //   cut-texts CLASS                prints the visible labels, buttons and boxes of the window
 //                                  whose text does not fit them at their font; none: "none"
+//   serve                          reads commands from its input, one a line (see Serve)
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -988,16 +989,12 @@ int Usage() {
     return kUsage;
 }
 
-} // namespace
-
-int wmain(int argc, wchar_t** argv) {
-    const std::vector<std::wstring> args(argv + 1, argv + argc);
+int RunCommand(const std::vector<std::wstring>& args) {
     if (args.empty()) {
         return Usage();
     }
     const std::wstring& command = args[0];
     const size_t n = args.size();
-    SeeTheScreenUnscaled();
     if (command == L"target" && n == 2) {
         return RunTarget(args[1]);
     }
@@ -1080,4 +1077,58 @@ int wmain(int argc, wchar_t** argv) {
         return ChildText(args[1], args[2]);
     }
     return Usage();
+}
+
+std::wstring Wide(const std::string& text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0);
+    std::wstring result(static_cast<size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(),
+                        size);
+    return result;
+}
+
+// One command a line, its words separated by tabs, in UTF-8; after each the command's printed
+// lines come and then a line of the record separator and its exit code. A test class keeps one
+// probe serving instead of starting a Wine process for every look.
+int Serve() {
+    std::string line;
+    for (int c = std::getchar(); c != EOF; c = std::getchar()) {
+        if (c != '\n') {
+            line += static_cast<char>(c);
+            continue;
+        }
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        std::vector<std::wstring> args;
+        for (size_t start = 0;;) {
+            const size_t tab = line.find('\t', start);
+            args.push_back(Wide(line.substr(start, tab - start)));
+            if (tab == std::string::npos) {
+                break;
+            }
+            start = tab + 1;
+        }
+        line.clear();
+        const int code = RunCommand(args);
+        std::fflush(stderr);
+        std::printf("\x1e%d\n", code);
+        std::fflush(stdout);
+    }
+    return kOk;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const std::vector<std::wstring> args(argv + 1, argv + argc);
+    SeeTheScreenUnscaled();
+    if (args.size() == 1 && args[0] == L"serve") {
+        return Serve();
+    }
+    return RunCommand(args);
 }

@@ -94,8 +94,7 @@ class AssignTestCase(traxo_e2e.TraxoTestCase):
         xdotool("key", "Return")
 
     def dump_set(self, path):
-        code, out = self.run_wine(self.paths.cli, "set", "dump", windows_path(path))
-        self.assertEqual(code, 0, f"traxo-cli set dump failed: {out}")
+        out = self.run_wine_ok(self.paths.cli, "set", "dump", windows_path(path), what="traxo-cli set dump")
         return json.loads(out)
 
     def start_other_target(self):

@@ -79,8 +79,7 @@ class WindowTestCase(traxo_e2e.TraxoTestCase):
         return motions if len(motions) == count else None
 
     def dump_set(self, path):
-        code, out = self.run_wine(self.paths.cli, "set", "dump", windows_path(path))
-        self.assertEqual(code, 0, f"traxo-cli set dump failed: {out}")
+        out = self.run_wine_ok(self.paths.cli, "set", "dump", windows_path(path), what="traxo-cli set dump")
         return json.loads(out)
 
     def run_value(self):
@@ -419,9 +418,8 @@ class AutostartQuestion(WindowTestCase):
         self.build_set([(STROKE_RIGHT, HELLO_ACTION, [])])
         self.write_settings(motions="set.mtd")
         self.addCleanup(self.delete_run_value)
-        code, out = self.run_wine("reg", "add", RUN_KEY, "/v", "traxo", "/d", self.OTHER_COPY,
-                                  "/f")
-        self.assertEqual(code, 0, f"reg add failed: {out}")
+        out = self.run_wine_ok("reg", "add", RUN_KEY, "/v", "traxo", "/d", self.OTHER_COPY,
+                                  "/f", what="reg add")
 
     def question_buttons(self):
         """The buttons of a visible window titled Traxo other than the (hidden) main window."""

@@ -37,7 +37,10 @@ class HighDpi(traxo_e2e.TraxoTestCase):
     @classmethod
     def setUpClass(cls):
         super().setUpClass()  # makes the shared prefix when it is not there yet
-        cls.wait_for_wine_server()
+        # The copy is taken with the shared prefix's registry written out, and one Wine desktop
+        # at a time is on the display: the next class starts the shared session again.
+        cls.close_probe()
+        traxo_e2e.stop_wine_session(cls.paths.prefix)
         private = cls.paths.scratch / "HighDpi-prefix"
         if private.exists():
             shutil.rmtree(private)
@@ -48,16 +51,15 @@ class HighDpi(traxo_e2e.TraxoTestCase):
         # Both places Wine has read the screen's DPI from.
         for key in (r"HKCU\Control Panel\Desktop",
                     r"HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts"):
-            code, output = cls.run_wine("reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD",
-                                        "/d", str(DPI), "/f")
-            if code != 0:
-                raise AssertionError(f"reg add {key} failed: {output}")
-        cls.wait_for_wine_server()  # the registry is written out
+            cls.run_wine_ok("reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d",
+                            str(DPI), "/f", what=f"reg add {key}")
+        traxo_e2e.stop_wine_session(cls.paths.prefix)  # the registry is written out
 
     @classmethod
     def tearDownClass(cls):
         super().tearDownClass()
         if cls.paths is not None and cls.paths.prefix.name == "HighDpi-prefix":
+            traxo_e2e.stop_wine_session(cls.paths.prefix)
             shutil.rmtree(cls.paths.prefix, ignore_errors=True)
 
     def setUp(self):

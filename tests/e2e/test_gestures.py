@@ -217,9 +217,8 @@ class PreciseRecognition(traxo_e2e.TraxoTestCase):
                                        else "@Keystrokes: other")
         source = self.folder / "starter.json"
         source.write_text(json.dumps(starter), encoding="utf-8")
-        code, output = self.run_wine(self.paths.cli, "set", "build", traxo_e2e.windows_path(source),
-                                     traxo_e2e.windows_path(self.folder / "set.mtd"))
-        self.assertEqual(code, 0, f"traxo-cli set build failed: {output}")
+        output = self.run_wine_ok(self.paths.cli, "set", "build", traxo_e2e.windows_path(source),
+                                     traxo_e2e.windows_path(self.folder / "set.mtd"), what="traxo-cli set build")
         self.write_settings(motions="set.mtd", recogniser=1)
         self.start_traxo()
         self.target = self.start_target()

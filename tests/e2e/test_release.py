@@ -119,6 +119,8 @@ class Installer(traxo_e2e.TraxoTestCase):
         if not os.environ.get("DISPLAY"):
             raise unittest.SkipTest("no X display: run the tests through ctest under xvfb-run")
         cls.paths = traxo_e2e.Paths()
+        # One Wine desktop at a time on the display: the next class starts the shared one again.
+        traxo_e2e.stop_wine_session(cls.paths.prefix)
         # Nothing of the installer may reach the prefix the other tests share (a Run value left
         # there would start Traxo in their sessions).
         cls.paths.prefix = cls.paths.scratch / "installer-prefix"
@@ -128,9 +130,9 @@ class Installer(traxo_e2e.TraxoTestCase):
 
     @classmethod
     def tearDownClass(cls):
+        cls.close_probe()
         if cls.paths is not None and cls.paths.prefix.name == "installer-prefix":
-            env = dict(os.environ, WINEPREFIX=str(cls.paths.prefix))
-            subprocess.run(["wineserver", "--kill"], env=env, capture_output=True, timeout=60)
+            traxo_e2e.stop_wine_session(cls.paths.prefix)
             shutil.rmtree(cls.paths.prefix, ignore_errors=True)
 
     def reg_query(self, key, value=None):
@@ -152,8 +154,7 @@ class Installer(traxo_e2e.TraxoTestCase):
         return self.paths.prefix / "drive_c" / rest.strip("\\").replace("\\", "/")
 
     def test_silent_install_update_and_uninstall(self):
-        code, output = self.run_wine(self.installer, "/S")
-        self.assertEqual(code, 0, f"the installer failed: {output}")
+        output = self.run_wine_ok(self.installer, "/S", what="the installer")
 
         # The installed-programs entry, and through it the folder.
         entry = self.reg_query(UNINSTALL_KEY)
@@ -184,8 +185,7 @@ class Installer(traxo_e2e.TraxoTestCase):
         # A portable copy running elsewhere is not this install's: an update leaves it be.
         self.write_settings()
         portable = self.start_traxo()
-        code, output = self.run_wine(self.installer, "/S")
-        self.assertEqual(code, 0, f"the update failed: {output}")
+        output = self.run_wine_ok(self.installer, "/S", what="the update")
         self.assertIsNone(portable.poll(), "the installer closed a portable Traxo elsewhere")
         self.assertTrue(self.close_traxo(portable), "the portable Traxo did not close")
 
@@ -205,8 +205,7 @@ class Installer(traxo_e2e.TraxoTestCase):
 
         # Installed again over the running program, without start at login: Traxo is closed
         # for the update, the value the first install wrote goes, the user's files stay.
-        code, output = self.run_wine(self.installer, "/S", "/NOAUTOSTART")
-        self.assertEqual(code, 0, f"the update failed: {output}")
+        output = self.run_wine_ok(self.installer, "/S", "/NOAUTOSTART", what="the update")
         self.wait_for_exit(traxo, timeout=5)
         self.assertIsNone(self.reg_query(RUN_KEY, "traxo"), "start at login is still on")
         self.assertEqual((folder / "mine.mtd").read_bytes(), saved.read_bytes())
@@ -223,8 +222,7 @@ class Installer(traxo_e2e.TraxoTestCase):
         # The silent uninstaller, with Traxo running: it closes Traxo and removes what it put
         # there, keeping the user's set and settings. It goes on from a copy of itself, so it is
         # followed through its effects.
-        code, output = self.run_wine(folder / "uninstall.exe", "/S")
-        self.assertEqual(code, 0, f"the uninstaller failed: {output}")
+        output = self.run_wine_ok(folder / "uninstall.exe", "/S", what="the uninstaller")
         self.wait_for_exit(traxo, timeout=30)
         wait_until(lambda: not (folder / "uninstall.exe").exists(), 60,
                    "the uninstaller to remove itself")

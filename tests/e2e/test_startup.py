@@ -203,7 +203,7 @@ class SessionEnd(traxo_e2e.TraxoTestCase):
 
     def answer_of(self, probe, output):
         self.assertEqual(probe.wait(timeout=120), 0)
-        return output.read_bytes().decode("utf-8", "replace").strip()
+        return traxo_e2e.split_wine_messages(output.read_bytes().decode("utf-8", "replace"))[0]
 
     def test_cancel_holds_the_end_up_and_no_lets_it_go_writing_settings(self):
         set_file, written, traxo = self.modified_set()

@@ -12,6 +12,8 @@ TRAXO_E2E_WINEPREFIX, TRAXO_E2E_SCRATCH.
 
 import json
 import os
+import re
+import select
 import shutil
 import signal
 import struct
@@ -293,6 +295,133 @@ class Target:
         return (self.log_dir / "text.txt").read_bytes().decode("utf-8")
 
 
+# ---- the Wine session -------------------------------------------------------------------------
+#
+# One Wine server, and with it one Wine desktop, serves the whole run: it is started persistent
+# (tests/e2e/wine_session.py, a ctest fixture), so that no program of a test ever starts while the
+# server of the test before is shutting down. It is ended and started again only where a test
+# needs a clean slate: after Traxo had to be killed (its global hook would outlive it), and
+# around the classes that run in a Wine prefix of their own.
+
+# Lines that Wine itself writes, as opposed to the program it runs.
+WINE_MESSAGE = re.compile(r"^([0-9a-f]{4}:)?(err|fixme|warn|trace):|^wine( client error)?[:(]")
+WINEDEBUG = "-all,err+all"  # Wine's errors are kept, to be told when a run fails
+
+
+def wine_environment(prefix=None):
+    env = dict(os.environ, WINEDEBUG=WINEDEBUG)
+    if prefix is not None:
+        env["WINEPREFIX"] = str(prefix)
+    return env
+
+
+def wineserver(prefix, *args, timeout=60):
+    """Runs wineserver for the prefix; its exit code (None when it did not end in time)."""
+    try:
+        return subprocess.run(["wineserver", *args], env=wine_environment(prefix),
+                              stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL, timeout=timeout).returncode
+    except subprocess.TimeoutExpired:
+        return None
+
+
+def stop_wine_session(prefix):
+    """Ends every program of the prefix and its server, and waits until the server is gone."""
+    wineserver(prefix, "--kill")
+    if wineserver(prefix, "--wait") is None:
+        raise AssertionError(f"the Wine server of {prefix} did not end within 60 s")
+
+
+def start_wine_session(prefix):
+    """A persistent server for the prefix, unless one runs already."""
+    if wineserver(prefix, "--persistent") not in (0, 2):  # 2: a server is there already
+        raise AssertionError(f"could not start a Wine server for {prefix}")
+
+
+class ProbeServer:
+    """One probe that answers command after command: a Wine process for a whole test class
+    instead of one for every look."""
+
+    def __init__(self, command, prefix, error_log):
+        self.prefix = prefix
+        self.error_log = error_log
+        with open(error_log, "wb") as errors:
+            self.process = subprocess.Popen(
+                [*command, "serve"], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                stderr=errors, env=wine_environment(prefix), start_new_session=True)
+        self.pending = b""
+
+    def alive(self):
+        return self.process.poll() is None
+
+    def ask(self, args, timeout=60):
+        """(exit code, printed text) of one command."""
+        line = "\t".join(str(a) for a in args) + "\n"
+        try:
+            self.process.stdin.write(line.encode("utf-8"))
+            self.process.stdin.flush()
+        except BrokenPipeError:
+            raise AssertionError(f"the probe ended (exit code {self.process.poll()}); it said: "
+                                 f"{self.errors()}") from None
+        deadline = time.monotonic() + timeout
+        while True:
+            end = self.pending.find(b"\x1e")
+            if end >= 0 and self.pending.find(b"\n", end) >= 0:
+                newline = self.pending.find(b"\n", end)
+                output = self.pending[:end].decode("utf-8", "replace").replace("\r", "")
+                code = int(self.pending[end + 1:newline].strip())
+                self.pending = self.pending[newline + 1:]
+                return code, output.strip()
+            remaining = deadline - time.monotonic()
+            if remaining <= 0:
+                self.close()
+                raise AssertionError(f"the probe did not answer {args} within {timeout} s")
+            ready, _, _ = select.select([self.process.stdout], [], [], remaining)
+            if ready:
+                chunk = os.read(self.process.stdout.fileno(), 65536)
+                if not chunk:
+                    raise AssertionError(f"the probe ended while answering {args} (exit code "
+                                         f"{self.process.wait(timeout=10)}); it said: "
+                                         f"{self.errors()}")
+                self.pending += chunk
+
+    def errors(self):
+        try:
+            return Path(self.error_log).read_text(encoding="utf-8", errors="replace").strip()
+        except OSError:
+            return ""
+
+    def close(self):
+        if self.alive():
+            self.process.stdin.close()
+            try:
+                self.process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait(timeout=10)
+
+
+class WineRun:
+    """What one run of a Windows program left: enough to say why it failed."""
+
+    def __init__(self, command, code, output, wine_messages):
+        self.command, self.code = command, code
+        self.output, self.wine_messages = output, wine_messages
+
+    def __str__(self):
+        return (f"command: {' '.join(self.command)}\nexit status: {self.code}\n"
+                f"printed: {self.output or '(nothing)'}\n"
+                f"Wine said: {self.wine_messages or '(nothing)'}")
+
+
+def split_wine_messages(text):
+    """(the program's lines, Wine's own lines) of what a run printed."""
+    own, wine = [], []
+    for line in text.splitlines():
+        (wine if WINE_MESSAGE.match(line) else own).append(line)
+    return "\n".join(own).strip(), "\n".join(wine).strip()
+
+
 # ---- the test case base -----------------------------------------------------------------------
 
 
@@ -306,7 +435,7 @@ class TraxoTestCase(unittest.TestCase):
         if not os.environ.get("DISPLAY"):
             raise unittest.SkipTest("no X display: run the tests through ctest under xvfb-run")
         cls.paths = Paths()
-        cls.wait_for_wine_server()
+        start_wine_session(cls.paths.prefix)
         # The first use makes the Wine prefix (once, under a lock).
         cls.probe("count-windows", MAIN_CLASS)
 
@@ -332,27 +461,54 @@ class TraxoTestCase(unittest.TestCase):
 
     @classmethod
     def wine_environment(cls):
-        env = dict(os.environ)
-        env["WINEDEBUG"] = "-all"
-        return env
+        return wine_environment()
+
+    last_run = None
 
     @classmethod
     def run_wine(cls, exe, *args, timeout=120):
-        """Runs a Windows program to its end; (exit code, printed text).
+        """Runs a Windows program to its end; (exit code, printed text). Wine's own messages are
+        kept apart, in cls.last_run, to be told when the caller finds that the run failed.
 
         Its output goes through a file, not a pipe: a Wine server or service that the program
         starts inherits the handles and would hold a pipe open long after the program ended."""
+        command = cls.wine_command(exe, *args)
         with tempfile.TemporaryFile() as output:
-            result = subprocess.run(cls.wine_command(exe, *args), stdin=subprocess.DEVNULL,
-                                    stdout=output, stderr=subprocess.STDOUT, timeout=timeout,
+            result = subprocess.run(command, stdin=subprocess.DEVNULL, stdout=output,
+                                    stderr=subprocess.STDOUT, timeout=timeout,
                                     env=cls.wine_environment())
             output.seek(0)
-            return result.returncode, output.read().decode("utf-8", "replace").strip()
+            text, messages = split_wine_messages(output.read().decode("utf-8", "replace"))
+        cls.last_run = WineRun(command[2:], result.returncode, text, messages)
+        return result.returncode, text
 
     @classmethod
-    def probe(cls, *args):
+    def run_wine_ok(cls, exe, *args, what, timeout=120):
+        """Runs a Windows program that must succeed; its printed text."""
+        code, text = cls.run_wine(exe, *args, timeout=timeout)
+        if code != 0:
+            raise AssertionError(f"{what} failed\n{cls.last_run}")
+        return text
+
+    probe_server = None
+
+    @classmethod
+    def probe(cls, *args, timeout=60):
         """Runs a probe command; (exit code, printed text)."""
-        return cls.run_wine(cls.paths.probe, *args)
+        server = cls.probe_server
+        if server is None or not server.alive() or server.prefix != cls.paths.prefix:
+            cls.close_probe()
+            cls.paths.scratch.mkdir(parents=True, exist_ok=True)
+            server = cls.probe_server = ProbeServer(
+                cls.wine_command(cls.paths.probe), cls.paths.prefix,
+                cls.paths.scratch / f"probe-{cls.__name__}.log")
+        return server.ask(args, timeout)
+
+    @classmethod
+    def close_probe(cls):
+        if cls.probe_server is not None:
+            cls.probe_server.close()
+            cls.probe_server = None
 
     def spawn(self, exe, *args, log_name):
         log = open(self.folder / log_name, "wb")
@@ -361,8 +517,17 @@ class TraxoTestCase(unittest.TestCase):
                                    env=self.wine_environment(), cwd=self.folder,
                                    start_new_session=True)
         log.close()
+        process.log_path = self.folder / log_name
         self.processes.append(process)
         return process
+
+    def log_of(self, process):
+        """What a program started with spawn printed, Wine's messages included."""
+        try:
+            return process.log_path.read_text(encoding="utf-8", errors="replace").strip() or \
+                "(nothing)"
+        except OSError as error:
+            return f"(no log: {error})"
 
     def stop_all(self):
         # Traxo by its own close first: under Wine a global hook outlives a killed owner until
@@ -381,7 +546,7 @@ class TraxoTestCase(unittest.TestCase):
                 process.kill()
                 process.wait(timeout=10)
         if killed_traxo or any(process.returncode != 0 for process in self.traxo_started):
-            self.wait_for_wine_server()
+            self.restart_wine_session()
 
     def close_traxo(self, process, timeout=10):
         """Closes the main window, answering No to the save question; whether Traxo ended."""
@@ -396,20 +561,17 @@ class TraxoTestCase(unittest.TestCase):
         return False
 
     @classmethod
-    def wait_for_wine_server(cls, timeout=60):
-        """Waits until the Wine server has ended, and with it every trace of this test's run."""
-        env = dict(cls.wine_environment(), WINEPREFIX=str(cls.paths.prefix))
-        try:
-            subprocess.run(["wineserver", "--wait"], env=env, stdin=subprocess.DEVNULL,
-                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=timeout)
-        except subprocess.TimeoutExpired:
-            pass
+    def restart_wine_session(cls):
+        """A fresh Wine server and desktop, with no trace of what ran before."""
+        cls.close_probe()
+        stop_wine_session(cls.paths.prefix)
+        start_wine_session(cls.paths.prefix)
+        # Its desktop and services start with the first program, and inherit its output: a file.
+        cls.run_wine(cls.paths.probe, "count-windows", MAIN_CLASS)
 
     @classmethod
     def tearDownClass(cls):
-        # Each class starts on a fresh Wine desktop.
-        if cls.paths is not None:
-            cls.wait_for_wine_server()
+        cls.close_probe()
 
     # -- gesture sets and settings
 
@@ -424,9 +586,8 @@ class TraxoTestCase(unittest.TestCase):
         source = self.folder / (name + ".json")
         source.write_text(json.dumps(document, ensure_ascii=False, indent=1), encoding="utf-8")
         target = self.folder / name
-        code, output = self.run_wine(self.paths.cli, "set", "build", windows_path(source),
-                                     windows_path(target))
-        self.assertEqual(code, 0, f"traxo-cli set build failed: {output}")
+        self.run_wine_ok(self.paths.cli, "set", "build", windows_path(source), windows_path(target),
+                         what="traxo-cli set build")
         return target
 
     def write_settings(self, exclude=(), **values):
@@ -467,7 +628,7 @@ class TraxoTestCase(unittest.TestCase):
         def found():
             if process.poll() is not None:
                 raise AssertionError(f"Traxo.exe ended during start-up with exit code "
-                                     f"{process.returncode}")
+                                     f"{process.returncode}; it printed: {self.log_of(process)}")
             return self.probe("find-window", MAIN_CLASS, MAIN_TITLE)[0] == 0
         wait_until(found, timeout, "the main window", interval=0.1)
 
@@ -533,7 +694,8 @@ class TraxoTestCase(unittest.TestCase):
 
         def ready():
             if process.poll() is not None:
-                raise AssertionError(f"the target ended with exit code {process.returncode}")
+                raise AssertionError(f"the target ended with exit code {process.returncode}; it "
+                                     f"printed: {self.log_of(process)}")
             return (log_dir / "ready.txt").exists()
         wait_until(ready, 60, "the target window", interval=0.1)
         target = Target(process, log_dir)
@@ -568,8 +730,8 @@ def main(argv=None):
     if not os.environ.get("DISPLAY") and not os.environ.get("TRAXO_E2E_OWN_DISPLAY"):
         env = dict(os.environ, TRAXO_E2E_OWN_DISPLAY="1")
         prefix = os.environ.get("TRAXO_E2E_WINEPREFIX", "")
-        # Wine's desktop must not outlive the X server: wait for the Wine server to end.
-        script = ('"$@"; rc=$?; WINEPREFIX="$TRAXO_E2E_WINEPREFIX" wineserver --wait; exit $rc'
+        # Wine's desktop must not outlive the X server: end the Wine server with the run.
+        script = ('"$@"; rc=$?; WINEPREFIX="$TRAXO_E2E_WINEPREFIX" wineserver --kill; exit $rc'
                   if prefix else '"$@"')
         command = ["xvfb-run", "-a", "-s", "-screen 0 1280x1024x24", "bash", "-c", script,
                    "e2e", sys.executable, *sys.argv]
