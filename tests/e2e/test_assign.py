@@ -11,7 +11,7 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 import traxo_e2e  # noqa: E402
-from traxo_e2e import (LEFT_BUTTON, MAIN_CLASS, RIGHT_BUTTON, STROKE_RIGHT, drag,  # noqa: E402
+from traxo_e2e import (click, LEFT_BUTTON, MAIN_CLASS, RIGHT_BUTTON, STROKE_RIGHT, drag,  # noqa: E402
                        holds_for, move_to, take_screenshot, wait_until, windows_path, xdotool)
 
 ASSIGN_CLASS = "TfrmAssign"
@@ -48,9 +48,7 @@ class AssignTestCase(traxo_e2e.TraxoTestCase):
         return left, top
 
     def click_at(self, x, y):
-        move_to(x, y)
-        time.sleep(0.1)
-        xdotool("click", LEFT_BUTTON)
+        click(x, y)
 
     def child_rect(self, window_class, child_class, timeout=10):
         found = []
@@ -122,7 +120,7 @@ class AssignThroughDialogs(AssignTestCase):
         self.write_settings(motions="set.mtd")
         self.start_traxo()
         self.show_main_window()
-        time.sleep(0.5)  # the fades of the controls settle
+        self.wait_for_still_window(MAIN_CLASS)  # the fades of the controls settle
 
     def test_assigned_actions_are_saved_and_run(self):
         before = self.set_path.stat().st_mtime_ns
@@ -140,7 +138,6 @@ class AssignThroughDialogs(AssignTestCase):
         left, top, right, bottom = self.child_rect(KEYCOMBO_CLASS, "msctls_hotkey32")
         self.click_at((left + right) // 2, (top + bottom) // 2)
         xdotool("key", "a")
-        time.sleep(0.2)
         self.click_button(KEYCOMBO_TITLE, "OK")
         self.wait_hidden(KEYCOMBO_CLASS)
 
@@ -156,7 +153,8 @@ class AssignThroughDialogs(AssignTestCase):
                          "the drop-down moved by other than one row of the list")
         self.choose_in_drop_down(PROGRAM_ROW_KEYSTROKES)
         self.wait_visible(KEYSTROKES_CLASS)
-        time.sleep(0.2)
+        wait_until(lambda: self.probe("foreground")[1].startswith(KEYSTROKES_CLASS), 10,
+                   "the keystrokes editor in the foreground")
         xdotool("type", "--delay", "30", SCRIPT)
         self.click_button(KEYSTROKES_TITLE, "OK")
         self.wait_hidden(KEYSTROKES_CLASS)

@@ -10,7 +10,7 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 import traxo_e2e  # noqa: E402
-from traxo_e2e import (LEFT_BUTTON, MAIN_CLASS, RIGHT_BUTTON, STROKE_DOWN,  # noqa: E402
+from traxo_e2e import (click, LEFT_BUTTON, MAIN_CLASS, RIGHT_BUTTON, STROKE_DOWN,  # noqa: E402
                        STROKE_RIGHT, drag, move_to, screen_size, take_screenshot, wait_until,
                        windows_path, xdotool)
 
@@ -66,9 +66,7 @@ class WindowTestCase(traxo_e2e.TraxoTestCase):
         return left + x, top + y
 
     def click(self, place):
-        move_to(*self.at(*place))
-        time.sleep(0.1)
-        xdotool("click", LEFT_BUTTON)
+        click(*self.at(*place))
 
     def saved_motions(self, path, count):
         """The set file's motions once it holds count of them, else None."""
@@ -121,7 +119,7 @@ class PadRecording(WindowTestCase):
         self.write_settings(motions=STARTER_SET, showInfo=1)
         self.start_traxo()
         self.show_main_window()
-        time.sleep(0.5)  # the fades of the controls settle
+        self.wait_for_still_window(MAIN_CLASS)  # the fades of the controls settle
 
     # -- looking at the pad and the list
 
@@ -211,7 +209,7 @@ class PadRecording(WindowTestCase):
         self.draw_on_pad(v_shape)
         wait_until(lambda: self.selected_thumbnail_ink(take_screenshot()) > 20, 5,
                    "the recorded stroke in the new row's thumbnail")
-        time.sleep(0.5)  # the pad's own repaint, which may carry a warning, arrives
+        self.wait_for_still_window(MAIN_CLASS)  # the pad's own repaint, which may carry a warning, arrives
         # Whether this first V resembles a starter gesture is the recogniser's business; the
         # second must be found similar to the first, gesture 11.
         earlier = self.message_box(take_screenshot())
@@ -310,14 +308,14 @@ class PopupAndHiding(WindowTestCase):
     def test_escape_and_hide_leave_traxo_running(self):
         process = self.traxo_started[0]
         self.show_main_window()
-        time.sleep(0.5)
+        self.wait_for_still_window(MAIN_CLASS)
         # Escape with the focus wherever the window put it.
         move_to(*self.at(400, 300))
         xdotool("key", "Escape")
         wait_until(lambda: self.main_window_state() == "0", 5, "Escape to hide the window")
 
         self.show_main_window()
-        time.sleep(0.5)
+        self.wait_for_still_window(MAIN_CLASS)
         self.click(HIDE_BUTTON)
         wait_until(lambda: self.main_window_state() == "0", 5, '"hide" to hide the window')
         self.assertIsNone(process.poll(), "Traxo ended when its window was hidden")

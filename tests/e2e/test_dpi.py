@@ -94,7 +94,7 @@ class HighDpi(traxo_e2e.TraxoTestCase):
         left, top, right, bottom = self.rect("client-rect", MAIN_CLASS)
         self.assertEqual((right - left, bottom - top), tuple(scaled(v) for v in MAIN_CLIENT),
                          "the main window's client area is not 1.5 times the design")
-        time.sleep(0.5)  # the fades of the controls settle
+        self.wait_for_still_window(MAIN_CLASS)  # the fades of the controls settle
         self.save_screenshot(take_screenshot(), "main-window-144.png")
 
         move_to(left + scaled(OPTIONS_BUTTON[0]), top + scaled(OPTIONS_BUTTON[1]))
@@ -102,7 +102,7 @@ class HighDpi(traxo_e2e.TraxoTestCase):
         wait_until(lambda: self.probe("find-window", "TfrmOptions")[1].endswith("=1"), 10,
                    "the options dialog")
         move_to(0, 0)
-        time.sleep(0.5)
+        self.wait_for_still_window("TfrmOptions")
         options = self.rect("client-rect", "TfrmOptions")
         self.assertEqual((options[2] - options[0], options[3] - options[1]),
                          tuple(scaled(v) for v in OPTIONS_CLIENT))

@@ -9,7 +9,7 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 import traxo_e2e  # noqa: E402
-from traxo_e2e import (MAIN_TITLE, RIGHT_BUTTON, drag, holds_for, ini_value,  # noqa: E402
+from traxo_e2e import (click, MAIN_TITLE, RIGHT_BUTTON, drag, holds_for, ini_value,  # noqa: E402
                        move_to, take_screenshot, wait_until, xdotool)
 
 CHINESE = "中文（简体）"
@@ -36,9 +36,7 @@ class FirstRun(traxo_e2e.TraxoTestCase):
 
     def click_with_mouse(self, text):
         left, top, right, bottom = self.button_rect(text)
-        move_to((left + right) // 2, (top + bottom) // 2)
-        time.sleep(0.2)
-        xdotool("click", 1)
+        click((left + right) // 2, (top + bottom) // 2)
 
     def test_language_prompt_to_a_working_gesture(self):
         self.install()

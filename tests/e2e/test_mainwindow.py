@@ -34,7 +34,7 @@ class MainWindowLooks(traxo_e2e.TraxoTestCase):
         self.write_settings(motions="set.mtd")
         self.start_traxo()
         self.show_main_window()
-        time.sleep(0.5)  # the fades of the controls settle
+        self.wait_for_still_window(MAIN_CLASS)  # the fades of the controls settle
 
     def client_origin(self):
         code, out = self.probe("client-rect", MAIN_CLASS)
@@ -55,7 +55,7 @@ class MainWindowLooks(traxo_e2e.TraxoTestCase):
 
     def test_panels_buttons_and_list_show_their_colours(self):
         move_to(0, 0)  # nothing hovered
-        time.sleep(0.4)
+        self.wait_for_still_window(MAIN_CLASS)
         shot = take_screenshot()
         self.assert_colour(shot, CAPTION_BAR[:2], CAPTION_BAR[2], "the caption bar")
         self.assert_colour(shot, TOOLBAR[:2], TOOLBAR[2], "the toolbar")

@@ -13,9 +13,9 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 import traxo_e2e  # noqa: E402
-from traxo_e2e import (LEFT_BUTTON, MAIN_CLASS, MIDDLE_BUTTON, RIGHT_BUTTON,  # noqa: E402
+from traxo_e2e import (click, LEFT_BUTTON, MAIN_CLASS, MIDDLE_BUTTON, RIGHT_BUTTON,  # noqa: E402
                        STROKE_RIGHT, drag, ini_value, line_points, move_along, move_to, press,
-                       release, take_screenshot, wait_until, xdotool)
+                       release, take_screenshot, wait_for_still_screen, wait_until, xdotool)
 
 OPTIONS_CLASS = "TfrmOptions"
 COLOUR_TITLE = "Color"
@@ -61,9 +61,7 @@ class OptionsTestCase(traxo_e2e.TraxoTestCase):
 
     def click_in(self, window_class, place):
         left, top = self.origin(window_class)
-        move_to(left + place[0], top + place[1])
-        time.sleep(0.15)
-        xdotool("click", LEFT_BUTTON)
+        click(left + place[0], top + place[1])
 
     def options_visible(self):
         code, out = self.probe("window-rect", OPTIONS_CLASS)
@@ -71,10 +69,10 @@ class OptionsTestCase(traxo_e2e.TraxoTestCase):
 
     def open_options(self):
         self.show_main_window()
-        time.sleep(0.5)  # the fades of the controls settle
+        self.wait_for_still_window(MAIN_CLASS)  # the fades of the controls settle
         self.click_in(MAIN_CLASS, OPTIONS_BUTTON)
         wait_until(self.options_visible, 10, "the options dialog")
-        time.sleep(0.3)
+        self.wait_for_still_window(OPTIONS_CLASS)
 
     def press_ok(self):
         """OK, then the main window hidden with its own button, out of the way of the target."""
@@ -153,13 +151,13 @@ class OptionsThroughTheDialog(OptionsTestCase):
         self.settle(1.0)  # the poll sees the target's program in the foreground
         self.open_options()
         self.click_in(OPTIONS_CLASS, EXCLUSION_TAB)
-        time.sleep(0.3)
+        self.wait_for_still_window(OPTIONS_CLASS)
         self.click_in(OPTIONS_CLASS, RECENT_LIST)
-        time.sleep(0.5)
+        wait_for_still_screen()  # the list of recent programs opens
         self.click_in(OPTIONS_CLASS, RECENT_FIRST_ENTRY)
-        time.sleep(0.3)
+        wait_for_still_screen()
         self.click_in(OPTIONS_CLASS, EXCLUDE_BUTTON)
-        time.sleep(0.3)
+        self.wait_for_still_window(OPTIONS_CLASS)
         self.press_ok()
         excluded = [value for _, value in self.read_settings().get("exclude", [])]
         self.assertEqual(excluded, [target.exe_as_seen.lower()],

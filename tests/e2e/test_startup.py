@@ -8,7 +8,7 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 import traxo_e2e  # noqa: E402
-from traxo_e2e import (MAIN_CLASS, MAIN_TITLE, RIGHT_BUTTON, LEFT_BUTTON, STROKE_RIGHT, STROKE_DOWN,  # noqa: E402
+from traxo_e2e import (click, MAIN_CLASS, MAIN_TITLE, RIGHT_BUTTON, LEFT_BUTTON, STROKE_RIGHT, STROKE_DOWN,  # noqa: E402
                        ini_value, parse_ini, wait_until, holds_for, drag, press, release, move_to,
                        xdotool)
 
@@ -33,7 +33,7 @@ class FirstStart(traxo_e2e.TraxoTestCase):
         while traxo.poll() is None and time.monotonic() < deadline:
             self.probe("click-button", MAIN_TITLE, "English")
             self.probe("click-button", MAIN_TITLE, "No")  # the tutorial offer that follows
-            time.sleep(0.2)
+            time.sleep(0.2)  # between two looks for a question that may still come
         self.assertEqual(self.wait_for_exit(traxo), 0)
 
         data = self.ini_path().read_bytes()

@@ -10,7 +10,7 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 import traxo_e2e  # noqa: E402
-from traxo_e2e import (LEFT_BUTTON, MAIN_CLASS, RIGHT_BUTTON, drag, move_to,  # noqa: E402
+from traxo_e2e import (click, LEFT_BUTTON, MAIN_CLASS, RIGHT_BUTTON, drag, move_to,  # noqa: E402
                        take_screenshot, wait_until, xdotool)
 
 TUTORIAL_CLASS = "TfrmTutorial"
@@ -44,7 +44,7 @@ class TutorialWalkthrough(traxo_e2e.TraxoTestCase):
         self.write_settings(active=0, showInfo=1)
         self.start_traxo()
         self.show_main_window()
-        time.sleep(0.5)  # the fades of the controls settle
+        self.wait_for_still_window(MAIN_CLASS)  # the fades of the controls settle
         self.shots = 0
 
     # -- the main window
@@ -59,9 +59,7 @@ class TutorialWalkthrough(traxo_e2e.TraxoTestCase):
         return left + x, top + y
 
     def click_at(self, x, y):
-        move_to(x, y)
-        time.sleep(0.1)
-        xdotool("click", LEFT_BUTTON)
+        click(x, y)
 
     def window_rect(self, window_class):
         """(left, top, right, bottom) when the window is visible, else None."""
@@ -98,7 +96,7 @@ class TutorialWalkthrough(traxo_e2e.TraxoTestCase):
         self.click_at(rect[0] + place[0], rect[1] + place[1])
 
     def shot(self, name):
-        time.sleep(0.4)  # the buttons' fades end
+        self.wait_for_still_window(TUTORIAL_CLASS)  # the buttons' fades end
         self.save_screenshot(take_screenshot(), name)
 
     def test_walk_through_every_stage(self):

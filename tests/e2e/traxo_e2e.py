@@ -174,10 +174,37 @@ def screen_size():
     return int(out[0]), int(out[1])
 
 
+def grab_screen_bytes():
+    return subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], check=True,
+                          capture_output=True).stdout
+
+
+def wait_for_still_screen(box=None, timeout=10, captures=3):
+    """Waits until the screen, or the box (left, top, right, bottom) of it, stops changing: the
+    same picture several captures in a row, as once fades and repaints are over."""
+    width = screen_size()[0]
+
+    def picture():
+        pixels = grab_screen_bytes()
+        if box is None:
+            return pixels
+        left, top, right, bottom = box
+        return b"".join(pixels[(y * width + left) * 3:(y * width + right) * 3]
+                        for y in range(top, bottom))
+
+    deadline = time.monotonic() + timeout
+    last, same = None, 0
+    while same < captures - 1:
+        if time.monotonic() >= deadline:
+            raise AssertionError(f"the screen at {box or 'large'} still changed after {timeout} s")
+        current = picture()
+        same = same + 1 if current == last else 0
+        last = current
+
+
 def take_screenshot():
     width, height = screen_size()
-    pixels = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], check=True,
-                            capture_output=True).stdout
+    pixels = grab_screen_bytes()
     if len(pixels) != width * height * 3:
         raise AssertionError(f"screenshot has {len(pixels)} bytes for {width}x{height}")
     return Screenshot(width, height, pixels)
@@ -203,6 +230,13 @@ def move_to(x, y):
         xdotool("mousemove", "--sync", x, y)
 
 
+def click(x, y, button=1):
+    """A click at the point. The pointer's arrival and the click reach the program in the order
+    the X server took them, so nothing need be waited for between them."""
+    move_to(x, y)
+    xdotool("click", button)
+
+
 def line_points(start, end, step=10):
     """Points from start (excluded) to end (included), about step pixels apart."""
     (x0, y0), (x1, y1) = start, end
@@ -223,7 +257,8 @@ def move_along(points, step_delay=0.02):
 
 def press(button, x, y):
     """Moves to the point, waits there, presses: the poll (every 100 ms while no gesture is being
-    drawn) must have seen the cursor there, as the position before the press starts the path."""
+    drawn) must have seen the cursor there, as the position before the press starts the path.
+    That poll shows no sign outside the program, so here only time can be waited for."""
     move_to(x, y)
     time.sleep(0.15)
     xdotool("mousedown", button)
@@ -713,6 +748,14 @@ class TraxoTestCase(unittest.TestCase):
         if not holds_for(lambda: target.text() == expected, duration):
             self.fail(f"the target's text became {target.text()!r}, expected it to stay "
                       f"{expected!r}")
+
+    def wait_for_still_window(self, window_class):
+        """Waits until the window of the class is drawn and stays as it is (its fades over)."""
+        code, out = self.probe("window-rect", window_class)
+        self.assertEqual(code, 0, f"no window of the class {window_class}")
+        width, height = screen_size()
+        left, top, right, bottom = (int(v) for v in out.split()[:4])
+        wait_for_still_screen((max(left, 0), max(top, 0), min(right, width), min(bottom, height)))
 
     def settle(self, seconds=0.6):
         """Time for a few 100 ms polls: the foreground program is seen and the hook armed."""
