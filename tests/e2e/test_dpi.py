@@ -14,7 +14,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 import traxo_e2e  # noqa: E402
 from traxo_e2e import (LEFT_BUTTON, MAIN_CLASS, RIGHT_BUTTON, STROKE_RIGHT,  # noqa: E402
-                       line_points, move_along, move_to, press, release, take_screenshot,
+                       line_points, move_along, move_to, press, release, screenshot_showing, take_screenshot,
                        wait_until, xdotool)
 
 DPI = 144
@@ -128,20 +128,22 @@ class HighDpi(traxo_e2e.TraxoTestCase):
         samples = ([(x, start[1]) for x in range(start[0] + 20, end[0] - 20, 12)] +
                    [p for p in line_points(end, corner, 12)][2:-2])
 
+        def coloured_in(shot):
+            def on_trail(point):
+                x, y = point
+                return any(shot.pixel(x + dx, y + dy) == LIME
+                           for dx in (-1, 0, 1) for dy in (-1, 0, 1))
+            return [p for p in samples if on_trail(p)]
+
         press(RIGHT_BUTTON, *start)
         try:
-            time.sleep(0.1)
+            time.sleep(0.1)  # the gesture starts at the next poll, which shows no sign outside
             move_along(line_points(start, end))
             move_along(line_points(end, corner))
-            time.sleep(0.4)
-            during = take_screenshot()
+            during = screenshot_showing(lambda shot: len(coloured_in(shot)) >= 0.9 * len(samples))
         finally:
             release(RIGHT_BUTTON)
-
-        def on_trail(point):
-            x, y = point
-            return any(during.pixel(x + dx, y + dy) == LIME for dx in (-1, 0, 1) for dy in (-1, 0, 1))
-        coloured = [p for p in samples if on_trail(p)]
+        coloured = coloured_in(during)
         if len(coloured) < 0.9 * len(samples):
             shot = self.save_screenshot(during, "trail-144.png")
             self.fail(f"only {len(coloured)} of {len(samples)} points along the drag have the "

@@ -11,7 +11,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 import traxo_e2e  # noqa: E402
 from traxo_e2e import (MIDDLE_BUTTON, RIGHT_BUTTON, STROKE_DOWN, STROKE_RIGHT,  # noqa: E402
                        drag, line_points, move_along, move_to, press, release, screen_size,
-                       take_screenshot, wait_until, xdotool)
+                       screenshot_showing, take_screenshot, wait_until, xdotool)
 
 TYPE_HELLO = "@Keystrokes: hello{enter}"
 BACKSPACE = "@Keys: BkSp"
@@ -128,7 +128,7 @@ class OtherTriggerModes(GestureTestCase):
         try:
             time.sleep(0.35)  # the gesture starts at the next 100 ms poll
             move_along(line_points(start, end))
-            time.sleep(0.1)
+            time.sleep(0.1)  # the last point polled before the keys go up: no sign outside
         finally:
             xdotool("keyup", "ctrl", "shift")
         try:
@@ -157,19 +157,22 @@ class Trail(GestureTestCase):
         start, end = self.target.at(0.15, 0.6), self.target.at(0.85, 0.6)
         samples = [(x, start[1]) for x in range(start[0] + 20, end[0] - 20, 8)]
         move_to(*start)
-        time.sleep(0.3)
+        band_box = (start[0] - 10, start[1] - 6, end[0] + 10, start[1] + 7)
+        traxo_e2e.wait_for_still_screen(band_box)
         before = take_screenshot()
+
+        def coloured_in(shot):
+            return [p for p in samples if shot.pixel(*p) == LIME]
 
         press(RIGHT_BUTTON, *start)
         try:
-            time.sleep(0.1)
+            time.sleep(0.1)  # the gesture starts at the next poll, which shows no sign outside
             move_along(line_points(start, end))
-            time.sleep(0.4)
-            during = take_screenshot()
+            during = screenshot_showing(lambda shot: len(coloured_in(shot)) >= 0.9 * len(samples))
         finally:
             release(RIGHT_BUTTON)
 
-        coloured = [p for p in samples if during.pixel(*p) == LIME]
+        coloured = coloured_in(during)
         if len(coloured) < 0.9 * len(samples):
             shot = self.save_screenshot(during, "during.png")
             self.fail(f"only {len(coloured)} of {len(samples)} points along the drag have the "
@@ -232,7 +235,7 @@ class PreciseRecognition(traxo_e2e.TraxoTestCase):
         # Steps of 50 pixels: the capture fills in only steps of 60 or more.
         points += line_points((left, top + 300), (left + 300, top + 300), step=50)
         press(RIGHT_BUTTON, left, top)
-        time.sleep(0.1)
+        time.sleep(0.1)  # the gesture starts, and ends, at a poll, which shows no sign outside
         move_along(points)
         time.sleep(0.1)
         release(RIGHT_BUTTON)

@@ -15,7 +15,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 import traxo_e2e  # noqa: E402
 from traxo_e2e import (click, LEFT_BUTTON, MAIN_CLASS, MIDDLE_BUTTON, RIGHT_BUTTON,  # noqa: E402
                        STROKE_RIGHT, drag, ini_value, line_points, move_along, move_to, press,
-                       release, take_screenshot, wait_for_still_screen, wait_until, xdotool)
+                       release, screenshot_showing, take_screenshot, wait_for_still_screen, wait_until, xdotool)
 
 OPTIONS_CLASS = "TfrmOptions"
 COLOUR_TITLE = "Color"
@@ -114,10 +114,9 @@ class OptionsThroughTheDialog(OptionsTestCase):
                    "the colour dialog")
         # The colour typed into its red, green and blue fields, reached by their access keys.
         for key, value in zip(("alt+r", "alt+g", "alt+b"), TRAIL_COLOUR):
+            # Keys reach the dialog in order, and each goes to the field focused by then.
             xdotool("key", key)
-            time.sleep(0.1)
             xdotool("type", "--delay", "30", str(value))
-        time.sleep(0.2)
         xdotool("key", "Return")
         wait_until(lambda: self.probe("find-window", "#32770", COLOUR_TITLE)[0] != 0, 10,
                    "the colour dialog to close")
@@ -130,15 +129,17 @@ class OptionsThroughTheDialog(OptionsTestCase):
         self.settle()
         start, end = target.at(0.15, 0.6), target.at(0.85, 0.6)
         samples = [(x, start[1]) for x in range(start[0] + 20, end[0] - 20, 8)]
+        def coloured_in(shot):
+            return [p for p in samples if shot.pixel(*p) == TRAIL_COLOUR]
+
         press(RIGHT_BUTTON, *start)
         try:
-            time.sleep(0.1)
+            time.sleep(0.1)  # the gesture starts at the next poll, which shows no sign outside
             move_along(line_points(start, end))
-            time.sleep(0.4)
-            during = take_screenshot()
+            during = screenshot_showing(lambda shot: len(coloured_in(shot)) >= 0.9 * len(samples))
         finally:
             release(RIGHT_BUTTON)
-        coloured = [p for p in samples if during.pixel(*p) == TRAIL_COLOUR]
+        coloured = coloured_in(during)
         if len(coloured) < 0.9 * len(samples):
             shot = self.save_screenshot(during, "during.png")
             seen = sorted({during.pixel(*p) for p in samples})[:6]
@@ -164,9 +165,7 @@ class OptionsThroughTheDialog(OptionsTestCase):
                          "the saved excluded programs are not the target's program")
 
         # The target back in the foreground, with a click on a part that nothing covered.
-        move_to(*target.at(0.1, 0.1))
-        time.sleep(0.15)
-        xdotool("click", LEFT_BUTTON)
+        click(*target.at(0.1, 0.1))
         self.settle()
         target.clear_mouse_log()
         drag(RIGHT_BUTTON, [target.at(0.2, 0.5), target.at(0.8, 0.5)])

@@ -179,6 +179,16 @@ def grab_screen_bytes():
                           capture_output=True).stdout
 
 
+def screenshot_showing(condition, timeout=5):
+    """The first screenshot for which condition holds, or the last one taken by the timeout,
+    for the caller to judge and report."""
+    deadline = time.monotonic() + timeout
+    while True:
+        shot = take_screenshot()
+        if condition(shot) or time.monotonic() >= deadline:
+            return shot
+
+
 def wait_for_still_screen(box=None, timeout=10, captures=3):
     """Waits until the screen, or the box (left, top, right, bottom) of it, stops changing: the
     same picture several captures in a row, as once fades and repaints are over."""
