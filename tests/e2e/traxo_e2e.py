@@ -279,7 +279,8 @@ def release(button):
 
 
 def drag(button, waypoints, step=10, step_delay=0.02, settle=0.1):
-    """Presses at the first waypoint, moves through the others in small steps, releases."""
+    """Presses at the first waypoint, moves through the others in small steps, releases. The
+    pauses let the capture's polls take the first and last points, which show no sign outside."""
     press(button, *waypoints[0])
     time.sleep(settle)
     for start, end in zip(waypoints, waypoints[1:]):
