@@ -17,6 +17,7 @@ struct RecordedKey {
     std::uint8_t virtualKey = 0;
     std::uint8_t scanCode = 0;
     bool extended = false;
+    char16_t character = 0; // a Unicode event's UTF-16 unit
     friend bool operator==(const RecordedKey&, const RecordedKey&) = default;
 };
 

@@ -104,7 +104,7 @@ void TfrmKeystrokes::btnExamplesClick() {
 
 bool TfrmKeystrokes::ExplainProblem(std::u16string_view script, bool offerToKeep, bool& keep) {
     keep = false;
-    const auto problem = FindScriptProblem(MyFormatToTheirs(script));
+    const auto problem = FindScriptProblem(MyFormatToTheirs(script), *keyboard_);
     if (!problem) {
         return false;
     }
