@@ -56,7 +56,7 @@ const std::array<OptionsTextRow, kOptionsTextCount> kOptionsTexts{{
      u"Add the selected program to the list of applications to exclude from Traxo's \"gestures "
      u"anywhere\" capability.",
      u"将所选程序加入排除列表，在其中停用Traxo的“全屏幕有效”功能。"},
-    {ChkRecent, u"Keep this list upated", u"始终更新此列表"},
+    {ChkRecent, u"Keep this list updated", u"始终更新此列表"},
     {ChkRecentHint,
      u"This list helps you choose programs to exclude. If you share the computer, you may want "
      u"to disable it for privacy.",
