@@ -273,13 +273,25 @@ void TfrmAssign::PlaceCombo(const RECT& rowRect, int row) {
     const int left = origin.x + rowRect.left + firstColumn;
     const int top = origin.y + rowRect.top + 1;
     const int width = std::min<int>(client.right, rowWidth) - firstColumn - 1;
-    SetWindowPos(combo, HWND_TOP, left, top, std::max(width, 20),
-                 Scale(300), SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-                 std::max<LONG>(rowRect.bottom - rowRect.top - 8, 12));
-    if (row != comboTag_ || left != comboLeft_ || width != comboWidth_) {
-        comboLeft_ = left;
-        comboWidth_ = width;
+    const int itemHeight = std::max<int>(rowRect.bottom - rowRect.top - 8, 12);
+    // Every row drawing comes here. Moving or resizing the box, or setting its height, closes
+    // an open list without a word, so the box is touched only when its place changes.
+    if (SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0) {
+        return;
+    }
+    if (left != comboLeft_ || top != comboTop_ || width != comboWidth_) {
+        SetWindowPos(combo, HWND_TOP, left, top, std::max(width, 20), Scale(300),
+                     SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    }
+    if (itemHeight != comboItemHeight_) {
+        SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
+        comboItemHeight_ = itemHeight;
+    }
+    const bool moved = left != comboLeft_ || width != comboWidth_;
+    comboLeft_ = left;
+    comboTop_ = top;
+    comboWidth_ = width;
+    if (row != comboTag_ || moved) {
         UpdateComboAction();
     }
 }

@@ -74,7 +74,9 @@ private:
     HFONT underlineFont_ = nullptr;
     int comboTag_ = -1;
     int comboLeft_ = -1;
+    int comboTop_ = -1;
     int comboWidth_ = -1;
+    int comboItemHeight_ = -1;
     bool selecting_ = false;
     bool listOpen_ = false;        // from the drop-down's opening until its closing is handled
     bool choiceConfirmed_ = false; // the open list's choice was confirmed, not cancelled
