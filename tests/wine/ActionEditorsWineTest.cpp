@@ -264,6 +264,31 @@ TEST_F(AssignDialog, AListClosedWithoutAChoiceAppliesNothing) {
     EXPECT_EQ(shownEntry, 0) << "the drop-down shows the current action again";
 }
 
+// Typing in the closed box opens it on the entry typed, rather than choosing that entry at once.
+TEST_F(AssignDialog, TypingInTheClosedBoxOpensIt) {
+    const HWND combo = assign.Control(TfrmAssign::kComboAction);
+    bool opened = false;
+    const DWORD deadline = GetTickCount() + 3000;
+    Script({
+        {Shown(assign), [&] {
+             SetFocus(combo);
+             SendMessageW(combo, WM_CHAR, L'[', 0);
+         }},
+        {[&] {
+             opened = SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
+             return opened || GetTickCount() > deadline;
+         },
+         [&] {
+             SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+             Click(assign.Control(IDOK));
+         }},
+    });
+    ASSERT_TRUE(assign.EditMotion(nullptr, *set, 0, 0));
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(set->motions[0].defaultAction.View(), u"@Copy");
+    EXPECT_EQ(modified, 0);
+}
+
 // ---- Tray icon ----
 
 class CountingOwner final : public TrayOwner {
