@@ -1,5 +1,6 @@
 #include "ui/OptionsTexts.h"
 
+#include <algorithm>
 #include <string>
 
 namespace traxo {
@@ -122,6 +123,15 @@ std::u16string GesturesAffectedText(int count, int language) {
         text.replace(mark, 1, std::u16string(digits.begin(), digits.end()));
     }
     return text;
+}
+
+std::u16string IdleTimeoutText(int polls, int language) {
+    const int tenths = (std::max(polls, 0) + 5) / 10;
+    std::u16string text;
+    for (const char c : std::to_string(tenths / 10) + "." + std::to_string(tenths % 10)) {
+        text += static_cast<char16_t>(c);
+    }
+    return text + (language == 1 ? u" 秒" : u" s");
 }
 
 } // namespace traxo
