@@ -232,5 +232,44 @@ class DropDownThroughTheMouse(AssignTestCase):
         wait_until(self.drop_down_shows_action, 5, "the drop-down's action after the editor")
 
 
+class KeystrokesEditorOpenedTwice(AssignTestCase):
+    """The keystrokes editor opened a second time with its examples still shown."""
+
+    def setUp(self):
+        super().setUp()
+        self.build_set([(STROKE_RIGHT, "@Keys: Ctrl + C", [])])
+        self.write_settings(motions="set.mtd")
+        self.start_traxo()
+        self.show_main_window()
+        time.sleep(0.5)  # the fades of the controls settle
+
+    def open_keystrokes_editor(self):
+        self.choose_in_drop_down(DEFAULT_ROW_KEY_COMBINATION + 1)
+        self.wait_visible(KEYSTROKES_CLASS)
+
+    def test_the_examples_frame_is_painted_inside(self):
+        self.open_assign_dialog()
+        self.open_keystrokes_editor()
+        x, y = self.client_origin(KEYSTROKES_CLASS)
+        self.click_at(x + 70, y + 266)  # "Show examples"
+        wait_until(lambda: self.child_rect(KEYSTROKES_CLASS, "ListBox")[3] > y + 300, 5,
+                   "the examples list to show")
+        self.click_button(KEYSTROKES_TITLE, "Cancel")
+        self.wait_hidden(KEYSTROKES_CLASS)
+        self.open_keystrokes_editor()
+        left, top, right, bottom = self.child_rect(KEYSTROKES_CLASS, "ListBox")
+
+        def frame_inside_is_white():
+            # Between the group box's edge and the list, on every side of the list.
+            shot = take_screenshot()
+            points = [(left - 4, (top + bottom) // 2), (right + 4, (top + bottom) // 2),
+                      ((left + right) // 2, bottom + 4)]
+            if all(min(shot.pixel(px, py)) >= 200 for px, py in points):
+                return True
+            self.save_screenshot(shot, "examples-frame.png")
+            return False
+        wait_until(frame_inside_is_white, 5, "the inside of the examples frame to be painted")
+
+
 if __name__ == "__main__":
     traxo_e2e.main()
