@@ -378,26 +378,39 @@ ActionPlanExecutor::ActionPlanExecutor(Keyboard& keyboard, SystemActions& system
                                        const OwnerCommands& owner)
     : keyboard_(keyboard), system_(system), owner_(owner) {}
 
-void ActionPlanExecutor::Execute(const ActionPlan& plan) {
+std::optional<ActionFailure> ActionPlanExecutor::Execute(const ActionPlan& plan) {
+    std::optional<ActionFailure> first;
     for (const ActionStep& step : plan.steps) {
-        Run(step, plan.source);
+        auto failure = Run(step, plan.source);
+        if (failure && !first) {
+            first = std::move(failure);
+        }
     }
+    return first;
 }
 
-void ActionPlanExecutor::Run(const ActionStep& step, ActionSource source) {
+std::optional<ActionFailure> ActionPlanExecutor::Run(const ActionStep& step, ActionSource source) {
+    if (const auto* shell = std::get_if<ShellStep>(&step)) {
+        if (source != ActionSource::UserSet) {
+            return std::nullopt;
+        }
+        if (auto reason = system_.OpenWithShell(*shell)) {
+            return ActionFailure{shell->program + shell->parameters, std::move(*reason)};
+        }
+        return std::nullopt;
+    }
     std::visit(Overloaded{
                    [&](const KeyStep& key) {
                        const std::uint8_t scanCode = key.scanCode == ScanCodeSource::FromLayout
                                                          ? keyboard_.ScanCodeOf(key.virtualKey)
                                                          : 0;
-                       keyboard_.SendKeyEvent({key.virtualKey, scanCode, key.keyUp, key.extended});
+                       keyboard_.SendKeyEvent({.virtualKey = key.virtualKey,
+                                               .scanCode = scanCode,
+                                               .keyUp = key.keyUp,
+                                               .extended = key.extended});
                    },
                    [&](const ScriptStep& script) { SendScript(keyboard_, script.script, true); },
-                   [&](const ShellStep& shell) {
-                       if (source == ActionSource::UserSet) {
-                           system_.OpenWithShell(shell);
-                       }
-                   },
+                   [](const ShellStep&) {}, // above: the only step that can fail
                    [&](const WindowStep& window) {
                        if (const auto command = SysCommandFor(window, system_)) {
                            system_.PostSysCommand(window.target, *command);
@@ -428,6 +441,7 @@ void ActionPlanExecutor::Run(const ActionStep& step, ActionSource source) {
                    },
                },
                step);
+    return std::nullopt;
 }
 
 ActionRunner::ActionRunner(MotionActionContext context) : context_(std::move(context)) {}
@@ -443,7 +457,11 @@ void ActionRunner::RunMotionAction(int motionIndex, WindowHandle targetWindow) {
         return;
     }
     const PlanContext planContext{context_.appFolder, targetWindow, ActionSource::UserSet};
-    context_.executor.Execute(PlanAction(selection.action, planContext, context_.queries));
+    if (auto failure =
+            context_.executor.Execute(PlanAction(selection.action, planContext, context_.queries))) {
+        context_.state.failedTarget = std::move(failure->target);
+        context_.state.failureReason = std::move(failure->reason);
+    }
 }
 
 } // namespace traxo

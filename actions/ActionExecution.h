@@ -142,8 +142,9 @@ void PressWithModifiers(std::vector<ActionStep>& steps, std::uint8_t virtualKey,
 class SystemActions {
 public:
     virtual ~SystemActions() = default;
-    // The one way to the shell; reached only through ActionPlanExecutor.
-    virtual void OpenWithShell(const ShellStep& step) = 0;
+    // The one way to the shell; reached only through ActionPlanExecutor. The system's reason
+    // when the shell could not open the program, file or address; nullopt when it did.
+    virtual std::optional<std::u16string> OpenWithShell(const ShellStep& step) = 0;
     virtual bool IsWindowVisible(WindowHandle window) = 0;
     // The window's show state (1 shown normally), or -1 when it cannot be read.
     virtual int GetShowState(WindowHandle window) = 0;
@@ -167,10 +168,18 @@ std::optional<std::uint32_t> SysCommandFor(const WindowStep& step, SystemActions
 // and kept within the scale, then written to both channels scaled back by 257. Mute writes 0.
 std::uint32_t VolumeAfter(VolumeChange change, std::uint32_t currentVolume);
 
+// A step the system could not carry out, for the user to be told.
+struct ActionFailure {
+    std::u16string target; // the program, file or address
+    std::u16string reason; // the system's words
+    friend bool operator==(const ActionFailure&, const ActionFailure&) = default;
+};
+
 class ActionExecutor {
 public:
     virtual ~ActionExecutor() = default;
-    virtual void Execute(const ActionPlan& plan) = 0;
+    // The plan's steps in order; the first failure, if any. Later steps still run.
+    virtual std::optional<ActionFailure> Execute(const ActionPlan& plan) = 0;
 };
 
 // What the main window does for the application's own commands.
@@ -183,10 +192,10 @@ class ActionPlanExecutor final : public ActionExecutor {
 public:
     // All three must outlive the executor.
     ActionPlanExecutor(Keyboard& keyboard, SystemActions& system, const OwnerCommands& owner);
-    void Execute(const ActionPlan& plan) override;
+    std::optional<ActionFailure> Execute(const ActionPlan& plan) override;
 
 private:
-    void Run(const ActionStep& step, ActionSource source);
+    std::optional<ActionFailure> Run(const ActionStep& step, ActionSource source);
 
     Keyboard& keyboard_;
     SystemActions& system_;

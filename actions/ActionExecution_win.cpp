@@ -24,19 +24,53 @@ bool SameTextIgnoringCase(const wchar_t* a, std::u16string_view b) {
                                 static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
 }
 
+// The system's text for an error code, without its line break; the code itself when there is
+// none.
+std::u16string SystemErrorText(DWORD error) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::u16string text;
+    if (length > 0 && buffer != nullptr) {
+        text.assign(reinterpret_cast<const char16_t*>(buffer), length);
+    }
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == u'\r' || text.back() == u'\n' || text.back() == u' ')) {
+        text.pop_back();
+    }
+    if (text.empty()) {
+        const std::wstring code = L"Error " + std::to_wstring(error);
+        text.assign(code.begin(), code.end());
+    }
+    return text;
+}
+
 } // namespace
 
-void WindowsActionSystem::OpenWithShell(const ShellStep& step) {
+std::optional<std::u16string> OpenWithShellVerb(HWND owner, const std::wstring& file,
+                                                const std::wstring& parameters,
+                                                const std::wstring& directory) {
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_FLAG_NO_UI;
+    info.hwnd = owner;
+    info.lpFile = file.c_str();
+    info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+    info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
+    info.nShow = SW_SHOW;
+    if (ShellExecuteExW(&info)) {
+        return std::nullopt;
+    }
+    return SystemErrorText(GetLastError());
+}
+
+std::optional<std::u16string> WindowsActionSystem::OpenWithShell(const ShellStep& step) {
     if (!step.currentDirectory.empty()) {
         SetCurrentDirectoryW(WideText(step.currentDirectory).c_str());
     }
-    const std::wstring program = WideText(step.program);
-    const std::wstring parameters = WideText(step.parameters);
-    const std::wstring directory = WideText(step.directory);
-    // What the shell reports (a missing program, a bad address) is not shown to the user.
-    ShellExecuteW(owner_, nullptr, program.c_str(),
-                  parameters.empty() ? nullptr : parameters.c_str(),
-                  directory.empty() ? nullptr : directory.c_str(), SW_SHOW);
+    return OpenWithShellVerb(owner_, WideText(step.program), WideText(step.parameters),
+                             WideText(step.directory));
 }
 
 bool WindowsActionSystem::IsWindowVisible(WindowHandle window) {

@@ -4,16 +4,24 @@
 
 #include "actions/ActionExecution.h"
 
+#include <optional>
+#include <string>
 #include <windows.h>
 
 namespace traxo {
+
+// Opens `file` with the shell's default verb, shown normally, without the shell's own error
+// boxes. nullopt when it opened; otherwise the system's reason, in the system's language.
+std::optional<std::u16string> OpenWithShellVerb(HWND owner, const std::wstring& file,
+                                                const std::wstring& parameters,
+                                                const std::wstring& directory);
 
 class WindowsActionSystem final : public SystemActions, public PlanningQueries {
 public:
     // owner (the main window) owns what the shell shows; it may be null.
     explicit WindowsActionSystem(HWND owner) : owner_(owner) {}
 
-    void OpenWithShell(const ShellStep& step) override;
+    std::optional<std::u16string> OpenWithShell(const ShellStep& step) override;
     bool IsWindowVisible(WindowHandle window) override;
     int GetShowState(WindowHandle window) override;
     void PostSysCommand(WindowHandle window, std::uint32_t command) override;

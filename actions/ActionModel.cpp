@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <utility>
 
 namespace traxo {
 namespace {
@@ -138,6 +139,14 @@ std::u16string ActionToDisplayString(std::u16string_view action, int maxLen, int
         text += kCutMark;
     }
     return text;
+}
+
+std::u16string ActionToFullText(std::u16string_view action, int language) {
+    ParsedAction parsed = ParseAction(action);
+    if (parsed.form == ActionForm::File) {
+        return std::move(parsed.target);
+    }
+    return FullDisplayText(action, language);
 }
 
 } // namespace traxo

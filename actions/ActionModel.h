@@ -52,4 +52,8 @@ ProgramLaunch SplitProgramParameters(std::u16string_view fileText);
 // ends in "...". language 1 is Chinese, anything else English.
 std::u16string ActionToDisplayString(std::u16string_view action, int maxLen, int language);
 
+// The whole action, so that a set from someone else can be read before it runs: a program or
+// file with its full path and parameters, any other action as its short text has it.
+std::u16string ActionToFullText(std::u16string_view action, int language);
+
 } // namespace traxo

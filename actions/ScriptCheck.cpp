@@ -35,21 +35,18 @@ std::u16string UnclosedExcerpt(std::u16string_view text, std::size_t open) {
     return std::u16string(text.substr(open, end - open));
 }
 
-std::u16string Number(std::size_t n) {
-    std::u16string digits;
-    do {
-        digits.insert(digits.begin(), static_cast<char16_t>(u'0' + n % 10));
-        n /= 10;
-    } while (n != 0);
-    return digits;
+// The item that starts at `start`: a braced name with its braces, "{{}", or one character.
+std::u16string ItemExcerpt(std::u16string_view text, std::size_t start) {
+    if (text[start] != u'{') {
+        return std::u16string(text.substr(start, 1));
+    }
+    const std::size_t close = text.find(u'}', start + 1);
+    const std::size_t end = close == std::u16string_view::npos ? text.size() : close + 1;
+    return std::u16string(text.substr(start, end - start));
 }
 
-} // namespace
-
-std::optional<ScriptProblem> FindScriptProblem(std::u16string_view text) {
-    if (text.empty()) {
-        return ScriptProblem{};
-    }
+// The first syntax fault: a "{" without its "}" or a repeat count that is not one.
+std::optional<ScriptProblem> FindSyntaxProblem(std::u16string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {
         if (text[i] != u'{') {
@@ -84,19 +81,66 @@ std::optional<ScriptProblem> FindScriptProblem(std::u16string_view text) {
     return std::nullopt;
 }
 
+std::u16string Number(std::size_t n) {
+    std::u16string digits;
+    do {
+        digits.insert(digits.begin(), static_cast<char16_t>(u'0' + n % 10));
+        n /= 10;
+    } while (n != 0);
+    return digits;
+}
+
+// " (character N)" when the excerpt is found in the user's script.
+std::u16string CharacterNumber(const ScriptProblem& problem, std::u16string_view userScript,
+                               bool chinese) {
+    const auto at = userScript.find(problem.excerpt);
+    if (at == std::u16string_view::npos) {
+        return {};
+    }
+    return chinese ? u"（第 " + Number(at + 1) + u" 个字符）" : u" (character " + Number(at + 1) + u")";
+}
+
+std::u16string DescribeOverrun(const ScriptProblem& problem, std::u16string_view userScript,
+                               bool chinese) {
+    static_assert(kMaxKeyEventsPerRun == 10000, "the message names the limit");
+    const std::u16string limit = u"10,000";
+    if (chinese) {
+        return u"按键在“" + problem.excerpt + u"”" + CharacterNumber(problem, userScript, true) +
+               u"处超过 " + limit + u" 个按键事件：每次最多发送 " + limit +
+               u" 个按键事件，所以这些按键一个也不会发送。请减小重复次数或缩短文本。";
+    }
+    return u"The keystrokes pass " + limit + u" key events at \"" + problem.excerpt + u"\"" +
+           CharacterNumber(problem, userScript, false) + u": one run sends at most " + limit +
+           u" key events, so none of these would be sent. Use smaller repeat counts or less text.";
+}
+
+} // namespace
+
+std::optional<ScriptProblem> FindScriptProblem(std::u16string_view text, Keyboard& keyboard) {
+    if (text.empty()) {
+        return ScriptProblem{};
+    }
+    // The count stops where a syntax fault stops the sender, so an overrun it finds comes first.
+    if (const auto overrun = FindEventLimitOverrun(keyboard, text)) {
+        return ScriptProblem{ScriptProblemKind::TooManyKeyEvents, *overrun,
+                             ItemExcerpt(text, *overrun), {}};
+    }
+    return FindSyntaxProblem(text);
+}
+
 std::u16string DescribeScriptProblem(const ScriptProblem& problem, std::u16string_view userScript,
                                      int language) {
     const bool chinese = language == 1;
     if (problem.kind == ScriptProblemKind::Empty) {
         return chinese ? u"没有要发送的按键。" : u"There are no keystrokes to send.";
     }
+    if (problem.kind == ScriptProblemKind::TooManyKeyEvents) {
+        return DescribeOverrun(problem, userScript, chinese);
+    }
     std::u16string where = chinese ? u"按键在“" : u"The keystrokes stop at \"";
     where += problem.excerpt;
     where += chinese ? u"”" : u"\"";
-    if (const auto at = userScript.find(problem.excerpt); at != std::u16string_view::npos) {
-        where += chinese ? u"（第 " + Number(at + 1) + u" 个字符）"
-                         : u" (character " + Number(at + 1) + u")";
-    }
+    where += CharacterNumber(problem, userScript, chinese);
     if (problem.kind == ScriptProblemKind::MissingBrace) {
         where += chinese ? u"处停止：这个“{”没有对应的“}”。要输入大括号本身，请写 \\{ 或 \\}。"
                          : u": this \"{\" has no closing \"}\". To type a brace as text, write "

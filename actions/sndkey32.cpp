@@ -92,13 +92,18 @@ std::optional<std::uint16_t> ParseRepeatCount(std::u16string_view text) {
 
 // The state of one SendScript call: the modifiers pressed by "+", "^", "%" and not yet released,
 // and whether a group in parentheses keeps them held.
+//
+// A dry run reads the layout as a run does but sends nothing and changes no state: it counts the
+// events and stops once they pass kMaxKeyEventsPerRun.
 class Sender {
 public:
-    Sender(Keyboard& keyboard, bool wait) : keyboard_(keyboard), wait_(wait) {}
+    Sender(Keyboard& keyboard, bool wait, bool dryRun)
+        : keyboard_(keyboard), wait_(wait), dryRun_(dryRun) {}
 
     bool Send(std::u16string_view text) {
         std::size_t i = 0;
-        while (i < text.size()) {
+        while (i < text.size() && !OverLimit()) {
+            itemStart_ = i;
             const char16_t c = text[i];
             if (c == u'(') {
                 group_ = true;
@@ -124,6 +129,10 @@ public:
         }
         return Finish(true);
     }
+
+    bool OverLimit() const { return overLimitAt_.has_value(); }
+    // Where the item whose events passed the limit starts in the text.
+    std::optional<std::size_t> OverLimitAt() const { return overLimitAt_; }
 
 private:
     void HoldModifier(char16_t sign) {
@@ -156,25 +165,27 @@ private:
             count = *parsed;
             name.resize(blank);
         }
-        std::optional<std::uint16_t> key;
         if (name.size() == 1) {
-            key = keyboard_.KeyForCharacter(name[0]);
+            TypeCharacter(name[0], count);
         } else if (const auto namedKey = LookUpKeyName(name)) {
-            key = *namedKey;
-        }
-        if (key) {
-            PressKey(*key, count, true);
+            PressKey(*namedKey, count, true);
             ReleaseHeldModifiers();
         }
         return true;
     }
 
-    // With the shift state the layout needs; a character without a key types nothing.
-    void TypeCharacter(char16_t c) {
+    // With the shift state the layout needs; a character the layout has no key for goes as
+    // itself, a Unicode event.
+    void TypeCharacter(char16_t c, std::uint16_t count = 1) {
         if (const auto key = keyboard_.KeyForCharacter(c)) {
-            PressKey(*key, 1, true);
-            ReleaseHeldModifiers();
+            PressKey(*key, count, true);
+        } else {
+            for (std::uint32_t n = 0; n < count && !OverLimit(); ++n) {
+                PostEvent(KeyEvent{.keyUp = false, .character = c});
+                PostEvent(KeyEvent{.keyUp = true, .character = c});
+            }
         }
+        ReleaseHeldModifiers();
     }
 
     // Held modifiers never outlive the call, not even after an unclosed group or a failure.
@@ -207,9 +218,11 @@ private:
         }
         if (virtualKey == kNumLockKey) {
             // Only this thread's idea of the toggle changes; no event is sent.
-            keyboard_.SetNumLock(!keyboard_.IsNumLockOn());
+            if (!dryRun_) {
+                keyboard_.SetNumLock(!keyboard_.IsNumLockOn());
+            }
         } else {
-            for (std::uint32_t n = 0; n < count; ++n) {
+            for (std::uint32_t n = 0; n < count && !OverLimit(); ++n) {
                 PostKeyEvent(virtualKey, false);
                 if (withKeyUp) {
                     PostKeyEvent(virtualKey, true);
@@ -226,8 +239,20 @@ private:
     void ReleaseKey(std::uint8_t virtualKey) { PostKeyEvent(virtualKey, true); }
 
     void PostKeyEvent(std::uint8_t virtualKey, bool keyUp) {
-        keyboard_.SendKeyEvent(
-            {virtualKey, keyboard_.ScanCodeOf(virtualKey), keyUp, IsExtendedKey(virtualKey)});
+        PostEvent({.virtualKey = virtualKey,
+                   .scanCode = keyboard_.ScanCodeOf(virtualKey),
+                   .keyUp = keyUp,
+                   .extended = IsExtendedKey(virtualKey)});
+    }
+
+    void PostEvent(const KeyEvent& event) {
+        if (++eventCount_ == kMaxKeyEventsPerRun + 1) {
+            overLimitAt_ = itemStart_;
+        }
+        if (dryRun_) {
+            return;
+        }
+        keyboard_.SendKeyEvent(event);
         if (wait_) {
             keyboard_.DispatchWaitingKeyMessages();
         }
@@ -235,6 +260,10 @@ private:
 
     Keyboard& keyboard_;
     bool wait_;
+    bool dryRun_;
+    std::size_t eventCount_ = 0;
+    std::size_t itemStart_ = 0;
+    std::optional<std::size_t> overLimitAt_;
     std::array<bool, kModifierKeys.size()> held_{}; // pressed by "+", "^", "%", not yet released
     bool group_ = false;
 };
@@ -250,10 +279,16 @@ std::u16string MyFormatToTheirs(std::u16string_view script) {
 }
 
 bool SendScript(Keyboard& keyboard, std::u16string_view text, bool wait) {
-    if (text.empty()) {
+    if (text.empty() || FindEventLimitOverrun(keyboard, text)) {
         return false;
     }
-    return Sender(keyboard, wait).Send(text);
+    return Sender(keyboard, wait, false).Send(text);
+}
+
+std::optional<std::size_t> FindEventLimitOverrun(Keyboard& keyboard, std::u16string_view text) {
+    Sender counter(keyboard, false, true);
+    counter.Send(text);
+    return counter.OverLimitAt();
 }
 
 std::optional<std::uint8_t> LookUpKeyName(std::u16string_view name) {

@@ -24,11 +24,21 @@ inline constexpr std::size_t kMaxBracedName = 20;
 
 std::u16string MyFormatToTheirs(std::u16string_view script);
 
-// Types `text`, written in the sender notation. With `wait`, the keyboard messages of this thread
-// are dispatched after every event. false when the text was empty, a "{" had no "}" or a repeat
-// count was not a number from 0 to 65,535; what was sent before stays sent, and modifiers the
-// text held down are released in every case.
+// One run of a script sends no more key events than this: a repeat count may be 65,535, and a
+// run blocks the thread that sends it.
+inline constexpr std::size_t kMaxKeyEventsPerRun = 10000;
+
+// Types `text`, written in the sender notation; characters the layout has no key for go as
+// Unicode events. With `wait`, the keyboard messages of this thread are dispatched after every
+// event. false when the text was empty or would send more than kMaxKeyEventsPerRun events (then
+// nothing is sent), a "{" had no "}" or a repeat count was not a number from 0 to 65,535 (what was
+// sent before stays sent); modifiers the text held down are released in every case.
 bool SendScript(Keyboard& keyboard, std::u16string_view text, bool wait);
+
+// Where in `text` the item starts whose events take a run of it past kMaxKeyEventsPerRun on
+// `keyboard`'s layout; nullopt when it stays within. Counts without sending, and stops counting
+// at the limit.
+std::optional<std::size_t> FindEventLimitOverrun(Keyboard& keyboard, std::u16string_view text);
 
 // The virtual key of an upper-case key name such as "ENTER" or "F12".
 std::optional<std::uint8_t> LookUpKeyName(std::u16string_view name);

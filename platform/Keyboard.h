@@ -9,11 +9,14 @@
 namespace traxo {
 
 // One synthetic key event. The scan code travels with it because some programs read only that.
+// With a character it is a Unicode event instead, which types that UTF-16 unit whatever the
+// layout; key and scan code are then 0.
 struct KeyEvent {
     std::uint8_t virtualKey = 0;
     std::uint8_t scanCode = 0;
     bool keyUp = false;
     bool extended = false; // the extended-key flag: navigation keys of the separate block
+    char16_t character = 0;
     friend bool operator==(const KeyEvent&, const KeyEvent&) = default;
 };
 

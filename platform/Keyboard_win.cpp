@@ -4,7 +4,23 @@
 
 namespace traxo {
 
+namespace {
+
+void SendUnicodeEvent(char16_t character, bool keyUp) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = static_cast<WORD>(character);
+    input.ki.dwFlags = KEYEVENTF_UNICODE | (keyUp ? KEYEVENTF_KEYUP : 0);
+    SendInput(1, &input, sizeof input);
+}
+
+} // namespace
+
 void WindowsKeyboard::SendKeyEvent(const KeyEvent& event) {
+    if (event.character != 0) {
+        SendUnicodeEvent(event.character, event.keyUp);
+        return;
+    }
     DWORD flags = 0;
     if (event.extended) {
         flags |= KEYEVENTF_EXTENDEDKEY;

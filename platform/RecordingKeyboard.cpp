@@ -93,7 +93,7 @@ void RecordingKeyboard::Record(const RecordedKey& key) {
 
 void RecordingKeyboard::SendKeyEvent(const KeyEvent& event) {
     Record({event.keyUp ? KeyAction::Up : KeyAction::Down, event.virtualKey, event.scanCode,
-            event.extended});
+            event.extended, event.character});
 }
 
 std::uint8_t RecordingKeyboard::ScanCodeOf(std::uint8_t virtualKey) {
@@ -123,7 +123,7 @@ std::optional<std::uint16_t> RecordingKeyboard::KeyForCharacter(char16_t c) {
 
 void RecordingKeyboard::SetNumLock(bool on) {
     numLockOn_ = on;
-    Record({on ? KeyAction::NumLockOn : KeyAction::NumLockOff, 0x90, 0, false});
+    Record({.action = on ? KeyAction::NumLockOn : KeyAction::NumLockOff, .virtualKey = 0x90});
 }
 
 } // namespace traxo

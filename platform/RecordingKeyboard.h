@@ -17,13 +17,14 @@ struct RecordedKey {
     std::uint8_t virtualKey = 0;
     std::uint8_t scanCode = 0;
     bool extended = false;
+    char16_t character = 0; // a Unicode event's UTF-16 unit
     friend bool operator==(const RecordedKey&, const RecordedKey&) = default;
 };
 
 class RecordingKeyboard final : public Keyboard {
 public:
-    // A repeat count may be 65,535, so a short script can mean millions of events: past the
-    // limit they are only counted.
+    // The sender stops at 10,000 key events a run, but a keyboard handed to it directly may be
+    // asked for more: past the limit they are only counted.
     static constexpr std::size_t kDefaultRecordLimit = std::size_t{1} << 20;
 
     explicit RecordingKeyboard(std::size_t recordLimit = kDefaultRecordLimit,

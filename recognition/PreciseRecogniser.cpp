@@ -237,6 +237,8 @@ int PreciseRecogniser::Recognise(const MotionPath& gesture, const MotionSet& set
                                  RecognitionState& state, bool executeAction,
                                  WindowHandle targetWindow) {
     state.actionText.clear();
+    state.failedTarget.clear();
+    state.failureReason.clear();
     if (set.motionCount <= 0 || PointsInUse(gesture) < kMinPoints) {
         return -1;
     }

@@ -206,6 +206,8 @@ MotionScores Recogniser::ScoreMotions(const MotionPath& gesture, const MotionSet
 int Recogniser::Recognise(const MotionPath& gesture, const MotionSet& set, RecognitionState& state,
                           bool executeAction, WindowHandle targetWindow) {
     state.actionText.clear();
+    state.failedTarget.clear();
+    state.failureReason.clear();
     if (set.motionCount <= 0 || PointsInUse(gesture) < kMinPoints) {
         return -1;
     }

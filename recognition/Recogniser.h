@@ -20,6 +20,10 @@ using WindowHandle = void*;
 struct RecognitionState {
     std::u16string actionText; // cleared by every Recognise; set by the action that runs
     std::string diagnosticLog; // the trace of the last scoring, one '\n'-terminated line each
+    // Set by an action the shell could not carry out, cleared with actionText: what was to be
+    // opened and the system's reason.
+    std::u16string failedTarget;
+    std::u16string failureReason;
 };
 
 // Carries out a matched motion's action for the target window, setting actionText.

@@ -38,6 +38,41 @@ void DrawRightAligned(PaintCanvas& canvas, Rect box, std::u16string_view text) {
     canvas.PopClip();
 }
 
+// The longest start of `text` that fits `width` with an ellipsis after it, never ending between
+// the halves of a surrogate pair.
+std::u16string StartWithEllipsis(PaintCanvas& canvas, std::u16string_view text, int width) {
+    const auto withEllipsis = [&](std::size_t length) {
+        if (length > 0 && text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF) {
+            --length;
+        }
+        return std::u16string(text.substr(0, length)) + u"\u2026";
+    };
+    std::size_t fits = 0;
+    std::size_t tooLong = text.size();
+    while (tooLong - fits > 1) {
+        const std::size_t middle = fits + (tooLong - fits) / 2;
+        if (canvas.MeasureText(withEllipsis(middle)).width <= width) {
+            fits = middle;
+        } else {
+            tooLong = middle;
+        }
+    }
+    return withEllipsis(fits);
+}
+
+// The action label: right-aligned when it fits its box, otherwise its start with an ellipsis, so
+// the beginning of a long action is what shows.
+void DrawActionLabel(PaintCanvas& canvas, Rect box, std::u16string_view text) {
+    const int width = box.right - box.left;
+    if (canvas.MeasureText(text).width <= width) {
+        DrawRightAligned(canvas, box, text);
+        return;
+    }
+    canvas.PushClip(box);
+    canvas.DrawText({box.left, box.top}, StartWithEllipsis(canvas, text, width));
+    canvas.PopClip();
+}
+
 } // namespace
 
 PopupContent MakePopupContent(int result, const MotionPath& normalised, const MotionPath& motionPath,
@@ -87,7 +122,7 @@ void PaintResultPopup(PaintCanvas& canvas, const PopupContent& content, DpiScale
     FontSpec action = kActionFont;
     action.height = scale(action.height);
     canvas.SetFont(action, kPopupActionColour);
-    DrawRightAligned(canvas, scale(kPopupActionRect), content.actionText);
+    DrawActionLabel(canvas, scale(kPopupActionRect), content.actionText);
 }
 
 PopupSlide::Step PopupSlide::Show(Size screen, Size window) {

@@ -30,7 +30,7 @@ constexpr std::array<ActionListRow, kActionListRowCount> kActionLists{{
     {u"Windows: Start button", u"Windows:开始按钮"},         // 22
     {u"Windows: Run Program", u"Windows:运行"},              // 23
     {u"Windows: Search", u"Windows:搜索"},                   // 24
-    {u"Windows: Lock", u"Windows:注销"},                     // 25
+    {u"Windows: Lock", u"Windows:锁定"},                     // 25
     {u"Windows: Show Desktop", u"Windows:显示桌面"},         // 26
     {u"Windows: Explorer", u"Windows:资源管理器"},           // 27
     {u"Windows: Accessibility", u"Windows:辅助工具管理器"},  // 28

@@ -103,7 +103,7 @@ TfrmAssign::TfrmAssign(HWND owner)
                      DialogTexts(DialogText::AssignInfo3)},
                     {kLstActions, WC_LISTVIEWW,
                      LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
-                         LVS_NOSORTHEADER | WS_TABSTOP | WS_CLIPCHILDREN,
+                         LVS_NOSORTHEADER | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                      WS_EX_CLIENTEDGE, 12, 68, 624, 306},
                     {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 480, 384, 75, 25, DialogTexts(DialogText::ButtonOk)},
                     {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 561, 384, 75, 25, 
@@ -131,7 +131,9 @@ TfrmAssign::TfrmAssign(HWND owner)
         spec.cx = Scale(widths[column]);
         ListView_InsertColumn(list, column, &spec);
     }
-    // The drop-down is a child of the dialog laid over the list, so its messages come here.
+    // The drop-down is a child of the dialog laid over the list, so its messages come here. The
+    // list clips its siblings: painting the selected row (when the drop-down takes the focus, or
+    // an editor closes) must not paint over the drop-down.
     const HWND combo = CreateWindowExW(
         0, L"COMBOBOX", L"",
         WS_CHILD | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
@@ -201,6 +203,11 @@ void TfrmAssign::FillList() {
 
 // The dialog is shown right after this; the message arrives once it is on the screen.
 constexpr UINT kShownMessage = WM_APP + 40;
+// The open list has closed: its choice is carried out or dropped once every notification of the
+// closing has arrived, whichever order the system sends them in.
+constexpr UINT kListClosedMessage = WM_APP + 41;
+// The closed box opens when the user types in it.
+constexpr UINT kOpenComboMessage = WM_APP + 42;
 
 void TfrmAssign::FormShow() {
     SetFocus(Control(kLstActions));
@@ -266,13 +273,25 @@ void TfrmAssign::PlaceCombo(const RECT& rowRect, int row) {
     const int left = origin.x + rowRect.left + firstColumn;
     const int top = origin.y + rowRect.top + 1;
     const int width = std::min<int>(client.right, rowWidth) - firstColumn - 1;
-    SetWindowPos(combo, HWND_TOP, left, top, std::max(width, 20),
-                 Scale(300), SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-                 std::max<LONG>(rowRect.bottom - rowRect.top - 8, 12));
-    if (row != comboTag_ || left != comboLeft_ || width != comboWidth_) {
-        comboLeft_ = left;
-        comboWidth_ = width;
+    const int itemHeight = std::max<int>(rowRect.bottom - rowRect.top - 8, 12);
+    // Every row drawing comes here. Moving or resizing the box, or setting its height, closes
+    // an open list without a word, so the box is touched only when its place changes.
+    if (SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0) {
+        return;
+    }
+    if (left != comboLeft_ || top != comboTop_ || width != comboWidth_) {
+        SetWindowPos(combo, HWND_TOP, left, top, std::max(width, 20), Scale(300),
+                     SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    }
+    if (itemHeight != comboItemHeight_) {
+        SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
+        comboItemHeight_ = itemHeight;
+    }
+    const bool moved = left != comboLeft_ || width != comboWidth_;
+    comboLeft_ = left;
+    comboTop_ = top;
+    comboWidth_ = width;
+    if (row != comboTag_ || moved) {
         UpdateComboAction();
     }
 }
@@ -299,6 +318,46 @@ void TfrmAssign::comboActionSelect() {
         onModified();
     }
     InvalidateRect(Control(kLstActions), nullptr, FALSE);
+    InvalidateRect(combo, nullptr, TRUE);
+}
+
+// Only a choice the user confirms (a click or Enter in the open list) is carried out; one closed
+// with Esc or by clicking elsewhere puts the current action back. Typing in the closed box
+// opens it rather than choosing at once.
+void TfrmAssign::comboActionNotify(int code) {
+    switch (code) {
+    case CBN_DROPDOWN:
+        listOpen_ = true;
+        choiceConfirmed_ = false;
+        break;
+    case CBN_SELENDOK:
+        choiceConfirmed_ = listOpen_;
+        break;
+    case CBN_SELENDCANCEL:
+        choiceConfirmed_ = false;
+        break;
+    case CBN_CLOSEUP:
+        PostMessageW(hwnd(), kListClosedMessage, 0, 0);
+        break;
+    case CBN_SELCHANGE:
+        if (!listOpen_ && !selecting_) {
+            PostMessageW(hwnd(), kOpenComboMessage, 0, 0);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void TfrmAssign::comboActionListClosed() {
+    const bool confirmed = choiceConfirmed_;
+    listOpen_ = false;
+    choiceConfirmed_ = false;
+    if (confirmed) {
+        comboActionSelect();
+    } else {
+        SendMessageW(Control(kComboAction), CB_SETCURSEL, 0, 0);
+    }
 }
 
 void TfrmAssign::lstActionsCustomDrawItem(const DRAWITEMSTRUCT& item) {
@@ -332,7 +391,7 @@ void TfrmAssign::lstActionsCustomDrawItem(const DRAWITEMSTRUCT& item) {
         RECT cell{left + firstColumn, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
         SetTextColor(dc, RGB(0, 0, 0));
         DrawTextAt(dc, left + firstColumn + Scale(7), top + Scale(4),
-                   ActionToDisplayString(rows_[row].action, 1000, Language()), &cell);
+                   ActionToFullText(rows_[row].action, Language()), &cell);
     }
     SelectObject(dc, oldFont);
 }
@@ -360,7 +419,7 @@ void TfrmAssign::comboActionDrawItem(const DRAWITEMSTRUCT& item) {
     COLORREF colour = RGB(0, 0, 0);
     if (entry == 0) {
         if (row >= 0 && static_cast<std::size_t>(row) < rows_.size()) {
-            text = ActionToDisplayString(rows_[row].action, 1000, Language());
+            text = ActionToFullText(rows_[row].action, Language());
         }
         colour = kLinkColour;
     } else if (static_cast<std::size_t>(entry) <= comboRows_.size()) {
@@ -382,12 +441,7 @@ void TfrmAssign::comboActionDrawItem(const DRAWITEMSTRUCT& item) {
 
 void TfrmAssign::OnCommand(int id, int code, HWND control) {
     if (id == kComboAction) {
-        const bool dropped = SendMessageW(Control(kComboAction), CB_GETDROPPEDSTATE, 0, 0) != 0;
-        if ((code == CBN_SELCHANGE && !dropped) || code == CBN_SELENDOK || code == CBN_CLOSEUP) {
-            if (!dropped) {
-                comboActionSelect();
-            }
-        }
+        comboActionNotify(code);
         return;
     }
     if (id == IDOK && onOk) {
@@ -402,6 +456,12 @@ LRESULT TfrmAssign::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (onShown) {
             onShown();
         }
+        return 0;
+    case kListClosedMessage:
+        comboActionListClosed();
+        return 0;
+    case kOpenComboMessage:
+        SendMessageW(Control(kComboAction), CB_SHOWDROPDOWN, TRUE, 0);
         return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE && onActivated) {

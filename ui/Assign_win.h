@@ -60,6 +60,8 @@ private:
     void FillList();
     void UpdateComboAction();
     void comboActionSelect();
+    void comboActionNotify(int code);
+    void comboActionListClosed();
     void lstActionsCustomDrawItem(const DRAWITEMSTRUCT& item);
     void comboActionDrawItem(const DRAWITEMSTRUCT& item);
     void PlaceCombo(const RECT& rowRect, int row);
@@ -72,8 +74,12 @@ private:
     HFONT underlineFont_ = nullptr;
     int comboTag_ = -1;
     int comboLeft_ = -1;
+    int comboTop_ = -1;
     int comboWidth_ = -1;
+    int comboItemHeight_ = -1;
     bool selecting_ = false;
+    bool listOpen_ = false;        // from the drop-down's opening until its closing is handled
+    bool choiceConfirmed_ = false; // the open list's choice was confirmed, not cancelled
 };
 
 } // namespace traxo

@@ -14,9 +14,9 @@ const std::array<DialogTextRow, kDialogTextCount> kDialogTexts{{
     {AssignInfo2, {u"Actions assigned to \"all programs\" will work everywhere in Windows, including "
                    u"programs not in this list.",
                    u"指定到“所有程序”的动作可以在Windows下有效，包括不在此列表中的程序。"}},
-    {AssignInfo3, {u"To add applications to this list, click \"Configure applications...\" in the "
+    {AssignInfo3, {u"To add applications to this list, click \"Configure programs...\" in the "
                    u"main window.",
-                   u"点击主窗口的“配置程序……”按钮，添加程序到已知程序列表。"}},
+                   u"点击主窗口的“配置程序…”按钮，添加程序到已知程序列表。"}},
     {AssignRulesDropped, {u"# program actions could not be kept: a gesture holds at most 101.",
                           u"有 # 个程序的动作无法保存：一个手势最多只能有 101 个程序动作。"}},
     {WebsiteCaption, {u"Website", u"网站"}},

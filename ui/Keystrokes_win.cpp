@@ -49,7 +49,9 @@ std::vector<ControlSpec> KeystrokesLayout() {
          DialogTexts(DialogText::KeystrokesShowExamples)},
         {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 352, 254, 75, 25, DialogTexts(DialogText::ButtonOk)},
         {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 254, 75, 25, DialogTexts(DialogText::ButtonCancel)},
-        {F::kFrameExamples, L"BUTTON", BS_GROUPBOX, 0, 12, 288, 496, 104, 
+        // Transparent, so that the form's own erasing reaches inside it: a group box draws only
+        // its frame, and its inside stayed unpainted (black) when the form opened expanded.
+        {F::kFrameExamples, L"BUTTON", BS_GROUPBOX, WS_EX_TRANSPARENT, 12, 288, 496, 104, 
          DialogTexts(DialogText::KeystrokesLabel5)},
         {F::kLstExamples, L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
          0, 22, 306, 476, 78},
@@ -104,7 +106,7 @@ void TfrmKeystrokes::btnExamplesClick() {
 
 bool TfrmKeystrokes::ExplainProblem(std::u16string_view script, bool offerToKeep, bool& keep) {
     keep = false;
-    const auto problem = FindScriptProblem(MyFormatToTheirs(script));
+    const auto problem = FindScriptProblem(MyFormatToTheirs(script), *keyboard_);
     if (!problem) {
         return false;
     }

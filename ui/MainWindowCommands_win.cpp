@@ -3,6 +3,7 @@
 #include "ui/MainWindow_win.h"
 
 #include "app/ProductInfo.h"
+#include "actions/ActionExecution_win.h"
 #include "app/UpdateAddress.h"
 #include "platform/ProfileIni_win.h"
 #include "platform/WideText_win.h"
@@ -262,7 +263,10 @@ bool TgestureConfigForm::WillAutoStart() {
 }
 
 void TgestureConfigForm::OpenAddress(std::u16string_view address) {
-    ShellExecuteW(hwnd(), L"open", WideText(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (const auto reason = OpenWithShellVerb(hwnd(), WideText(address), {}, {})) {
+        const std::u16string text = CouldNotOpenText(address, *reason, settings_.language);
+        MessageBoxW(hwnd(), WideText(text).c_str(), L"Traxo", MB_OK | MB_ICONERROR);
+    }
 }
 
 void TgestureConfigForm::ShowTutorial() {

@@ -4,11 +4,13 @@
 
 #include "platform/WideText_win.h"
 #include "ui/ActionLists.h"
+#include "ui/ActionTooltip.h"
 #include "ui/MainButtons.h"
 #include "ui/MainWindowIds_win.h"
 #include "ui/MainWindowLooks.h"
 #include "ui/Pictures.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -92,6 +94,7 @@ void TgestureConfigForm::CreateControls() {
     buttons_[MainControl::btnAssign]->SetVisible(false);
     buttons_[MainControl::btnRecord]->SetVisible(false);
     AcceptDropsOnActionButton();
+    CreateActionTooltip();
 }
 
 namespace {
@@ -111,6 +114,33 @@ void TgestureConfigForm::AcceptDropsOnActionButton() {
     const HWND button = buttons_.at(MainControl::btnAssign)->hwnd();
     SetWindowSubclass(button, ForwardDrops, 1, 0);
     DragAcceptFiles(button, TRUE);
+}
+
+void TgestureConfigForm::CreateActionTooltip() {
+    actionTooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                     WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
+                                     GetModuleHandleW(nullptr), nullptr);
+    // Wide enough for a long command line, which then wraps rather than running off the screen.
+    SendMessageW(actionTooltip_, TTM_SETMAXTIPWIDTH, 0, scale_(500));
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(buttons_.at(MainControl::btnAssign)->hwnd());
+    tool.lpszText = const_cast<wchar_t*>(L"");
+    SendMessageW(actionTooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TgestureConfigForm::UpdateActionTooltip(int motion) {
+    std::wstring text = WideText(ActionButtonTooltip(motionSet_->motions[motion], settings_.language));
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = hwnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(buttons_.at(MainControl::btnAssign)->hwnd());
+    tool.lpszText = text.data();
+    SendMessageW(actionTooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void TgestureConfigForm::CreatePad() {

@@ -35,6 +35,7 @@ const std::array<MainTextRow, kMainTextCount> kMainTexts{{
     {BalloonText, u"Right-click the icon and click \"configure\" to get started.",
      u"右键点击图标，选择\"配置\"。"},
     {OpenActionTitle, u"Choose file or application for this gesture", u"为这个手势指定文件或程序"},
+    {CouldNotOpen, u"Could not open \"#\": ", u"无法打开“#”："},
     {AllProgramsWord, u"(all)", u"all"},
     // The file label is a path; the word for none stays as it is in both languages.
     {NoSetLoaded, u"no set loaded", u"no set loaded"},
@@ -58,6 +59,15 @@ std::u16string MainWindowText(MainText text, int language) {
     }
     const MainTextRow& row = kMainTexts[index];
     return std::u16string(chinese ? row.chinese : row.english);
+}
+
+std::u16string CouldNotOpenText(std::u16string_view target, std::u16string_view reason,
+                                int language) {
+    std::u16string text = MainWindowText(MainText::CouldNotOpen, language);
+    if (const auto mark = text.find(u'#'); mark != std::u16string::npos) {
+        text.replace(mark, 1, target);
+    }
+    return text + std::u16string(reason);
 }
 
 } // namespace traxo

@@ -33,6 +33,7 @@ enum class MainText : std::size_t {
     BalloonTitle,
     BalloonText,
     OpenActionTitle,
+    CouldNotOpen, // "#" stands for the program, file or address; the system's reason follows
     AllProgramsWord,
     NoSetLoaded,
     SaveFailed, // followed by the file name
@@ -54,5 +55,9 @@ extern const std::array<MainTextRow, kMainTextCount> kMainTexts;
 
 // The text in language 1 (Chinese) or otherwise English.
 std::u16string MainWindowText(MainText text, int language);
+
+// What the popup or the tray balloon says of an action the shell could not open.
+std::u16string CouldNotOpenText(std::u16string_view target, std::u16string_view reason,
+                                int language);
 
 } // namespace traxo

@@ -19,6 +19,11 @@
 #include <string>
 
 namespace traxo {
+namespace {
+
+constexpr UINT kFailureBalloonSeconds = 10;
+
+} // namespace
 
 TgestureConfigForm::TgestureConfigForm(std::u16string modulePath, HWND applicationWindow)
     : modulePath_(std::move(modulePath)),
@@ -456,14 +461,28 @@ void TgestureConfigForm::RedrawPad(const MotionPath& normalised) {
 }
 
 void TgestureConfigForm::ShowResultPopup(int result, const MotionPath& normalised) {
+    // An action the shell could not open is said in the popup, which has room for the start of
+    // the message, and whole in a balloon, which has room for the system's reason too.
+    std::u16string failure;
+    if (!recognition_.failedTarget.empty()) {
+        failure = CouldNotOpenText(recognition_.failedTarget, recognition_.failureReason,
+                                   settings_.language);
+        if (tray_) {
+            tray_->ShowBalloon(u"Traxo", failure, kFailureBalloonSeconds);
+        }
+    }
     if (!ShouldShowPopup(settings_.showInfo, recognition_.actionText, doNothingText)) {
         return;
     }
     if (!frmInfo_) {
         frmInfo_ = std::make_unique<TfrmInfo>(hwnd());
     }
-    frmInfo_->ShowResult(MakePopupContent(result, normalised, *motionSet_, recognition_.actionText,
-                                          settings_.language));
+    PopupContent content = MakePopupContent(result, normalised, *motionSet_,
+                                            recognition_.actionText, settings_.language);
+    if (!failure.empty()) {
+        content.actionText = std::move(failure);
+    }
+    frmInfo_->ShowResult(content);
 }
 
 void TgestureConfigForm::RecentProgramsChanged() {}

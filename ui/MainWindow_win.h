@@ -123,6 +123,8 @@ private:
     void CreateControls();
     void CreatePad();
     void AcceptDropsOnActionButton();
+    void CreateActionTooltip();
+    void UpdateActionTooltip(int motion);
     void BindControlEvents();
     void TranslateMe();
     void GetAppIcons() override;
@@ -256,6 +258,7 @@ private:
     std::unique_ptr<TDynamicFrame> frame2_;
     std::optional<std::u16string> loadFailure_; // shown once by ShowLoadFailureMessage
     HWND ListBox1_ = nullptr;
+    HWND actionTooltip_ = nullptr; // the action button's whole action; owned, so it goes with the window
     HWND image1_ = nullptr;
     std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)> padHandler_;
     MotionListFonts listFonts_;

@@ -130,6 +130,11 @@ int ModalForm::ShowModal(HWND parent) {
         return kModalResultCancel;
     }
     result_ = kModalResultCancel;
+    // Owned by the window it is shown from, so it stays above that window whatever else (the
+    // tutorial's topmost window) takes the foreground meanwhile.
+    if (parent != nullptr) {
+        SetWindowLongPtrW(hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(parent));
+    }
     FormShow();
     // Centred on the parent when it is showing, else on the screen.
     RECT frame{};

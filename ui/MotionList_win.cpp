@@ -71,6 +71,7 @@ void TgestureConfigForm::PlaceActionPanel(int selected, Rect selectedRow) {
     assign.SetBounds({left, top, left + panel.right - panel.left, top + panel.bottom - panel.top});
     if (placement.captionChanged) {
         assign.SetCaption(actionPanel_.caption);
+        UpdateActionTooltip(selected);
     }
     assign.SetVisible(true);
     SetWindowPos(assign.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -275,6 +275,12 @@ void TfrmOptions::OnDrawItem(DRAWITEMSTRUCT& item) {
 
 void TfrmOptions::OnTrackIdle() {
     model_.SetTrackIdle(static_cast<int>(SendMessageW(Control(trackIdle), TBM_GETPOS, 0, 0)));
+    ShowIdleTimeout();
+}
+
+void TfrmOptions::ShowIdleTimeout() {
+    const std::u16string text = IdleTimeoutText(model_.controls.trackIdle, model_.controls.shownLanguage);
+    SetWindowTextW(Control(lblIdleValue), WideText(text).c_str());
 }
 
 void TfrmOptions::listviewMethodsSelectItem() {

@@ -35,6 +35,7 @@ const std::array<OptionsControlSpec, kOptionsControlCount> kOptionsLayout{{
     {lblInfo6, u"lblInfo6", Label, P::Anywhere, At(38, 296, 540, 44), T::LblInfo6, {}},
     {lblInfo7, u"lblInfo7", Label, P::Anywhere, At(38, 352, 110, 16), T::LblInfo7, {}},
     {trackIdle, u"trackIdle", TrackBar, P::Anywhere, At(150, 346, 300, 28), {}, {}},
+    {lblIdleValue, u"lblIdleValue", Label, P::Anywhere, At(456, 352, 80, 16), {}, {}},
     // Excluded programs
     {lblDisableProgs, u"lblDisableProgs", Label, P::Exclusion, At(20, 40, 550, 16), T::LblDisableProgs, {}},
     {lblInfo3, u"lblInfo3", Label, P::Exclusion, At(20, 58, 550, 16), T::LblInfo3, {}},

@@ -36,7 +36,7 @@ enum class OptionsControlKind {
 enum class OptionsControl {
     PageControl1,
     lblAnywhere, Shape1, listviewMethods, chkTrail, panelTail, btnTrail, chkFast, lblInfo5,
-    chkShowInfo, lblInfo2, chkMouseExMode, chkTimeout, lblInfo6, lblInfo7, trackIdle,
+    chkShowInfo, lblInfo2, chkMouseExMode, chkTimeout, lblInfo6, lblInfo7, trackIdle, lblIdleValue,
     lblDisableProgs, lblInfo3, Shape2, lstExclude, btnBrowse, btnRemove, lblLast10, lblInfo4,
     lstRecent, btnExclude, chkRecent,
     lblKnownProgs, lblIfThere, lstKnownApps, btnBrowse_2, btnRemove_2, btnOpenList, btnSaveList,

@@ -68,7 +68,7 @@ public:
 
     void listviewMethodsSelectItem(int mode);
     void chkTimeoutClick(bool ticked);
-    // Either "Keep this list upated" box: the setting changes at once, both boxes follow.
+    // Either "Keep this list updated" box: the setting changes at once, both boxes follow.
     void chkRecentClick(bool ticked, Settings& settings);
     void chkAutoCheckClick(bool ticked) { controls.autoCheck = ticked; }
     bool CheckNowVisible() const { return !controls.autoCheck; }

@@ -1,5 +1,6 @@
 #include "ui/OptionsTexts.h"
 
+#include <algorithm>
 #include <string>
 
 namespace traxo {
@@ -56,7 +57,7 @@ const std::array<OptionsTextRow, kOptionsTextCount> kOptionsTexts{{
      u"Add the selected program to the list of applications to exclude from Traxo's \"gestures "
      u"anywhere\" capability.",
      u"将所选程序加入排除列表，在其中停用Traxo的“全屏幕有效”功能。"},
-    {ChkRecent, u"Keep this list upated", u"始终更新此列表"},
+    {ChkRecent, u"Keep this list updated", u"始终更新此列表"},
     {ChkRecentHint,
      u"This list helps you choose programs to exclude. If you share the computer, you may want "
      u"to disable it for privacy.",
@@ -122,6 +123,15 @@ std::u16string GesturesAffectedText(int count, int language) {
         text.replace(mark, 1, std::u16string(digits.begin(), digits.end()));
     }
     return text;
+}
+
+std::u16string IdleTimeoutText(int polls, int language) {
+    const int tenths = (std::max(polls, 0) + 5) / 10;
+    std::u16string text;
+    for (const char c : std::to_string(tenths / 10) + "." + std::to_string(tenths % 10)) {
+        text += static_cast<char16_t>(c);
+    }
+    return text + (language == 1 ? u" 秒" : u" s");
 }
 
 } // namespace traxo

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace traxo {
@@ -98,5 +99,9 @@ std::u16string_view TriggerModeText(int mode, int language);
 
 // "Number of gestures affected: #" with its first "#" replaced by the count.
 std::u16string GesturesAffectedText(int count, int language);
+
+// The timeout slider's value as a time: "1.5 s" for 150 polls, which come every 10 ms (the
+// timer's shortest interval) while a gesture is captured.
+std::u16string IdleTimeoutText(int polls, int language);
 
 } // namespace traxo

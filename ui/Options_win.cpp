@@ -254,6 +254,7 @@ void TfrmOptions::TranslateMe(int language) {
         language = host_.settings != nullptr ? host_.settings->language : model_.controls.shownLanguage;
     }
     model_.controls.shownLanguage = language;
+    ShowIdleTimeout();
     // Another language keeps the texts as they stand and lists the modes without captions.
     const bool known = language == 0 || language == 1;
     if (known) {
@@ -433,6 +434,7 @@ void TfrmOptions::LoadControls() {
     SetChecked(chkMouseExMode, c.mouseExMode);
     SetChecked(chkTimeout, c.timeoutTicked);
     SendMessageW(Control(trackIdle), TBM_SETPOS, TRUE, c.trackIdle);
+    ShowIdleTimeout();
     ShowPageControls();
     ApplyEnabledStates();
     FillKnownApps();
@@ -475,6 +477,7 @@ void TfrmOptions::ApplyEnabledStates() {
     Enable(chkTimeout, c.timeoutEnabled);
     Enable(trackIdle, c.trackIdleEnabled);
     Enable(lblInfo7, c.trackIdleEnabled);
+    Enable(lblIdleValue, c.trackIdleEnabled);
     Enable(chkMouseExMode, c.mouseExModeEnabled);
 }
 

@@ -84,6 +84,7 @@ private:
     LRESULT KnownAppsCustomDraw(NMLVCUSTOMDRAW& draw);
     void OnDrawItem(DRAWITEMSTRUCT& item);
     void OnTrackIdle();
+    void ShowIdleTimeout();
 
     void listviewMethodsSelectItem();
     void chkTimeoutClick();

@@ -1,10 +1,15 @@
 #include "ui/SetLoading.h"
 
 #include <exception>
+#include <system_error>
 
 namespace traxo {
 
 std::u16string LoadFailedMessage(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::exists(file, error) && !error) {
+        return u"\"" + file.u16string() + u"\" could not be loaded: the file does not exist.";
+    }
     return u"\"" + file.u16string() + u"\" could not be loaded. It may be in an invalid format";
 }
 

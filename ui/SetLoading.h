@@ -13,7 +13,8 @@ namespace traxo {
 
 inline constexpr std::u16string_view kNoSetLoaded = u"no set loaded";
 
-// The load-failure message: the file name in double quotation marks, then why.
+// The load-failure message: the file name in double quotation marks, then why: a file that is
+// not there is said to be missing, any other as possibly in an invalid format.
 std::u16string LoadFailedMessage(const std::filesystem::path& file);
 
 struct SetLoadReport {

@@ -56,7 +56,7 @@ const std::vector<std::u16string> kEnglish{
     u"~btnOK_/click,...choose an action for this gesture",
     u"Choose one action for \"all programs\" from the drop-down list. This action will be activated "
     u"by default, if no other rules are specified.",
-    u"At the bottom of the list are options to select a Program to run, Website to launch or Key "
+    u"At the top of the list are options to select a Program to run, Website to launch or Key "
     u"combination to simulate.<br><br>",
     u"Tip: try dragging shortcuts and programs from Windows onto the list.",
     u"#10",
@@ -67,7 +67,7 @@ const std::vector<std::u16string> kEnglish{
     u"You might have noticed that in the bottom-right hand corner of the screen a message informed "
     u"you of the gesture drawn and action taken. If you selected a program, that program should now "
     u"be running.",
-    u"Once you've created a few useful gestures, store themas a set using the Save button. When "
+    u"Once you've created a few useful gestures, store them as a set using the Save button. When "
     u"Traxo starts next time you'll see those gestures and be able to use them again.",
     u"#12",
     u"You can change the gesture trail colour and exclude programs that already have their own "
@@ -114,7 +114,7 @@ const std::vector<std::u16string> kChinese{
     u"// The action button's panel takes dropped files; the drop completes this stage.",
     u"@comboActions",
     u"~comboActions/select,为该手势选择一个动作。",
-    u"在右边的区域录制一个手势。它会立刻出现在左边的列表中。使用下拉菜单，选择关联的动作。在菜单的底部可"
+    u"在右边的区域录制一个手势。它会立刻出现在左边的列表中。使用下拉菜单，选择关联的动作。在菜单的顶部可"
     u"以选择运行程序，访问网站或者模拟组合键。",
     u"",
     u"技巧：试一下把快捷方式和程序拖到列表中。",

@@ -33,6 +33,7 @@ PROGRAM_ROW_KEYSTROKES = 7
 
 SCRIPT = "hello{enter}"
 HELLO = "hello\r\n"
+LINK = (73, 109, 169)  # the colour of the current action's text in the drop-down
 
 
 def rect_of(output):
@@ -91,6 +92,27 @@ class AssignTestCase(traxo_e2e.TraxoTestCase):
         xdotool("key", "Home", *(["Down"] * entries_down))
         xdotool("key", "Return")
 
+    def open_assign_dialog(self):
+        """Selects the first row of the main window's list and clicks its action button."""
+        x, y = self.client_origin(MAIN_CLASS)
+        row_left, row_top = x + FIRST_ROW[0], y + FIRST_ROW[1]
+        self.click_at(row_left + 150, row_top + 40)  # below the action button, on the row
+        time.sleep(0.3)  # the action button comes over the selected row
+        self.click_at(row_left + ACTION_BUTTON[0], row_top + ACTION_BUTTON[1])
+        self.wait_visible(ASSIGN_CLASS)
+        return x, y
+
+    def drop_down_shows_action(self):
+        """The drop-down over the selected row is painted: its current action's text is there."""
+        left, top, right, bottom = self.child_rect(ASSIGN_CLASS, "ComboBox")
+        shot = take_screenshot()
+        for y in range(top + 2, bottom - 2):
+            for x in range(left + 2, right - 20):
+                if all(abs(a - b) <= 40 for a, b in zip(shot.pixel(x, y), LINK)):
+                    return True
+        self.save_screenshot(shot, "blank-drop-down.png")
+        return False
+
     def dump_set(self, path):
         out = self.run_wine_ok(self.paths.cli, "set", "dump", windows_path(path), what="traxo-cli set dump")
         return json.loads(out)
@@ -124,12 +146,7 @@ class AssignThroughDialogs(AssignTestCase):
 
     def test_assigned_actions_are_saved_and_run(self):
         before = self.set_path.stat().st_mtime_ns
-        x, y = self.client_origin(MAIN_CLASS)
-        row_left, row_top = x + FIRST_ROW[0], y + FIRST_ROW[1]
-        self.click_at(row_left + 150, row_top + 40)  # below the action button, on the row
-        time.sleep(0.3)  # the action button comes over the selected row
-        self.click_at(row_left + ACTION_BUTTON[0], row_top + ACTION_BUTTON[1])
-        self.wait_visible(ASSIGN_CLASS)
+        x, y = self.open_assign_dialog()
 
         # All programs: a key combination, Shift and the A key.
         self.choose_in_drop_down(DEFAULT_ROW_KEY_COMBINATION)
@@ -180,6 +197,75 @@ class AssignThroughDialogs(AssignTestCase):
         drag(RIGHT_BUTTON, [other.at(0.2, 0.5), other.at(0.8, 0.5)])
         self.wait_for_text(other, "A")
         self.assert_text_stays(target, HELLO, 0.5)
+
+
+class DropDownThroughTheMouse(AssignTestCase):
+    """The drop-down over the selected row, clicked once, and after an editor closes."""
+
+    def setUp(self):
+        super().setUp()
+        self.build_set([(STROKE_RIGHT, "@Keys: Ctrl + C", [])])
+        self.write_settings(motions="set.mtd")
+        self.start_traxo()
+        self.show_main_window()
+        time.sleep(0.5)  # the fades of the controls settle
+
+    def test_one_click_opens_it_and_it_shows_the_action_after_an_editor(self):
+        self.open_assign_dialog()
+        wait_until(self.drop_down_shows_action, 5, "the drop-down's current action")
+        left, top, right, bottom = self.child_rect(ASSIGN_CLASS, "ComboBox")
+        self.click_at((left + right) // 2, (top + bottom) // 2)
+        try:
+            wait_until(lambda: self.window_visible("ComboLBox"), 5, "the list after one click",
+                       interval=0.1)
+        except AssertionError:
+            self.save_screenshot(take_screenshot(), "no-list-after-one-click.png")
+            raise
+        xdotool("key", "Home", *(["Down"] * DEFAULT_ROW_KEY_COMBINATION))
+        xdotool("key", "Return")
+        self.wait_visible(KEYCOMBO_CLASS)
+        self.click_button(KEYCOMBO_TITLE, "Cancel")
+        self.wait_hidden(KEYCOMBO_CLASS)
+        wait_until(self.drop_down_shows_action, 5, "the drop-down's action after the editor")
+
+
+class KeystrokesEditorOpenedTwice(AssignTestCase):
+    """The keystrokes editor opened a second time with its examples still shown."""
+
+    def setUp(self):
+        super().setUp()
+        self.build_set([(STROKE_RIGHT, "@Keys: Ctrl + C", [])])
+        self.write_settings(motions="set.mtd")
+        self.start_traxo()
+        self.show_main_window()
+        time.sleep(0.5)  # the fades of the controls settle
+
+    def open_keystrokes_editor(self):
+        self.choose_in_drop_down(DEFAULT_ROW_KEY_COMBINATION + 1)
+        self.wait_visible(KEYSTROKES_CLASS)
+
+    def test_the_examples_frame_is_painted_inside(self):
+        self.open_assign_dialog()
+        self.open_keystrokes_editor()
+        x, y = self.client_origin(KEYSTROKES_CLASS)
+        self.click_at(x + 70, y + 266)  # "Show examples"
+        wait_until(lambda: self.child_rect(KEYSTROKES_CLASS, "ListBox")[3] > y + 300, 5,
+                   "the examples list to show")
+        self.click_button(KEYSTROKES_TITLE, "Cancel")
+        self.wait_hidden(KEYSTROKES_CLASS)
+        self.open_keystrokes_editor()
+        left, top, right, bottom = self.child_rect(KEYSTROKES_CLASS, "ListBox")
+
+        def frame_inside_is_white():
+            # Between the group box's edge and the list, on every side of the list.
+            shot = take_screenshot()
+            points = [(left - 4, (top + bottom) // 2), (right + 4, (top + bottom) // 2),
+                      ((left + right) // 2, bottom + 4)]
+            if all(min(shot.pixel(px, py)) >= 200 for px, py in points):
+                return True
+            self.save_screenshot(shot, "examples-frame.png")
+            return False
+        wait_until(frame_inside_is_white, 5, "the inside of the examples frame to be painted")
 
 
 if __name__ == "__main__":

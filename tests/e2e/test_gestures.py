@@ -97,6 +97,18 @@ class ExcludedProgram(GestureTestCase):
         self.assert_text_stays(self.target, "")
 
 
+class UnicodeKeystrokes(GestureTestCase):
+    """A script whose text has no key on the layout types that text as it stands."""
+
+    motions = [(STROKE_RIGHT, "@Keystrokes: 你好，世界 ü é{enter}", []),
+               (STROKE_DOWN, BACKSPACE, [])]
+
+    def test_text_without_keys_is_typed_as_itself(self):
+        self.stroke_right()
+        self.wait_for_text(self.target, "你好，世界 ü é\r\n")
+        self.assert_text_stays(self.target, "你好，世界 ü é\r\n")
+
+
 class ProgramRules(GestureTestCase):
     """The right stroke has a rule for the target's program; the down stroke only for another."""
 

@@ -3,6 +3,8 @@
 #include "actions/KeyCombination.h"
 #include "actions/ScriptCheck.h"
 #include "actions/sndkey32.h"
+#include "platform/RecordingKeyboard.h"
+#include "sets/MotionSet.h"
 #include "ui/ActionLists.h"
 
 #include <gtest/gtest.h>
@@ -277,17 +279,31 @@ TEST(ScriptCheck, AgreesWithTheSenderAndSaysWhere) {
         {u"hello{enter}", std::nullopt, u""},
         {u"[ctrl:{left 2}]x", std::nullopt, u""},
         {u"\\{curly\\}, \\[straight\\], \\\\backslash\\\\!", std::nullopt, u""},
-        {u"{left 65535}", std::nullopt, u""},
+        {u"{left 65535}", ScriptProblemKind::TooManyKeyEvents, u"{left 65535}"},
         {u"ab{left x}cd", ScriptProblemKind::BadRepeatCount, u"{left x}"},
         {u"{tab 65536}", ScriptProblemKind::BadRepeatCount, u"{tab 65536}"},
         {u"{tab }", ScriptProblemKind::BadRepeatCount, u"{tab }"},
         {u"abc{enter", ScriptProblemKind::MissingBrace, u"{enter"},
         {u"x[shift:{home]", ScriptProblemKind::MissingBrace, u"{home"},
         {u"", ScriptProblemKind::Empty, u""},
+        // A literal "{" ("{{}") followed by another "{": both skip the same three characters.
+        {u"{{{enter", std::nullopt, u""},
+        {u"{{{ x}", std::nullopt, u""},
+        {u"a{{{left 2}b", std::nullopt, u""},
+        // At most 10,000 key events a run, counted on the layout.
+        {u"{left 5000}", std::nullopt, u""},
+        {u"{left 5000}x", ScriptProblemKind::TooManyKeyEvents, u"x"},
+        {u"ab{a 5000}", ScriptProblemKind::TooManyKeyEvents, u"{a 5000}"},
+        {u"[ctrl:[shift:{a 9999}{b 9999}]]", ScriptProblemKind::TooManyKeyEvents, u"{a 9999}"},
+        {u"{é 4999}éé", ScriptProblemKind::TooManyKeyEvents, u"é"},
+        {u"{tab 6000}{enter", ScriptProblemKind::TooManyKeyEvents, u"{tab 6000}"},
+        {u"{enter x}{tab 6000}", ScriptProblemKind::BadRepeatCount, u"{enter x}"},
     };
     for (const Case& c : cases) {
         const std::u16string theirs = MyFormatToTheirs(c.user);
-        const auto problem = FindScriptProblem(theirs);
+        RecordingKeyboard keyboard;
+        const auto problem = FindScriptProblem(theirs, keyboard);
+        EXPECT_EQ(keyboard.Recorded().size() + keyboard.UnrecordedCount(), 0u) << Narrow(c.user);
         EXPECT_EQ(problem.has_value(), !PlanScript(theirs).result) << Narrow(c.user);
         ASSERT_EQ(problem.has_value(), c.kind.has_value()) << Narrow(c.user);
         if (problem) {
@@ -298,24 +314,46 @@ TEST(ScriptCheck, AgreesWithTheSenderAndSaysWhere) {
 }
 
 TEST(ScriptCheck, MessageNamesTheCharacterAndTheReason) {
+    RecordingKeyboard keyboard;
     const std::u16string user = u"ab{left x}cd";
-    const auto problem = FindScriptProblem(MyFormatToTheirs(user));
+    const auto problem = FindScriptProblem(MyFormatToTheirs(user), keyboard);
     ASSERT_TRUE(problem);
     EXPECT_EQ(DescribeScriptProblem(*problem, user, 0),
               u"The keystrokes stop at \"{left x}\" (character 3): the repeat count \"x\" must "
               u"be a whole number from 0 to 65535.");
     const std::u16string open = u"abc{enter";
-    const auto missing = FindScriptProblem(MyFormatToTheirs(open));
+    const auto missing = FindScriptProblem(MyFormatToTheirs(open), keyboard);
     ASSERT_TRUE(missing);
     const std::u16string text = DescribeScriptProblem(*missing, open, 0);
     EXPECT_NE(text.find(u"(character 4)"), std::u16string::npos);
     EXPECT_NE(text.find(u"no closing"), std::u16string::npos);
 }
 
+TEST(ScriptCheck, AnOverrunNamesTheLimitInBothLanguages) {
+    RecordingKeyboard keyboard;
+    const std::u16string user = u"x{a 9999}";
+    const auto problem = FindScriptProblem(MyFormatToTheirs(user), keyboard);
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(DescribeScriptProblem(*problem, user, 0),
+              u"The keystrokes pass 10,000 key events at \"{a 9999}\" (character 2): one run "
+              u"sends at most 10,000 key events, so none of these would be sent. Use smaller "
+              u"repeat counts or less text.");
+    const std::u16string chinese = DescribeScriptProblem(*problem, user, 1);
+    EXPECT_NE(chinese.find(u"10,000"), std::u16string::npos);
+    EXPECT_NE(chinese.find(u"（第 2 个字符）"), std::u16string::npos);
+}
+
 // ---- Dropping files ----
+
+// "D:\ddd…\fff…" of exactly `length` characters.
+std::u16string PathOfLength(std::size_t length) {
+    const std::u16string folder = u"D:\\" + std::u16string(300, u'd') + u"\\";
+    return folder + std::u16string(length - folder.size(), u'f');
+}
 
 TEST(DropOnActionButton, OneFileBecomesTheDefaultAction) {
     constexpr std::u16string_view kFolder = u"C:\\Traxo\\";
+    static_assert(SetText::kCapacity == 1024);
     struct Case {
         std::size_t count;
         std::u16string name;
@@ -334,6 +372,9 @@ TEST(DropOnActionButton, OneFileBecomesTheDefaultAction) {
          DropOutcome::Unsupported, u""},
         {1, u"D:\\" + std::u16string(300, u'd') + u"\\" + std::u16string(400, u'f'), true,
          DropOutcome::Assigned, u"D:\\" + std::u16string(300, u'd') + u"\\" + std::u16string(400, u'f')},
+        // Exactly the action's capacity, and one character more.
+        {1, PathOfLength(1024), true, DropOutcome::Assigned, PathOfLength(1024)},
+        {1, PathOfLength(1025), true, DropOutcome::Unsupported, u""},
     };
     for (const Case& c : cases) {
         const DropDecision decision = DecideDrop(c.count, c.name, c.visible, kFolder);

@@ -32,13 +32,24 @@ public:
 
 class RecordingExecutor final : public ActionExecutor {
 public:
-    void Execute(const ActionPlan& plan) override { plans.push_back(plan); }
+    std::optional<ActionFailure> Execute(const ActionPlan& plan) override {
+        plans.push_back(plan);
+        return failure;
+    }
     std::vector<ActionPlan> plans;
+    std::optional<ActionFailure> failure;
 };
 
 class FakeSystem final : public SystemActions {
 public:
-    void OpenWithShell(const ShellStep& step) override { shell.push_back(step); }
+    std::optional<std::u16string> OpenWithShell(const ShellStep& step) override {
+        shell.push_back(step);
+        if (missing.count(step.program) != 0) {
+            return u"The system cannot find the file specified.";
+        }
+        return std::nullopt;
+    }
+    std::set<std::u16string> missing; // programs the shell cannot open
     bool IsWindowVisible(WindowHandle) override { return visible; }
     int GetShowState(WindowHandle) override {
         ++showStateQueries;
@@ -339,6 +350,17 @@ TEST_F(Execution, ShellStepsFromOutsideTheSetAreRefused) {
     EXPECT_EQ(system_.shell, std::vector<ShellStep>{Shell(u"cmd.exe", u" /c del x")});
 }
 
+TEST_F(Execution, AShellStepThatFailsIsReportedAndTheRestStillRuns) {
+    system_.missing = {u"c:\\gone.exe", u"c:\\also gone.exe"};
+    const auto failure = executor_.Execute(UserPlan(
+        {Shell(u"c:\\gone.exe", u" -x"), Shell(u"c:\\also gone.exe", u""), LockStep{}}));
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(*failure, (ActionFailure{u"c:\\gone.exe -x", u"The system cannot find the file specified."}));
+    EXPECT_EQ(system_.shell.size(), 2u);
+    EXPECT_EQ(system_.locks, 1);
+    EXPECT_FALSE(executor_.Execute(UserPlan({Shell(u"c:\\here.exe", u""), LockStep{}})));
+}
+
 TEST_F(Execution, KeysCarryTheLayoutScanCodeOrNone) {
     executor_.Execute(UserPlan({Down(0x41), Up(0x25, true), WinDown(0x5B)}));
     EXPECT_EQ(keyboard_.Recorded(),
@@ -438,6 +460,16 @@ TEST_F(Runner, RunsTheSelectedActionFromTheUsersSet) {
     EXPECT_EQ(executor_.plans[0].source, ActionSource::UserSet);
     EXPECT_EQ(executor_.plans[0].steps.back(),
               ActionStep(WindowStep{WindowCommand::ToggleMaximise, &target}));
+}
+
+TEST_F(Runner, AFailureIsLeftForThePopupBesideTheActionText) {
+    currentProgram_ = u"c:\\apps\\mail.exe";
+    set_->motions[0].defaultAction.Assign(u"c:\\tools\\gone.exe");
+    executor_.failure = ActionFailure{u"c:\\tools\\gone.exe", u"File not found."};
+    runner_.RunMotionAction(0, nullptr);
+    EXPECT_EQ(state_.actionText, u"c:\\tools\\gone.exe");
+    EXPECT_EQ(state_.failedTarget, u"c:\\tools\\gone.exe");
+    EXPECT_EQ(state_.failureReason, u"File not found.");
 }
 
 TEST_F(Runner, EmptyRuleSetsTheNothingTextAndRunsNothing) {

@@ -2,8 +2,10 @@
 #include "actions/ActionModel.h"
 
 #include "ui/ActionLists.h"
+#include "ui/ActionTooltip.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 
 namespace traxo {
@@ -99,6 +101,39 @@ TEST(ActionToDisplayString, ShowsTheFileNameOfProgramsAndFiles) {
     // Only the first "*in*" separates the working directory.
     EXPECT_EQ(English(u"c:\\a\\b.exe*in*c:\\x*in*d:\\"), u"b.exe");
     EXPECT_EQ(English(u"c:\\a\\*in*c:\\work"), u"c:\\a\\");
+}
+
+TEST(ActionToFullText, ShowsProgramsAndFilesWholeAndEverythingElseAsTheShortText) {
+    struct Case {
+        std::u16string_view action;
+        std::u16string_view full;
+    };
+    const Case cases[] = {
+        {u"cmd.exe /c del c:\\x\\*", u"cmd.exe /c del c:\\x\\*"},
+        {u"C:\\Tools\\run.exe -q*in*C:\\Work", u"C:\\Tools\\run.exe -q"},
+        {u"Tools\\", u"Tools\\"},
+        {u"https://example.com/a\\b", u"https://example.com/a\\b"},
+        {u"@Keystrokes: a\\b", u"Keystrokes: a\\b"},
+        {u"@Windows: Lock", u"Windows: Lock"},
+        {u"", u"[ Do nothing ]"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ActionToFullText(c.action, kLanguageEnglish), c.full);
+    }
+    EXPECT_EQ(ActionToFullText(u"@Windows: Lock", kLanguageChinese), u"Windows:锁定");
+}
+
+TEST(ActionButtonTooltip, NamesInFullTheActionTheButtonShows) {
+    auto motion = std::make_unique<Motion>();
+    motion->ruleCount = 1;
+    motion->rules[0].action.Assign(u"c:\\bin\\wipe.bat \\\\server\\share\\*");
+    EXPECT_EQ(ActionButtonTooltip(*motion, kLanguageEnglish), u"c:\\bin\\wipe.bat \\\\server\\share\\*");
+    motion->defaultAction.Assign(u"cmd.exe /c del c:\\x\\*");
+    EXPECT_EQ(ActionButtonTooltip(*motion, kLanguageEnglish), u"cmd.exe /c del c:\\x\\*");
+    // A rule count a damaged file got wrong reads no slot beyond the last.
+    motion->defaultAction.Assign(u"");
+    motion->ruleCount = 255;
+    EXPECT_EQ(ActionButtonTooltip(*motion, kLanguageEnglish), u"c:\\bin\\wipe.bat \\\\server\\share\\*");
 }
 
 TEST(ActionToDisplayString, KeyPrefixesWithoutBlankOrPayload) {

@@ -3,6 +3,7 @@
 #include "actions/sndkey32.h"
 #include "platform/RecordingKeyboard.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -23,8 +24,12 @@ std::string Describe(const RecordedKey& key) {
                          : key.action == KeyAction::Up        ? "up"
                          : key.action == KeyAction::NumLockOn ? "numlock on"
                                                               : "numlock off";
-    std::snprintf(text, sizeof text, "%s %02X%s", action, key.virtualKey,
-                  key.extended ? " ext" : "");
+    if (key.character != 0) {
+        std::snprintf(text, sizeof text, "%s U+%04X", action, static_cast<unsigned>(key.character));
+    } else {
+        std::snprintf(text, sizeof text, "%s %02X%s", action, key.virtualKey,
+                      key.extended ? " ext" : "");
+    }
     return text;
 }
 
@@ -221,11 +226,48 @@ TEST(SendScript, BadRepeatCountEndsTheSendingWithWhatWasSentKept) {
 }
 
 TEST(SendScript, RepeatCountsReachTheSixteenBitLimit) {
-    const KeystrokePlan plan = PlanScript(u"{tab 65535}");
-    EXPECT_TRUE(plan.result);
-    EXPECT_EQ(plan.events.size(), 2u * 65535);
     EXPECT_THAT(Type(u"{tab 0000002}").events, ElementsAre("down 09", "up 09", "down 09", "up 09"));
     EXPECT_FALSE(Type(u"{tab 100000}").result);
+}
+
+TEST(SendScript, ARunSendsAtMostTenThousandEventsOrNothing) {
+    struct Case {
+        std::u16string script;
+        std::size_t events; // 0: over the limit, nothing sent
+    };
+    const std::vector<Case> cases = {
+        {u"{tab 5000}", 10000},
+        {u"{tab 5000}a", 0},
+        {u"[shift:{left 4999}]", 10000},   // the held Shift counts, pressed and released
+        {u"{a 5000}", 0},                  // "A" needs Shift: 10,002 events
+        {u"{中 5000}", 10000},         // Unicode events count as key events
+        {u"{中 5000}中", 0},
+        {u"{tab 65535}", 0},
+        {u"[ctrl:[alt:{a 9999}{b 9999}]]{c 9999}", 0},
+        {u"{numlock 65535}{tab 5000}", 10000}, // the toggle sends no event
+    };
+    for (const Case& c : cases) {
+        const KeystrokePlan plan = PlanScript(MyFormatToTheirs(c.script));
+        EXPECT_EQ(plan.result, c.events != 0) << std::string(c.script.begin(), c.script.end());
+        const std::size_t keyEvents = std::count_if(
+            plan.events.begin(), plan.events.end(), [](const RecordedKey& key) {
+                return key.action == KeyAction::Down || key.action == KeyAction::Up;
+            });
+        EXPECT_EQ(keyEvents + plan.unlistedEvents, c.events)
+            << std::string(c.script.begin(), c.script.end());
+    }
+}
+
+TEST(SendScript, AMaximalScriptOfNestedRepeatsSendsNothing) {
+    // Nearly 1,024 characters that would once have meant millions of events.
+    std::u16string script;
+    while (script.size() + 10 <= 1024) {
+        script += u"[shift:{a 65535}]";
+    }
+    RecordingKeyboard keyboard(0);
+    EXPECT_FALSE(SendScript(keyboard, MyFormatToTheirs(script), true));
+    EXPECT_EQ(keyboard.UnrecordedCount(), 0u);
+    EXPECT_EQ(keyboard.DispatchCount(), 0u);
 }
 
 TEST(SendScript, ModifiersAreReleasedWhateverEndsTheText) {
@@ -245,9 +287,11 @@ TEST(SendScript, ModifiersAreReleasedWhateverEndsTheText) {
 }
 
 TEST(SendScript, AModifierWaitsForTheNextItemThatSendsSomething) {
-    // An unknown name and a character without a key send nothing, so Shift still applies to "a".
-    EXPECT_THAT(Send(u"+{bogus}\u4E2Da").events,
-                ElementsAre("down 10", "down 41", "up 41", "up 10"));
+    // An unknown name sends nothing, so Shift still applies to "a".
+    EXPECT_THAT(Send(u"+{bogus}a").events, ElementsAre("down 10", "down 41", "up 41", "up 10"));
+    // A character without a key is an item too.
+    EXPECT_THAT(Send(u"+\u4E2Da").events, ElementsAre("down 10", "down U+4E2D", "up U+4E2D",
+                                                       "up 10", "down 41", "up 41"));
     EXPECT_THAT(Send(u"+(ab)c").events, ElementsAre("down 10", "down 41", "up 41", "down 42",
                                                     "up 42", "up 10", "down 43", "up 43"));
 }
@@ -271,11 +315,19 @@ TEST(SendScript, OverlongBracedNamesSendNothingAndTheTextGoesOn) {
     EXPECT_THAT(sent.events, ElementsAre("down 41", "up 41"));
 }
 
-TEST(SendScript, CharactersWithoutAKeySendNothing) {
-    const Sent sent = Type(u"中\U0001F600");
+TEST(SendScript, CharactersWithoutAKeyGoAsUnicodeEvents) {
+    const Sent sent = Type(u"你好，世界 ü é{enter}");
     EXPECT_TRUE(sent.result);
-    EXPECT_THAT(sent.events, IsEmpty());
-    EXPECT_THAT(Type(u"{中}").events, IsEmpty());
+    EXPECT_THAT(sent.events,
+                ElementsAre("down U+4F60", "up U+4F60", "down U+597D", "up U+597D", "down U+FF0C",
+                            "up U+FF0C", "down U+4E16", "up U+4E16", "down U+754C", "up U+754C",
+                            "down 20", "up 20", "down U+00FC", "up U+00FC", "down 20", "up 20",
+                            "down U+00E9", "up U+00E9", "down 0D", "up 0D"));
+    // Each half of a surrogate pair goes in turn, so the program puts the pair together.
+    EXPECT_THAT(Type(u"\U0001F600").events,
+                ElementsAre("down U+D83D", "up U+D83D", "down U+DE00", "up U+DE00"));
+    EXPECT_THAT(Type(u"{中 2}").events,
+                ElementsAre("down U+4E2D", "up U+4E2D", "down U+4E2D", "up U+4E2D"));
 }
 
 TEST(SendScript, ControlCharactersUseTheirKeys) {

@@ -270,6 +270,18 @@ TEST(OptionsTexts, TheAffectedCountReplacesTheFirstMark) {
     EXPECT_EQ(GesturesAffectedText(12, 1), u"手势数量：12");
 }
 
+TEST(OptionsTexts, TheTimeoutSliderShowsItsValueInSeconds) {
+    EXPECT_EQ(IdleTimeoutText(150, 0), u"1.5 s");
+    EXPECT_EQ(IdleTimeoutText(kIdleTimeoutMin, 0), u"0.1 s");
+    EXPECT_EQ(IdleTimeoutText(kIdleTimeoutMax, 0), u"2.0 s");
+    EXPECT_EQ(IdleTimeoutText(35, 1), u"0.4 秒");
+    // The label stands beside the slider, on its page.
+    const OptionsControlSpec& label = kOptionsLayout[static_cast<std::size_t>(OptionsControl::lblIdleValue)];
+    const OptionsControlSpec& slider = kOptionsLayout[static_cast<std::size_t>(OptionsControl::trackIdle)];
+    EXPECT_EQ(label.page, slider.page);
+    EXPECT_GE(label.bounds.left, slider.bounds.right);
+}
+
 TEST(OptionsLayout, ControlsAreInOrderUniqueAndInsideTheDialog) {
     std::set<std::u16string_view> names;
     for (std::size_t i = 0; i < kOptionsLayout.size(); ++i) {

@@ -123,7 +123,7 @@ TEST(PreciseRecogniser, WritesItsTraceAndRunsTheActionOfTheMatch) {
     } runner;
     PreciseRecogniser recogniser(&runner);
     const auto set = SetOf({Reversed(LShape()), LShape(), {{5, 5}}});
-    RecognitionState state{u"old action", "old trace"};
+    RecognitionState state{u"old action", "old trace", {}, {}};
 
     EXPECT_EQ(recogniser.Recognise(*Normalised(LShape(6)), *set, state, true, nullptr), 1);
     EXPECT_EQ(state.actionText, u"");
@@ -155,6 +155,34 @@ TEST(PreciseRecogniser, WritesItsTraceAndRunsTheActionOfTheMatch) {
     EXPECT_EQ(recogniser.Recognise(*Normalised(LShape()), *empty, state, true, nullptr), -1);
     EXPECT_EQ(recogniser.Recognise(*PathOf({{0, 0}, {9, 9}}), *set, state, true, nullptr), -1);
     EXPECT_EQ(state.diagnosticLog, "kept");
+}
+
+// Two near but different motions, the nearer stored first: the second must be measured as far
+// as the runner-up bound, not given up at the first one's distance, or a gesture too close to
+// call between them is accepted.
+TEST(PreciseRecogniser, TheRunnerUpStoredSecondIsMeasuredInFull) {
+    const auto gesture = Normalised(LShape(6));
+    const auto set = SetOf({LShape(), LShape(12)});
+    const PreparedPath prepared = PreparePath(*gesture);
+    const double toFirst = ElasticDistance(PreparePath(set->motions[0].path), prepared);
+    const double toSecond = ElasticDistance(PreparePath(set->motions[1].path), prepared);
+    ASSERT_LT(toFirst, toSecond) << "the nearer motion is stored first";
+    ASSERT_GT(toFirst, toSecond * kMaxRunnerUpRatio) << "the gesture is too close to call";
+    ASSERT_LT(toSecond, kMaxMatchDistance);
+
+    PreciseRecogniser recogniser;
+    const MotionDistances distances = recogniser.MeasureMotions(*gesture, *set);
+    ASSERT_TRUE(distances[0] && distances[1]);
+    EXPECT_DOUBLE_EQ(*distances[0], toFirst);
+    EXPECT_DOUBLE_EQ(*distances[1], toSecond);
+    const PreciseVerdict verdict = JudgeDistances(distances);
+    EXPECT_EQ(verdict.bestIndex, 0);
+    EXPECT_EQ(verdict.runnerUpIndex, 1);
+    EXPECT_DOUBLE_EQ(verdict.runnerUp, toSecond);
+    EXPECT_FALSE(verdict.accepted);
+    RecognitionState state;
+    EXPECT_EQ(recogniser.Recognise(*gesture, *set, state, false, nullptr), -1);
+    EXPECT_THAT(state.diagnosticLog, HasSubstr("Too close to call\n"));
 }
 
 TEST(PreciseRecogniser, PreparesAMotionAgainWhenItsPathChanges) {

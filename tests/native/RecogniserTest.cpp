@@ -358,7 +358,7 @@ private:
 
 class RecogniseTest : public ::testing::Test {
 protected:
-    RecognitionState state{u"left over", "left over\n"};
+    RecognitionState state{u"left over", "left over\n", {}, {}};
     RecordingRunner runner{state};
     Recogniser recogniser{&runner};
     int target = 0;

@@ -189,6 +189,32 @@ TEST(PaintResultPopupTest, NumberAndLabelAreRightAlignedInTheirBoxes) {
     EXPECT_TRUE(canvas.CallsOf(PaintOp::Ellipse).empty());
 }
 
+TEST(PaintResultPopupTest, ALongLabelShowsItsStartWithAnEllipsis) {
+    struct Case {
+        std::u16string action;
+        std::u16string drawn;
+    };
+    // The box is 119 pixels wide: 17 characters of 7 pixels.
+    const std::vector<Case> cases = {
+        {u"Special: maximise window", u"Special: maximis\u2026"},
+        {u"Special: maximise", u"Special: maximise"}, // 17 characters fit as they are
+        {u"Run: \U0001F600\U0001F600\U0001F600\U0001F600\U0001F600\U0001F600x",
+         u"Run: \U0001F600\U0001F600\U0001F600\U0001F600\U0001F600\u2026"},
+        {u"Run: 12345\U0001F600\U0001F600\U0001F600\U0001F600",
+         u"Run: 12345\U0001F600\U0001F600\U0001F600\u2026"},
+    };
+    for (const Case& c : cases) {
+        RecordingPaintCanvas canvas;
+        PopupContent content;
+        content.actionText = c.action;
+        PaintResultPopup(canvas, content);
+        const auto label = canvas.TextCalls(c.drawn);
+        ASSERT_EQ(label.size(), 1u) << std::string(c.action.begin(), c.action.end());
+        EXPECT_EQ(label[0].rect.left, 8);
+        EXPECT_LE(label[0].rect.right, 127);
+    }
+}
+
 TEST(PaintResultPopupTest, TheThumbnailIsDrawnInWhiteIntoItsSquare) {
     RecordingPaintCanvas canvas;
     PopupContent content;

@@ -29,8 +29,13 @@ TEST(SetLoading, ASetThatCannotBeLoadedIsReportedOnceAndNothingLooksLoaded) {
         EXPECT_EQ(report.failure, LoadFailedMessage(folder / name)) << name;
         EXPECT_TRUE(document.currentFileName().empty()) << name;
     }
-    EXPECT_EQ(LoadFailedMessage(fs::path(u"C:/Sets/\u00C4.mtd")),
-              u"\"C:/Sets/\u00C4.mtd\" could not be loaded. It may be in an invalid format");
+    const fs::path foreign = folder / fs::path(u"\u00C4.mtd");
+    fs::copy_file(folder / "damaged.mtd", foreign);
+    EXPECT_EQ(LoadFailedMessage(foreign),
+              u"\"" + foreign.u16string() + u"\" could not be loaded. It may be in an invalid format");
+    EXPECT_EQ(LoadFailedMessage(folder / "missing.mtd"),
+              u"\"" + (folder / "missing.mtd").u16string() +
+                  u"\" could not be loaded: the file does not exist.");
 }
 
 TEST(SetLoading, AFailedLoadKeepsTheSetThatWasLoaded) {

@@ -195,11 +195,30 @@ TEST(TranslationTables, TheActionListsNameTheSameActionsRowForRow) {
     }
     const std::pair<std::size_t, std::u16string_view> samples[] = {
         {0, u"[与默认动作相同]"}, {7, u"Traxo:禁用"}, {9, u"浏览器:后退"}, {21, u"Windows:我的电脑"},
-        {25, u"Windows:注销"}, {36, u"特殊：句首"}, {40, u"特殊：关闭窗口"}};
+        {25, u"Windows:锁定"}, {36, u"特殊：句首"}, {40, u"特殊：关闭窗口"}};
     for (const auto& [row, text] : samples) {
         EXPECT_EQ(kActionLists[row].chinese, text) << row;
     }
     EXPECT_EQ(kActionLists[40].english, u"Special: close window");
+}
+
+TEST(TranslationTables, TextsNameWhatTheUserSees) {
+    EXPECT_EQ(OptionsString(OptionsText::ChkRecent, 0), u"Keep this list updated");
+    // The assign dialog names the main window's button as the button reads, in both languages.
+    const ControlTexts& button = LayoutRow(MainControl::btnKnownApps).texts;
+    for (const int language : {0, 1}) {
+        const std::u16string quoted = language == 1 ? u"“" + std::u16string(button.chinese) + u"”"
+                                                    : u"\"" + std::u16string(button.english) + u"\"";
+        const std::u16string_view info = DialogString(DialogText::AssignInfo3, language);
+        EXPECT_NE(info.find(quoted), std::u16string_view::npos) << language;
+    }
+    // An action that could not be opened, with the system's reason.
+    EXPECT_EQ(CouldNotOpenText(u"c:\\x#1.exe", u"File not found.", 0),
+              u"Could not open \"c:\\x#1.exe\": File not found.");
+    EXPECT_EQ(CouldNotOpenText(u"http://a/", u"原因", 1), u"无法打开“http://a/”：原因");
+    // The lock action locks.
+    EXPECT_EQ(kActionLists[25].english, u"Windows: Lock");
+    EXPECT_EQ(kActionLists[25].chinese, u"Windows:锁定");
 }
 
 TEST(TranslationTables, TheMainWindowsOwnTextsReadAsItsUsersExpect) {

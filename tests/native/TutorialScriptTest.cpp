@@ -15,6 +15,23 @@ TEST(TutorialComments, RemovesEveryCommentLineButNeverLooksAtTheLast) {
     EXPECT_TRUE(WithoutComments({}).empty());
 }
 
+TEST(TutorialScripts, SayWhereTheSpecialActionsAreAndHowToKeepGestures) {
+    const auto joined = [](int language) {
+        std::u16string text;
+        for (const std::u16string& line : TutorialScript(language)) {
+            text += line;
+        }
+        return text;
+    };
+    const std::u16string english = joined(0);
+    EXPECT_NE(english.find(u"At the top of the list are options"), std::u16string::npos);
+    EXPECT_EQ(english.find(u"bottom of the list"), std::u16string::npos);
+    EXPECT_NE(english.find(u"store them as a set"), std::u16string::npos);
+    const std::u16string chinese = joined(1);
+    EXPECT_NE(chinese.find(u"在菜单的顶部可以选择运行程序"), std::u16string::npos);
+    EXPECT_EQ(chinese.find(u"底部"), std::u16string::npos);
+}
+
 TEST(TutorialScripts, BothScriptsRunFromStageOneToTheirLastWithFinishOnlyThere) {
     struct Case {
         int language;

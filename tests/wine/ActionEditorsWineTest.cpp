@@ -227,6 +227,68 @@ TEST_F(AssignDialog, CancelChangesNothingInTheSet) {
     EXPECT_EQ(modified, 1); // the choice itself marked the set modified
 }
 
+// An editor opened from the assign dialog is owned by it, so it cannot fall behind it.
+TEST_F(AssignDialog, AnEditorOpensOwnedByTheAssignDialog) {
+    HWND owner = nullptr;
+    Script({
+        {Shown(assign), [&] { assign.ChooseEntry(EntryOf(u"[ Keystrokes... ]")); }},
+        {Shown(keystrokes), [&] {
+             owner = GetWindow(keystrokes.hwnd(), GW_OWNER);
+             Click(keystrokes.Control(IDCANCEL));
+         }},
+        {[&] { return !keystrokes.Showing(); }, [&] { Click(assign.Control(IDCANCEL)); }},
+    });
+    EXPECT_FALSE(assign.EditMotion(nullptr, *set, 0, 0));
+    EXPECT_EQ(owner, assign.hwnd());
+}
+
+// A choice in the open list closed without confirming it (Esc) changes nothing.
+TEST_F(AssignDialog, AListClosedWithoutAChoiceAppliesNothing) {
+    const HWND combo = assign.Control(TfrmAssign::kComboAction);
+    int shownEntry = -1;
+    Script({
+        {Shown(assign), [&] {
+             SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+             SendMessageW(combo, CB_SETCURSEL, EntryOf(u"[ Do nothing ]"), 0);
+             SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0); // as Esc closes it
+         }},
+        // The timer's tick comes after the posted message that settles the closing.
+        {[&] { return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) == 0; }, [&] {
+             shownEntry = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+             Click(assign.Control(IDOK));
+         }},
+    });
+    ASSERT_TRUE(assign.EditMotion(nullptr, *set, 0, 0));
+    EXPECT_EQ(set->motions[0].defaultAction.View(), u"@Copy");
+    EXPECT_EQ(modified, 0);
+    EXPECT_EQ(shownEntry, 0) << "the drop-down shows the current action again";
+}
+
+// Typing in the closed box opens it on the entry typed, rather than choosing that entry at once.
+TEST_F(AssignDialog, TypingInTheClosedBoxOpensIt) {
+    const HWND combo = assign.Control(TfrmAssign::kComboAction);
+    bool opened = false;
+    const DWORD deadline = GetTickCount() + 3000;
+    Script({
+        {Shown(assign), [&] {
+             SetFocus(combo);
+             SendMessageW(combo, WM_CHAR, L'[', 0);
+         }},
+        {[&] {
+             opened = SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
+             return opened || GetTickCount() > deadline;
+         },
+         [&] {
+             SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+             Click(assign.Control(IDOK));
+         }},
+    });
+    ASSERT_TRUE(assign.EditMotion(nullptr, *set, 0, 0));
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(set->motions[0].defaultAction.View(), u"@Copy");
+    EXPECT_EQ(modified, 0);
+}
+
 // ---- Tray icon ----
 
 class CountingOwner final : public TrayOwner {

@@ -53,6 +53,16 @@ TEST_F(ActionExecutionWine, RestoreTogglesBetweenNormalAndMaximised) {
     EXPECT_TRUE(OnceItHolds([] { return IsZoomed(frame_) == FALSE; }));
 }
 
+TEST_F(ActionExecutionWine, AProgramThatCannotBeOpenedIsReportedWithTheSystemsReason) {
+    const PlanContext context{u"c:\\", frame_, ActionSource::UserSet};
+    const auto failure = executor_.Execute(
+        PlanAction(u"c:\\no such folder\\missing.exe /q", context, system_));
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->target, u"c:\\no such folder\\missing.exe /q");
+    EXPECT_FALSE(failure->reason.empty());
+    EXPECT_NE(failure->reason.back(), u'\n');
+}
+
 TEST_F(ActionExecutionWine, FileExistenceIsForFilesOnly) {
     wchar_t module[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, module, MAX_PATH);

@@ -63,6 +63,18 @@ TEST_F(Typing, CtrlGroupHoldsCtrlForAnExtendedKey) {
     EXPECT_EQ(EditTextOnceItReads(L"one Xtwo"), L"one Xtwo");
 }
 
+TEST_F(Typing, CharactersWithoutAKeyArriveAsThemselves) {
+    EXPECT_TRUE(Type(u"你好，世界 ü é (x) 😀"));
+    const std::wstring expected = L"你好，世界 ü é (x) 😀";
+    EXPECT_EQ(EditTextOnceItReads(expected), expected);
+}
+
+TEST_F(Typing, AScriptOverTheEventLimitTypesNothing) {
+    EXPECT_FALSE(Type(u"a{b 5000}"));
+    EXPECT_TRUE(Type(u"c"));
+    EXPECT_EQ(EditTextOnceItReads(L"c"), L"c");
+}
+
 TEST_F(Typing, AFailedScriptLeavesNoModifierHeld) {
     EXPECT_FALSE(Type(u"[shift:a{left x}"));
     EXPECT_TRUE(Type(u"b"));

@@ -1,6 +1,7 @@
 // traxo-cli keys: what a keystroke action makes of a script, without touching the keyboard.
 //   keys translate SCRIPT   the script in the sender notation
-//   keys plan SCRIPT        the key events a keystroke action with SCRIPT sends on a US layout
+//   keys plan SCRIPT        the key events a keystroke action with SCRIPT sends on a US layout;
+//                           "U+XXXX" for a character that layout has no key for, sent as itself
 #include "Cli.h"
 #include "actions/sndkey32.h"
 #include "platform/Utf8.h"
@@ -25,8 +26,12 @@ std::string DescribeEvent(const RecordedKey& key) {
     case KeyAction::Up:
         break;
     }
-    char code[3];
-    std::snprintf(code, sizeof code, "%02X", key.virtualKey);
+    char code[8];
+    if (key.character != 0) {
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(key.character));
+    } else {
+        std::snprintf(code, sizeof code, "%02X", key.virtualKey);
+    }
     std::string line = key.action == KeyAction::Down ? "down " : "up ";
     line += code;
     if (key.extended) {
@@ -42,7 +47,12 @@ int Translate(std::u16string_view script, Streams io) {
 
 // The script runs as a keystroke action runs it: translated, then sent.
 int Plan(std::u16string_view script, Streams io) {
-    const KeystrokePlan plan = PlanScript(MyFormatToTheirs(script));
+    const std::u16string theirs = MyFormatToTheirs(script);
+    const KeystrokePlan plan = PlanScript(theirs);
+    RecordingKeyboard keyboard;
+    if (FindEventLimitOverrun(keyboard, theirs)) {
+        io.out << "over " << kMaxKeyEventsPerRun << " key events: nothing is sent\n";
+    }
     for (const RecordedKey& key : plan.events) {
         io.out << DescribeEvent(key) << '\n';
     }
