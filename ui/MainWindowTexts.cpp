@@ -60,4 +60,12 @@ std::u16string MainWindowText(MainText text, int language) {
     return std::u16string(chinese ? row.chinese : row.english);
 }
 
+std::u16string FileLabelCaption(std::u16string_view fileLabel, bool hasFile, bool modified) {
+    std::u16string caption(fileLabel);
+    if (hasFile && modified) {
+        caption += u'*';
+    }
+    return caption;
+}
+
 } // namespace traxo

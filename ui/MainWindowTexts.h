@@ -55,4 +55,7 @@ extern const std::array<MainTextRow, kMainTextCount> kMainTexts;
 // The text in language 1 (Chinese) or otherwise English.
 std::u16string MainWindowText(MainText text, int language);
 
+// The caption's file label: a "*" follows the file name while the set has unsaved changes.
+std::u16string FileLabelCaption(std::u16string_view fileLabel, bool hasFile, bool modified);
+
 } // namespace traxo

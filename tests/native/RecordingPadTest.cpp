@@ -183,7 +183,7 @@ TEST_P(PadSpacingTest, OnlyMovesOfMoreThanFivePixelsAddAPoint) {
         pad.Image1MouseDown(PadButton::Left, {100, 100});
         ASSERT_EQ(pad.PadState(), recording ? padRecording : padTesting);
         pad.Image1MouseMove({100 + c.move.x, 100 + c.move.y});
-        const MotionPath& path = recording ? set->motions[0].path : pad.CapturedPath();
+        const MotionPath& path = pad.CapturedPath();
         EXPECT_EQ(Value(path.count), c.expectedCount);
         EXPECT_EQ(Value(path.drawIndex), c.expectedCount);
         if (c.expectedCount == 2) {
@@ -232,7 +232,7 @@ TEST_F(RecordingPadTest, APathStopsGrowingAtItsCapacity) {
         for (int i = 1; i < kMaxPathPoints + 200; ++i) {
             pad.Image1MouseMove({(i % 2) * 10, i * 10}); // zig-zag: every move adds a point
         }
-        const MotionPath& path = recording ? set->motions[0].path : pad.CapturedPath();
+        const MotionPath& path = pad.CapturedPath();
         EXPECT_EQ(Value(path.count), kMaxPathPoints);
         EXPECT_EQ(Value(path.drawIndex), kMaxPathPoints);
         EXPECT_EQ(PointAt(path, kMaxPathPoints - 1), (Point{0, (kMaxPathPoints - 1) * 10}));
@@ -403,6 +403,116 @@ TEST_F(RecordingPadTest, SelectingAnotherMotionDisarmsThePadAndTheMotionKeepsIts
     EXPECT_FALSE(document.IsModified());
 }
 
+// --- the language ---------------------------------------------------------------------------
+
+TEST_F(RecordingPadTest, ALanguageSwitchRedrawsThePadsMessagesAtOnce) {
+    StoreMotion(0, HorizontalLine());
+    pad.btnRecordClick();
+    window->language = 1;
+    window->canvas.calls.clear();
+    pad.TranslateMe();
+    EXPECT_EQ(window->Texts(), (std::vector<std::u16string>{u"点击并拖动鼠标，录制手势"}));
+    ASSERT_FALSE(window->canvas.calls.empty());
+    EXPECT_EQ(window->canvas.calls.front().op, PaintOp::Fill) << "the English box is left under it";
+
+    // A test's answer and the reminder below it, over the drawn gesture.
+    window->language = 0;
+    pad.SetIdle();
+    Draw(HorizontalLine());
+    pad.ReminderTimerTimer();
+    window->language = 1;
+    window->canvas.calls.clear();
+    pad.TranslateMe();
+    EXPECT_EQ(window->Texts(),
+              (std::vector<std::u16string>{u"匹配手势#1", u"点击 \"创建\" 来记录一个新的手势"}));
+    EXPECT_EQ(window->canvas.CallsOf(PaintOp::Rectangle).size(), 2u);
+    EXPECT_GT(window->canvas.CallsOf(PaintOp::Ellipse).size(), 30u) << "the gesture is not redrawn";
+
+    // A pad that shows no words is left alone.
+    pad.ShowMotion(0);
+    window->canvas.calls.clear();
+    pad.TranslateMe();
+    EXPECT_TRUE(window->canvas.calls.empty());
+}
+
+// --- interrupted recordings -----------------------------------------------------------------
+
+struct Interruption {
+    const char* name;
+    void (*interrupt)(RecordingPad& pad);
+};
+
+void PrintTo(const Interruption& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class InterruptedRecordingTest : public RecordingPadTest,
+                                 public ::testing::WithParamInterface<Interruption> {};
+
+TEST_P(InterruptedRecordingTest, TheMotionKeepsItsOldPathAndTheSetStaysUnmodified) {
+    StoreMotion(0, HorizontalLine(), u"@Keys: Ctrl + W");
+    const std::vector<Point> before = PointsOf(set->motions[0].path);
+    document.SelectMotion(0);
+    pad.btnRecordClick();
+
+    const std::vector<Point> drawn = LShape();
+    pad.Image1MouseDown(PadButton::Left, drawn.front());
+    pad.Image1MouseMove(drawn[5]);
+    EXPECT_EQ(PointsOf(set->motions[0].path), before) << "the press overwrote the motion";
+
+    GetParam().interrupt(pad);
+    EXPECT_EQ(pad.PadState(), padIdle);
+    for (std::size_t i = 6; i < drawn.size(); ++i) {
+        pad.Image1MouseMove(drawn[i]); // the release that never came: moves record nothing
+    }
+    pad.Image1MouseUp(PadButton::Left, drawn.back());
+
+    EXPECT_EQ(PointsOf(set->motions[0].path), before);
+    EXPECT_EQ(set->motions[0].defaultAction.View(), u"@Keys: Ctrl + W");
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(pad.PadState(), padIdle);
+    EXPECT_EQ(window->recognitions, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Interruptions, InterruptedRecordingTest,
+    ::testing::Values(Interruption{"SetIdle", [](RecordingPad& pad) { pad.SetIdle(); }},
+                      Interruption{"CaptureLost",
+                                   [](RecordingPad& pad) { pad.Image1CaptureLost(); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RecordingPadTest, ALostCaptureShowsTheSelectedMotionAgain) {
+    StoreMotion(0, HorizontalLine());
+    document.SelectMotion(0);
+    pad.btnRecordClick();
+    pad.Image1MouseDown(PadButton::Left, {10, 10});
+    pad.Image1MouseMove({90, 90});
+    window->canvas.calls.clear();
+    pad.Image1CaptureLost();
+    // The pad is cleared and the stored horizontal line drawn across it again.
+    const auto fills = window->canvas.CallsOf(PaintOp::Fill);
+    ASSERT_EQ(fills.size(), 1u);
+    EXPECT_EQ(fills[0].rect, (Rect{0, 0, 483, 400}));
+    EXPECT_FALSE(window->canvas.CallsOf(PaintOp::Ellipse).empty());
+
+    // With nothing in progress, a lost capture changes nothing.
+    window->canvas.calls.clear();
+    pad.btnRecordClick();
+    window->canvas.calls.clear();
+    pad.Image1CaptureLost();
+    EXPECT_EQ(pad.PadState(), padArmed);
+    EXPECT_TRUE(window->canvas.calls.empty());
+}
+
+TEST_F(RecordingPadTest, ALostCaptureEndsATestWithoutAnAnswer) {
+    pad.Image1MouseDown(PadButton::Left, {10, 10});
+    pad.Image1CaptureLost();
+    EXPECT_EQ(pad.PadState(), padIdle);
+    pad.Image1MouseUp(PadButton::Left, {10, 10});
+    EXPECT_EQ(window->recognitions, 0);
+    EXPECT_FALSE(window->reminderTimer.has_value());
+}
+
 // --- testing on the pad ---------------------------------------------------------------------
 
 TEST_F(RecordingPadTest, ATestNamesTheMatchedMotionOrSaysItIsUnrecognised) {
@@ -437,14 +547,38 @@ TEST_F(RecordingPadTest, ATestIsDrawnOverTheWholePadBeforeItsMessage) {
     ASSERT_NE(lastClear, calls.rend());
     EXPECT_EQ(lastClear->rect, (Rect{0, 0, 483, 400}));
     EXPECT_EQ(lastClear->brushColour, Rgb(255, 255, 255));
-    // The normalised stroke spans the pad: (0, 50) and (100, 50) land at x 0 and 483, y 200.
+    // The normalised stroke spans the pad inside a margin of 8 % of its size: (0, 50) and
+    // (100, 50) land at x 38 and 445, y 200.
     const auto next = std::prev(lastClear.base());
-    const auto marker = std::find_if(next, calls.end(), [](const PaintCall& call) {
-        return call.op == PaintOp::Ellipse;
-    });
-    ASSERT_NE(marker, calls.end());
-    EXPECT_EQ(marker->rect, (Rect{-3, 197, 3, 203}));
-    EXPECT_EQ(marker->penColour, Rgb(128, 128, 128));
+    std::vector<Rect> dots;
+    for (auto call = next; call != calls.end() && call->op != PaintOp::Rectangle; ++call) {
+        if (call->op == PaintOp::Ellipse) {
+            dots.push_back(call->rect);
+        }
+    }
+    ASSERT_GE(dots.size(), 2u);
+    EXPECT_EQ(dots.front(), (Rect{35, 197, 41, 203}));
+    EXPECT_EQ((dots.back().left + dots.back().right) / 2, 483 - 38);
+}
+
+TEST_F(RecordingPadTest, AShownMotionKeepsAMarginOfEightPercentOfThePad) {
+    // A square along the reference box's edges: every dot stays 8 % inside the pad.
+    set->motions[0].path = *PathOf({{0, 0}, {100, 0}, {100, 100}, {0, 100}, {0, 0}});
+    set->motionCount = 1;
+    for (const Size size : {Size{483, 400}, Size{966, 800}}) {
+        window->size = size;
+        window->canvas.calls.clear();
+        pad.ShowMotion(0);
+        const int marginX = size.width * 8 / 100;
+        const int marginY = size.height * 8 / 100;
+        const auto dots = window->canvas.CallsOf(PaintOp::Ellipse);
+        ASSERT_EQ(dots.size(), 5u);
+        for (const PaintCall& dot : dots) {
+            const Point centre{(dot.rect.left + dot.rect.right) / 2, (dot.rect.top + dot.rect.bottom) / 2};
+            EXPECT_TRUE(centre.x == marginX || centre.x == size.width - marginX) << centre.x;
+            EXPECT_TRUE(centre.y == marginY || centre.y == size.height - marginY) << centre.y;
+        }
+    }
 }
 
 // --- the reminder ---------------------------------------------------------------------------
