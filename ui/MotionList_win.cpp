@@ -147,10 +147,12 @@ void TgestureConfigForm::updateList() {
     SendMessageW(ListBox1_, LB_SETCURSEL, static_cast<WPARAM>(list.selected), 0);
     SendMessageW(ListBox1_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(ListBox1_, nullptr, TRUE);
+    FollowModifiedInCaption(); // the list is refilled or repainted after every edit of the set
 }
 
 void TgestureConfigForm::RepaintMotionList() {
     InvalidateRect(ListBox1_, nullptr, FALSE);
+    FollowModifiedInCaption();
 }
 
 void TgestureConfigForm::SelectAndFocusMotion(int index) {
