@@ -28,6 +28,9 @@ RECORD_BUTTON = (358, 534)          # "Record again"
 STATUS_TAB = (302, 97, 445, 118)    # lblStatus: "Testing" or "Recording"
 FILE_LABEL = (64, 7, 724, 21)       # lblFile in the caption bar
 TOOLBAR_OVER_LIST = (5, 27, 301, 93)
+OPTIONS_BUTTON = (436, 61)
+OPTIONS_CLASS = "TfrmOptions"
+OPTIONS_OK = (564, 434)             # in the options dialog's client area
 HIDE_BUTTON = (761, 13)             # "hide"
 ROW_HEIGHT = 50
 ROW_THUMB = (10, 5, 45, 40)         # the thumbnail box within a row
@@ -275,8 +278,8 @@ class PadRecording(WindowTestCase):
 
 class PadInterruptions(WindowTestCase):
     """Twelve gestures, the second with an action, in Ctrl+Shift mode: recordings cut short by a
-    screen gesture or another command, the status tab and the caption's unsaved mark, and the
-    action button of a row scrolled out of view."""
+    screen gesture or another command, the status tab and the caption's unsaved mark, the
+    action button of a row scrolled out of view, and the pad's words after a language switch."""
 
     def setUp(self):
         super().setUp()
@@ -388,6 +391,33 @@ class PadInterruptions(WindowTestCase):
         xdotool("click", "4")
         wait_until(lambda: self.pixels(top_rows) == selected, 5,
                    "the selected row and its action button back in view")
+
+
+    def test_the_pads_message_changes_language_at_once(self):
+        self.click(CREATE_BUTTON)  # the pad asks for a drawing
+        wait_until(lambda: any(pixel != WHITE for pixel in self.pixels(PAD)), 5,
+                   "the pad's request to draw")
+        armed = self.steady_pixels(PAD)
+        self.click(OPTIONS_BUTTON)
+        wait_until(lambda: self.probe("window-rect", OPTIONS_CLASS)[1].split()[4:] == ["1"], 10,
+                   "the options")
+        code, out = self.probe("child-rect", OPTIONS_CLASS, "ComboBox")
+        self.assertEqual(code, 0, "the options have no language box")
+        left, top, right, bottom = (int(v) for v in out.split())
+        move_to((left + right) // 2, (top + bottom) // 2)
+        time.sleep(0.1)
+        xdotool("click", LEFT_BUTTON)
+        xdotool("key", "Down", "Return")
+        code, out = self.probe("client-rect", OPTIONS_CLASS)
+        left, top = (int(v) for v in out.split()[:2])
+        move_to(left + OPTIONS_OK[0], top + OPTIONS_OK[1])
+        time.sleep(0.1)
+        xdotool("click", LEFT_BUTTON)
+        try:
+            wait_until(lambda: self.pixels(PAD) != armed, 5, "the pad's words in Chinese")
+        except AssertionError:
+            self.save_screenshot(take_screenshot(), "pad-language.png")
+            raise
 
 
 class PopupAndHiding(WindowTestCase):
