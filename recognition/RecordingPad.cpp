@@ -23,6 +23,7 @@ constexpr double kMinPointSpacing = 5;
 constexpr int kReminderOffset = 90;
 constexpr int kThumbSize = 40;
 constexpr int kBoxPadding = 5;
+constexpr int kShownGestureMarginPercent = 8;
 
 // The font of the hidden label otLabel, which the pad's messages take.
 const FontSpec kMessageFont{u"Tahoma", 13, false, false, 0};
@@ -87,6 +88,8 @@ MotionPath* RecordingPad::SelectedPath() {
 }
 
 void RecordingPad::ClearPad() {
+    shownPath_.reset();
+    shownMessages_.clear();
     PaintCanvas& canvas = owner_.PadCanvas();
     const Size size = owner_.PadSize();
     canvas.FillRect({0, 0, size.width, size.height}, kPadBackground);
@@ -95,9 +98,46 @@ void RecordingPad::ClearPad() {
     canvas.SetBrushColour(kPadBackground);
 }
 
+void RecordingPad::TranslateMe() {
+    if (shownMessages_.empty()) {
+        return; // nothing in words: a drawing in progress stays as it is
+    }
+    const std::unique_ptr<MotionPath> path = std::move(shownPath_);
+    const std::vector<ShownMessage> messages = std::move(shownMessages_);
+    ClearPad();
+    if (path) {
+        DrawOverPad(*path);
+    }
+    for (const ShownMessage& message : messages) {
+        ShowMessage(message.text, message.motionIndex, message.thumbnail, message.offset);
+    }
+    owner_.PadChanged();
+}
+
+void RecordingPad::ShowMessage(PadText text, int motionIndex, const MotionPath& thumbnail,
+                               int offset) {
+    const int language = owner_.Language();
+    std::u16string words;
+    if (text == PadText::SimilarWarning) {
+        words = SimilarityWarning(motionIndex, language);
+    } else {
+        words = PadMessage(text, language);
+        if (text == PadText::Matches) {
+            words += DecimalText(motionIndex + 1);
+        }
+    }
+    MessageInGestureArea(thumbnail, words, offset);
+    shownMessages_.push_back({text, motionIndex, thumbnail, offset});
+}
+
 void RecordingPad::DrawOverPad(const MotionPath& path) {
+    shownPath_ = std::make_unique<MotionPath>(path);
+    // The margin keeps a stroke along an edge off the pad's border, where it could not be seen.
     const Size size = owner_.PadSize();
-    DrawInRect(path, owner_.PadCanvas(), {0, 0, size.width, size.height});
+    const int marginX = size.width * kShownGestureMarginPercent / 100;
+    const int marginY = size.height * kShownGestureMarginPercent / 100;
+    DrawInRect(path, owner_.PadCanvas(),
+               {marginX, marginY, size.width - marginX, size.height - marginY});
 }
 
 void RecordingPad::btnCreateClick() {
@@ -126,7 +166,7 @@ void RecordingPad::btnRecordClick() {
         path->drawIndex = 0;
     }
     ClearPad();
-    MessageInGestureArea(kEmptyPath, PadMessage(PadText::Armed, owner_.Language()), 0);
+    ShowMessage(PadText::Armed, -1, kEmptyPath, 0);
     owner_.PadChanged();
     owner_.UpdateButtons();
     owner_.SetRecordButtonVisible(false);
@@ -144,22 +184,16 @@ void RecordingPad::Image1MouseDown(PadButton button, Point at) {
     canvas.SetBrushColour(kPadBackground);
     canvas.SetPen(kPadPen, 1);
 
-    MotionPath* path = nullptr;
     if (state_ == padArmed) {
-        path = SelectedPath();
-        if (path != nullptr) {
-            state_ = padRecording;
-        } else {
-            state_ = padIdle; // the motion it was armed for has gone
-        }
+        // the motion it was armed for may have gone
+        state_ = SelectedPath() != nullptr ? padRecording : padIdle;
     } else if (state_ == padIdle) {
-        path = &capturedPath_;
         state_ = padTesting;
     }
-    if (path != nullptr) {
-        SetPointAt(*path, 0, at);
-        path->count = 1;
-        path->drawIndex = 1;
+    if (state_ == padRecording || state_ == padTesting) {
+        SetPointAt(capturedPath_, 0, at);
+        capturedPath_.count = 1;
+        capturedPath_.drawIndex = 1;
     }
     owner_.PadChanged();
 }
@@ -188,11 +222,7 @@ void RecordingPad::Image1MouseMove(Point at) {
     if (owner_.CapturingOnScreen()) {
         return;
     }
-    if (state_ == padRecording) {
-        if (MotionPath* path = SelectedPath()) {
-            AddPoint(*path, at);
-        }
-    } else if (state_ == padTesting) {
+    if (state_ == padRecording || state_ == padTesting) {
         AddPoint(capturedPath_, at);
     }
 }
@@ -218,8 +248,7 @@ void RecordingPad::EndRecording() {
         return;
     }
     // Only the path is replaced: the motion keeps its actions and rules.
-    const MotionPath normalised = ResizeGesture(*path);
-    *path = normalised;
+    *path = ResizeGesture(capturedPath_);
 
     owner_.MotionListClick();
     owner_.UpdateButtons();
@@ -232,9 +261,14 @@ void RecordingPad::EndRecording() {
     const int similar = owner_.RecogniseWithoutAction(capturedPath_);
     document_.motionSet().motions[index].path.count = keptCount;
     if (similar >= 0 && similar < kMotionSlots) {
-        MessageInGestureArea(document_.motionSet().motions[similar].path,
-                             SimilarityWarning(similar, owner_.Language()), 0);
+        ShowMessage(PadText::SimilarWarning, similar, document_.motionSet().motions[similar].path, 0);
         owner_.PadChanged();
+    }
+}
+
+void RecordingPad::Image1CaptureLost() {
+    if (state_ == padRecording || state_ == padTesting) {
+        ShowMotion(document_.selectedIndex());
     }
 }
 
@@ -246,14 +280,10 @@ void RecordingPad::EndTest() {
 
     ClearPad();
     DrawOverPad(capturedPath_);
-    const int language = owner_.Language();
-    const MotionSet& set = document_.motionSet();
     if (k >= 0 && k < kMotionSlots) {
-        std::u16string text(PadMessage(PadText::Matches, language));
-        text += DecimalText(k + 1);
-        MessageInGestureArea(set.motions[k].path, text, 0);
+        ShowMessage(PadText::Matches, k, document_.motionSet().motions[k].path, 0);
     } else {
-        MessageInGestureArea(capturedPath_, PadMessage(PadText::Unrecognised, language), 0);
+        ShowMessage(PadText::Unrecognised, -1, capturedPath_, 0);
     }
     owner_.PadChanged();
 }
@@ -262,8 +292,7 @@ void RecordingPad::ReminderTimerTimer() {
     if (state_ != padIdle) {
         return; // tried again at the next tick
     }
-    MessageInGestureArea(kEmptyPath, PadMessage(PadText::Reminder, owner_.Language()),
-                         owner_.PadScale()(kReminderOffset));
+    ShowMessage(PadText::Reminder, -1, kEmptyPath, owner_.PadScale()(kReminderOffset));
     owner_.PadChanged();
     owner_.SetReminderTimer(false);
 }

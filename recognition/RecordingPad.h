@@ -9,8 +9,10 @@
 #include "platform/PaintCanvas.h"
 #include "recognition/MotionPath.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace traxo {
 
@@ -60,28 +62,49 @@ public:
     RecordingPad(SetDocument& document, PadOwner& owner);
 
     int PadState() const { return state_; }
-    void SetIdle();                         // load/save/clear/select/screen gesture: disarm
+    // Load/save/clear/select/screen gesture: disarm. A recording in progress is dropped and the
+    // motion keeps the path it had.
+    void SetIdle();
 
     void btnCreateClick();
     void btnRecordClick();
     void Image1MouseDown(PadButton button, Point at);
     void Image1MouseMove(Point at);
     void Image1MouseUp(PadButton button, Point at);
+    // The pad lost the mouse before the release: the drawing in progress is dropped and the
+    // selected motion shown again.
+    void Image1CaptureLost();
     void ReminderTimerTimer();
 
     // Draws one message box in the pad, with the path as a thumbnail when it has points; offset
     // moves the box down by half its value.
     void MessageInGestureArea(const MotionPath& path, std::u16string_view text, int offset);
-    // The motion list's click: a white pad and the motion drawn over all of it.
+    // The motion list's click: a white pad and the motion drawn over it, inside a margin of 8 %
+    // of the pad's size.
     void ShowMotion(int index);
-    // A gesture captured on the screen, drawn over the whole pad.
+    // A gesture captured on the screen, drawn over the pad inside the same margin.
     void ShowScreenGesture(const MotionPath& normalised);
 
+    // The test gesture, or the recording in progress: a motion's path is written only when its
+    // recording ends with the release.
     const MotionPath& CapturedPath() const { return capturedPath_; }
 
-private:
+    // A white pad with the grey pen: what was shown is forgotten.
     void ClearPad();
+    // The language changed: a pad that shows messages is drawn again with their new texts.
+    void TranslateMe();
+
+private:
+    // A message box on the pad, kept so that it can be drawn again in another language.
+    struct ShownMessage {
+        PadText text;
+        int motionIndex; // the number in "Matches #" and the similarity warning
+        MotionPath thumbnail;
+        int offset;
+    };
+
     void DrawOverPad(const MotionPath& path);
+    void ShowMessage(PadText text, int motionIndex, const MotionPath& thumbnail, int offset);
     // Adds a point to the path when it lies more than 5 pixels from the last one and the path
     // has room; draws its circle.
     void AddPoint(MotionPath& path, Point at);
@@ -93,6 +116,9 @@ private:
     PadOwner& owner_;
     int state_ = padIdle;
     MotionPath capturedPath_{};
+    // What the pad shows since it was last cleared: the path drawn over it, then its messages.
+    std::unique_ptr<MotionPath> shownPath_;
+    std::vector<ShownMessage> shownMessages_;
 };
 
 } // namespace traxo

@@ -1,5 +1,6 @@
 #include "sets/SetDocument.h"
 
+#include "sets/BPCompress.h"
 #include "sets/FileBytes.h"
 #include "sets/SetFile.h"
 
@@ -42,6 +43,9 @@ bool SetDocument::loadMotions(const fs::path& file) {
         return false;
     }
     const SetFileContent content = ReadSetFile(file);
+    if (content.bytes.empty()) {
+        throw DecompressionError(); // an empty file holds no set
+    }
     loadedFileName_ = file;
     switch (content.form) {
     case SetFileForm::Compressed:

@@ -34,8 +34,9 @@ public:
     // older image is also written in the current form as the file name followed by "2" (or the
     // first free number after it), an uncompressed image no longer than the image is compressed
     // in place; if that writing fails the file stays as it was. A longer file is never rewritten.
-    // Throws DecompressionError ("Error") for a compressed file that cannot be decompressed and
-    // std::filesystem::filesystem_error for one that cannot be read; everything stays as it was.
+    // Throws DecompressionError ("Error") for an empty file or a compressed file that cannot be
+    // decompressed, and std::filesystem::filesystem_error for one that cannot be read; everything
+    // stays as it was.
     bool loadMotions(const std::filesystem::path& file);
 
     // Writes the set to the file in the current form; false when it could not be written, in

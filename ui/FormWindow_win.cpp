@@ -5,7 +5,7 @@
 namespace traxo {
 namespace {
 
-void RegisterFormClass(const wchar_t* className, WNDPROC procedure) {
+void RegisterFormClass(const wchar_t* className, WNDPROC procedure, UINT classStyle) {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -14,6 +14,7 @@ void RegisterFormClass(const wchar_t* className, WNDPROC procedure) {
     }
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = classStyle;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -32,8 +33,8 @@ FormWindow::~FormWindow() {
 }
 
 bool FormWindow::CreateForm(const wchar_t* className, const wchar_t* title, DWORD style,
-                            DWORD exStyle, SIZE clientSize, HWND owner) {
-    RegisterFormClass(className, WindowProc);
+                            DWORD exStyle, SIZE clientSize, HWND owner, UINT classStyle) {
+    RegisterFormClass(className, WindowProc, classStyle);
     RECT frame{0, 0, clientSize.cx, clientSize.cy};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     const int width = frame.right - frame.left;

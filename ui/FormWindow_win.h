@@ -19,9 +19,10 @@ protected:
     FormWindow() = default;
 
     // Registers the class on first use and creates the window hidden, centred on the primary
-    // monitor with the given client size. False when the system refuses.
+    // monitor with the given client size. False when the system refuses. classStyle is the
+    // class's CS_ style, taken when the class is registered.
     bool CreateForm(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle,
-                    SIZE clientSize, HWND owner);
+                    SIZE clientSize, HWND owner, UINT classStyle = 0);
 
     // Messages not handled go to DefaultHandling.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -62,7 +62,8 @@ KnownAppsWriteBack WriteKnownApps(MotionSet& set, std::span<const KnownAppRow> r
     for (int m = 0; m < LiveMotionCount(set); ++m) {
         Motion& motion = set.motions[m];
         int kept = 0;
-        for (int r = 0; r < LiveRuleCount(motion); ++r) {
+        const int liveRules = LiveRuleCount(motion);
+        for (int r = 0; r < liveRules; ++r) {
             const int index = motion.rules[r].appIndex;
             if (index >= static_cast<int>(rows.size())) {
                 ++result.orphanRules; // nothing could ever run it
@@ -77,6 +78,9 @@ KnownAppsWriteBack WriteKnownApps(MotionSet& set, std::span<const KnownAppRow> r
             }
             motion.rules[kept].appIndex = static_cast<std::uint8_t>(lookup[index]);
             ++kept;
+        }
+        for (int r = kept; r < liveRules; ++r) { // no removed rule's text is saved
+            motion.rules[r].action.Clear();
         }
         motion.ruleCount = static_cast<std::uint8_t>(kept);
     }

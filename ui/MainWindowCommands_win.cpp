@@ -270,6 +270,7 @@ void TgestureConfigForm::OpenAddress(std::u16string_view address) {
 }
 
 void TgestureConfigForm::ShowTutorial() {
+    Settings1Click(); // the tutorial talks about this window, and waits for drawings on its pad
     if (!settings_.active) {
         const int language = settings_.language;
         TaskDialogContent dlgActivated;
@@ -328,6 +329,16 @@ void TgestureConfigForm::ShowLoadFailed(const std::filesystem::path& file) {
 void TgestureConfigForm::ShowFileName(const std::filesystem::path& file) {
     settings_.motions = Utf16Text(file.wstring());
     fileLabel_ = settings_.motions;
+    InvalidateCaptionBar();
+}
+
+void TgestureConfigForm::FollowModifiedInCaption() {
+    if (document_.IsModified() != captionShowsModified_) {
+        InvalidateCaptionBar();
+    }
+}
+
+void TgestureConfigForm::InvalidateCaptionBar() {
     const Rect bar = ClientRectOf(MainControl::panelCaptionBar);
     RECT area{bar.left, bar.top, bar.right, bar.bottom};
     InvalidateRect(hwnd(), &area, FALSE);
@@ -339,8 +350,7 @@ void TgestureConfigForm::Busy(bool busy) {
 }
 
 void TgestureConfigForm::ClearPad() {
-    padCanvas_->FillRect({0, 0, padBitmap_.Width(), padBitmap_.Height()}, Rgb(255, 255, 255));
-    padCanvas_->SetPen(Rgb(128, 128, 128), 1);
+    pad_->ClearPad();
     PadChanged();
 }
 
@@ -374,13 +384,20 @@ void TgestureConfigForm::PadMouse(UINT message, WPARAM, LPARAM lParam) {
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-        ReleaseCapture();
+        // The release is handled while the pad still holds the mouse, so that giving it back
+        // is not taken for a lost capture.
         pad_->Image1MouseUp(PadButtonOf(message), at);
+        ReleaseCapture();
         break;
     default:
         pad_->Image1MouseMove(at);
         break;
     }
+}
+
+void TgestureConfigForm::PadCaptureLost() {
+    pad_->Image1CaptureLost();
+    UpdateButtons();
 }
 
 void TgestureConfigForm::SetRecordButtonVisible(bool visible) {

@@ -163,6 +163,11 @@ void TgestureConfigForm::CreatePad() {
         case WM_MOUSEMOVE:
             PadMouse(message, wParam, lParam);
             return 0;
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lParam) != window) {
+                PadCaptureLost();
+            }
+            return 0;
         default:
             return DefWindowProcW(window, message, wParam, lParam);
         }
@@ -253,6 +258,9 @@ void TgestureConfigForm::TranslateMe() {
         }
     }
     InvalidateRect(hwnd(), nullptr, FALSE);
+    if (pad_) {
+        pad_->TranslateMe();
+    }
     UpdateButtons();
 }
 
@@ -272,6 +280,7 @@ void TgestureConfigForm::UpdateButtons() {
         tabs_.at(MainControl::lblStatus)->SetCaption(*decided.status);
     }
     buttons_.at(MainControl::btnRecord)->SetVisible(decided.recordVisible);
+    FollowModifiedInCaption();
     // The tray menu's "&Active" check mark follows decided.trayActiveChecked once the tray icon
     // lives in this window.
 }

@@ -173,7 +173,7 @@ std::vector<MainLayoutRow> MakeTable() {
          TextLook(Tahoma(kTahoma10), Rgb(0, 0, 0))},
         {MC::lblFile, "lblFile", CK::Label, MC::panelCaptionBar, Box(64, 7, 660, 14),
          {u"no set loaded", u"no set loaded"}, TextLook(Tahoma(kTahoma8), kFileLabelColour)},
-        {MC::btnHide, "btnHide", CK::DynamicButton, MC::panelCaptionBar, Box(735, 3, 53, 21), {u"hide", u"hide"}, HideLook()},
+        {MC::btnHide, "btnHide", CK::DynamicButton, MC::panelCaptionBar, Box(735, 3, 53, 21), {u"hide", u"隐藏"}, HideLook()},
 
         {MC::Panel2, "Panel2", CK::Panel, MC::None, Box(0, 27, kWidth, 66), {}, {}, kToolbarColour},
         {MC::Image2, "Image2", CK::Picture, MC::Panel2, Box((kWidth - 600) / 2, 0, 600, 66), {}, {}},

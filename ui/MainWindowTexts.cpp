@@ -70,4 +70,12 @@ std::u16string CouldNotOpenText(std::u16string_view target, std::u16string_view 
     return text + std::u16string(reason);
 }
 
+std::u16string FileLabelCaption(std::u16string_view fileLabel, bool hasFile, bool modified) {
+    std::u16string caption(fileLabel);
+    if (hasFile && modified) {
+        caption += u'*';
+    }
+    return caption;
+}
+
 } // namespace traxo

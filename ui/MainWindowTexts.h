@@ -60,4 +60,7 @@ std::u16string MainWindowText(MainText text, int language);
 std::u16string CouldNotOpenText(std::u16string_view target, std::u16string_view reason,
                                 int language);
 
+// The caption's file label: a "*" follows the file name while the set has unsaved changes.
+std::u16string FileLabelCaption(std::u16string_view fileLabel, bool hasFile, bool modified);
+
 } // namespace traxo

@@ -38,8 +38,9 @@ TgestureConfigForm::TgestureConfigForm(std::u16string modulePath, HWND applicati
       setCommands_(document_, *this) {
     scale_ = DpiScale{ScreenDpi()}; // made on the primary monitor; WM_DPICHANGED follows moves
     const Size client{scale_(kMainClientSize.width), scale_(kMainClientSize.height)};
+    // CS_DBLCLKS: a double click on the caption icon hides the window.
     CreateForm(kMainWindowClass, L"Traxo", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
-               0, SIZE{client.width, client.height}, applicationWindow);
+               0, SIZE{client.width, client.height}, applicationWindow, CS_DBLCLKS);
 }
 
 TgestureConfigForm::~TgestureConfigForm() {
@@ -305,6 +306,11 @@ void TgestureConfigForm::PaintBackground(PaintCanvas& canvas, Rect area) {
     canvas.PopClip();
 }
 
+std::u16string TgestureConfigForm::FileCaption() {
+    captionShowsModified_ = document_.IsModified();
+    return FileLabelCaption(fileLabel_, !document_.currentFileName().empty(), captionShowsModified_);
+}
+
 void TgestureConfigForm::PaintLabels(GdiPaintCanvas& canvas) {
     for (const PlacedControl& control : layout_) {
         if (control.kind != ControlKind::Label || !control.look) {
@@ -316,12 +322,21 @@ void TgestureConfigForm::PaintLabels(GdiPaintCanvas& canvas) {
             font = LabelFont(control.id, hover, scale_);
         }
         canvas.SetFont(font, control.look->fontColour);
-        const std::u16string text = control.id == MainControl::lblFile ? fileLabel_ : control.text;
+        const std::u16string text = control.id == MainControl::lblFile ? FileCaption() : control.text;
         Rect box = control.client;
-        if (control.look->align == TextAlign::Right) {
-            box.left = std::max(box.left, box.right - canvas.MeasureText(text).width);
+        // A path too long for the caption bar shows its end: the file name and the mark of
+        // unsaved changes after it.
+        const bool endFirst = control.id == MainControl::lblFile &&
+                              canvas.MeasureText(text).width > box.right - box.left;
+        if (control.look->align == TextAlign::Right || endFirst) {
+            box.left = box.right - canvas.MeasureText(text).width;
+            if (!endFirst) {
+                box.left = std::max(box.left, control.client.left);
+            }
         }
+        canvas.PushClip(control.client);
         canvas.DrawTextClipped(box, text);
+        canvas.PopClip();
     }
     const Rect icon = Find(layout_, MainControl::Image3).client;
     if (HICON programIcon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON",
@@ -376,8 +391,9 @@ void TgestureConfigForm::OnMouse(UINT message, Point at) {
     case WM_LBUTTONDBLCLK:
         if (onIcon) {
             btnHideClick(); // Image3DblClick
+            return;
         }
-        return;
+        [[fallthrough]]; // elsewhere the second press of a double click is a press like any
     case WM_LBUTTONDOWN:
         if (onCaptionBar && !onIcon) {
             Shape1MouseDown();
@@ -490,6 +506,7 @@ void TgestureConfigForm::RecentProgramsChanged() {}
 void TgestureConfigForm::SetPadIdle() {
     if (pad_) {
         pad_->SetIdle();
+        UpdateButtons();
     }
 }
 

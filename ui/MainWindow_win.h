@@ -140,6 +140,10 @@ private:
     void updateList();
     void HideActionPanel();
     void PlaceActionPanel(int selected, Rect selectedRow);
+    void ClipActionButton(HWND button, Rect shown, Size panelSize);
+    void FollowListScroll();
+    static LRESULT CALLBACK FollowScrolls(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR, DWORD_PTR form);
 
     // ---- Commands (MainWindowCommands_win.cpp) ----
     void OnCommand(WORD controlId, WORD notification);
@@ -162,6 +166,10 @@ private:
     std::optional<Point> ScreenCentreOfControl(std::u16string_view name);
     void ActionPanelDrop(HDROP drop);
     void PadMouse(UINT message, WPARAM wParam, LPARAM lParam);
+    void PadCaptureLost();
+    std::u16string FileCaption(); // the file label as painted; notes whether it shows the "*"
+    void FollowModifiedInCaption();
+    void InvalidateCaptionBar();
     void PaintPad(HDC dc);
 
     // ---- CaptureOwner ----
@@ -250,6 +258,8 @@ private:
     DpiScale scale_;
     std::vector<PlacedControl> layout_;
     std::u16string fileLabel_;
+    bool captionShowsModified_ = false; // whether the painted file label carries the "*"
+
     GdiObjectCache objects_;
     OffscreenBitmap frame_; // the window's own painting, copied in one block
     std::map<MainControl, std::unique_ptr<TDynamicOpaqueButton>> buttons_;

@@ -38,6 +38,28 @@ std::u16string Counter(char16_t sign, int value) {
     return text;
 }
 
+// The longest start of the text that fits the width with an ellipsis after it, or the whole text
+// when it fits: a row's action never ends in a cut character. A surrogate pair stays whole.
+std::u16string FitWithEllipsis(PaintCanvas& canvas, std::u16string_view text, int width) {
+    if (canvas.MeasureText(text).width <= width) {
+        return std::u16string(text);
+    }
+    constexpr std::u16string_view kEllipsis = u"\u2026";
+    std::size_t length = text.size();
+    while (length > 0) {
+        --length;
+        if (length > 0 && text[length] >= 0xDC00 && text[length] <= 0xDFFF) {
+            --length; // never keep the first half of a pair alone
+        }
+        std::u16string fitted(text.substr(0, length));
+        fitted += kEllipsis;
+        if (canvas.MeasureText(fitted).width <= width) {
+            return fitted;
+        }
+    }
+    return std::u16string(kEllipsis);
+}
+
 } // namespace
 
 MotionListFonts ScaledMotionListFonts(DpiScale scale) {
@@ -112,8 +134,9 @@ void ListBox1DrawItem(PaintCanvas& canvas, const MotionSet& set, int index, Rect
             font.underline = StartsWithHttp(actions.shown);
         }
         canvas.SetFont(font, colour);
-        canvas.DrawTextClipped({row.left + scale(57), row.top + scale(19), row.right - scale(84), row.bottom},
-                               ActionToDisplayString(actions.shown, kActionDisplayLength, language));
+        const Rect textBox{row.left + scale(57), row.top + scale(19), row.right - scale(84), row.bottom};
+        const std::u16string text = ActionToDisplayString(actions.shown, kActionDisplayLength, language);
+        canvas.DrawTextClipped(textBox, FitWithEllipsis(canvas, text, textBox.right - textBox.left));
     }
 
     const int countersLeft = row.right - scale(60);
@@ -143,9 +166,25 @@ std::u16string AssignCaption(const Motion& motion, int language) {
     return ActionToDisplayString(action, kActionDisplayLength, language);
 }
 
+namespace {
+
+// The part of the panel at (left, top) that lies inside the list, in the panel's coordinates;
+// empty (all zero) when none does.
+Rect PanelInsideList(int left, int top, Size listSize, Size panelSize) {
+    const Rect inside{std::max(0, -left), std::max(0, -top),
+                      std::min(panelSize.width, listSize.width - left),
+                      std::min(panelSize.height, listSize.height - top)};
+    if (inside.left >= inside.right || inside.top >= inside.bottom) {
+        return {};
+    }
+    return inside;
+}
+
+} // namespace
+
 ActionPanelPlacement PlaceActionPanel(const ActionPanel& current, const MotionSet& set,
-                                      int selected, Rect selectedRow, int language,
-                                      DpiScale scale) {
+                                      int selected, Rect selectedRow, Size listSize,
+                                      Size panelSize, int language, DpiScale scale) {
     ActionPanelPlacement placement{current};
     if (selected < 0 || selected >= std::min(static_cast<int>(set.motionCount), kMaxMotions)) {
         return placement;
@@ -162,8 +201,11 @@ ActionPanelPlacement PlaceActionPanel(const ActionPanel& current, const MotionSe
         }
         placement.changed = true;
     }
-    if (!panel.visible) {
-        panel.visible = true;
+    const Rect shown = PanelInsideList(panel.left, panel.top, listSize, panelSize);
+    const bool visible = shown.right > shown.left;
+    if (panel.visible != visible || panel.shown != shown) {
+        panel.visible = visible;
+        panel.shown = shown;
         placement.changed = true;
     }
     return placement;

@@ -58,25 +58,31 @@ void ListBox1DrawItem(PaintCanvas& canvas, const MotionSet& set, int index, Rect
 // else the text of the empty action.
 std::u16string AssignCaption(const Motion& motion, int language);
 
-// comboActionsPanel as the list last left it. tag is the motion it shows, -1 for none.
+// comboActionsPanel as the list last left it. tag is the motion it shows, -1 for none. shown is
+// the part of the panel inside the list, in the panel's own coordinates: the panel never shows
+// outside the list.
 struct ActionPanel {
     int tag = -1;
     int left = 0;
     int top = 0;
     bool visible = false;
     std::u16string caption;
+    Rect shown{};
 };
 
-// Where the panel goes for the selected row S (client coordinates of the list): top S.top + 15,
-// left 50 and a new caption when it moves to another motion. Nothing changes when it already
-// sits over S for this motion; `changed` tells the window whether to touch the controls.
+// Where the panel (of panelSize) goes for the selected row S (client coordinates of the list, of
+// listSize): top S.top + 15, left 50 and a new caption when it moves to another motion; hidden
+// while it lies wholly outside the list, as when S is scrolled out of view. Nothing changes when
+// it already sits over S for this motion; `changed` tells the window whether to touch the
+// controls.
 struct ActionPanelPlacement {
     ActionPanel panel;
     bool changed = false;
     bool captionChanged = false;
 };
 ActionPanelPlacement PlaceActionPanel(const ActionPanel& current, const MotionSet& set,
-                                      int selected, Rect selectedRow, int language, DpiScale scale);
+                                      int selected, Rect selectedRow, Size listSize,
+                                      Size panelSize, int language, DpiScale scale);
 
 // Hidden and owning no row: after a refill of the list, an edit of the action, a lost selection.
 ActionPanel HiddenActionPanel(ActionPanel panel);

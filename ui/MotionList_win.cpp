@@ -19,6 +19,18 @@ void TgestureConfigForm::CreateMotionList() {
         place.left, place.top, place.right - place.left, place.bottom - place.top, hwnd(),
         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kListBox1Id)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(ListBox1_, LB_SETITEMHEIGHT, 0, scale_(kMotionRowHeight));
+    SetWindowSubclass(ListBox1_, FollowScrolls, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+// The action button is the main window's child laid over the list: every scroll moves or hides
+// it, whether or not the list draws a row.
+LRESULT CALLBACK TgestureConfigForm::FollowScrolls(HWND list, UINT message, WPARAM wParam,
+                                                   LPARAM lParam, UINT_PTR, DWORD_PTR form) {
+    const LRESULT result = DefSubclassProc(list, message, wParam, lParam);
+    if (message == WM_VSCROLL || message == WM_MOUSEWHEEL) {
+        reinterpret_cast<TgestureConfigForm*>(form)->FollowListScroll();
+    }
+    return result;
 }
 
 void TgestureConfigForm::MeasureItem(MEASUREITEMSTRUCT& item) const {
@@ -57,24 +69,51 @@ void TgestureConfigForm::PlaceActionPanel(int selected, Rect selectedRow) {
     if (buttons_.count(MainControl::btnAssign) == 0) {
         return; // a row drawn while the controls are being made
     }
+    RECT listClient{};
+    GetClientRect(ListBox1_, &listClient);
+    const Rect panel = ClientRectOf(MainControl::comboActionsPanel);
+    const Size panelSize{panel.right - panel.left, panel.bottom - panel.top};
     const ActionPanelPlacement placement = traxo::PlaceActionPanel(
-        actionPanel_, *motionSet_, selected, selectedRow, settings_.language, scale_);
+        actionPanel_, *motionSet_, selected, selectedRow, {listClient.right, listClient.bottom},
+        panelSize, settings_.language, scale_);
     actionPanel_ = placement.panel;
     if (!placement.changed) {
         return;
     }
     TDynamicOpaqueButton& assign = *buttons_.at(MainControl::btnAssign);
-    const Rect list = ClientRectOf(MainControl::ListBox1);
-    const Rect panel = ClientRectOf(MainControl::comboActionsPanel);
-    const int left = list.left + actionPanel_.left;
-    const int top = list.top + actionPanel_.top;
-    assign.SetBounds({left, top, left + panel.right - panel.left, top + panel.bottom - panel.top});
     if (placement.captionChanged) {
         assign.SetCaption(actionPanel_.caption);
         UpdateActionTooltip(selected);
     }
+    if (!actionPanel_.visible) {
+        assign.SetVisible(false); // its row is scrolled out of view
+        return;
+    }
+    const Rect list = ClientRectOf(MainControl::ListBox1);
+    const int left = list.left + actionPanel_.left;
+    const int top = list.top + actionPanel_.top;
+    assign.SetBounds({left, top, left + panelSize.width, top + panelSize.height});
+    ClipActionButton(assign.hwnd(), actionPanel_.shown, panelSize);
     assign.SetVisible(true);
     SetWindowPos(assign.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TgestureConfigForm::ClipActionButton(HWND button, Rect shown, Size panelSize) {
+    const bool whole = shown == Rect{0, 0, panelSize.width, panelSize.height};
+    // The system owns the region once it is set.
+    const HRGN region =
+        whole ? nullptr : CreateRectRgn(shown.left, shown.top, shown.right, shown.bottom);
+    SetWindowRgn(button, region, TRUE);
+}
+
+void TgestureConfigForm::FollowListScroll() {
+    const LRESULT selected = SendMessageW(ListBox1_, LB_GETCURSEL, 0, 0);
+    if (selected == LB_ERR) {
+        return;
+    }
+    RECT row{};
+    SendMessageW(ListBox1_, LB_GETITEMRECT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(&row));
+    PlaceActionPanel(static_cast<int>(selected), {row.left, row.top, row.right, row.bottom});
 }
 
 void TgestureConfigForm::HideActionPanel() {
@@ -109,10 +148,12 @@ void TgestureConfigForm::updateList() {
     SendMessageW(ListBox1_, LB_SETCURSEL, static_cast<WPARAM>(list.selected), 0);
     SendMessageW(ListBox1_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(ListBox1_, nullptr, TRUE);
+    FollowModifiedInCaption(); // the list is refilled or repainted after every edit of the set
 }
 
 void TgestureConfigForm::RepaintMotionList() {
     InvalidateRect(ListBox1_, nullptr, FALSE);
+    FollowModifiedInCaption();
 }
 
 void TgestureConfigForm::SelectAndFocusMotion(int index) {

@@ -48,20 +48,30 @@ void PaintTriggerPicture(PaintCanvas& canvas, int mode) {
     canvas.SetBrushColour(button == TriggerButton::Middle ? kTriggerButtonColour : Rgb(255, 255, 255));
     canvas.Rectangle({48, 4, 53, 10});
 
-    // The keys to hold, as a key cap; mode 0 moves the mouse without a button.
+    // The keys to hold, as a key cap; mode 0 moves the mouse without a button. Two keys stand
+    // on two lines, "Ctrl+" over "Shift", in a taller cap: on one line they would not fit.
     const std::u16string_view keys = TriggerKeysOf(mode);
-    if (!keys.empty()) {
-        const Rect cap{1, 5, 40, 20};
-        canvas.SetPen(outline, 1);
-        canvas.SetBrushColour(Rgb(240, 240, 240));
-        canvas.RoundRect(cap, 4, 4);
-        FontSpec font;
-        font.height = keys.size() > 4 ? 9 : 11;
-        canvas.SetFont(font, Rgb(0, 0, 0));
-        const Size text = canvas.MeasureText(keys);
-        canvas.DrawText({cap.left + (cap.right - cap.left - text.width) / 2,
-                         cap.top + (cap.bottom - cap.top - text.height) / 2},
-                        keys);
+    if (keys.empty()) {
+        return;
+    }
+    const std::size_t plus = keys.find(u'+');
+    const bool twoLines = plus != std::u16string_view::npos;
+    const Rect cap = twoLines ? Rect{1, 1, 40, 24} : Rect{1, 5, 40, 20};
+    canvas.SetPen(outline, 1);
+    canvas.SetBrushColour(Rgb(240, 240, 240));
+    canvas.RoundRect(cap, 4, 4);
+    FontSpec font;
+    font.height = twoLines ? 10 : 11;
+    canvas.SetFont(font, Rgb(0, 0, 0));
+    const std::array<std::u16string_view, 2> lines{keys.substr(0, twoLines ? plus + 1 : keys.size()),
+                                                   twoLines ? keys.substr(plus + 1) : std::u16string_view{}};
+    const int lineCount = twoLines ? 2 : 1;
+    const int textHeight = lineCount * font.height;
+    int top = cap.top + (cap.bottom - cap.top - textHeight) / 2;
+    for (int i = 0; i < lineCount; ++i) {
+        const Size text = canvas.MeasureText(lines[i]);
+        canvas.DrawText({cap.left + (cap.right - cap.left - text.width) / 2, top}, lines[i]);
+        top += font.height;
     }
 }
 

@@ -97,7 +97,7 @@ class AssignTestCase(traxo_e2e.TraxoTestCase):
         x, y = self.client_origin(MAIN_CLASS)
         row_left, row_top = x + FIRST_ROW[0], y + FIRST_ROW[1]
         self.click_at(row_left + 150, row_top + 40)  # below the action button, on the row
-        time.sleep(0.3)  # the action button comes over the selected row
+        self.wait_for_still_window(MAIN_CLASS)  # the action button comes over the selected row
         self.click_at(row_left + ACTION_BUTTON[0], row_top + ACTION_BUTTON[1])
         self.wait_visible(ASSIGN_CLASS)
         return x, y
@@ -208,7 +208,7 @@ class DropDownThroughTheMouse(AssignTestCase):
         self.write_settings(motions="set.mtd")
         self.start_traxo()
         self.show_main_window()
-        time.sleep(0.5)  # the fades of the controls settle
+        self.wait_for_still_window(MAIN_CLASS)  # the fades of the controls settle
 
     def test_one_click_opens_it_and_it_shows_the_action_after_an_editor(self):
         self.open_assign_dialog()
@@ -238,7 +238,7 @@ class KeystrokesEditorOpenedTwice(AssignTestCase):
         self.write_settings(motions="set.mtd")
         self.start_traxo()
         self.show_main_window()
-        time.sleep(0.5)  # the fades of the controls settle
+        self.wait_for_still_window(MAIN_CLASS)  # the fades of the controls settle
 
     def open_keystrokes_editor(self):
         self.choose_in_drop_down(DEFAULT_ROW_KEY_COMBINATION + 1)

@@ -11,8 +11,8 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 import traxo_e2e  # noqa: E402
 from traxo_e2e import (click, LEFT_BUTTON, MAIN_CLASS, RIGHT_BUTTON, STROKE_DOWN,  # noqa: E402
-                       STROKE_RIGHT, drag, move_to, screen_size, take_screenshot, wait_until,
-                       windows_path, xdotool)
+                       STROKE_RIGHT, drag, line_points, move_along, move_to, press, release,
+                       screen_size, take_screenshot, wait_until, windows_path, xdotool)
 
 POPUP_CLASS = "TfrmInfo"
 STARTER_SET = "GettingStarted.mtd"
@@ -23,6 +23,14 @@ PAD = (303, 119, 786, 519)          # image1
 LIST = (5, 119, 301, 478)           # ListBox1
 CREATE_BUTTON = (70, 534)           # "Create gesture"
 SAVE_BUTTON = (295, 61)             # "Save set"
+NEW_SET_BUTTON = (129, 61)          # "New set"
+RECORD_BUTTON = (358, 534)          # "Record again"
+STATUS_TAB = (302, 97, 445, 118)    # lblStatus: "Testing" or "Recording"
+FILE_LABEL = (64, 7, 724, 21)       # lblFile in the caption bar
+TOOLBAR_OVER_LIST = (5, 27, 301, 93)
+OPTIONS_BUTTON = (436, 61)
+OPTIONS_CLASS = "TfrmOptions"
+OPTIONS_OK = (564, 434)             # in the options dialog's client area
 HIDE_BUTTON = (761, 13)             # "hide"
 ROW_HEIGHT = 50
 ROW_THUMB = (10, 5, 45, 40)         # the thumbnail box within a row
@@ -263,6 +271,146 @@ class PadRecording(WindowTestCase):
         self.assertNotEqual(short["grid"], L_GRID, "the short stroke's answer shows an L")
         self.assertFalse(self.popup_visible(), "a test on the pad showed the result popup")
         self.assertEqual(self.main_window_state(), "1")
+
+
+class PadInterruptions(WindowTestCase):
+    """Twelve gestures, the second with an action, in Ctrl+Shift mode: recordings cut short by a
+    screen gesture or another command, the status tab and the caption's unsaved mark, the
+    action button of a row scrolled out of view, and the pad's words after a language switch."""
+
+    def setUp(self):
+        super().setUp()
+        motions = [(STROKE_RIGHT, "", []), (STROKE_DOWN, "@Browser: forward", [])]
+        motions += [(STROKE_RIGHT, "", [])] * 10
+        self.set_path = self.build_set(motions)
+        self.write_settings(motions="set.mtd", invoke=0)
+        self.start_traxo()
+        self.show_main_window()
+        self.wait_for_still_window(MAIN_CLASS)  # the fades of the controls settle
+
+    def pad_point(self, fx, fy):
+        left, top, right, bottom = PAD
+        return self.at(round(left + (right - left) * fx), round(top + (bottom - top) * fy))
+
+    def pixels(self, area, shot=None):
+        """The pixels of a client-area rectangle, for comparing one look with another."""
+        shot = shot or take_screenshot()
+        left, top = self.at(area[0], area[1])
+        return tuple(shot.pixel(x, y) for y in range(top, top + area[3] - area[1])
+                     for x in range(left, left + area[2] - area[0]))
+
+    def steady_pixels(self, area):
+        """The area's pixels once two looks in a row agree (the tabs fade)."""
+        last = []
+
+        def steady():
+            now = self.pixels(area)
+            agreed = bool(last) and now == last[0]
+            last[:] = [now]
+            return now if agreed else None
+        return wait_until(steady, 5, "the area to stop changing", interval=0.2)
+
+    def select_row(self, index):
+        # The row's right half: the action button covers the left of a selected row.
+        self.click((LIST[0] + 250, LIST[1] + ROW_HEIGHT * index + 25))
+
+    def test_a_screen_gesture_ends_a_recording_and_the_motion_keeps_its_path(self):
+        before = self.dump_set(self.set_path)["motions"]
+        testing = self.steady_pixels(STATUS_TAB)
+        saved_caption = self.steady_pixels(FILE_LABEL)
+
+        self.select_row(1)
+        self.click(RECORD_BUTTON)
+        wait_until(lambda: self.pixels(STATUS_TAB) != testing, 5, "the status to say Recording")
+
+        # The press starts the recording; a screen gesture drawn while the button is still down
+        # ends it before the release.
+        start, middle = self.pad_point(0.2, 0.3), self.pad_point(0.5, 0.6)
+        press(LEFT_BUTTON, *start)
+        move_along(line_points(start, middle))
+        xdotool("keydown", "ctrl", "shift")
+        try:
+            time.sleep(0.35)  # the gesture starts at the next 100 ms poll
+            move_along(line_points(middle, self.pad_point(0.9, 0.6)))
+            time.sleep(0.1)  # the last point polled before the keys go up: no sign outside
+        finally:
+            xdotool("keyup", "ctrl", "shift")
+        release(LEFT_BUTTON)
+        wait_until(lambda: self.pixels(STATUS_TAB) == testing, 5, "the status to say Testing again")
+        self.assertEqual(self.steady_pixels(FILE_LABEL), saved_caption,
+                         "the interrupted recording marked the set modified")
+
+        modified = self.set_path.stat().st_mtime_ns
+        self.click(SAVE_BUTTON)
+        wait_until(lambda: self.set_path.stat().st_mtime_ns != modified, 10,
+                   "the set file to be written")
+        after = self.dump_set(self.set_path)["motions"]
+        self.assertEqual(after[1]["points"], before[1]["points"],
+                         "the interrupted recording changed the gesture's path")
+
+        # A finished recording marks the set modified in the caption until it is saved.
+        self.click(RECORD_BUTTON)
+        wait_until(lambda: self.pixels(STATUS_TAB) != testing, 5, "the status to say Recording")
+        drag(LEFT_BUTTON, [self.pad_point(0.2, 0.2), self.pad_point(0.8, 0.8)], step=8)
+        try:
+            wait_until(lambda: self.pixels(FILE_LABEL) != saved_caption, 5,
+                       "the caption's mark of unsaved changes")
+        except AssertionError:
+            self.save_screenshot(take_screenshot(), "no-unsaved-mark.png")
+            raise
+        self.click(SAVE_BUTTON)
+        wait_until(lambda: self.pixels(FILE_LABEL) == saved_caption, 10,
+                   "the mark to go once the set is saved")
+
+        # New set disarms the pad, and the status follows.
+        self.click(RECORD_BUTTON)
+        wait_until(lambda: self.pixels(STATUS_TAB) != testing, 5, "the status to say Recording")
+        self.click(NEW_SET_BUTTON)
+        wait_until(lambda: self.pixels(STATUS_TAB) == testing, 5,
+                   "the status to say Testing after New set")
+
+    def test_the_action_button_stays_inside_the_list_when_its_row_scrolls_away(self):
+        top_rows = (LIST[0], LIST[1], LIST[2], LIST[1] + 2 * ROW_HEIGHT)
+        unselected = self.steady_pixels(top_rows)
+        self.select_row(1)
+        wait_until(lambda: self.pixels(top_rows) != unselected, 5, "the second row to be selected")
+        selected = self.steady_pixels(top_rows)
+        # Taken in the active window: the toolbar's buttons look otherwise in an inactive one.
+        toolbar = self.steady_pixels(TOOLBAR_OVER_LIST)
+        move_to(*self.at(LIST[0] + 250, LIST[1] + 200))
+        xdotool("click", "5")  # the wheel, one notch down: the selected row leaves the view
+        wait_until(lambda: self.pixels(top_rows) != selected, 5, "the list to scroll")
+        if self.steady_pixels(TOOLBAR_OVER_LIST) != toolbar:
+            self.save_screenshot(take_screenshot(), "action-button-over-toolbar.png")
+            self.fail("the action button of a row scrolled out of view shows over the toolbar")
+
+        # Scrolled back, the row shows its button again.
+        xdotool("click", "4")
+        wait_until(lambda: self.pixels(top_rows) == selected, 5,
+                   "the selected row and its action button back in view")
+
+
+    def test_the_pads_message_changes_language_at_once(self):
+        self.click(CREATE_BUTTON)  # the pad asks for a drawing
+        wait_until(lambda: any(pixel != WHITE for pixel in self.pixels(PAD)), 5,
+                   "the pad's request to draw")
+        armed = self.steady_pixels(PAD)
+        self.click(OPTIONS_BUTTON)
+        wait_until(lambda: self.probe("window-rect", OPTIONS_CLASS)[1].split()[4:] == ["1"], 10,
+                   "the options")
+        code, out = self.probe("child-rect", OPTIONS_CLASS, "ComboBox")
+        self.assertEqual(code, 0, "the options have no language box")
+        left, top, right, bottom = (int(v) for v in out.split())
+        click((left + right) // 2, (top + bottom) // 2)
+        xdotool("key", "Down", "Return")
+        code, out = self.probe("client-rect", OPTIONS_CLASS)
+        left, top = (int(v) for v in out.split()[:2])
+        click(left + OPTIONS_OK[0], top + OPTIONS_OK[1])
+        try:
+            wait_until(lambda: self.pixels(PAD) != armed, 5, "the pad's words in Chinese")
+        except AssertionError:
+            self.save_screenshot(take_screenshot(), "pad-language.png")
+            raise
 
 
 class PopupAndHiding(WindowTestCase):

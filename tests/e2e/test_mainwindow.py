@@ -1,5 +1,5 @@
 """The configuration window as the user sees it: its colours where the layout puts them, a row
-selected by a click, and "hide"."""
+selected by a click, and "hide" or a double click on the caption's icon."""
 
 import sys
 import time
@@ -20,6 +20,7 @@ ROW0 = (50, 119 + 46)
 WHITE = (255, 255, 255)
 SELECTED_ROW = (230, 232, 240)
 HIDE_BUTTON = (761, 13)
+CAPTION_ICON = (11, 13)
 
 
 def close_to(actual, expected, tolerance=6):
@@ -73,6 +74,11 @@ class MainWindowLooks(traxo_e2e.TraxoTestCase):
     def test_hide_hides_the_window(self):
         move_to(*self.screen(HIDE_BUTTON))
         xdotool("click", LEFT_BUTTON)
+        wait_until(lambda: self.main_window_state() == "0", 5, "the window to hide")
+
+    def test_double_click_on_the_caption_icon_hides_the_window(self):
+        move_to(*self.screen(CAPTION_ICON))
+        xdotool("click", "--repeat", "2", "--delay", "80", LEFT_BUTTON)
         wait_until(lambda: self.main_window_state() == "0", 5, "the window to hide")
 
 

@@ -249,6 +249,15 @@ class SetThatDoesNotLoad(traxo_e2e.TraxoTestCase):
         self.wait_for_exit(traxo)
         self.assertEqual(ini_value(self.read_settings(), "main", "motions"), "broken.mtd")
 
+    def test_an_empty_file_is_reported_rather_than_loaded_as_an_empty_set(self):
+        (self.folder / "empty.mtd").write_bytes(b"")
+        self.write_settings(motions="empty.mtd")
+        traxo = self.start_traxo()
+        self.click_button(MAIN_TITLE, "OK")
+        self.close_main_window()
+        self.wait_for_exit(traxo)
+        self.assertEqual((self.folder / "empty.mtd").read_bytes(), b"", "the empty file was written")
+
 
 class FolderWithoutTheHookLibrary(traxo_e2e.TraxoTestCase):
 

@@ -36,16 +36,8 @@ def numbers(output):
     return [int(v) for v in output.split()]
 
 
-class TutorialWalkthrough(traxo_e2e.TraxoTestCase):
-    """A new user's empty set, gestures switched off (the tutorial switches them on), popups on."""
-
-    def setUp(self):
-        super().setUp()
-        self.write_settings(active=0, showInfo=1)
-        self.start_traxo()
-        self.show_main_window()
-        self.wait_for_still_window(MAIN_CLASS)  # the fades of the controls settle
-        self.shots = 0
+class TutorialTestCase(traxo_e2e.TraxoTestCase):
+    """Looks at the main window and the tutorial, and presses the tutorial's buttons."""
 
     # -- the main window
 
@@ -98,6 +90,18 @@ class TutorialWalkthrough(traxo_e2e.TraxoTestCase):
     def shot(self, name):
         self.wait_for_still_window(TUTORIAL_CLASS)  # the buttons' fades end
         self.save_screenshot(take_screenshot(), name)
+
+
+class TutorialWalkthrough(TutorialTestCase):
+    """A new user's empty set, gestures switched off (the tutorial switches them on), popups on."""
+
+    def setUp(self):
+        super().setUp()
+        self.write_settings(active=0, showInfo=1)
+        self.start_traxo()
+        self.show_main_window()
+        self.wait_for_still_window(MAIN_CLASS)  # the fades of the controls settle
+        self.shots = 0
 
     def test_walk_through_every_stage(self):
         # The help menu's last entry opens the tutorial, which first switches gestures on.
@@ -205,6 +209,30 @@ class TutorialWalkthrough(traxo_e2e.TraxoTestCase):
         self.press(NEXT)  # Finish, where Next was
         wait_until(lambda: self.window_rect(TUTORIAL_CLASS) is None, 5, "the tutorial to close",
                    interval=0.1)
+
+
+class TutorialAtFirstStart(TutorialTestCase):
+    """The tutorial taken at the first start, while the configuration window is still hidden."""
+
+    def test_the_tutorial_shows_the_window_whose_pad_it_waits_on(self):
+        self.install()
+        self.write_settings(tutorialPrompt=1)
+        self.start_traxo()
+        self.assertEqual(self.main_window_state(), "0")
+        self.click_button(traxo_e2e.MAIN_TITLE, "English")
+        self.click_button(traxo_e2e.MAIN_TITLE, "Yes")
+        wait_until(lambda: self.main_window_state() == "1", 10,
+                   "the configuration window to show with the tutorial")
+        self.wait_for_stage("Welcome to Traxo.")
+        for stage in ("Gestures are simple motions", "Using Traxo is very simple.",
+                      "Look for the white Traxo icon", "Gestures are saved in sets.",
+                      "On the right is an area"):
+            self.press(NEXT)
+            self.wait_for_stage(stage)
+        # The drawing lands on the pad, which is there to be seen, and moves the tutorial on.
+        drag(LEFT_BUTTON, [self.pad_point(0.1, 0.2), self.pad_point(0.45, 0.2),
+                           self.pad_point(0.45, 0.45)], step=8)
+        self.wait_for_stage("To create a gesture, click this button now.")
 
 
 if __name__ == "__main__":

@@ -158,6 +158,19 @@ std::vector<std::u16string> TitlesOf(const MotionSet& set) {
     return titles;
 }
 
+// The texts left in each motion's rule slots past its rule count.
+std::vector<std::u16string> TextsPastTheRules(const MotionSet& set) {
+    std::vector<std::u16string> texts;
+    for (int m = 0; m < set.motionCount; ++m) {
+        for (int r = set.motions[m].ruleCount; r < kRuleSlots; ++r) {
+            if (!set.motions[m].rules[r].action.IsEmpty()) {
+                texts.emplace_back(set.motions[m].rules[r].action.View());
+            }
+        }
+    }
+    return texts;
+}
+
 TEST(KnownAppsWriteBack, MarkedProgramsGoWithTheirRulesAndTheRestAreRenumbered) {
     auto set = RuleSet();
     KnownAppsTable table;
@@ -181,6 +194,7 @@ TEST(KnownAppsWriteBack, MarkedProgramsGoWithTheirRulesAndTheRestAreRenumbered) 
     EXPECT_TRUE(set->knownApps[3].title.IsEmpty()) << "no stale name past the table's end";
     EXPECT_EQ(RulesOf(*set), (std::vector<std::vector<std::u16string>>{
                                  {}, {u"2:for P4"}, {u"0:for P0", u"1:for P2"}}));
+    EXPECT_TRUE(TextsPastTheRules(*set).empty()) << "a removed rule's text stays in its slot";
 }
 
 TEST(KnownAppsWriteBack, TwoMarkedProgramsWithFourRulesLeaveTheTableTwoShorter) {
@@ -211,6 +225,7 @@ TEST(KnownAppsWriteBack, AShorterOpenedListDropsTheRulesPastItsEnd) {
     EXPECT_EQ(TitlesOf(*set), (std::vector<std::u16string>{u"X", u"Y", u"Z"}));
     EXPECT_EQ(RulesOf(*set), (std::vector<std::vector<std::u16string>>{
                                  {u"1:for P1", u"1:for P1", u"1:for P1"}, {}, {u"0:for P0", u"2:for P2"}}));
+    EXPECT_TRUE(TextsPastTheRules(*set).empty()) << "a dropped rule's text stays in its slot";
 }
 
 TEST(KnownAppsWriteBack, UnchangedRowsLeaveTheImageAsItWas) {

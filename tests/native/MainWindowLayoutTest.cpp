@@ -97,7 +97,7 @@ TEST(MainWindowLayout, TextsInBothLanguages) {
         {MC::btnDelete, u"Delete gesture", u"删除"}, {MC::btnRecord, u"Record again", u"重新录制"},
         {MC::btnKnownApps, u"Configure programs...", u"配置程序…"},
         {MC::lblSet, u"Gesture set", u"手势组"},   {MC::lblCopyright, u"about/donate", u"关于Traxo"},
-        {MC::btnHide, u"hide", u"hide"},
+        {MC::btnHide, u"hide", u"隐藏"},
         {MC::lblVersion, u"version 1.41 by traxo.app", u"版本1.41 traxo.app"},
     };
     const std::vector<PlacedControl> english = BuildMainWindowLayout(DpiScale{}, 0);

@@ -204,6 +204,22 @@ TEST(MotionRowDrawing, TextFollowsTheLanguageAndTheDisplayScale) {
     EXPECT_EQ(canvas.TextCalls(u"1")[0].font.height, 84);
 }
 
+TEST(MotionRowDrawing, ALongActionEndsWithAnEllipsisBeforeTheIconColumn) {
+    // The clip is 155 pixels wide; the recording canvas measures 7 pixels a character, so 22
+    // characters fit: 21 of the text and the ellipsis.
+    const auto set = OneMotion(u"@Special: maximise window", {});
+    const std::optional<PaintCall> text = ActionText(DrawRow(*set));
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->text, u"Special: maximise win\u2026");
+
+    const auto fits = OneMotion(u"calc.exe", {});
+    EXPECT_EQ(ActionText(DrawRow(*fits))->text, u"calc.exe");
+
+    // A character outside the basic plane is never cut in half.
+    const auto wide = OneMotion(u"C:\\Files\\abcdefghijklmnopqrst\U0001F600x.exe", {});
+    EXPECT_EQ(ActionText(DrawRow(*wide))->text, u"abcdefghijklmnopqrst\u2026");
+}
+
 TEST(MotionRowDrawing, DamagedCountsStayInsideTheImage) {
     auto set = OneMotion(u"", {});
     set->motions[0].ruleCount = 255; // more than the 101 slots
@@ -246,12 +262,15 @@ INSTANTIATE_TEST_SUITE_P(
         CaptionCase{"ChineseBuiltIn", u"@Browser: back", {}, 1, u"浏览器:后退"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+constexpr Size kList{279, 359};  // the list's client area beside its scroll bar
+constexpr Size kPanel{165, 21};
+
 TEST(ActionPanelPlacement, MovesOverTheSelectedRowAndKeepsStillOtherwise) {
     auto set = OneMotion(u"@Browser: back", {});
     set->motions[1].defaultAction.Assign(u"calc.exe");
     set->motionCount = 2;
 
-    const ActionPanelPlacement first = PlaceActionPanel({}, *set, 0, kRow, 0, DpiScale{});
+    const ActionPanelPlacement first = PlaceActionPanel({}, *set, 0, kRow, kList, kPanel, 0, DpiScale{});
     EXPECT_TRUE(first.changed);
     EXPECT_TRUE(first.captionChanged);
     EXPECT_EQ(first.panel.tag, 0);
@@ -260,21 +279,21 @@ TEST(ActionPanelPlacement, MovesOverTheSelectedRowAndKeepsStillOtherwise) {
     EXPECT_TRUE(first.panel.visible);
     EXPECT_EQ(first.panel.caption, u"Browser: back");
 
-    const ActionPanelPlacement again = PlaceActionPanel(first.panel, *set, 0, kRow, 0, DpiScale{});
+    const ActionPanelPlacement again = PlaceActionPanel(first.panel, *set, 0, kRow, kList, kPanel, 0, DpiScale{});
     EXPECT_FALSE(again.changed);
 
     // Scrolled: the same motion's row moved, so only the top follows it.
     ActionPanel dragged = first.panel;
     dragged.left = 80;
     const ActionPanelPlacement scrolled =
-        PlaceActionPanel(dragged, *set, 0, {0, 50, 296, 100}, 0, DpiScale{});
+        PlaceActionPanel(dragged, *set, 0, {0, 50, 296, 100}, kList, kPanel, 0, DpiScale{});
     EXPECT_TRUE(scrolled.changed);
     EXPECT_FALSE(scrolled.captionChanged);
     EXPECT_EQ(scrolled.panel.top, 65);
     EXPECT_EQ(scrolled.panel.left, 80);
 
     const ActionPanelPlacement other =
-        PlaceActionPanel(scrolled.panel, *set, 1, {0, 150, 296, 200}, 0, DpiScale{});
+        PlaceActionPanel(scrolled.panel, *set, 1, {0, 150, 296, 200}, kList, kPanel, 0, DpiScale{});
     EXPECT_TRUE(other.captionChanged);
     EXPECT_EQ(other.panel.caption, u"calc.exe");
     EXPECT_EQ(other.panel.left, 50);
@@ -283,12 +302,45 @@ TEST(ActionPanelPlacement, MovesOverTheSelectedRowAndKeepsStillOtherwise) {
     const ActionPanel hidden = HiddenActionPanel(other.panel);
     EXPECT_FALSE(hidden.visible);
     EXPECT_EQ(hidden.tag, -1);
-    EXPECT_TRUE(PlaceActionPanel(hidden, *set, 1, {0, 150, 296, 200}, 0, DpiScale{}).panel.visible);
+    EXPECT_TRUE(PlaceActionPanel(hidden, *set, 1, {0, 150, 296, 200}, kList, kPanel, 0, DpiScale{}).panel.visible);
 
     // No selection, or one outside the live motions: the panel is left alone.
-    EXPECT_FALSE(PlaceActionPanel(hidden, *set, -1, kRow, 0, DpiScale{}).changed);
-    EXPECT_FALSE(PlaceActionPanel(hidden, *set, 2, kRow, 0, DpiScale{}).changed);
+    EXPECT_FALSE(PlaceActionPanel(hidden, *set, -1, kRow, kList, kPanel, 0, DpiScale{}).changed);
+    EXPECT_FALSE(PlaceActionPanel(hidden, *set, 2, kRow, kList, kPanel, 0, DpiScale{}).changed);
 }
+
+struct ScrollCase {
+    const char* name;
+    int rowTop;       // the selected row's top in the list's client area
+    bool visible;
+    Rect shown;       // the part of the 165 by 21 panel inside the list
+};
+
+class ActionPanelScrollTest : public ::testing::TestWithParam<ScrollCase> {};
+
+TEST_P(ActionPanelScrollTest, ThePanelShowsOnlyInsideTheList) {
+    const ScrollCase& c = GetParam();
+    auto set = OneMotion(u"@Browser: forward", {});
+    set->motionCount = 2;
+    const ActionPanelPlacement placed = PlaceActionPanel({}, *set, 1, {0, 0, 279, 50}, kList, kPanel, 0, DpiScale{});
+    ASSERT_TRUE(placed.panel.visible);
+    const ActionPanelPlacement scrolled = PlaceActionPanel(
+        placed.panel, *set, 1, {0, c.rowTop, 279, c.rowTop + 50}, kList, kPanel, 0, DpiScale{});
+    EXPECT_EQ(scrolled.panel.visible, c.visible);
+    EXPECT_EQ(scrolled.panel.shown, c.shown);
+    EXPECT_EQ(scrolled.panel.tag, 1) << "a scroll keeps the panel's motion";
+    EXPECT_EQ(scrolled.changed, c.rowTop != 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scrolls, ActionPanelScrollTest,
+    ::testing::Values(ScrollCase{"InView", 0, true, {0, 0, 165, 21}},
+                      ScrollCase{"AboveTheList", -50, false, {}},
+                      ScrollCase{"JustAbove", -36, false, {}},
+                      ScrollCase{"HalfAbove", -25, true, {0, 10, 165, 21}},
+                      ScrollCase{"HalfBelow", 334, true, {0, 0, 165, 10}},
+                      ScrollCase{"BelowTheList", 400, false, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace traxo

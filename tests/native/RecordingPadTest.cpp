@@ -1,19 +1,11 @@
 // The recording pad against a recording canvas and a main window that notes what it was asked
 // to do; recognition is the real recogniser over the document's set.
 
-#include "RecognitionTestPaths.h"
-
-#include "platform/RecordingPaintCanvas.h"
-#include "recognition/Recogniser.h"
-#include "recognition/RecordingPad.h"
-#include "sets/SetDocument.h"
+#include "RecordingPadFixture.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
-#include <functional>
-#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -22,138 +14,10 @@
 namespace traxo {
 namespace {
 
+using namespace padtest;
 using test::PathOf;
 using test::PointsOf;
 using test::Stroke;
-
-// A packed field is read as a value before a reference can bind to it.
-template <typename T> T Value(T field) {
-    return field;
-}
-
-// Where DrawInRect puts box units along a span of `span` pixels.
-int Mapped(int units, int span) {
-    return static_cast<int>(std::llrint(units / 100.0 * span));
-}
-
-class FakePadWindow final : public PadOwner {
-public:
-    explicit FakePadWindow(const MotionSet& set) : set_(set) {}
-
-    RecordingPaintCanvas canvas;
-    Size size{483, 400};
-    int language = 0;
-    bool capturing = false;
-    std::vector<std::u16string> events; // every request, in order
-    std::vector<std::u16string> dialogs;
-    std::optional<bool> reminderTimer;
-    int recognitions = 0;
-    std::vector<std::int32_t> countsSeenWhileRecognising; // each motion's count at that time
-    std::function<void()> onListClick;
-
-    PaintCanvas& PadCanvas() override { return canvas; }
-    Size PadSize() override { return size; }
-    void PadChanged() override { ++padChanges; }
-    void SelectAndFocusMotion(int index) override { Note(u"select " + Number(index)); }
-    void RepaintMotionList() override { Note(u"repaint list"); }
-    void MotionListClick() override {
-        Note(u"list click");
-        if (onListClick) {
-            onListClick();
-        }
-    }
-    void UpdateButtons() override { Note(u"update buttons"); }
-    void SetRecordButtonVisible(bool visible) override {
-        Note(visible ? u"show record" : u"hide record");
-    }
-    void ShowSetFullMessage(std::u16string_view text) override { dialogs.emplace_back(text); }
-    void TutorialEvent(std::u16string_view name) override { Note(u"tutorial " + std::u16string(name)); }
-    void ProcessPendingMessages() override { Note(u"pump"); }
-    void SetReminderTimer(bool enabled) override { reminderTimer = enabled; }
-    bool CapturingOnScreen() override { return capturing; }
-    int RecogniseWithoutAction(const MotionPath& normalised) override {
-        ++recognitions;
-        for (int i = 0; i < set_.motionCount; ++i) {
-            countsSeenWhileRecognising.push_back(Value(set_.motions[i].path.count));
-        }
-        RecognitionState state;
-        return recogniser_.Recognise(normalised, set_, state, false, nullptr);
-    }
-    int Language() override { return language; }
-    DpiScale PadScale() override { return scale; }
-
-    int padChanges = 0;
-    DpiScale scale;
-
-    bool Saw(std::u16string_view event) const {
-        return std::find(events.begin(), events.end(), event) != events.end();
-    }
-    std::vector<std::u16string> Texts() const {
-        std::vector<std::u16string> texts;
-        for (const PaintCall& call : canvas.CallsOf(PaintOp::Text)) {
-            texts.push_back(call.text);
-        }
-        return texts;
-    }
-
-private:
-    static std::u16string Number(int value) {
-        const std::string text = std::to_string(value);
-        return {text.begin(), text.end()};
-    }
-    void Note(std::u16string event) { events.push_back(std::move(event)); }
-
-    const MotionSet& set_;
-    Recogniser recogniser_;
-};
-
-// Distinct shapes of at least 30 raw points, drawn in pad pixels.
-std::vector<Point> HorizontalLine() { return Stroke({40, 200}, {10, 0}, 40); }
-std::vector<Point> DiagonalDown() { return Stroke({40, 40}, {8, 8}, 40); }
-std::vector<Point> LShape() {
-    std::vector<Point> points = Stroke({100, 40}, {0, 10}, 20);
-    const std::vector<Point> foot = Stroke({110, 230}, {10, 0}, 20);
-    points.insert(points.end(), foot.begin(), foot.end());
-    return points;
-}
-
-class RecordingPadTest : public ::testing::Test {
-protected:
-    std::unique_ptr<MotionSet> set = std::make_unique<MotionSet>();
-    SetDocument document{*set};
-    std::unique_ptr<FakePadWindow> window = std::make_unique<FakePadWindow>(*set);
-    RecordingPad pad{document, *window};
-
-    RecordingPadTest() {
-        window->onListClick = [this] { pad.ShowMotion(document.selectedIndex()); };
-    }
-
-    // Stores the raw points as motion `index`, normalised as recording leaves them.
-    void StoreMotion(int index, const std::vector<Point>& raw, std::u16string_view action = u"") {
-        set->motions[index].path = ResizeGesture(*PathOf(raw));
-        set->motions[index].defaultAction.Assign(action);
-        set->motions[index].ruleCount = 0;
-        set->motionCount = std::max(Value(set->motionCount), index + 1);
-    }
-
-    void Draw(const std::vector<Point>& points) {
-        pad.Image1MouseDown(PadButton::Left, points.front());
-        for (std::size_t i = 1; i < points.size(); ++i) {
-            pad.Image1MouseMove(points[i]);
-        }
-        pad.Image1MouseUp(PadButton::Left, points.back());
-    }
-
-    std::vector<std::u16string> TextsContaining(std::u16string_view part) const {
-        std::vector<std::u16string> found;
-        for (const std::u16string& text : window->Texts()) {
-            if (text.find(part) != std::u16string::npos) {
-                found.push_back(text);
-            }
-        }
-        return found;
-    }
-};
 
 // --- point spacing and capacity --------------------------------------------------------------
 
@@ -183,7 +47,7 @@ TEST_P(PadSpacingTest, OnlyMovesOfMoreThanFivePixelsAddAPoint) {
         pad.Image1MouseDown(PadButton::Left, {100, 100});
         ASSERT_EQ(pad.PadState(), recording ? padRecording : padTesting);
         pad.Image1MouseMove({100 + c.move.x, 100 + c.move.y});
-        const MotionPath& path = recording ? set->motions[0].path : pad.CapturedPath();
+        const MotionPath& path = pad.CapturedPath();
         EXPECT_EQ(Value(path.count), c.expectedCount);
         EXPECT_EQ(Value(path.drawIndex), c.expectedCount);
         if (c.expectedCount == 2) {
@@ -232,7 +96,7 @@ TEST_F(RecordingPadTest, APathStopsGrowingAtItsCapacity) {
         for (int i = 1; i < kMaxPathPoints + 200; ++i) {
             pad.Image1MouseMove({(i % 2) * 10, i * 10}); // zig-zag: every move adds a point
         }
-        const MotionPath& path = recording ? set->motions[0].path : pad.CapturedPath();
+        const MotionPath& path = pad.CapturedPath();
         EXPECT_EQ(Value(path.count), kMaxPathPoints);
         EXPECT_EQ(Value(path.drawIndex), kMaxPathPoints);
         EXPECT_EQ(PointAt(path, kMaxPathPoints - 1), (Point{0, (kMaxPathPoints - 1) * 10}));
@@ -437,14 +301,38 @@ TEST_F(RecordingPadTest, ATestIsDrawnOverTheWholePadBeforeItsMessage) {
     ASSERT_NE(lastClear, calls.rend());
     EXPECT_EQ(lastClear->rect, (Rect{0, 0, 483, 400}));
     EXPECT_EQ(lastClear->brushColour, Rgb(255, 255, 255));
-    // The normalised stroke spans the pad: (0, 50) and (100, 50) land at x 0 and 483, y 200.
+    // The normalised stroke spans the pad inside a margin of 8 % of its size: (0, 50) and
+    // (100, 50) land at x 38 and 445, y 200.
     const auto next = std::prev(lastClear.base());
-    const auto marker = std::find_if(next, calls.end(), [](const PaintCall& call) {
-        return call.op == PaintOp::Ellipse;
-    });
-    ASSERT_NE(marker, calls.end());
-    EXPECT_EQ(marker->rect, (Rect{-3, 197, 3, 203}));
-    EXPECT_EQ(marker->penColour, Rgb(128, 128, 128));
+    std::vector<Rect> dots;
+    for (auto call = next; call != calls.end() && call->op != PaintOp::Rectangle; ++call) {
+        if (call->op == PaintOp::Ellipse) {
+            dots.push_back(call->rect);
+        }
+    }
+    ASSERT_GE(dots.size(), 2u);
+    EXPECT_EQ(dots.front(), (Rect{35, 197, 41, 203}));
+    EXPECT_EQ((dots.back().left + dots.back().right) / 2, 483 - 38);
+}
+
+TEST_F(RecordingPadTest, AShownMotionKeepsAMarginOfEightPercentOfThePad) {
+    // A square along the reference box's edges: every dot stays 8 % inside the pad.
+    set->motions[0].path = *PathOf({{0, 0}, {100, 0}, {100, 100}, {0, 100}, {0, 0}});
+    set->motionCount = 1;
+    for (const Size size : {Size{483, 400}, Size{966, 800}}) {
+        window->size = size;
+        window->canvas.calls.clear();
+        pad.ShowMotion(0);
+        const int marginX = size.width * 8 / 100;
+        const int marginY = size.height * 8 / 100;
+        const auto dots = window->canvas.CallsOf(PaintOp::Ellipse);
+        ASSERT_EQ(dots.size(), 5u);
+        for (const PaintCall& dot : dots) {
+            const Point centre{(dot.rect.left + dot.rect.right) / 2, (dot.rect.top + dot.rect.bottom) / 2};
+            EXPECT_TRUE(centre.x == marginX || centre.x == size.width - marginX) << centre.x;
+            EXPECT_TRUE(centre.y == marginY || centre.y == size.height - marginY) << centre.y;
+        }
+    }
 }
 
 // --- the reminder ---------------------------------------------------------------------------

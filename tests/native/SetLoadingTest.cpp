@@ -20,7 +20,8 @@ TEST(SetLoading, ASetThatCannotBeLoadedIsReportedOnceAndNothingLooksLoaded) {
     damaged[damaged.size() / 2] ^= 0x5A;
     testing::WriteAll(folder / "damaged.mtd", damaged);
     fs::create_directory(folder / "folder.mtd");
-    for (const char* name : {"missing.mtd", "damaged.mtd", "folder.mtd"}) {
+    testing::WriteAll(folder / "empty.mtd", {});
+    for (const char* name : {"missing.mtd", "damaged.mtd", "folder.mtd", "empty.mtd"}) {
         auto set = testing::EmptySet();
         SetDocument document(*set);
         const SetLoadReport report = LoadSetReporting(document, folder / name);
@@ -48,10 +49,14 @@ TEST(SetLoading, AFailedLoadKeepsTheSetThatWasLoaded) {
     EXPECT_EQ(good.fileLabel, (folder / "good.mtd").u16string());
     EXPECT_FALSE(good.failure.has_value());
 
-    const SetLoadReport missing = LoadSetReporting(document, folder / "gone.mtd");
-    EXPECT_FALSE(missing.loaded);
-    EXPECT_EQ(missing.fileLabel, (folder / "good.mtd").u16string());
-    EXPECT_TRUE(testing::SameImage(*set, *SampleSet(3, 1)));
+    testing::WriteAll(folder / "empty.mtd", {});
+    for (const char* name : {"gone.mtd", "empty.mtd"}) {
+        const SetLoadReport failed = LoadSetReporting(document, folder / name);
+        EXPECT_FALSE(failed.loaded) << name;
+        EXPECT_EQ(failed.fileLabel, (folder / "good.mtd").u16string()) << name;
+        EXPECT_EQ(document.currentFileName(), folder / "good.mtd") << name;
+        EXPECT_TRUE(testing::SameImage(*set, *SampleSet(3, 1))) << name;
+    }
 }
 
 } // namespace

@@ -235,5 +235,12 @@ TEST(TranslationTables, TheMainWindowsOwnTextsReadAsItsUsersExpect) {
               u"有 3 个程序的动作无法保存：一个手势最多只能有 101 个程序动作。");
 }
 
+TEST(MainWindowCaption, TheFileNameCarriesAStarWhileTheSetIsModified) {
+    EXPECT_EQ(FileLabelCaption(u"C:\\Sets\\mine.mtd", true, true), u"C:\\Sets\\mine.mtd*");
+    EXPECT_EQ(FileLabelCaption(u"C:\\Sets\\mine.mtd", true, false), u"C:\\Sets\\mine.mtd");
+    // Without a file there is no file name to mark.
+    EXPECT_EQ(FileLabelCaption(u"no set loaded", false, true), u"no set loaded");
+}
+
 } // namespace
 } // namespace traxo

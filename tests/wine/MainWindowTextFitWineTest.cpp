@@ -109,7 +109,7 @@ TEST_P(MainWindowTextFit, CaptionsAndLabelsLieInsideTheirControls) {
     EXPECT_GE(checked, 20) << "too few texts measured";
 }
 
-INSTANTIATE_TEST_SUITE_P(Dpi, MainWindowTextFit, ::testing::Values(120, 144),
+INSTANTIATE_TEST_SUITE_P(Dpi, MainWindowTextFit, ::testing::Values(96, 120, 144),
                          [](const auto& info) { return "at" + std::to_string(info.param); });
 
 } // namespace
