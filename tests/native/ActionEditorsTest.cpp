@@ -203,6 +203,7 @@ public:
         }
         return std::nullopt;
     }
+    std::u16string WindowsFolder() override { return u"C:\\Windows\\"; }
 };
 
 KeyComboToggles Pressed(std::initializer_list<KeyComboToggle> toggles) {
