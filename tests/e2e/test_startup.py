@@ -1,5 +1,7 @@
 """Start-up, single instance, shutdown, and what the mouse hook lets through."""
 
+import os
+import shutil
 import subprocess
 import sys
 import time
@@ -13,6 +15,19 @@ from traxo_e2e import (MAIN_CLASS, MAIN_TITLE, RIGHT_BUTTON, LEFT_BUTTON, STROKE
                        xdotool)
 
 JUNK_LIBRARY = b"not a dll\n"
+TYPE_HELLO = "@Keystrokes: hello{enter}"
+HELLO = "hello\r\n"
+
+
+def assert_gestures_work(case):
+    """A right stroke over a target types the line its gesture holds, and the hook library
+    withholds the button from the target (without it the poll alone still sees the stroke)."""
+    target = case.start_target()
+    case.settle()
+    drag(RIGHT_BUTTON, [target.at(0.2, 0.5), target.at(0.8, 0.5)])
+    case.wait_for_text(target, HELLO)
+    case.assertEqual([m for m in target.mouse_messages() if m.startswith("WM_RBUTTON")], [],
+                     "the target saw the right button: the hook library is not loaded")
 
 
 class FirstStart(traxo_e2e.TraxoTestCase):
@@ -57,12 +72,22 @@ class LibraryExtraction(traxo_e2e.TraxoTestCase):
                          self.paths.mousecore.read_bytes(),
                          "a library left from another version was not replaced")
 
-    def test_current_version_keeps_existing_library(self):
-        self.write_settings(version="1.41")
+    def test_current_version_replaces_foreign_or_truncated_library(self):
+        own = self.paths.mousecore.read_bytes()
+        for content in (JUNK_LIBRARY, own[:len(own) // 2]):
+            with self.subTest(size=len(content)):
+                self.write_settings(version="1.41")
+                (self.folder / "MouseCore.dll").write_bytes(content)
+                self.start_and_stop()
+                self.assertEqual((self.folder / "MouseCore.dll").read_bytes(), own,
+                                 "a library that is not the program's own was kept")
+
+    def test_replaced_library_gives_working_gestures(self):
+        self.build_set([(STROKE_RIGHT, TYPE_HELLO, [])])
+        self.write_settings(version="1.41", motions="set.mtd")
         (self.folder / "MouseCore.dll").write_bytes(JUNK_LIBRARY)
-        self.start_and_stop()
-        self.assertEqual((self.folder / "MouseCore.dll").read_bytes(), JUNK_LIBRARY,
-                         "the library was rewritten although the settings are current")
+        self.start_traxo()
+        assert_gestures_work(self)
 
     def test_current_version_without_library_writes_it(self):
         self.write_settings(version="1.41")
@@ -267,6 +292,67 @@ class FolderWithoutTheHookLibrary(traxo_e2e.TraxoTestCase):
         self.close_main_window()
         self.assertEqual(self.wait_for_exit(traxo), 0)
 
+
+class PlantedLibraries(traxo_e2e.TraxoTestCase):
+    """Copies of a library that writes a marker beside itself when loaded, planted where a
+    search that is not restricted to the system folder would find them."""
+
+    def plant(self, folder, name):
+        """Returns the folder, where a marker "<name as loaded>.loaded" would appear."""
+        folder.mkdir(parents=True, exist_ok=True)
+        shutil.copy2(os.environ["TRAXO_E2E_MARKER_LIBRARY"], folder / name)
+        return folder
+
+    def set_wine_variable(self, name, value):
+        previous = os.environ.get(name)
+        os.environ[name] = value
+        self.addCleanup(lambda: os.environ.pop(name) if previous is None
+                        else os.environ.__setitem__(name, previous))
+
+    def assert_never_loaded(self, folders):
+        loaded = [str(marker) for folder in folders for marker in folder.glob("*.loaded")]
+        self.assertEqual(loaded, [], "Traxo loaded a planted library")
+
+    def test_system_libraries_come_from_the_system_folder_only(self):
+        # Wine would prefer a copy of its own libraries found beside the program.
+        self.set_wine_variable("WINEDLLOVERRIDES", "mscoree,mshtml=;winmm,wininet=n,b")
+        markers = {self.plant(self.folder, name) for name in ("winmm.dll", "wininet.dll")}
+        self.build_set([(STROKE_RIGHT, TYPE_HELLO, [])])
+        self.write_settings(motions="set.mtd")
+        self.start_traxo()
+        assert_gestures_work(self)
+        self.assert_never_loaded(markers)
+
+    def make_unwritable(self, folder):
+        # Permissions do not hold root back; the immutable attribute does.
+        if os.geteuid() == 0:
+            subprocess.run(["chattr", "+i", str(folder)], check=True)
+            self.addCleanup(subprocess.run, ["chattr", "-i", str(folder)], check=True)
+        else:
+            folder.chmod(0o555)
+            self.addCleanup(folder.chmod, 0o755)
+
+    def test_hook_library_is_never_searched_for(self):
+        # The program in a folder of its own that has no MouseCore.dll and cannot be written;
+        # copies in the current folder and on PATH.
+        program = self.folder / "program"
+        program.mkdir()
+        shutil.copy2(self.paths.exe, program / "Traxo.exe")
+        self.write_settings()
+        shutil.move(self.ini_path(), program / "traxo.ini")
+        self.make_unwritable(program)
+        on_path = self.folder / "on-path"
+        markers = [self.plant(self.folder, "MouseCore.dll"), self.plant(on_path, "MouseCore.dll")]
+        self.set_wine_variable("WINEPATH", traxo_e2e.windows_path(on_path))
+        # Started with this test's folder, not the program's, as the current folder.
+        traxo = self.spawn(program / "Traxo.exe", log_name="traxo-planted.log")
+        self.traxo_started.append(traxo)
+        self.wait_for_main_window(traxo)
+        wait_until(lambda: "OK" in self.probe("list-buttons", MAIN_TITLE)[1], 30,
+                   "the notice that gestures are off")
+        self.click_button(MAIN_TITLE, "OK")
+        self.assert_never_loaded(markers)
+        self.assertFalse((program / "MouseCore.dll").exists())
 
 if __name__ == "__main__":
     traxo_e2e.main()
