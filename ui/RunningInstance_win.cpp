@@ -10,7 +10,7 @@ constexpr DWORD kWindowPollMs = 50;
 
 // Two starts at the same moment: the first may not have made its window yet.
 HWND FindRunningWindow() {
-    const ULONGLONG deadline = GetTickCount64() + kRunningInstanceBound.count();
+    const ULONGLONG deadline = GetTickCount64() + kRunningWindowBound.count();
     for (;;) {
         if (const HWND window = FindWindowW(kMainWindowClass, L"Traxo")) {
             return window;
@@ -42,7 +42,7 @@ bool ShowRunningInstance() {
         GetWindowThreadProcessId(running, &processId);
         AllowSetForegroundWindow(processId);
         if (SendMessageTimeoutW(running, ShowConfigMessage, 0, 0, SMTO_ABORTIFHUNG,
-                                static_cast<UINT>(kRunningInstanceBound.count()), &ignored)) {
+                                static_cast<UINT>(kRunningAnswerBound.count()), &ignored)) {
             return true;
         }
     }

@@ -23,8 +23,10 @@ private:
     bool first_;
 };
 
-// How long a later start waits for the running one to have its window and to answer.
-inline constexpr std::chrono::milliseconds kRunningInstanceBound{4000};
+// How long a later start waits for the running one to make its window (two starts at the same
+// moment), and then for its answer.
+inline constexpr std::chrono::milliseconds kRunningWindowBound{10000};
+inline constexpr std::chrono::milliseconds kRunningAnswerBound{4000};
 
 // Asks the running instance to show its window, letting it take the foreground. When it has no
 // window or does not answer within the bound, the user is told so once. True when it answered.

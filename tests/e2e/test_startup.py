@@ -2,6 +2,7 @@
 
 import os
 import shutil
+import signal
 import subprocess
 import sys
 import time
@@ -99,8 +100,11 @@ class LibraryExtraction(traxo_e2e.TraxoTestCase):
 class SingleInstance(traxo_e2e.TraxoTestCase):
 
     def test_second_start_shows_first_and_ends(self):
-        settings = self.write_settings()
+        # Settings of another version, which once made every start rewrite the hook library.
+        settings = self.write_settings(version="1.40")
         first = self.start_traxo()
+        # The first keeps its library mapped; a file written now could only be the second's.
+        (self.folder / "MouseCore.dll").unlink()
         self.assertEqual(self.main_window_state(), "0", "the main window is shown at start")
         self.assertEqual(len(self.traxo_processes()), 1)
 
@@ -112,6 +116,36 @@ class SingleInstance(traxo_e2e.TraxoTestCase):
                          "another Traxo process than the first one runs")
         self.assertEqual(self.ini_path().read_bytes(), settings,
                          "the second start changed the settings")
+        self.assertFalse((self.folder / "MouseCore.dll").exists(),
+                         "the second start wrote the hook library")
+
+    def test_two_starts_at_once_give_one_traxo(self):
+        self.write_settings()
+        starts = [self.start_traxo(wait=False), self.start_traxo(wait=False)]
+        wait_until(lambda: any(start.poll() is not None for start in starts), 30,
+                   "one of the two starts to end")
+        ended = next(start for start in starts if start.poll() is not None)
+        running = next(start for start in starts if start is not ended)
+        self.assertEqual(ended.returncode, 0)
+        self.wait_for_main_window(running)
+        # Each instance makes its tray icon with its main window: one window, one icon.
+        self.assertEqual(self.count_main_windows(), 1)
+        self.assertEqual(self.probe("tray-icon", MAIN_CLASS, 1)[1], "icon=1")
+        self.assertEqual(len(self.traxo_processes()), 1, "two Traxo processes run")
+
+    def test_a_first_that_does_not_answer_is_reported_and_the_second_ends(self):
+        self.write_settings()
+        first = self.start_traxo()
+        stopped = self.traxo_processes()
+        for pid in stopped:
+            os.kill(pid, signal.SIGSTOP)
+        self.addCleanup(lambda: [os.kill(pid, signal.SIGCONT) for pid in stopped])
+        second = self.start_traxo(wait=False)
+        wait_until(lambda: "does not answer" in self.probe("list-texts", MAIN_TITLE)[1], 30,
+                   "the message that the running Traxo does not answer")
+        self.click_button(MAIN_TITLE, "OK")
+        self.assertEqual(self.wait_for_exit(second), 0)
+        self.assertIsNone(first.poll(), "the first instance ended")
 
 
 class HookWithholdsTheTrigger(traxo_e2e.TraxoTestCase):
