@@ -30,12 +30,13 @@ struct WinInetFunctions {
     decltype(&HttpSendRequestW) sendRequest =
         WinInetFunction<decltype(sendRequest)>("HttpSendRequestW");
     decltype(&HttpQueryInfoW) queryInfo = WinInetFunction<decltype(queryInfo)>("HttpQueryInfoW");
-    decltype(&InternetOpenUrlW) openUrl = WinInetFunction<decltype(openUrl)>("InternetOpenUrlW");
+    decltype(&InternetQueryDataAvailable) dataAvailable =
+        WinInetFunction<decltype(dataAvailable)>("InternetQueryDataAvailable");
     decltype(&InternetReadFile) readFile = WinInetFunction<decltype(readFile)>("InternetReadFile");
 
     bool Complete() const {
         return open && close && setOption && crackUrl && connect && openRequest && sendRequest &&
-               queryInfo && openUrl && readFile;
+               queryInfo && dataAvailable && readFile;
     }
 };
 
@@ -78,12 +79,6 @@ void SetTimeouts(HINTERNET session, std::chrono::milliseconds timeout) {
     }
 }
 
-bool IsHttpAddress(std::u16string_view address) {
-    return CompareStringOrdinal(reinterpret_cast<const wchar_t*>(address.data()),
-                                static_cast<int>(std::min<std::size_t>(address.size(), 4)),
-                                L"http", 4, TRUE) == CSTR_EQUAL;
-}
-
 // 200 is the description; anything else (a missing file, a server error page) is not.
 bool AnsweredOk(HINTERNET request) {
     DWORD status = 0;
@@ -97,7 +92,8 @@ bool AnsweredOk(HINTERNET request) {
 
 // The request for an http or https address, with the time limits set on it before anything
 // is sent (set on the session only, they do not reach every implementation's request). Null
-// when the address is no such address or the server cannot be reached.
+// when the address is no http or https address (nothing else is fetched: no file, no other
+// service) or the server cannot be reached.
 HINTERNET OpenHttpRequest(HINTERNET session, const std::wstring& url,
                           std::chrono::milliseconds timeout, InternetHandle& connection) {
     wchar_t host[256] = L"";
@@ -109,7 +105,8 @@ HINTERNET OpenHttpRequest(HINTERNET session, const std::wstring& url,
     parts.lpszUrlPath = path;
     parts.dwUrlPathLength = static_cast<DWORD>(std::size(path));
     parts.dwExtraInfoLength = 1;
-    if (!WinInet().crackUrl(url.c_str(), 0, 0, &parts) || host[0] == L'\0') {
+    if (!WinInet().crackUrl(url.c_str(), 0, 0, &parts) || host[0] == L'\0' ||
+        (parts.nScheme != INTERNET_SCHEME_HTTP && parts.nScheme != INTERNET_SCHEME_HTTPS)) {
         return nullptr;
     }
     std::wstring object = path[0] == L'\0' ? L"/" : path;
@@ -145,6 +142,7 @@ HINTERNET OpenHttpRequest(HINTERNET session, const std::wstring& url,
 } // namespace
 
 HttpFetchResult WinInetFetch::Get(std::u16string_view address) {
+    const auto deadline = std::chrono::steady_clock::now() + options_.deadline;
     if (!WinInet().Complete()) {
         return {HttpFetchStatus::NoSession, {}};
     }
@@ -153,24 +151,35 @@ HttpFetchResult WinInetFetch::Get(std::u16string_view address) {
     if (!session) {
         return {HttpFetchStatus::NoSession, {}};
     }
-    SetTimeouts(session.get(), options_.timeout);
+    SetTimeouts(session.get(), std::min(options_.timeout, options_.deadline));
     const std::wstring url = WideText(address);
-    const bool http = IsHttpAddress(address);
     InternetHandle connection(nullptr);
-    const InternetHandle request(
-        http ? OpenHttpRequest(session.get(), url, options_.timeout, connection)
-             : WinInet().openUrl(session.get(), url.c_str(), nullptr, 0, INTERNET_FLAG_RELOAD, 0));
+    const InternetHandle request(OpenHttpRequest(session.get(), url,
+                                                 std::min(options_.timeout, options_.deadline),
+                                                 connection));
     if (!request) {
         return {HttpFetchStatus::OpenFailed, {}};
     }
-    if (http && !AnsweredOk(request.get())) {
+    if (!AnsweredOk(request.get())) {
         return {HttpFetchStatus::BadStatus, {}};
     }
     std::string body;
     char chunk[kChunkBytes];
     for (;;) {
+        const auto wait = NextWaitLimit(std::chrono::steady_clock::now(), deadline, options_.timeout);
+        if (wait == std::chrono::milliseconds::zero()) {
+            return {HttpFetchStatus::ReadFailed, {}};
+        }
+        SetTimeouts(request.get(), wait);
+        // Only what has arrived: a read of a whole chunk could wait for a trickling server to
+        // fill it, each byte within the time-out, long past the deadline.
+        DWORD available = 0;
+        if (!WinInet().dataAvailable(request.get(), &available, 0, 0)) {
+            return {HttpFetchStatus::ReadFailed, {}};
+        }
         DWORD read = 0;
-        if (!WinInet().readFile(request.get(), chunk, kChunkBytes, &read)) {
+        if (!WinInet().readFile(request.get(), chunk, std::clamp<DWORD>(available, 1, kChunkBytes),
+                                &read)) {
             return {HttpFetchStatus::ReadFailed, {}};
         }
         if (read == 0) {

@@ -34,14 +34,14 @@ constexpr std::array<UpdateTexts, 2> kTexts{{
      u"Download it from: ",
      u"Yes", u"No", u"OK",
      u"You have the latest version.",
-     u"Network error: check your connection."},
+     u"Could not check for updates: check your connection."},
     {u"Traxo有可用更新！你想立刻下载吗？",
      u"Traxo有可用更新！",
      u"最新版本是", u"，发布日期是 ", u"——你的版本是", u"。",
      u"下载地址：",
      u"是", u"否", u"好",
      u"已经是最新版本。",
-     u"网络错误：请检查网络连接。"},
+     u"无法检查更新：请检查网络连接。"},
 }};
 
 const UpdateTexts& TextsFor(int language) {
@@ -201,7 +201,12 @@ bool FinishUpdateCheck(const HttpFetchResult& fetched, const UpdateCheckRequest&
     }
     switch (DecideUpdate(reply)) {
     case UpdateOutcome::NetworkError:
-        prompts.ShowNetworkError(NetworkErrorText(request.language));
+        // The automatic check at start keeps quiet: a start without a network is no news.
+        if (request.reportLatest) {
+            prompts.ShowNetworkError(NetworkErrorText(request.language));
+        } else {
+            prompts.LogFailure(u"Automatic update check: " + NetworkErrorText(0));
+        }
         return false;
     case UpdateOutcome::Latest:
         if (request.reportLatest) {

@@ -3,6 +3,7 @@
 import os
 import shutil
 import signal
+import socket
 import subprocess
 import sys
 import time
@@ -387,6 +388,25 @@ class PlantedLibraries(traxo_e2e.TraxoTestCase):
         self.click_button(MAIN_TITLE, "OK")
         self.assert_never_loaded(markers)
         self.assertFalse((program / "MouseCore.dll").exists())
+
+class OfflineStart(traxo_e2e.TraxoTestCase):
+
+    @staticmethod
+    def closed_port():
+        with socket.socket() as probe_socket:
+            probe_socket.bind(("127.0.0.1", 0))
+            return probe_socket.getsockname()[1]
+
+    def test_automatic_update_check_that_fails_shows_nothing(self):
+        address = f"http://127.0.0.1:{self.closed_port()}/updates.ini"
+        self.write_settings(autoCheck=1, updateUrl=address)
+        traxo = self.start_traxo()
+        # Proves a negative, so it waits a fixed time: the automatic check runs about 10 s after
+        # the start and fails at once on the closed port; nothing may be shown for it.
+        self.assertTrue(holds_for(lambda: self.probe("list-buttons", MAIN_TITLE)[1] == "", 20),
+                        "a window came up: " + self.probe("list-texts", MAIN_TITLE)[1])
+        self.assertIsNone(traxo.poll())
+
 
 if __name__ == "__main__":
     traxo_e2e.main()
