@@ -118,7 +118,7 @@ LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
                    : FALSE;
     case WM_ENDSESSION:
         if (wParam != FALSE) {
-            SaveSettingsShowingFailure();
+            SaveSettingsLoggingFailure();
             if (tray_) {
                 tray_->Hide();
             }

@@ -154,6 +154,8 @@ private:
     void lblVersionClick();
     void lblCopyrightClick();
     void OpenAddress(std::u16string_view address);
+    std::optional<std::u16string> SaveSettingsWhole() const;
+    void SaveSettingsLoggingFailure();
     void SaveSettingsShowingFailure();
     void ShowDialog(FormWindow* dialog);
     void ConnectTutorial();

@@ -293,6 +293,21 @@ class SessionEnd(traxo_e2e.TraxoTestCase):
         self.assertEqual(code, 0, dump)
         self.assertEqual(dump.count('"points"'), 1, "the copy is not the modified set")
 
+    def test_a_settings_write_that_fails_at_the_end_shows_nothing(self):
+        self.write_settings()
+        traxo = self.start_traxo()
+        # A folder in the settings file's place: the write at the end must fail.
+        self.ini_path().unlink()
+        self.ini_path().mkdir()
+        probe, output = self.end_session("normal")
+        try:
+            probe.wait(timeout=30)
+        except subprocess.TimeoutExpired:
+            self.fail("the end waits for the user: " + self.probe("list-texts", MAIN_TITLE)[1])
+        self.assertEqual(self.answer_of(probe, output), "query=1")
+        self.assertNotIn("Unable to write", self.probe("list-texts", MAIN_TITLE)[1])
+        self.assertIsNone(traxo.poll())
+
 
 class SetThatDoesNotLoad(traxo_e2e.TraxoTestCase):
 
