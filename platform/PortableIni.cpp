@@ -420,6 +420,12 @@ std::vector<std::u16string> PortableIni::ReadKeyNames(std::u16string_view sectio
     return KeyNamesOf(document, section);
 }
 
+std::u16string ReadIniText(std::u16string_view text, std::u16string_view section,
+                           std::u16string_view key, std::u16string_view defaultValue) {
+    IniDocument document = ParseDocument(EncodeText(TextEncoding::Utf16Le, text));
+    return ReadFrom(document, section, key, defaultValue);
+}
+
 struct IniFileEdit::Document {
     IniDocument content;
 };

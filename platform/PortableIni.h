@@ -41,6 +41,11 @@ private:
     std::filesystem::path file_;
 };
 
+// The value of a key in ini text held in memory, read as PortableIni reads a file of that text:
+// for replies that are parsed without ever going to disk.
+std::u16string ReadIniText(std::u16string_view text, std::u16string_view section,
+                           std::u16string_view key, std::u16string_view defaultValue);
+
 // An ini file edited in memory and put in place whole, in the format above: the file is read
 // once, writes and erases change only the copy in memory, and Commit writes the result to a
 // temporary file beside it that then replaces it. An end before or during Commit leaves the file

@@ -36,8 +36,8 @@ struct UpdateReply {
     std::u16string info = u"unknown"; // in the user's language where the reply has it
 };
 
-// Reads section "traxo" of the saved description. Language 1 reads "info1" before "info".
-UpdateReply ReadUpdateReply(const std::filesystem::path& localCopy, int language);
+// Reads section "traxo" of the description's text. Language 1 reads "info1" before "info".
+UpdateReply ReadUpdateReply(std::u16string_view text, int language);
 
 enum class UpdateOutcome { NetworkError, Latest, UpdateOffered };
 UpdateOutcome DecideUpdate(const UpdateReply& reply);

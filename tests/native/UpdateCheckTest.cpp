@@ -10,6 +10,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace traxo {
@@ -207,6 +208,23 @@ TEST_F(UpdateCheckTest, AFolderThatCannotBeWrittenStillGetsTheAnswer) {
     request.localCopy = folder / "no such folder" / "updates.ini";
     EXPECT_TRUE(HasLatestVersion(fetch, u"http://127.0.0.1:1/", request, prompts));
     EXPECT_TRUE(prompts.NothingShown());
+}
+
+// The reply is read from memory: with nowhere at all to keep a copy, the answer still comes.
+TEST_F(UpdateCheckTest, TheReplyIsReadFromMemoryNotFromTheCopy) {
+    const char* const previous = std::getenv("TMPDIR");
+    const std::string saved = previous != nullptr ? previous : "";
+    setenv("TMPDIR", (folder / "no such folder").string().c_str(), 1);
+    fetch.AnswerBody("[traxo]\nversion=1.41\n");
+    prompts = RecordingUpdatePrompts();
+    UpdateCheckRequest request;
+    request.localCopy = folder / "no such folder" / "updates.ini";
+    request.reportLatest = true;
+    const bool latest = HasLatestVersion(fetch, u"http://127.0.0.1:1/", request, prompts);
+    previous != nullptr ? setenv("TMPDIR", saved.c_str(), 1) : unsetenv("TMPDIR");
+    EXPECT_TRUE(latest);
+    EXPECT_EQ(prompts.dialogs.size(), 1u);
+    EXPECT_TRUE(prompts.errors.empty());
 }
 
 TEST_F(UpdateCheckTest, TextThatIsNotUtf8ComesThroughTheCodePage) {
