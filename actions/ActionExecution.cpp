@@ -166,8 +166,13 @@ struct WindowsShortcut {
 struct OpenFile {
     std::u16string_view file;
 };
-using BuiltInEffect = std::variant<OwnCommand, Press, WindowsShortcut, OpenFile, LockStep,
-                                   WindowCommand, VolumeChange>;
+// A program of the Windows folder, run by its full path: never found by a search that could
+// start a planted copy of that name.
+struct SystemProgram {
+    std::u16string_view fileName;
+};
+using BuiltInEffect = std::variant<OwnCommand, Press, WindowsShortcut, OpenFile, SystemProgram,
+                                   LockStep, WindowCommand, VolumeChange>;
 
 struct BuiltInCommand {
     std::u16string_view name;
@@ -195,7 +200,7 @@ const BuiltInCommand kBuiltInCommands[] = {
     {u"search", WindowsShortcut{0x46}},
     {u"lock", LockStep{}},
     {u"show desktop", WindowsShortcut{0x44}},
-    {u"explorer", OpenFile{u"explorer"}},
+    {u"explorer", SystemProgram{u"explorer.exe"}},
     {u"accessibility", WindowsShortcut{0x55}},
     {u"help", Press{0x70}},
     {u"undo", Press{0x5A, kModCtrl}},
@@ -220,8 +225,16 @@ const BuiltInCommand* FindBuiltInCommand(std::u16string_view name) {
     return found == std::end(kBuiltInCommands) ? nullptr : &*found;
 }
 
+void RunSystemProgram(std::u16string_view fileName, PlanningQueries& queries,
+                      std::vector<ActionStep>& steps) {
+    const std::u16string folder = queries.WindowsFolder();
+    if (!folder.empty()) {
+        steps.push_back(ShellStep{folder + std::u16string(fileName), {}, folder, {}});
+    }
+}
+
 void PlanBuiltIn(std::u16string_view commandName, const PlanContext& context,
-                 std::vector<ActionStep>& steps) {
+                 std::vector<ActionStep>& steps, PlanningQueries& queries) {
     // A modifier still held from the gesture must not change the command.
     ReleaseModifiers(steps, true);
     const BuiltInCommand* command = FindBuiltInCommand(commandName);
@@ -235,6 +248,9 @@ void PlanBuiltIn(std::u16string_view commandName, const PlanContext& context,
                    },
                    [&](WindowsShortcut shortcut) { PressWindowsShortcut(steps, shortcut.letter); },
                    [&](OpenFile open) { ExecuteFile(open.file, {}, context.appFolder, steps); },
+                   [&](SystemProgram program) {
+                       RunSystemProgram(program.fileName, queries, steps);
+                   },
                    [&](LockStep lock) { steps.push_back(lock); },
                    [&](WindowCommand window) {
                        steps.push_back(WindowStep{window, context.target});
@@ -338,7 +354,7 @@ ActionPlan PlanAction(std::u16string_view action, const PlanContext& context,
         break;
     case ActionForm::SameAsDefault: // a name no command has
     case ActionForm::BuiltIn:
-        PlanBuiltIn(BuiltInCommandName(action), context, plan.steps);
+        PlanBuiltIn(BuiltInCommandName(action), context, plan.steps, queries);
         break;
     }
     return plan;

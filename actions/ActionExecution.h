@@ -108,6 +108,9 @@ public:
     virtual bool FileExists(std::u16string_view fullPath) = 0;
     // The virtual key whose layout name is `name`, compared ignoring case ("Num Lock").
     virtual std::optional<std::uint8_t> VirtualKeyOfKeyName(std::u16string_view name) = 0;
+    // The Windows folder with its trailing "\", where the system's own programs are run from;
+    // empty when it cannot be had.
+    virtual std::u16string WindowsFolder() = 0;
 };
 
 struct PlanContext {

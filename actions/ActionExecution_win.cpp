@@ -1,5 +1,6 @@
 #include "actions/ActionExecution_win.h"
 
+#include "platform/SystemLibrary_win.h"
 #include "platform/WideText_win.h"
 
 #include <mmsystem.h>
@@ -17,6 +18,15 @@ HWND AsHwnd(WindowHandle window) {
 constexpr UINT kDefaultWaveOut = 0;
 HWAVEOUT DefaultWaveOutHandle() {
     return reinterpret_cast<HWAVEOUT>(static_cast<UINT_PTR>(kDefaultWaveOut));
+}
+
+// The wave-out functions, from the system folder's winmm.dll, resolved when first used.
+using WaveOutGetDevCapsFunction = MMRESULT(WINAPI*)(UINT_PTR, LPWAVEOUTCAPSW, UINT);
+using WaveOutGetVolumeFunction = MMRESULT(WINAPI*)(HWAVEOUT, LPDWORD);
+using WaveOutSetVolumeFunction = MMRESULT(WINAPI*)(HWAVEOUT, DWORD);
+
+template <class Function> Function WaveOutFunction(const char* name) {
+    return SystemFunction<Function>(L"winmm.dll", name);
 }
 
 bool SameTextIgnoringCase(const wchar_t* a, std::u16string_view b) {
@@ -97,20 +107,25 @@ void WindowsActionSystem::LockWorkStation() {
 }
 
 bool WindowsActionSystem::HasWaveOutDevice() {
+    const auto getDevCaps = WaveOutFunction<WaveOutGetDevCapsFunction>("waveOutGetDevCapsW");
     WAVEOUTCAPSW caps{};
-    return waveOutGetDevCapsW(kDefaultWaveOut, &caps, sizeof(caps)) == MMSYSERR_NOERROR;
+    return getDevCaps != nullptr &&
+           getDevCaps(kDefaultWaveOut, &caps, sizeof(caps)) == MMSYSERR_NOERROR;
 }
 
 std::optional<std::uint32_t> WindowsActionSystem::ReadWaveOutVolume() {
+    const auto getVolume = WaveOutFunction<WaveOutGetVolumeFunction>("waveOutGetVolume");
     DWORD volume = 0;
-    if (waveOutGetVolume(DefaultWaveOutHandle(), &volume) != MMSYSERR_NOERROR) {
+    if (getVolume == nullptr || getVolume(DefaultWaveOutHandle(), &volume) != MMSYSERR_NOERROR) {
         return std::nullopt;
     }
     return static_cast<std::uint32_t>(volume);
 }
 
 void WindowsActionSystem::WriteWaveOutVolume(std::uint32_t volume) {
-    waveOutSetVolume(DefaultWaveOutHandle(), volume);
+    if (const auto setVolume = WaveOutFunction<WaveOutSetVolumeFunction>("waveOutSetVolume")) {
+        setVolume(DefaultWaveOutHandle(), volume);
+    }
 }
 
 bool WindowsActionSystem::FileExists(std::u16string_view fullPath) {
@@ -128,6 +143,19 @@ std::optional<std::uint8_t> WindowsActionSystem::VirtualKeyOfKeyName(std::u16str
         }
     }
     return std::nullopt;
+}
+
+std::u16string WindowsActionSystem::WindowsFolder() {
+    wchar_t folder[MAX_PATH] = L"";
+    const UINT length = GetSystemWindowsDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        return {};
+    }
+    std::u16string path(reinterpret_cast<const char16_t*>(folder), length);
+    if (path.back() != u'\\') {
+        path += u'\\';
+    }
+    return path;
 }
 
 } // namespace traxo

@@ -32,6 +32,7 @@ public:
 
     bool FileExists(std::u16string_view fullPath) override;
     std::optional<std::uint8_t> VirtualKeyOfKeyName(std::u16string_view name) override;
+    std::u16string WindowsFolder() override;
 
 private:
     HWND owner_;

@@ -2,6 +2,7 @@
 
 #include "app/AppPaths.h"
 #include "app/SettingsColours.h"
+#include "platform/PortableIni.h"
 
 namespace traxo {
 namespace {
@@ -112,6 +113,17 @@ std::optional<std::u16string> SaveSettings(IniStore& ini, const Settings& settin
         return std::nullopt;
     }
     return u"Unable to write to " + ini.FilePath().u16string();
+}
+
+std::optional<std::u16string> SaveSettingsFile(const std::filesystem::path& file,
+                                              const Settings& settings,
+                                              std::u16string_view appFolder) {
+    IniFileEdit edit(file);
+    const std::optional<std::u16string> failure = SaveSettings(edit, settings, appFolder);
+    if (failure || !edit.Commit()) {
+        return u"Unable to write to " + file.u16string();
+    }
+    return std::nullopt;
 }
 
 } // namespace traxo

@@ -57,4 +57,12 @@ Settings ReadSettings(IniStore& ini, std::u16string_view appFolder);
 [[nodiscard]] std::optional<std::u16string> SaveSettings(IniStore& ini, const Settings& settings,
                                                          std::u16string_view appFolder);
 
+// Writes the settings into the file whole: its current content (keys of other sections and
+// settings of other versions stay) with these settings applied, built in memory and put in place
+// by a temporary file that replaces it. An end at any moment leaves either the old file or the
+// new one. Returns what SaveSettings returns when the file could not be written.
+[[nodiscard]] std::optional<std::u16string> SaveSettingsFile(const std::filesystem::path& file,
+                                                             const Settings& settings,
+                                                             std::u16string_view appFolder);
+
 } // namespace traxo

@@ -3,6 +3,8 @@
 #include "app/Settings.h"
 #include "sets/FileBytes.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <system_error>
 
 namespace traxo {
@@ -11,6 +13,35 @@ namespace {
 std::size_t AfterLastSeparator(std::u16string_view modulePath) {
     const std::size_t last = modulePath.find_last_of(u"\\:");
     return last == std::u16string_view::npos ? 0 : last + 1;
+}
+
+// Compared byte for byte: a hash would only stand for this comparison, and the file is small.
+bool HoldsExactly(const std::filesystem::path& file, std::span<const std::uint8_t> bytes) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(file, ec);
+    if (ec || size != bytes.size() || !std::filesystem::is_regular_file(file, ec)) {
+        return false;
+    }
+    try {
+        return std::ranges::equal(ReadFileBytes(file, bytes.size()), bytes);
+    } catch (const std::filesystem::filesystem_error&) {
+        return false;
+    }
+}
+
+// "MouseCore.1a2b3c4d.dll" beside "MouseCore.dll": named after the content (FNV-1a), so that
+// every start of this version finds and reuses the same copy.
+std::filesystem::path CopyBeside(const std::filesystem::path& libraryFile,
+                                 std::span<const std::uint8_t> bytes) {
+    std::uint32_t hash = 2166136261u;
+    for (const std::uint8_t byte : bytes) {
+        hash = (hash ^ byte) * 16777619u;
+    }
+    char digits[9] = {};
+    std::snprintf(digits, sizeof(digits), "%08x", static_cast<unsigned>(hash));
+    std::filesystem::path beside = libraryFile;
+    beside.replace_extension(std::string(".") + digits + libraryFile.extension().string());
+    return beside;
 }
 
 } // namespace
@@ -27,15 +58,28 @@ std::u16string ExeNameOf(std::u16string_view modulePath) {
     return std::u16string(modulePath.substr(AfterLastSeparator(modulePath)));
 }
 
-HookLibraryFileState ProvideHookLibraryFile(const std::filesystem::path& libraryFile,
-                                            std::u16string_view settingsVersion,
-                                            std::span<const std::uint8_t> libraryBytes) {
-    std::error_code ec;
-    if (settingsVersion == kSettingsVersion && std::filesystem::is_regular_file(libraryFile, ec)) {
-        return HookLibraryFileState::Kept;
+ProvidedHookLibrary ProvideHookLibraryFile(const std::filesystem::path& libraryFile,
+                                           std::span<const std::uint8_t> libraryBytes,
+                                           const FileReplacer& replace) {
+    if (HoldsExactly(libraryFile, libraryBytes)) {
+        return {HookLibraryFileState::Kept, libraryFile};
     }
-    return WriteFileReplacing(libraryFile, libraryBytes) ? HookLibraryFileState::WriteRefused
-                                                         : HookLibraryFileState::Written;
+    std::error_code ec;
+    const bool otherFileThere = std::filesystem::is_regular_file(libraryFile, ec);
+    if (!replace(libraryFile, libraryBytes)) {
+        return {HookLibraryFileState::Written, libraryFile};
+    }
+    if (!otherFileThere) {
+        return {};
+    }
+    const std::filesystem::path beside = CopyBeside(libraryFile, libraryBytes);
+    if (HoldsExactly(beside, libraryBytes)) {
+        return {HookLibraryFileState::Kept, beside};
+    }
+    if (!replace(beside, libraryBytes)) {
+        return {HookLibraryFileState::Written, beside};
+    }
+    return {};
 }
 
 std::optional<std::u16string> HookLibraryNotice(HookLibraryFileState fileState, bool loaded,

@@ -13,7 +13,8 @@ namespace traxo {
 inline constexpr std::u16string_view kRunningVersion = kProductVersion;
 
 // Key of section "main" of the settings file that points the check at another address (a local
-// test server, a mirror). Absent by default; an empty value counts as absent.
+// test server, a mirror). Absent by default; an empty value, or one that is not an http or https
+// address, counts as absent.
 inline constexpr std::u16string_view kUpdateAddressKey = u"updateUrl";
 
 // The address the check fetches: the `updateUrl` setting when present, else kUpdateAddress.

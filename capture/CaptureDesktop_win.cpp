@@ -1,5 +1,7 @@
 #include "capture/CaptureDesktop_win.h"
 
+#include "platform/SystemLibrary_win.h"
+
 #include <memory>
 #include <type_traits>
 
@@ -21,7 +23,7 @@ using GetModuleFileNameExFunction = DWORD(WINAPI*)(HANDLE, HMODULE, LPWSTR, DWOR
 // The process-status library is loaded on first use and kept for the life of the program.
 // Systems whose library lacks the function have it in kernel32 under its K32 name.
 GetModuleFileNameExFunction ResolveGetModuleFileNameEx() {
-    if (HMODULE psapi = LoadLibraryW(L"psapi.dll")) {
+    if (HMODULE psapi = SystemLibrary(L"psapi.dll")) {
         if (FARPROC found = GetProcAddress(psapi, "GetModuleFileNameExW")) {
             return reinterpret_cast<GetModuleFileNameExFunction>(
                 reinterpret_cast<void (*)()>(found));

@@ -2,7 +2,16 @@
 
 namespace traxo {
 
-LoadedHookLibrary::LoadedHookLibrary() : module_(LoadLibraryA("MouseCore.dll")) {
+namespace {
+
+HMODULE LoadByFullPath(const std::filesystem::path& file) {
+    return file.is_absolute() ? LoadLibraryExW(file.c_str(), nullptr, 0) : nullptr;
+}
+
+} // namespace
+
+LoadedHookLibrary::LoadedHookLibrary(const std::filesystem::path& file)
+    : module_(LoadByFullPath(file)) {
     if (module_ == nullptr) {
         return;
     }

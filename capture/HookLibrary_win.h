@@ -1,17 +1,20 @@
 #pragma once
-// The hook library loaded by its bare name, so that the system's search finds the copy in the
-// program's folder, with its six entry points resolved. Calls through an entry point that could
-// not be resolved do nothing: gestures are then simply unavailable.
+// The hook library loaded from exactly the file given, by its full path (a bare name would let the
+// system's search find a planted copy elsewhere), with its six entry points resolved. No file, a
+// relative path or an entry point that could not be resolved leaves gestures unavailable: calls
+// through a missing entry point do nothing.
 
 #include "capture/CaptureDesktop.h"
 
 #include <windows.h>
 
+#include <filesystem>
+
 namespace traxo {
 
 class LoadedHookLibrary final : public HookLibrary {
 public:
-    LoadedHookLibrary();
+    explicit LoadedHookLibrary(const std::filesystem::path& file);
     ~LoadedHookLibrary() override;
     LoadedHookLibrary(const LoadedHookLibrary&) = delete;
     LoadedHookLibrary& operator=(const LoadedHookLibrary&) = delete;

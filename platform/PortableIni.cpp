@@ -230,6 +230,9 @@ bool WriteBytes(const std::filesystem::path& file, std::string_view bytes) {
     return !out.fail();
 }
 
+// What Open creates: the UTF-16LE mark and one empty line.
+constexpr std::string_view kFreshFile("\xFF\xFE\r\0\n\0", 6);
+
 // A missing or unreadable file reads as an empty one.
 IniDocument LoadDocument(const std::filesystem::path& file) {
     const std::optional<std::string> bytes = ReadBytes(file);
@@ -332,6 +335,44 @@ std::u16string KeyNameBuffer(const IniSection& section, std::size_t bufferUnits)
     return buffer;
 }
 
+std::u16string ReadFrom(IniDocument& document, std::u16string_view section,
+                        std::u16string_view key, std::u16string_view defaultValue) {
+    IniSection* foundSection = FindSection(document, Trim(section));
+    const IniKey* foundKey = foundSection ? FindKey(*foundSection, key) : nullptr;
+    const std::u16string_view value = foundKey && foundKey->value
+                                          ? std::u16string_view(*foundKey->value)
+                                          : TrimDefault(defaultValue);
+    return CopyEntry(value, kIniReadBufferUnits);
+}
+
+// True when the section was there and is gone.
+bool EraseFrom(IniDocument& document, std::u16string_view section) {
+    IniSection* found = FindSection(document, section);
+    if (found == nullptr) {
+        return false;
+    }
+    document.sections.erase(document.sections.begin() + (found - document.sections.data()));
+    return true;
+}
+
+std::vector<std::u16string> KeyNamesOf(IniDocument& document, std::u16string_view section) {
+    const IniSection* found = FindSection(document, section);
+    return found != nullptr ? KeyNamesFromBuffer(KeyNameBuffer(*found, kIniKeyNamesBufferUnits))
+                            : std::vector<std::u16string>{};
+}
+
+// A name beside the file that no other file has, for the new content before it replaces the file.
+std::filesystem::path UnusedTemporaryBeside(const std::filesystem::path& file) {
+    std::error_code error;
+    for (int attempt = 0;; ++attempt) {
+        std::filesystem::path candidate = file;
+        candidate += ".new" + std::to_string(attempt);
+        if (!std::filesystem::exists(candidate, error)) {
+            return candidate;
+        }
+    }
+}
+
 } // namespace
 
 PortableIni::PortableIni(std::filesystem::path file) : file_(std::move(file)) {
@@ -347,18 +388,13 @@ bool PortableIni::Open() {
     if (std::filesystem::exists(file_, error)) {
         return std::filesystem::is_regular_file(file_, error);
     }
-    return WriteBytes(file_, std::string_view("\xFF\xFE\r\0\n\0", 6));
+    return WriteBytes(file_, kFreshFile);
 }
 
 std::u16string PortableIni::ReadString(std::u16string_view section, std::u16string_view key,
                                        std::u16string_view defaultValue) const {
     IniDocument document = LoadDocument(file_);
-    IniSection* foundSection = FindSection(document, Trim(section));
-    const IniKey* foundKey = foundSection ? FindKey(*foundSection, key) : nullptr;
-    const std::u16string_view value = foundKey && foundKey->value
-                                          ? std::u16string_view(*foundKey->value)
-                                          : TrimDefault(defaultValue);
-    return CopyEntry(value, kIniReadBufferUnits);
+    return ReadFrom(document, section, key, defaultValue);
 }
 
 bool PortableIni::WriteString(std::u16string_view section, std::u16string_view key,
@@ -376,19 +412,63 @@ bool PortableIni::EraseSection(std::u16string_view section) {
         return false;
     }
     IniDocument document = LoadDocument(file_);
-    IniSection* found = FindSection(document, section);
-    if (found == nullptr) {
-        return true;
-    }
-    document.sections.erase(document.sections.begin() + (found - document.sections.data()));
-    return WriteBytes(file_, SerializeDocument(document));
+    return !EraseFrom(document, section) || WriteBytes(file_, SerializeDocument(document));
 }
 
 std::vector<std::u16string> PortableIni::ReadKeyNames(std::u16string_view section) const {
     IniDocument document = LoadDocument(file_);
-    const IniSection* found = FindSection(document, section);
-    return found != nullptr ? KeyNamesFromBuffer(KeyNameBuffer(*found, kIniKeyNamesBufferUnits))
-                            : std::vector<std::u16string>{};
+    return KeyNamesOf(document, section);
+}
+
+std::u16string ReadIniText(std::u16string_view text, std::u16string_view section,
+                           std::u16string_view key, std::u16string_view defaultValue) {
+    IniDocument document = ParseDocument(EncodeText(TextEncoding::Utf16Le, text));
+    return ReadFrom(document, section, key, defaultValue);
+}
+
+struct IniFileEdit::Document {
+    IniDocument content;
+};
+
+IniFileEdit::IniFileEdit(std::filesystem::path file)
+    : file_(std::move(file)), document_(std::make_unique<Document>()) {
+    const std::optional<std::string> bytes = ReadBytes(file_);
+    document_->content = ParseDocument(bytes ? *bytes : std::string(kFreshFile));
+}
+
+IniFileEdit::~IniFileEdit() = default;
+
+std::u16string IniFileEdit::ReadString(std::u16string_view section, std::u16string_view key,
+                                       std::u16string_view defaultValue) const {
+    return ReadFrom(document_->content, section, key, defaultValue);
+}
+
+bool IniFileEdit::WriteString(std::u16string_view section, std::u16string_view key,
+                              std::u16string_view value) {
+    SetValue(document_->content, section, key, value);
+    return true;
+}
+
+bool IniFileEdit::EraseSection(std::u16string_view section) {
+    EraseFrom(document_->content, section);
+    return true;
+}
+
+std::vector<std::u16string> IniFileEdit::ReadKeyNames(std::u16string_view section) const {
+    return KeyNamesOf(document_->content, section);
+}
+
+bool IniFileEdit::Commit() {
+    const std::filesystem::path temporary = UnusedTemporaryBeside(file_);
+    std::error_code error;
+    if (WriteBytes(temporary, SerializeDocument(document_->content))) {
+        std::filesystem::rename(temporary, file_, error);
+        if (!error) {
+            return true;
+        }
+    }
+    std::filesystem::remove(temporary, error);
+    return false;
 }
 
 } // namespace traxo

@@ -20,6 +20,8 @@
 
 #include "platform/IniStore.h"
 
+#include <memory>
+
 namespace traxo {
 
 class PortableIni final : public IniStore {
@@ -37,6 +39,39 @@ public:
 
 private:
     std::filesystem::path file_;
+};
+
+// The value of a key in ini text held in memory, read as PortableIni reads a file of that text:
+// for replies that are parsed without ever going to disk.
+std::u16string ReadIniText(std::u16string_view text, std::u16string_view section,
+                           std::u16string_view key, std::u16string_view defaultValue);
+
+// An ini file edited in memory and put in place whole, in the format above: the file is read
+// once, writes and erases change only the copy in memory, and Commit writes the result to a
+// temporary file beside it that then replaces it. An end before or during Commit leaves the file
+// as it was, never half-written. A missing file starts as Open would create it (UTF-16LE).
+class IniFileEdit final : public IniStore {
+public:
+    explicit IniFileEdit(std::filesystem::path file);
+    ~IniFileEdit() override;
+
+    bool Open() override { return true; }
+    std::u16string ReadString(std::u16string_view section, std::u16string_view key,
+                              std::u16string_view defaultValue) const override;
+    bool WriteString(std::u16string_view section, std::u16string_view key,
+                     std::u16string_view value) override;
+    bool EraseSection(std::u16string_view section) override;
+    std::vector<std::u16string> ReadKeyNames(std::u16string_view section) const override;
+    std::filesystem::path FilePath() const override { return file_; }
+
+    // Puts the edited file in place; false when it could not be written (the file is then as
+    // it was).
+    bool Commit();
+
+private:
+    struct Document;
+    std::filesystem::path file_;
+    std::unique_ptr<Document> document_;
 };
 
 } // namespace traxo

@@ -60,16 +60,16 @@ bool SetDocument::loadMotions(const fs::path& file) {
         break;
     }
     case SetFileForm::Uncompressed: {
-        // A file longer than the image is read from its start but left as it is: compressing
-        // it in place would lose everything past the image.
+        // Opening is not writing: only a sound set (one that needed no repair) is compressed in
+        // place. Anything else of this size, a media file chosen through "All Files" or a
+        // damaged image, is loaded as found and left byte for byte as it was. So is a file
+        // longer than the image: compressing it would lose everything past the image.
         const bool wholeFileRead = fs::file_size(file, ec) == content.bytes.size() && !ec;
-        if (wholeFileRead) {
-            ShowFileLabel(kFixingLabel);
-        }
-        DecodeSetContent(content.form, content.bytes, set_);
-        // The file's own bytes are compressed, not the repaired image: fixing changes only the
+        const bool sound = DecodeSetContent(content.form, content.bytes, set_).empty();
+        // The file's own bytes are compressed, not the decoded image: fixing changes only the
         // form. If it cannot be written the file stays uncompressed and is fixed next time.
-        if (wholeFileRead) {
+        if (wholeFileRead && sound) {
+            ShowFileLabel(kFixingLabel);
             WriteCompressedFile(content.bytes, file);
         }
         break;

@@ -287,10 +287,20 @@ void TgestureConfigForm::ShowTutorial() {
     }
 }
 
+std::optional<std::u16string> TgestureConfigForm::SaveSettingsWhole() const {
+    return SaveSettingsFile(PathOf(AppFolder) / PathOf(kSettingsFileName), settings_, AppFolder);
+}
+
 void TgestureConfigForm::SaveSettingsShowingFailure() {
-    ProfileIni ini(PathOf(AppFolder) / PathOf(kSettingsFileName));
-    if (const std::optional<std::u16string> failure = traxo::SaveSettings(ini, settings_, AppFolder)) {
+    if (const std::optional<std::u16string> failure = SaveSettingsWhole()) {
         MessageBoxW(hwnd(), WideText(*failure).c_str(), L"Traxo", MB_OK | MB_ICONERROR);
+    }
+}
+
+// At session end nothing may wait for the user: a failure goes to the debug output only.
+void TgestureConfigForm::SaveSettingsLoggingFailure() {
+    if (const std::optional<std::u16string> failure = SaveSettingsWhole()) {
+        OutputDebugStringW((L"Traxo: " + WideText(*failure) + L"\n").c_str());
     }
 }
 

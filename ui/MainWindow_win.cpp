@@ -25,8 +25,9 @@ constexpr UINT kFailureBalloonSeconds = 10;
 
 } // namespace
 
-TgestureConfigForm::TgestureConfigForm(std::u16string modulePath, HWND applicationWindow)
-    : modulePath_(std::move(modulePath)),
+TgestureConfigForm::TgestureConfigForm(std::u16string modulePath, HWND applicationWindow,
+                                       std::filesystem::path hookLibraryFile)
+    : modulePath_(std::move(modulePath)), hookLibraryFile_(std::move(hookLibraryFile)),
       traxoMessage_(RegisterWindowMessageA(hook::kMessageName)),
       motionSet_(std::make_unique<MotionSet>()),
       document_(*motionSet_,
@@ -123,7 +124,7 @@ LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
                    : FALSE;
     case WM_ENDSESSION:
         if (wParam != FALSE) {
-            SaveSettingsShowingFailure();
+            SaveSettingsLoggingFailure();
             if (tray_) {
                 tray_->Hide();
             }
@@ -149,15 +150,10 @@ LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
 // ---- Life of the window ----
 
 void TgestureConfigForm::FormCreate() {
-    // The tray icon comes once this is known to be the only instance, so that a second start
-    // never flashes an icon of its own.
-    if (HandOverToRunningInstance()) {
-        return;
-    }
     tray_ = std::make_unique<TrayIcon>(hwnd(), LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"),
                                        static_cast<TrayOwner&>(*this));
     tray_->ShowAtStart();
-    hookLibrary_ = std::make_unique<LoadedHookLibrary>();
+    hookLibrary_ = std::make_unique<LoadedHookLibrary>(hookLibraryFile_);
     pad_ = std::make_unique<RecordingPad>(document_, static_cast<PadOwner&>(*this));
     ResetFlags();
     UseThinBorder();
@@ -192,19 +188,6 @@ void TgestureConfigForm::CreateActionRunner() {
         *motionSet_, poller_->CurrentProgram(), AppFolder, [this] { return settings_.active; },
         recognition_, *actionSystem_, *executor_});
     recogniser_ = std::make_unique<GestureRecogniser>(actionRunner_.get());
-}
-
-// Looks for a running instance under a title it cannot have itself, so that this window is
-// never mistaken for it; the synchronous send returns once the other one has shown itself.
-bool TgestureConfigForm::HandOverToRunningInstance() {
-    SetWindowTextW(hwnd(), L"Traxo*");
-    const HWND running = FindWindowA("TgestureConfigForm", "Traxo");
-    if (running != nullptr && running != hwnd()) {
-        SendMessageA(running, ShowConfigMessage, 0, 0);
-        anotherInstanceShown_ = true;
-    }
-    SetWindowTextW(hwnd(), L"Traxo");
-    return anotherInstanceShown_;
 }
 
 void TgestureConfigForm::ResetFlags() {

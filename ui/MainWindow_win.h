@@ -48,6 +48,7 @@
 
 #include <commctrl.h>
 
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
@@ -76,12 +77,14 @@ class TgestureConfigForm final : public FormWindow,
                                  private PadOwner,
                                  private TrayOwner {
 public:
-    // Creates the window, which runs FormCreate. modulePath is the executable's full path.
-    TgestureConfigForm(std::u16string modulePath, HWND applicationWindow);
+    // Creates the window, which runs FormCreate. modulePath is the executable's full path;
+    // hookLibraryFile the full path of the hook library to load (empty: gestures are off).
+    TgestureConfigForm(std::u16string modulePath, HWND applicationWindow,
+                       std::filesystem::path hookLibraryFile = {});
     ~TgestureConfigForm() override;
 
-    // A running instance was found and told to show itself: this one must end at once.
-    bool AnotherInstanceShown() const { return anotherInstanceShown_; }
+    // The hook library was loaded: gestures can be captured.
+    bool GesturesAvailable() const { return hookLibrary_ && hookLibrary_->IsLoaded(); }
 
     // Escape anywhere in the window hides it, whichever control has the focus.
     bool FormKeyPress(const MSG& message);
@@ -100,7 +103,6 @@ private:
 
     // ---- Life of the window (MainWindow_win.cpp) ----
     void FormCreate();
-    bool HandOverToRunningInstance();
     void CreateActionRunner();
     void ResetFlags();
     void UseThinBorder();
@@ -158,6 +160,8 @@ private:
     void lblVersionClick();
     void lblCopyrightClick();
     void OpenAddress(std::u16string_view address);
+    std::optional<std::u16string> SaveSettingsWhole() const;
+    void SaveSettingsLoggingFailure();
     void SaveSettingsShowingFailure();
     void ShowDialog(FormWindow* dialog);
     void ConnectTutorial();
@@ -222,9 +226,9 @@ private:
     bool WillAutoStart() override;
 
     std::u16string modulePath_;
+    std::filesystem::path hookLibraryFile_;
     std::u16string AppFolder;
     std::u16string ExeName;
-    bool anotherInstanceShown_ = false;
     bool firstRunShowing_ = false;
     bool closeAfterFirstRun_ = false; // a close asked for while the welcome was showing
     UINT traxoMessage_;

@@ -34,14 +34,14 @@ constexpr std::array<UpdateTexts, 2> kTexts{{
      u"Download it from: ",
      u"Yes", u"No", u"OK",
      u"You have the latest version.",
-     u"Network error: check your connection."},
+     u"Could not check for updates: check your connection."},
     {u"Traxo有可用更新！你想立刻下载吗？",
      u"Traxo有可用更新！",
      u"最新版本是", u"，发布日期是 ", u"——你的版本是", u"。",
      u"下载地址：",
      u"是", u"否", u"好",
      u"已经是最新版本。",
-     u"网络错误：请检查网络连接。"},
+     u"无法检查更新：请检查网络连接。"},
 }};
 
 const UpdateTexts& TextsFor(int language) {
@@ -103,16 +103,18 @@ bool SaveUtf16File(const std::filesystem::path& file, std::u16string_view text) 
     return static_cast<bool>(out);
 }
 
-UpdateReply ReadUpdateReply(const std::filesystem::path& localCopy, int language) {
-    const PortableIni ini(localCopy);
+UpdateReply ReadUpdateReply(std::u16string_view text, int language) {
+    const auto read = [text](std::u16string_view key, std::u16string_view defaultValue) {
+        return ReadIniText(text, kUpdateSection, key, defaultValue);
+    };
     UpdateReply reply;
-    reply.version = ini.ReadString(kUpdateSection, u"version", u"-1");
-    reply.download = ini.ReadString(kUpdateSection, u"download", kUnknown);
-    reply.date = ini.ReadString(kUpdateSection, u"date", kUnknown);
+    reply.version = read(u"version", u"-1");
+    reply.download = read(u"download", kUnknown);
+    reply.date = read(u"date", kUnknown);
     const std::u16string languageKey = u"info" + std::u16string(1, static_cast<char16_t>(u'0' + (language == 1 ? 1 : 0)));
-    reply.info = ini.ReadString(kUpdateSection, languageKey, kUnknown);
+    reply.info = read(languageKey, kUnknown);
     if (reply.info == kUnknown) {
-        reply.info = ini.ReadString(kUpdateSection, u"info", kUnknown);
+        reply.info = read(u"info", kUnknown);
     }
     return reply;
 }
@@ -185,23 +187,18 @@ bool FinishUpdateCheck(const HttpFetchResult& fetched, const UpdateCheckRequest&
                        UpdatePrompts& prompts) {
     const std::u16string text =
         fetched.Succeeded() ? ReplyText(fetched.body, request.codePage) : std::u16string();
-    // The description is read from the saved copy; where the program's folder cannot be
-    // written (an installation the user may not change) a temporary copy stands in.
-    std::filesystem::path copy = request.localCopy;
-    bool temporary = false;
-    if (!SaveUtf16File(copy, text)) {
-        std::error_code error;
-        copy = std::filesystem::temp_directory_path(error) / "traxo-updates.ini";
-        temporary = !error && SaveUtf16File(copy, text);
-    }
-    const UpdateReply reply = ReadUpdateReply(copy, request.language);
-    if (temporary) {
-        std::error_code ignored;
-        std::filesystem::remove(copy, ignored);
-    }
+    // The copy is kept for the user to look at; the reply is read from memory, never back from
+    // a file that something else could change in between.
+    SaveUtf16File(request.localCopy, text);
+    const UpdateReply reply = ReadUpdateReply(text, request.language);
     switch (DecideUpdate(reply)) {
     case UpdateOutcome::NetworkError:
-        prompts.ShowNetworkError(NetworkErrorText(request.language));
+        // The automatic check at start keeps quiet: a start without a network is no news.
+        if (request.reportLatest) {
+            prompts.ShowNetworkError(NetworkErrorText(request.language));
+        } else {
+            prompts.LogFailure(u"Automatic update check: " + NetworkErrorText(0));
+        }
         return false;
     case UpdateOutcome::Latest:
         if (request.reportLatest) {

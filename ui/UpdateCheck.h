@@ -36,8 +36,8 @@ struct UpdateReply {
     std::u16string info = u"unknown"; // in the user's language where the reply has it
 };
 
-// Reads section "traxo" of the saved description. Language 1 reads "info1" before "info".
-UpdateReply ReadUpdateReply(const std::filesystem::path& localCopy, int language);
+// Reads section "traxo" of the description's text. Language 1 reads "info1" before "info".
+UpdateReply ReadUpdateReply(std::u16string_view text, int language);
 
 enum class UpdateOutcome { NetworkError, Latest, UpdateOffered };
 UpdateOutcome DecideUpdate(const UpdateReply& reply);
@@ -62,12 +62,15 @@ public:
     virtual void ShowNetworkError(std::u16string_view text) = 0; // a plain message
     virtual int ShowDialog(const TaskDialogContent& dialog) = 0; // the pressed button's result
     virtual void OpenAddress(std::u16string_view address) = 0;   // through the shell
+    virtual void LogFailure(std::u16string_view text) = 0;       // the diagnostic log only
 };
 
 struct UpdateCheckRequest {
     std::filesystem::path localCopy; // AppFolder + "updates.ini"
     int language = 0;
-    bool reportLatest = false; // "Check for updates now" tells the user when nothing is new
+    // "Check for updates now": tells the user when nothing is new and when the check failed; the
+    // automatic check only logs a failure.
+    bool reportLatest = false;
     CodePageDecoder codePage = Latin1Text;
 };
 

@@ -35,6 +35,11 @@ void WindowsUpdatePrompts::ShowNetworkError(std::u16string_view text) {
     MessageBoxW(owner_, WideText(text).c_str(), L"Traxo", MB_OK);
 }
 
+// The system's debug output, which a debugger or a debug-output viewer shows.
+void WindowsUpdatePrompts::LogFailure(std::u16string_view text) {
+    OutputDebugStringW((L"Traxo: " + WideText(text) + L"\n").c_str());
+}
+
 int WindowsUpdatePrompts::ShowDialog(const TaskDialogContent& dialog) {
     return ShowTaskDialog(owner_, dialog);
 }

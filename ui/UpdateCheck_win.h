@@ -25,6 +25,7 @@ public:
     void ShowNetworkError(std::u16string_view text) override;
     int ShowDialog(const TaskDialogContent& dialog) override;
     void OpenAddress(std::u16string_view address) override;
+    void LogFailure(std::u16string_view text) override;
 
 private:
     HWND owner_;

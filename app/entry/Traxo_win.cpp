@@ -1,10 +1,11 @@
-// The program's entry: the hook library next to the executable, the windows created once in
-// their order, and the message loop until the main window closes.
+// The program's entry: the library search restricted, one instance per session, the hook library
+// next to the executable, the windows created once in their order, and the message loop until the
+// main window closes.
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "platform/PathCase_win.h"
-#include "platform/ProfileIni_win.h"
 #include "platform/WideText_win.h"
+#include "sets/FileBytes.h"
 #include "ui/About_win.h"
 #include "ui/Assign_win.h"
 #include "ui/Input_win.h"
@@ -13,7 +14,10 @@
 #include "ui/MainWindow_win.h"
 #include "ui/Options_win.h"
 #include "ui/Program_win.h"
+#include "ui/RunningInstance_win.h"
 #include "ui/Tutorial_win.h"
+// After the views: its <windows.h> must not come before the canvas interface they implement.
+#include "platform/SystemLibrary_win.h"
 
 #include <commctrl.h>
 #include <windows.h>
@@ -51,25 +55,22 @@ std::span<const std::uint8_t> EmbeddedHookLibrary() {
     return {static_cast<const std::uint8_t*>(LockResource(loaded)), SizeofResource(nullptr, resource)};
 }
 
-HookLibraryFileState ProvideHookLibrary(const std::u16string& appFolder) {
-    ProfileIni ini(InFolder(appFolder, kSettingsFileName));
-    const std::u16string version = ReadSettingsVersion(ini);
+// Run only by the instance that goes on running: a second start never touches the file that
+// the first has loaded.
+ProvidedHookLibrary ProvideHookLibrary(const std::u16string& appFolder) {
     const std::span<const std::uint8_t> library = EmbeddedHookLibrary();
     if (library.empty()) {
-        return HookLibraryFileState::Kept;
+        return {};
     }
-    return ProvideHookLibraryFile(InFolder(appFolder, kHookLibraryFileName), version, library);
+    return ProvideHookLibraryFile(InFolder(appFolder, kHookLibraryFileName), library,
+                                  WriteFileReplacing);
 }
 
 // Gestures without the hook library are off: the user is told once why, and the program goes
-// on running. The main window has loaded the library by now, so this only counts a reference.
-void TellWhenGesturesAreOff(HWND owner, HookLibraryFileState fileState,
+// on running. Asked of the main window, whose load is the one that counts.
+void TellWhenGesturesAreOff(HWND owner, HookLibraryFileState fileState, bool gesturesAvailable,
                             const std::u16string& appFolder) {
-    const HMODULE library = LoadLibraryW(InFolder(appFolder, kHookLibraryFileName).c_str());
-    if (library != nullptr) {
-        FreeLibrary(library);
-    }
-    if (const auto notice = HookLibraryNotice(fileState, library != nullptr, appFolder)) {
+    if (const auto notice = HookLibraryNotice(fileState, gesturesAvailable, appFolder)) {
         MessageBoxW(owner, WideText(*notice).c_str(), L"Traxo", MB_OK | MB_ICONWARNING);
     }
 }
@@ -125,18 +126,25 @@ int RunMessageLoop(TgestureConfigForm& mainForm) {
 
 int RunProgram() {
     UsePathCaseFolding(SystemPathCaseFolding()); // program paths fold as the system folds them
+    const InstanceLock instance;
+    if (!instance.IsFirst()) {
+        ShowRunningInstance();
+        return 0;
+    }
     InitialiseCommonControls();
     const std::u16string modulePath = ModulePath();
-    const HookLibraryFileState libraryFile = ProvideHookLibrary(AppFolderOf(modulePath));
+    const std::u16string appFolder = AppFolderOf(modulePath);
+    const ProvidedHookLibrary hookLibrary = ProvideHookLibrary(appFolder);
     const HWND applicationWindow = CreateApplicationWindow();
-    TgestureConfigForm mainForm(modulePath, applicationWindow);
-    if (mainForm.AnotherInstanceShown() || mainForm.hwnd() == nullptr) {
+    TgestureConfigForm mainForm(modulePath, applicationWindow, hookLibrary.file);
+    if (mainForm.hwnd() == nullptr) {
         return 0;
     }
     const auto forms = std::make_unique<Forms>(applicationWindow);
     mainForm.UseDialogs({&forms->frmAssign, &forms->frmAbout, &forms->frmOptions, &forms->frmTutorial});
     mainForm.FirstRunPrompt();
-    TellWhenGesturesAreOff(applicationWindow, libraryFile, AppFolderOf(modulePath));
+    TellWhenGesturesAreOff(applicationWindow, hookLibrary.state, mainForm.GesturesAvailable(),
+                           appFolder);
     return RunMessageLoop(mainForm);
 }
 
@@ -144,5 +152,6 @@ int RunProgram() {
 } // namespace traxo
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    traxo::RestrictLibrarySearchToSystemFolder(); // before any library is loaded at run time
     return traxo::RunProgram();
 }

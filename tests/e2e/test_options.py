@@ -185,6 +185,8 @@ class UpdateServer(http.server.ThreadingHTTPServer):
         class Handler(http.server.BaseHTTPRequestHandler):
             def do_GET(handler):  # noqa: N805
                 self.requests.append(handler.path)
+                if self.trickle:
+                    return self.trickle_reply(handler)
                 data = self.body.encode("utf-8")
                 handler.send_response(200)
                 handler.send_header("Content-Type", "text/plain")
@@ -197,6 +199,7 @@ class UpdateServer(http.server.ThreadingHTTPServer):
 
         super().__init__(("127.0.0.1", 0), Handler)
         self.body = ""
+        self.trickle = False  # one byte a second, for ever
         self.requests = []
         self.thread = threading.Thread(target=self.serve_forever, daemon=True)
         self.thread.start()
@@ -205,7 +208,20 @@ class UpdateServer(http.server.ThreadingHTTPServer):
     def address(self):
         return f"http://127.0.0.1:{self.server_address[1]}/updates.ini"
 
+    def trickle_reply(self, handler):
+        handler.send_response(200)
+        handler.send_header("Content-Type", "text/plain")
+        handler.end_headers()
+        try:
+            while self.trickle:
+                handler.wfile.write(b"[")
+                handler.wfile.flush()
+                time.sleep(1)  # the server's pace, not a wait of the test
+        except OSError:
+            pass  # the check gave up and closed the connection
+
     def stop(self):
+        self.trickle = False
         self.shutdown()
         self.server_close()
 
@@ -260,6 +276,25 @@ class UpdateCheckThroughTheDialog(OptionsTestCase):
         self.click_button(traxo_e2e.MAIN_TITLE, "OK")
         wait_until(lambda: self.answer_texts_gone("You have the latest version."), 10,
                    "the answer to close")
+
+    def test_a_trickling_server_is_given_up_at_the_deadline(self):
+        self.server.trickle = True
+        self.open_options()
+        begun = time.monotonic()
+        self.click_in(OPTIONS_CLASS, CHECK_NOW_BUTTON)
+        wait_until(lambda: self.server.requests, 10, "the check to reach the server")
+        failure = "Could not check for updates: check your connection."
+        # The whole check ends by its 30 s deadline (plus the start of the connection).
+        wait_until(lambda: failure in self.probe("list-texts", traxo_e2e.MAIN_TITLE)[1], 45,
+                   "the check to give up", 0.5)
+        self.assertLess(time.monotonic() - begun, 40)
+        self.click_button(traxo_e2e.MAIN_TITLE, "OK")
+        # A later check is not held by the one given up.
+        self.server.trickle = False
+        self.server.body = f"[traxo]\r\nversion={self.version}\r\n"
+        self.click_in(OPTIONS_CLASS, CHECK_NOW_BUTTON)
+        self.answer_texts("You have the latest version.")
+        self.click_button(traxo_e2e.MAIN_TITLE, "OK")
 
     def test_a_download_that_is_no_web_address_opens_nothing(self):
         address = "file:///C:/windows/notepad.exe"

@@ -1,5 +1,9 @@
 """Start-up, single instance, shutdown, and what the mouse hook lets through."""
 
+import os
+import shutil
+import signal
+import socket
 import subprocess
 import sys
 import time
@@ -13,6 +17,19 @@ from traxo_e2e import (click, MAIN_CLASS, MAIN_TITLE, RIGHT_BUTTON, LEFT_BUTTON,
                        xdotool)
 
 JUNK_LIBRARY = b"not a dll\n"
+TYPE_HELLO = "@Keystrokes: hello{enter}"
+HELLO = "hello\r\n"
+
+
+def assert_gestures_work(case):
+    """A right stroke over a target types the line its gesture holds, and the hook library
+    withholds the button from the target (without it the poll alone still sees the stroke)."""
+    target = case.start_target()
+    case.settle()
+    drag(RIGHT_BUTTON, [target.at(0.2, 0.5), target.at(0.8, 0.5)])
+    case.wait_for_text(target, HELLO)
+    case.assertEqual([m for m in target.mouse_messages() if m.startswith("WM_RBUTTON")], [],
+                     "the target saw the right button: the hook library is not loaded")
 
 
 class FirstStart(traxo_e2e.TraxoTestCase):
@@ -57,12 +74,22 @@ class LibraryExtraction(traxo_e2e.TraxoTestCase):
                          self.paths.mousecore.read_bytes(),
                          "a library left from another version was not replaced")
 
-    def test_current_version_keeps_existing_library(self):
-        self.write_settings(version="1.41")
+    def test_current_version_replaces_foreign_or_truncated_library(self):
+        own = self.paths.mousecore.read_bytes()
+        for content in (JUNK_LIBRARY, own[:len(own) // 2]):
+            with self.subTest(size=len(content)):
+                self.write_settings(version="1.41")
+                (self.folder / "MouseCore.dll").write_bytes(content)
+                self.start_and_stop()
+                self.assertEqual((self.folder / "MouseCore.dll").read_bytes(), own,
+                                 "a library that is not the program's own was kept")
+
+    def test_replaced_library_gives_working_gestures(self):
+        self.build_set([(STROKE_RIGHT, TYPE_HELLO, [])])
+        self.write_settings(version="1.41", motions="set.mtd")
         (self.folder / "MouseCore.dll").write_bytes(JUNK_LIBRARY)
-        self.start_and_stop()
-        self.assertEqual((self.folder / "MouseCore.dll").read_bytes(), JUNK_LIBRARY,
-                         "the library was rewritten although the settings are current")
+        self.start_traxo()
+        assert_gestures_work(self)
 
     def test_current_version_without_library_writes_it(self):
         self.write_settings(version="1.41")
@@ -74,8 +101,11 @@ class LibraryExtraction(traxo_e2e.TraxoTestCase):
 class SingleInstance(traxo_e2e.TraxoTestCase):
 
     def test_second_start_shows_first_and_ends(self):
-        settings = self.write_settings()
+        # Settings of another version, which once made every start rewrite the hook library.
+        settings = self.write_settings(version="1.40")
         first = self.start_traxo()
+        # The first keeps its library mapped; a file written now could only be the second's.
+        (self.folder / "MouseCore.dll").unlink()
         self.assertEqual(self.main_window_state(), "0", "the main window is shown at start")
         self.assertEqual(len(self.traxo_processes()), 1)
 
@@ -87,6 +117,36 @@ class SingleInstance(traxo_e2e.TraxoTestCase):
                          "another Traxo process than the first one runs")
         self.assertEqual(self.ini_path().read_bytes(), settings,
                          "the second start changed the settings")
+        self.assertFalse((self.folder / "MouseCore.dll").exists(),
+                         "the second start wrote the hook library")
+
+    def test_two_starts_at_once_give_one_traxo(self):
+        self.write_settings()
+        starts = [self.start_traxo(wait=False), self.start_traxo(wait=False)]
+        wait_until(lambda: any(start.poll() is not None for start in starts), 30,
+                   "one of the two starts to end")
+        ended = next(start for start in starts if start.poll() is not None)
+        running = next(start for start in starts if start is not ended)
+        self.assertEqual(ended.returncode, 0)
+        self.wait_for_main_window(running)
+        # Each instance makes its tray icon with its main window: one window, one icon.
+        self.assertEqual(self.count_main_windows(), 1)
+        self.assertEqual(self.probe("tray-icon", MAIN_CLASS, 1)[1], "icon=1")
+        self.assertEqual(len(self.traxo_processes()), 1, "two Traxo processes run")
+
+    def test_a_first_that_does_not_answer_is_reported_and_the_second_ends(self):
+        self.write_settings()
+        first = self.start_traxo()
+        stopped = self.traxo_processes()
+        for pid in stopped:
+            os.kill(pid, signal.SIGSTOP)
+        self.addCleanup(lambda: [os.kill(pid, signal.SIGCONT) for pid in stopped])
+        second = self.start_traxo(wait=False)
+        wait_until(lambda: "does not answer" in self.probe("list-texts", MAIN_TITLE)[1], 30,
+                   "the message that the running Traxo does not answer")
+        self.click_button(MAIN_TITLE, "OK")
+        self.assertEqual(self.wait_for_exit(second), 0)
+        self.assertIsNone(first.poll(), "the first instance ended")
 
 
 class HookWithholdsTheTrigger(traxo_e2e.TraxoTestCase):
@@ -232,6 +292,21 @@ class SessionEnd(traxo_e2e.TraxoTestCase):
         self.assertEqual(code, 0, dump)
         self.assertEqual(dump.count('"points"'), 1, "the copy is not the modified set")
 
+    def test_a_settings_write_that_fails_at_the_end_shows_nothing(self):
+        self.write_settings()
+        traxo = self.start_traxo()
+        # A folder in the settings file's place: the write at the end must fail.
+        self.ini_path().unlink()
+        self.ini_path().mkdir()
+        probe, output = self.end_session("normal")
+        try:
+            probe.wait(timeout=30)
+        except subprocess.TimeoutExpired:
+            self.fail("the end waits for the user: " + self.probe("list-texts", MAIN_TITLE)[1])
+        self.assertEqual(self.answer_of(probe, output), "query=1")
+        self.assertNotIn("Unable to write", self.probe("list-texts", MAIN_TITLE)[1])
+        self.assertIsNone(traxo.poll())
+
 
 class SetThatDoesNotLoad(traxo_e2e.TraxoTestCase):
 
@@ -274,6 +349,86 @@ class FolderWithoutTheHookLibrary(traxo_e2e.TraxoTestCase):
                                   1.5), "the notice came twice")
         self.close_main_window()
         self.assertEqual(self.wait_for_exit(traxo), 0)
+
+
+class PlantedLibraries(traxo_e2e.TraxoTestCase):
+    """Copies of a library that writes a marker beside itself when loaded, planted where a
+    search that is not restricted to the system folder would find them."""
+
+    def plant(self, folder, name):
+        """Returns the folder, where a marker "<name as loaded>.loaded" would appear."""
+        folder.mkdir(parents=True, exist_ok=True)
+        shutil.copy2(os.environ["TRAXO_E2E_MARKER_LIBRARY"], folder / name)
+        return folder
+
+    def set_wine_variable(self, name, value):
+        previous = os.environ.get(name)
+        os.environ[name] = value
+        self.addCleanup(lambda: os.environ.pop(name) if previous is None
+                        else os.environ.__setitem__(name, previous))
+
+    def assert_never_loaded(self, folders):
+        loaded = [str(marker) for folder in folders for marker in folder.glob("*.loaded")]
+        self.assertEqual(loaded, [], "Traxo loaded a planted library")
+
+    def test_system_libraries_come_from_the_system_folder_only(self):
+        # Wine would prefer a copy of its own libraries found beside the program.
+        self.set_wine_variable("WINEDLLOVERRIDES", "mscoree,mshtml=;winmm,wininet=n,b")
+        markers = {self.plant(self.folder, name) for name in ("winmm.dll", "wininet.dll")}
+        self.build_set([(STROKE_RIGHT, TYPE_HELLO, [])])
+        self.write_settings(motions="set.mtd")
+        self.start_traxo()
+        assert_gestures_work(self)
+        self.assert_never_loaded(markers)
+
+    def make_unwritable(self, folder):
+        # Permissions do not hold root back; the immutable attribute does.
+        if os.geteuid() == 0:
+            subprocess.run(["chattr", "+i", str(folder)], check=True)
+            self.addCleanup(subprocess.run, ["chattr", "-i", str(folder)], check=True)
+        else:
+            folder.chmod(0o555)
+            self.addCleanup(folder.chmod, 0o755)
+
+    def test_hook_library_is_never_searched_for(self):
+        # The program in a folder of its own that has no MouseCore.dll and cannot be written;
+        # copies in the current folder and on PATH.
+        program = self.folder / "program"
+        program.mkdir()
+        shutil.copy2(self.paths.exe, program / "Traxo.exe")
+        self.write_settings()
+        shutil.move(self.ini_path(), program / "traxo.ini")
+        self.make_unwritable(program)
+        on_path = self.folder / "on-path"
+        markers = [self.plant(self.folder, "MouseCore.dll"), self.plant(on_path, "MouseCore.dll")]
+        self.set_wine_variable("WINEPATH", traxo_e2e.windows_path(on_path))
+        # Started with this test's folder, not the program's, as the current folder.
+        traxo = self.spawn(program / "Traxo.exe", log_name="traxo-planted.log")
+        self.traxo_started.append(traxo)
+        self.wait_for_main_window(traxo)
+        wait_until(lambda: "OK" in self.probe("list-buttons", MAIN_TITLE)[1], 30,
+                   "the notice that gestures are off")
+        self.click_button(MAIN_TITLE, "OK")
+        self.assert_never_loaded(markers)
+        self.assertFalse((program / "MouseCore.dll").exists())
+
+class OfflineStart(traxo_e2e.TraxoTestCase):
+
+    @staticmethod
+    def closed_port():
+        with socket.socket() as probe_socket:
+            probe_socket.bind(("127.0.0.1", 0))
+            return probe_socket.getsockname()[1]
+
+    def test_automatic_update_check_that_fails_shows_nothing(self):
+        address = f"http://127.0.0.1:{self.closed_port()}/updates.ini"
+        self.write_settings(autoCheck=1, updateUrl=address)
+        traxo = self.start_traxo()
+        # Proves a negative, so it waits a fixed time: the automatic check runs about 10 s after
+        # the start and fails at once on the closed port; nothing may be shown for it.
+        self.assertTrue(holds_for(lambda: self.probe("list-buttons", MAIN_TITLE)[1] == "", 20),
+                        "a window came up: " + self.probe("list-texts", MAIN_TITLE)[1])
+        self.assertIsNone(traxo.poll())
 
 
 if __name__ == "__main__":

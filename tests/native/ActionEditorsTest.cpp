@@ -205,6 +205,7 @@ public:
         }
         return std::nullopt;
     }
+    std::u16string WindowsFolder() override { return u"C:\\Windows\\"; }
 };
 
 KeyComboToggles Pressed(std::initializer_list<KeyComboToggle> toggles) {

@@ -26,8 +26,10 @@ public:
         const auto found = keyNames.find(std::u16string(name));
         return found == keyNames.end() ? std::nullopt : std::optional(found->second);
     }
+    std::u16string WindowsFolder() override { return windowsFolder; }
     std::set<std::u16string> files;
     std::map<std::u16string, std::uint8_t> keyNames;
+    std::u16string windowsFolder = u"D:\\Win\\";
 };
 
 class RecordingExecutor final : public ActionExecutor {
@@ -294,10 +296,18 @@ TEST(ActionPlan, WindowsShortcutsCarryNoScanCode) {
               Concat(kBuiltInRelease, {WinDown(0x5B), WinUp(0x5B)}));
 }
 
+// Never by a bare name, which the shell would look for in the current folder and on PATH.
+TEST(ActionPlan, ExplorerRunsOnlyFromTheWindowsFolder) {
+    FakeQueries queries;
+    queries.windowsFolder.clear();
+    EXPECT_EQ(Plan(u"@Windows: Explorer", queries), kBuiltInRelease);
+}
+
 TEST(ActionPlan, BuiltInsThatAreNotKeys) {
     int target = 0;
     FakeQueries queries;
-    EXPECT_EQ(Plan(u"@Windows: Explorer", queries), Concat(kBuiltInRelease, {Shell(u"explorer")}));
+    EXPECT_EQ(Plan(u"@Windows: Explorer", queries),
+              Concat(kBuiltInRelease, {ShellStep{u"D:\\Win\\explorer.exe", {}, u"D:\\Win\\", {}}}));
     EXPECT_EQ(Plan(u"@Windows: My computer", queries),
               Concat(kBuiltInRelease, {Shell(u"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}")}));
     EXPECT_EQ(Plan(u"@Windows: Lock", queries), Concat(kBuiltInRelease, {LockStep{}}));

@@ -228,6 +228,41 @@ TEST_F(SettingsTest, AStoredSetPathIsTakenFromTheProgramFolder) {
     EXPECT_EQ(ReadMain(u"motions=\r\n").motions, u"");
 }
 
+// Written whole: what the key-by-key save would leave, keys the settings do not know kept, and
+// the excluded programs never missing from the file at any moment.
+TEST_F(SettingsTest, AWholeFileSaveLeavesWhatTheKeyByKeySaveLeaves) {
+    const std::u16string_view earlier =
+        u"[main]\r\nupdateUrl=http://127.0.0.1:1/\r\nversion=1.40\r\n"
+        u"[exclude]\r\nprogram0=c:\\old.exe\r\n[other]\r\nk=v\r\n";
+    Settings settings = ReadMain(u"");
+    settings.excludedPrograms = {u"c:\\a.exe", u"c:\\b.exe"};
+    settings.language = 1;
+    GivenFile(earlier);
+    Save(settings);
+    const std::string keyByKey = ReadFileBytes(File());
+
+    GivenFile(earlier);
+    EXPECT_EQ(SaveSettingsFile(File(), settings, kAppFolder), std::nullopt);
+    EXPECT_EQ(Printable(ReadFileBytes(File())), Printable(keyByKey));
+    EXPECT_EQ(Read().excludedPrograms, settings.excludedPrograms);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(File().parent_path()),
+                            std::filesystem::directory_iterator()),
+              1); // no temporary left
+}
+
+TEST(SettingsFailure, AWholeFileThatCannotBeWrittenLeavesWhatIsThere) {
+    const ScratchFolder folder;
+    const auto file = folder / "traxo.ini";
+    std::filesystem::create_directory(file); // a folder in the file's place
+    const std::optional<std::u16string> failure = SaveSettingsFile(file, Settings{}, kAppFolder);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(*failure, u"Unable to write to " + file.u16string());
+    EXPECT_TRUE(std::filesystem::is_directory(file));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
 TEST(SettingsFailure, AFileThatCannotBeWrittenGivesOneMessageWithItsName) {
     const ScratchFolder folder;
     PortableIni ini(folder / "missing" / "traxo.ini");

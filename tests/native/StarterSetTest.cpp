@@ -280,6 +280,7 @@ public:
     std::optional<std::uint8_t> VirtualKeyOfKeyName(std::u16string_view) override {
         return std::nullopt;
     }
+    std::u16string WindowsFolder() override { return u"C:\\Windows\\"; }
 };
 
 // What a starter gesture is for: which way its stroke goes, leg by leg, on the compass of the

@@ -2,6 +2,7 @@
 #include "app/Startup.h"
 
 #include "SetTestSupport.h"
+#include "sets/FileBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -24,43 +25,85 @@ TEST(AppFolder, IsThePathUpToTheLastBackslashOrColon) {
 
 class HookLibraryFile : public ::testing::Test {
 protected:
+    ProvidedHookLibrary Provide() { return ProvideHookLibraryFile(library, ownCopy, replace); }
+    // Each write the provider asks for, carried out unless the file is one still held loaded.
+    std::error_code Replace(const std::filesystem::path& file, std::span<const std::uint8_t> bytes) {
+        writes.push_back(file.filename().string());
+        if (file == library && libraryHeldLoaded) {
+            return std::make_error_code(std::errc::permission_denied);
+        }
+        return WriteFileReplacing(file, bytes);
+    }
+
     TemporaryFolder folder;
     std::filesystem::path library = folder / "MouseCore.dll";
     const std::vector<std::uint8_t> ownCopy{'M', 'Z', 1, 2, 3, 4};
     const std::vector<std::uint8_t> other{'o', 'l', 'd'};
+    bool libraryHeldLoaded = false;
+    std::vector<std::string> writes;
+    const FileReplacer replace = [this](const auto& file, auto bytes) { return Replace(file, bytes); };
 };
 
-TEST_F(HookLibraryFile, IsWrittenWhenMissingWhateverTheVersion) {
-    EXPECT_EQ(ProvideHookLibraryFile(library, u"1.41", ownCopy), HookLibraryFileState::Written);
-    EXPECT_EQ(ReadAll(library), ownCopy);
-    std::filesystem::remove(library);
-    EXPECT_EQ(ProvideHookLibraryFile(library, u"", ownCopy), HookLibraryFileState::Written);
+TEST_F(HookLibraryFile, IsWrittenWhenMissing) {
+    const ProvidedHookLibrary provided = Provide();
+    EXPECT_EQ(provided.state, HookLibraryFileState::Written);
+    EXPECT_EQ(provided.file, library);
     EXPECT_EQ(ReadAll(library), ownCopy);
 }
 
-TEST_F(HookLibraryFile, IsKeptOnlyWhenTheSettingsWereWrittenByThisVersion) {
-    WriteAll(library, other);
-    EXPECT_EQ(ProvideHookLibraryFile(library, u"1.41", ownCopy), HookLibraryFileState::Kept);
-    EXPECT_EQ(ReadAll(library), other);
+TEST_F(HookLibraryFile, IsKeptUnwrittenOnlyWhenItHoldsTheOwnCopyExactly) {
+    WriteAll(library, ownCopy);
+    EXPECT_EQ(Provide().state, HookLibraryFileState::Kept);
+    EXPECT_TRUE(writes.empty());
+    EXPECT_EQ(Provide().file, library);
+}
 
-    for (const std::u16string_view version : {u"1.40", u"1.41 ", u"", u"1.410"}) {
-        WriteAll(library, other);
-        EXPECT_EQ(ProvideHookLibraryFile(library, version, ownCopy), HookLibraryFileState::Written);
+// Whatever the settings say: a foreign file of the same size, a truncated or a longer copy.
+TEST_F(HookLibraryFile, ThatDiffersIsReplaced) {
+    const std::vector<std::vector<std::uint8_t>> differing = {
+        other, {'M', 'Z', 1, 2, 3, 5}, {'M', 'Z', 1}, {}, {'M', 'Z', 1, 2, 3, 4, 0}};
+    for (const auto& content : differing) {
+        WriteAll(library, content);
+        const ProvidedHookLibrary provided = Provide();
+        EXPECT_EQ(provided.state, HookLibraryFileState::Written);
+        EXPECT_EQ(provided.file, library);
         EXPECT_EQ(ReadAll(library), ownCopy);
     }
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"MouseCore.dll"})); // no temporary left
 }
 
-TEST_F(HookLibraryFile, ThatCannotBeWrittenLeavesWhatIsThereUntouched) {
+// Other programs still hold the old library loaded: the own copy goes beside it, once.
+TEST_F(HookLibraryFile, HeldLoadedAndDifferentIsLeftAndTheCopyBesideIsLoaded) {
+    WriteAll(library, other);
+    libraryHeldLoaded = true;
+    const ProvidedHookLibrary provided = Provide();
+    EXPECT_EQ(provided.state, HookLibraryFileState::Written);
+    ASSERT_NE(provided.file, library);
+    EXPECT_EQ(provided.file.parent_path(), library.parent_path());
+    EXPECT_EQ(ReadAll(provided.file), ownCopy);
+    EXPECT_EQ(ReadAll(library), other);
+
+    writes.clear();
+    const ProvidedHookLibrary again = Provide();
+    EXPECT_EQ(again.state, HookLibraryFileState::Kept);
+    EXPECT_EQ(again.file, provided.file);
+    EXPECT_EQ(writes, std::vector<std::string>{"MouseCore.dll"}); // the copy beside is reused
+    EXPECT_EQ(folder.Names().size(), 2u);
+}
+
+TEST_F(HookLibraryFile, ThatCannotBeHadLeavesNothingToLoadAndWhatIsThereUntouched) {
     // A folder of the library's name can be neither used nor replaced.
     std::filesystem::create_directory(library);
     WriteAll(library / "inside", other);
-    EXPECT_EQ(ProvideHookLibraryFile(library, u"1.41", ownCopy), HookLibraryFileState::WriteRefused);
+    const ProvidedHookLibrary provided = Provide();
+    EXPECT_EQ(provided.state, HookLibraryFileState::WriteRefused);
+    EXPECT_TRUE(provided.file.empty());
     EXPECT_EQ(ReadAll(library / "inside"), other);
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"MouseCore.dll"}));
 
-    const auto missingFolder = folder / "gone" / "MouseCore.dll";
-    EXPECT_EQ(ProvideHookLibraryFile(missingFolder, u"", ownCopy), HookLibraryFileState::WriteRefused);
+    library = folder / "gone" / "MouseCore.dll";
+    EXPECT_EQ(Provide().state, HookLibraryFileState::WriteRefused);
+    EXPECT_TRUE(Provide().file.empty());
 }
 
 // Gestures that are off for want of the hook library are explained once, in plain words.

@@ -10,6 +10,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace traxo {
@@ -140,7 +141,7 @@ TEST_F(UpdateCheckTest, TheFirstCharacterRule) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Check(c.body), c.parsed) << testing::Printable(c.body);
-        EXPECT_EQ(prompts.errors.size(), c.parsed ? 0u : 1u) << testing::Printable(c.body);
+        EXPECT_EQ(prompts.logged.size(), c.parsed ? 0u : 1u) << testing::Printable(c.body);
     }
 }
 
@@ -167,7 +168,20 @@ TEST_F(UpdateCheckTest, WhatEndsInTheNetworkError) {
             EXPECT_TRUE(prompts.opened.empty());
         }
     }
-    EXPECT_EQ(NetworkErrorText(0), u"Network error: check your connection.");
+    EXPECT_EQ(NetworkErrorText(0), u"Could not check for updates: check your connection.");
+    EXPECT_EQ(NetworkErrorText(1), u"无法检查更新：请检查网络连接。");
+}
+
+// A start without a network: the automatic check logs its failure and shows nothing.
+TEST_F(UpdateCheckTest, TheAutomaticCheckThatFailsOnlyLogs) {
+    for (const HttpFetchResult& failure :
+         {HttpFetchResult{HttpFetchStatus::OpenFailed, ""}, HttpFetchResult{HttpFetchStatus::Ok, ""}}) {
+        fetch.Answer(failure);
+        EXPECT_FALSE(CheckWith(1, kYes, false));
+        EXPECT_TRUE(prompts.NothingShown());
+        ASSERT_EQ(prompts.logged.size(), 1u);
+        EXPECT_NE(prompts.logged[0].find(u"Could not check for updates"), std::u16string::npos);
+    }
 }
 
 // ---- The local copy ----
@@ -183,7 +197,7 @@ TEST_F(UpdateCheckTest, AnOldCopyIsNotTakenForTheReply) {
                             testing::Utf16File(u"[traxo]\r\nversion=1.41\r\n"));
     fetch.Answer({HttpFetchStatus::OpenFailed, ""});
     EXPECT_FALSE(CheckWith(0, kYes));
-    EXPECT_EQ(prompts.errors.size(), 1u);
+    EXPECT_EQ(prompts.logged.size(), 1u);
     EXPECT_EQ(testing::ReadFileBytes(folder / "updates.ini"), "\xFF\xFE");
 }
 
@@ -194,6 +208,23 @@ TEST_F(UpdateCheckTest, AFolderThatCannotBeWrittenStillGetsTheAnswer) {
     request.localCopy = folder / "no such folder" / "updates.ini";
     EXPECT_TRUE(HasLatestVersion(fetch, u"http://127.0.0.1:1/", request, prompts));
     EXPECT_TRUE(prompts.NothingShown());
+}
+
+// The reply is read from memory: with nowhere at all to keep a copy, the answer still comes.
+TEST_F(UpdateCheckTest, TheReplyIsReadFromMemoryNotFromTheCopy) {
+    const char* const previous = std::getenv("TMPDIR");
+    const std::string saved = previous != nullptr ? previous : "";
+    setenv("TMPDIR", (folder / "no such folder").string().c_str(), 1);
+    fetch.AnswerBody("[traxo]\nversion=1.41\n");
+    prompts = RecordingUpdatePrompts();
+    UpdateCheckRequest request;
+    request.localCopy = folder / "no such folder" / "updates.ini";
+    request.reportLatest = true;
+    const bool latest = HasLatestVersion(fetch, u"http://127.0.0.1:1/", request, prompts);
+    previous != nullptr ? setenv("TMPDIR", saved.c_str(), 1) : unsetenv("TMPDIR");
+    EXPECT_TRUE(latest);
+    EXPECT_EQ(prompts.dialogs.size(), 1u);
+    EXPECT_TRUE(prompts.errors.empty());
 }
 
 TEST_F(UpdateCheckTest, TextThatIsNotUtf8ComesThroughTheCodePage) {
@@ -269,6 +300,12 @@ TEST(UpdateAddressTest, TheSettingPointsTheCheckElsewhereOnlyWhenPresent) {
         {u"[main]\r\nupdateUrl=http://127.0.0.1:8080/updates.ini\r\n",
          u"http://127.0.0.1:8080/updates.ini"},
         {u"[exclude]\r\nupdateUrl=http://127.0.0.1/\r\n", kUpdateAddress},
+        {u"[main]\r\nupdateUrl=HTTPS://mirror.example/u.ini\r\n", u"HTTPS://mirror.example/u.ini"},
+        // Only http and https: nothing that reads a file or reaches another service.
+        {u"[main]\r\nupdateUrl=file:///C:/Windows/win.ini\r\n", kUpdateAddress},
+        {u"[main]\r\nupdateUrl=ftp://127.0.0.1/updates.ini\r\n", kUpdateAddress},
+        {u"[main]\r\nupdateUrl=C:\\updates.ini\r\n", kUpdateAddress},
+        {u"[main]\r\nupdateUrl=httpx://127.0.0.1/\r\n", kUpdateAddress},
     };
     for (const Case& c : cases) {
         std::filesystem::remove(file);
@@ -289,6 +326,28 @@ TEST(UpdateTimerGateTest, WaitsForTheFirstRunPromptThenRunsOnce) {
     EXPECT_TRUE(gate.Finished());
     EXPECT_FALSE(gate.Tick(false));
     EXPECT_FALSE(gate.Tick(true));
+}
+
+// A server that trickles its reply holds each read for less than the time-out, but the fetch as
+// a whole ends by its deadline.
+TEST(HttpFetchDeadline, EachWaitIsCutToWhatIsLeftAndNoneFollowsTheDeadline) {
+    using namespace std::chrono_literals;
+    const std::chrono::steady_clock::time_point start{};
+    const auto deadline = start + kHttpFetchDeadline;
+    struct Case {
+        std::chrono::steady_clock::duration elapsed;
+        std::chrono::milliseconds limit;
+    };
+    const Case cases[] = {
+        {0ms, kHttpFetchTimeout},   {14s, kHttpFetchTimeout}, {20s, 10000ms},
+        {29999ms, 1ms},             {29999500us, 1ms},        {30s, 0ms},
+        {31s, 0ms},                 {24h, 0ms},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(NextWaitLimit(start + c.elapsed, deadline, kHttpFetchTimeout), c.limit)
+            << std::chrono::duration_cast<std::chrono::milliseconds>(c.elapsed).count();
+    }
+    EXPECT_EQ(kHttpFetchDeadline, 30s);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // implementation and under Wine against the system's profile functions, so the portable one
 // is held to what the system really does.
 #include "IniStoreTestSupport.h"
+#include "platform/PortableIni.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -263,6 +264,25 @@ TEST_F(IniStoreTest, WithoutOpenAMissingFileIsCreatedWithoutUtf16Mark) {
 TEST_F(IniStoreTest, AnOddLastByteReadsAsAUnitOfItsOwn) {
     WriteFileBytes(File(), Utf16File(u"[s]\r\nk=v") + "A");
     EXPECT_EQ(Store().ReadString(u"s", u"k", u""), u"vA");
+}
+
+// The settings file is written whole, built in memory; the store reads it as edited.
+TEST_F(IniStoreTest, AFileWrittenWholeReadsAsEdited) {
+    GivenFile(u"[main]\r\nupdateUrl=http://x/\r\nversion=1.40\r\n[exclude]\r\nprogram0=a.exe\r\n");
+    const std::string before = Bytes();
+    IniFileEdit edit(File());
+    EXPECT_EQ(edit.ReadString(u"main", u"version", u""), u"1.40");
+    EXPECT_TRUE(edit.WriteString(u"main", u"version", u"1.41"));
+    EXPECT_TRUE(edit.EraseSection(u"exclude"));
+    EXPECT_THAT(edit.ReadKeyNames(u"exclude"), IsEmpty());
+    EXPECT_TRUE(edit.WriteString(u"exclude", u"program0", u"c:\\b.exe"));
+    EXPECT_EQ(Bytes(), before) << "written before the commit";
+    ASSERT_TRUE(edit.Commit());
+    EXPECT_EQ(Store().ReadString(u"main", u"version", u""), u"1.41");
+    EXPECT_EQ(Store().ReadString(u"main", u"updateUrl", u""), u"http://x/");
+    EXPECT_THAT(Store().ReadKeyNames(u"exclude"), ElementsAre(u"program0"));
+    EXPECT_EQ(Store().ReadString(u"exclude", u"program0", u""), u"c:\\b.exe");
+    ExpectFile(u"[main]\r\nupdateUrl=http://x/\r\nversion=1.41\r\n[exclude]\r\nprogram0=c:\\b.exe\r\n");
 }
 
 TEST(IniStoreFailure, AFileInAMissingFolderCannotBeOpenedOrWritten) {

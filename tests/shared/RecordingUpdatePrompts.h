@@ -19,12 +19,14 @@ public:
         return answer_;
     }
     void OpenAddress(std::u16string_view address) override { opened.emplace_back(address); }
+    void LogFailure(std::u16string_view text) override { logged.emplace_back(text); }
 
     bool NothingShown() const { return errors.empty() && dialogs.empty() && opened.empty(); }
 
     std::vector<std::u16string> errors;
     std::vector<TaskDialogContent> dialogs;
     std::vector<std::u16string> opened;
+    std::vector<std::u16string> logged;
 
 private:
     int answer_;

@@ -132,6 +132,7 @@ protected:
                 void ShowNetworkError(std::u16string_view text) override { to.ShowNetworkError(text); }
                 int ShowDialog(const TaskDialogContent& dialog) override { return to.ShowDialog(dialog); }
                 void OpenAddress(std::u16string_view address) override { to.OpenAddress(address); }
+                void LogFailure(std::u16string_view text) override { to.LogFailure(text); }
                 RecordingUpdatePrompts& to;
             };
             return std::make_unique<Forward>(prompts);
@@ -223,7 +224,7 @@ TEST_F(UpdateCheckerTest, NoUsableReplyEndsInTheNetworkError) {
         prompts = RecordingUpdatePrompts();
         const auto checker = MakeChecker(server.Address());
         EXPECT_EQ(CheckNow(*checker), std::optional<bool>(false)) << c.what;
-        EXPECT_EQ(prompts.errors, std::vector<std::u16string>{u"Network error: check your connection."}) << c.what;
+        EXPECT_EQ(prompts.errors, std::vector<std::u16string>{u"Could not check for updates: check your connection."}) << c.what;
         EXPECT_TRUE(prompts.dialogs.empty()) << c.what;
     }
     prompts = RecordingUpdatePrompts();
