@@ -3,6 +3,16 @@
 # Runs a Windows program of the build under Wine with its own prefix (made on first use, with
 # its Chinese font link: tools/wine-cjk-fonts.sh) and, when there is no display, a virtual one.
 set -euo pipefail
+
+# Wine maps the system's shared page at a fixed address first thing in every process. Where the
+# host's address randomisation has already put something there, the process ends at once with
+# status 1 ("failed to map the shared user data", said only to Wine's error channel): now and
+# then, by chance. With a fixed layout, for this script and all it starts, every start is alike.
+if [ -z "${TRAXO_FIXED_LAYOUT:-}" ]; then
+    export TRAXO_FIXED_LAYOUT=1
+    exec setarch "$(uname -m)" --addr-no-randomize bash "$0" "$@"
+fi
+
 prefix=$1
 shift
 export WINEPREFIX=$prefix
