@@ -199,8 +199,8 @@ class AssignThroughDialogs(AssignTestCase):
         self.assert_text_stays(target, HELLO, 0.5)
 
 
-class DropDownThroughTheMouse(AssignTestCase):
-    """The drop-down over the selected row, clicked once, and after an editor closes."""
+class OneGestureTestCase(AssignTestCase):
+    """The main window shown over a set of one gesture that presses Ctrl+C."""
 
     def setUp(self):
         super().setUp()
@@ -209,6 +209,10 @@ class DropDownThroughTheMouse(AssignTestCase):
         self.start_traxo()
         self.show_main_window()
         self.wait_for_still_window(MAIN_CLASS)  # the fades of the controls settle
+
+
+class DropDownThroughTheMouse(OneGestureTestCase):
+    """The drop-down over the selected row, clicked once, and after an editor closes."""
 
     def test_one_click_opens_it_and_it_shows_the_action_after_an_editor(self):
         self.open_assign_dialog()
@@ -229,16 +233,8 @@ class DropDownThroughTheMouse(AssignTestCase):
         wait_until(self.drop_down_shows_action, 5, "the drop-down's action after the editor")
 
 
-class KeystrokesEditorOpenedTwice(AssignTestCase):
+class KeystrokesEditorOpenedTwice(OneGestureTestCase):
     """The keystrokes editor opened a second time with its examples still shown."""
-
-    def setUp(self):
-        super().setUp()
-        self.build_set([(STROKE_RIGHT, "@Keys: Ctrl + C", [])])
-        self.write_settings(motions="set.mtd")
-        self.start_traxo()
-        self.show_main_window()
-        self.wait_for_still_window(MAIN_CLASS)  # the fades of the controls settle
 
     def open_keystrokes_editor(self):
         self.choose_in_drop_down(DEFAULT_ROW_KEY_COMBINATION + 1)
