@@ -13,21 +13,24 @@ cmake --build --preset win64 --target Traxo starter_set >/dev/null
 scratch=$root/build/screenshots
 export WINEPREFIX=$scratch/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 mkdir -p "$scratch" docs/screenshots
+# The program runs from C:\Traxo, a folder a user might have, so that the pictures show no
+# build folder of the machine that made them.
+app=$WINEPREFIX/drive_c/Traxo
 
 # shoot LANGUAGE MAIN_PNG [OPTIONS_PNG]: the main window with the starter set loaded and its first
 # gesture selected, in the language; then, if asked, the options dialog opened from it.
 shoot() {
-    rm -rf "$scratch/app"
-    mkdir -p "$scratch/app"
-    cp build/win64/Traxo.exe build/win64/GettingStarted.mtd "$scratch/app/"
-    printf '[main]\r\nmotions=GettingStarted.mtd\r\ntutorialPrompt=0\r\nautoCheck=0\r\nlanguage=%s\r\n' "$1" |
-        iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$scratch/app/traxo.ini"
     [ -f "$WINEPREFIX/system.reg" ] || { wineboot --init >/dev/null 2>&1 || true; wineserver --wait || true; }
+    rm -rf "$app"
+    mkdir -p "$app"
+    cp build/win64/Traxo.exe build/win64/GettingStarted.mtd "$app/"
+    printf '[main]\r\nmotions=GettingStarted.mtd\r\ntutorialPrompt=0\r\nautoCheck=0\r\nlanguage=%s\r\n' "$1" |
+        iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$app/traxo.ini"
     tools/wine-cjk-fonts.sh "$WINEPREFIX"
 
     xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
         set -euo pipefail
-        cd "$1/app"
+        cd "$1"
         wine Traxo.exe & traxo=$!
         trap "kill $traxo 2>/dev/null || true; wineserver -k 2>/dev/null || true" EXIT
         # A second start shows the first one'"'"'s window and ends.
@@ -64,7 +67,7 @@ shoot() {
         xdotool mousemove $((X + WIDTH + 20)) $((Y + 10)) # no button lit by the cursor
         sleep 0.5
         import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$2/$4"
-    ' screenshots "$scratch" "$root" "$2" "${3:-}"
+    ' screenshots "$app" "$root" "$2" "${3:-}"
 }
 
 shoot 0 docs/screenshots/main-window.png docs/screenshots/options.png
