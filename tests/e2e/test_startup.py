@@ -317,7 +317,7 @@ class SetThatDoesNotLoad(traxo_e2e.TraxoTestCase):
         (self.folder / "broken.mtd").write_bytes(bytes(damaged))
         self.write_settings(motions="broken.mtd")
         traxo = self.start_traxo()
-        self.click_button(MAIN_TITLE, "OK")
+        self.answer(MAIN_TITLE, "OK")
         self.assertTrue(holds_for(lambda: self.probe("click-button", MAIN_TITLE, "OK")[0] != 0,
                                   1.5), "the failure was reported twice")
         self.close_main_window()
@@ -343,7 +343,7 @@ class FolderWithoutTheHookLibrary(traxo_e2e.TraxoTestCase):
         traxo = self.start_traxo()
         wait_until(lambda: "OK" in self.probe("list-buttons", MAIN_TITLE)[1], 30,
                    "the notice that gestures are off")
-        self.click_button(MAIN_TITLE, "OK")
+        self.answer(MAIN_TITLE, "OK")
         self.assertTrue(holds_for(lambda: traxo.poll() is None, 1.5), "Traxo ended")
         self.assertTrue(holds_for(lambda: self.probe("click-button", MAIN_TITLE, "OK")[0] != 0,
                                   1.5), "the notice came twice")

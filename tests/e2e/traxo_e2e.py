@@ -712,6 +712,16 @@ class TraxoTestCase(unittest.TestCase):
         wait_until(lambda: self.probe("click-button", title, text)[0] == 0, timeout,
                    f'a button "{text}" in a window "{title}"', interval=0.1)
 
+    def answer(self, title, text, timeout=15):
+        """Clicks the button of a question and waits for the question to go: the click is
+        posted, so the window may still show an instant after it."""
+        self.click_button(title, text, timeout)
+
+        def gone():
+            buttons = self.probe("list-buttons", title)[1].splitlines()
+            return not any(line.split(": ", 1)[-1].replace("&", "") == text for line in buttons)
+        wait_until(gone, 10, f'the window "{title}" with the button "{text}" to close')
+
     def wait_for_exit(self, process, timeout=20):
         try:
             return process.wait(timeout=timeout)
