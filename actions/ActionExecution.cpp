@@ -2,10 +2,10 @@
 
 #include "actions/ActionModel.h"
 #include "actions/sndkey32.h"
-#include "app/AppPaths.h"
+#include "platform/AppPaths.h"
 #include "platform/AsciiText.h"
 #include "platform/PathCase.h"
-#include "ui/ActionLists.h"
+#include "actions/ActionLists.h"
 
 #include <algorithm>
 #include <iterator>

@@ -2,7 +2,7 @@
 // ActionString: one line of text encodes every action a gesture can carry out. This unit tells
 // the forms apart the way execution does and makes the short text shown to the user.
 
-#include "ui/ActionLists.h" // sameAsDefaultText, doNothingText
+#include "actions/ActionLists.h" // sameAsDefaultText, doNothingText
 
 #include <cstddef>
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "actions/ActionModel.h"
 #include "platform/AsciiText.h"
-#include "ui/ActionLists.h"
+#include "actions/ActionLists.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "actions/DroppedFile.h"
 
-#include "app/AppPaths.h"
+#include "platform/AppPaths.h"
 #include "sets/MotionSet.h"
 
 #include <utility>

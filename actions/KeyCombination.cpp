@@ -1,6 +1,6 @@
 #include "actions/KeyCombination.h"
 
-#include "ui/ActionLists.h"
+#include "actions/ActionLists.h"
 
 namespace traxo {
 namespace {

@@ -1,6 +1,6 @@
 #include "app/Startup.h"
 
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "sets/FileBytes.h"
 
 #include <algorithm>

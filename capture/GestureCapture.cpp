@@ -1,7 +1,7 @@
 #include "capture/GestureCapture.h"
 
 #include "recognition/MotionGeometry.h"
-#include "ui/ActionLists.h"
+#include "actions/ActionLists.h"
 
 #include <algorithm>
 #include <climits>

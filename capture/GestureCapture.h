@@ -3,9 +3,9 @@
 // and filled in where the cursor jumped, the trail drawn over all windows, and what becomes of
 // the path when the trigger is let go.
 
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "capture/CaptureDesktop.h"
-#include "recognition/MotionPath.h"
+#include "sets/MotionPath.h"
 
 #include <array>
 #include <optional>

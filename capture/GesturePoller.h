@@ -4,7 +4,7 @@
 // is held and drives the capture, and hands a press held still too long back to the program
 // under the cursor.
 
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "capture/CaptureDesktop.h"
 #include "capture/GestureCapture.h"
 

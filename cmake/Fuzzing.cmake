@@ -17,6 +17,7 @@ ExternalProject_Add(traxo_fuzzers
     BINARY_DIR ${fuzz_binary_dir}
     CMAKE_ARGS -G Ninja -DCMAKE_CXX_COMPILER=${TRAXO_CLANGXX} -DCMAKE_BUILD_TYPE=RelWithDebInfo
         "-DCMAKE_CXX_COMPILER_LAUNCHER=${fuzz_launcher}"
+        -DTRAXO_GENERATED_INCLUDE=${TRAXO_GENERATED_INCLUDE}
     LIST_SEPARATOR |
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON)

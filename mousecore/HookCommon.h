@@ -3,6 +3,8 @@
 // registered message, and the main window's class name by which the hook finds the application.
 // Header-only and free of any runtime, because the hook library links no C or C++ runtime.
 
+#include "platform/ProductIdentity.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -11,7 +13,7 @@ namespace traxo::hook {
 inline constexpr char kMappingName[] = "HookRecMemBlock";
 inline constexpr char kMessageName[] = "TraxoMessage";
 // The hook looks the window up by this name; class names compare without regard to case.
-inline constexpr char kTargetClassName[] = "TGestureConfigForm";
+inline constexpr char kTargetClassName[] = TRAXO_MAIN_WINDOW_CLASS;
 
 inline constexpr std::uint16_t kTrapRightButton = 0;
 inline constexpr std::uint16_t kTrapMiddleButton = 1;

@@ -2,7 +2,7 @@
 ; programs folder (Traxo writes traxo.ini and MouseCore.dll beside itself, so the folder must be
 ; the user's). The 64-bit program on 64-bit Windows, the 32-bit one otherwise.
 ;
-; makensis -DTARGET=x86-unicode|amd64-unicode -DVERSION=1.41 -DEXE32=... -DEXE64=...
+; makensis -DTARGET=x86-unicode|amd64-unicode -DVERSION=1.41 -DMAIN_CLASS=... -DEXE32=... -DEXE64=...
 ;          -DSTARTER=GettingStarted.mtd -DREADME=ReadMe.txt -DLICENSE=License.txt
 ;          -DEXE32_KB=... -DEXE64_KB=... -DICON=Traxo.ico -DOUTFILE=Traxo-1.41-setup.exe Traxo.nsi
 ;
@@ -27,8 +27,10 @@ ManifestDPIAware true
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define RUN_VALUE "traxo"
 !define RUN_ONCE_KEY "Software\Microsoft\Windows\CurrentVersion\RunOnce"
-!define MAIN_CLASS "TgestureConfigForm"
 !define MAIN_TITLE "Traxo"
+!ifndef MAIN_CLASS
+    !error "MAIN_CLASS is the main window's class name, from tools/package.sh"
+!endif
 !define UNINSTALLER "uninstall.exe"
 
 Name "${PRODUCT} ${VERSION}"

@@ -25,6 +25,14 @@ struct Rect {
 // A colour as 0x00BBGGRR; system colours and the special values use the high byte.
 using Colour = std::uint32_t;
 
+// A window handle, opaque to the core: the code that acts on it knows what it is.
+using WindowHandle = void*;
+
+// The square of the given half-width around a centre.
+constexpr Rect Around(Point centre, int radius) {
+    return {centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius};
+}
+
 constexpr Colour Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     return Colour(r) | (Colour(g) << 8) | (Colour(b) << 16);
 }

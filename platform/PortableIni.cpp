@@ -11,7 +11,8 @@
 #include <utility>
 
 namespace traxo {
-namespace {
+// The parsed file: named rather than file-local, because IniFileEdit keeps one.
+namespace ini {
 
 enum class TextEncoding { EightBit, Utf8, Utf16Le, Utf16Be };
 
@@ -30,6 +31,12 @@ struct IniDocument {
     // The first section is nameless: the lines before the first section line.
     std::vector<IniSection> sections{IniSection{}};
 };
+
+} // namespace ini
+
+namespace {
+
+using namespace ini;
 
 bool IsIniSpace(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f' || c == 0x1A;

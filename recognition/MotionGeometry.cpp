@@ -107,10 +107,6 @@ std::int32_t MapIntoSpan(std::int32_t units, std::int32_t low, std::int32_t high
         std::clamp(low + RoundHalfEven(offset), -kCanvasLimit, kCanvasLimit));
 }
 
-Rect Around(Point centre, int radius) {
-    return {centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius};
-}
-
 } // namespace
 
 MotionPath ResizeGesture(const MotionPath& source) {

@@ -3,7 +3,7 @@
 // through here.
 
 #include "platform/Canvas.h"
-#include "recognition/MotionPath.h"
+#include "sets/MotionPath.h"
 
 namespace traxo {
 

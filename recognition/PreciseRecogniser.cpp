@@ -10,7 +10,7 @@
 namespace traxo {
 namespace {
 
-constexpr int kMinPoints = 3;
+constexpr int kPreciseMinPoints = 3;
 constexpr int kBandCells = 2 * kWarpBand + 1;
 
 constexpr double kPi = 3.14159265358979323846;
@@ -33,7 +33,7 @@ double MatchCost(const PreparedPath& a, int i, const PreparedPath& b, int j) {
            kHeadingWeight * HeadingDifference(a.headings[i], b.headings[j]);
 }
 
-bool Accepts(double best, double runnerUp) {
+bool PreciseAccepts(double best, double runnerUp) {
     return best <= kMaxMatchDistance && best <= kMaxRunnerUpRatio * runnerUp;
 }
 
@@ -46,7 +46,7 @@ std::string DistanceText(double distance) {
 PreparedPath PreparePath(const MotionPath& normalised) {
     PreparedPath prepared;
     const int count = PointsInUse(normalised);
-    if (count < kMinPoints) {
+    if (count < kPreciseMinPoints) {
         return prepared;
     }
     double length = 0;
@@ -161,7 +161,7 @@ PreciseVerdict JudgeDistances(const MotionDistances& distances) {
             verdict.runnerUpIndex = i;
         }
     }
-    verdict.accepted = verdict.bestIndex >= 0 && Accepts(verdict.best, verdict.runnerUp);
+    verdict.accepted = verdict.bestIndex >= 0 && PreciseAccepts(verdict.best, verdict.runnerUp);
     return verdict;
 }
 
@@ -217,7 +217,7 @@ MotionDistances PreciseRecogniser::MeasureMotions(const MotionPath& gesture, con
     double next = kUnlimited;
     for (int i = 0; i < motionCount; ++i) {
         const MotionPath& path = set.motions[i].path;
-        if (PointsInUse(path) < kMinPoints) {
+        if (PointsInUse(path) < kPreciseMinPoints) {
             continue;
         }
         const double distance =
@@ -239,7 +239,7 @@ int PreciseRecogniser::Recognise(const MotionPath& gesture, const MotionSet& set
     state.actionText.clear();
     state.failedTarget.clear();
     state.failureReason.clear();
-    if (set.motionCount <= 0 || PointsInUse(gesture) < kMinPoints) {
+    if (set.motionCount <= 0 || PointsInUse(gesture) < kPreciseMinPoints) {
         return -1;
     }
     const MotionDistances distances = MeasureMotions(gesture, set);

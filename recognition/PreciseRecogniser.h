@@ -6,7 +6,7 @@
 // too far away or too close to the next nearest, in which case nothing is recognised. It reads
 // only what sets store (the normalised paths), so it works on every existing set.
 
-#include "recognition/MotionPath.h"
+#include "sets/MotionPath.h"
 #include "recognition/Recogniser.h"
 #include "sets/MotionSet.h"
 

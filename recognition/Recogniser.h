@@ -3,7 +3,8 @@
 // how well the slopes, slope trends, turns and positions of corresponding points agree; the
 // best score wins if it is high enough on its own or far enough ahead of the one it displaced.
 
-#include "recognition/MotionPath.h"
+#include "platform/CoreTypes.h"
+#include "sets/MotionPath.h"
 #include "sets/MotionSet.h"
 
 #include <array>
@@ -12,9 +13,6 @@
 #include <vector>
 
 namespace traxo {
-
-// A window handle, opaque to the core: the action that runs for it knows what it is.
-using WindowHandle = void*;
 
 // What recognition leaves for its owner (the main window) and the result popup to read.
 struct RecognitionState {

@@ -45,10 +45,6 @@ constexpr std::array<PadTextRow, 6> kPadTexts{{
      u"You can have a maximum of 100 gestures in a set"},
 }};
 
-Rect Around(Point centre, int radius) {
-    return {centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius};
-}
-
 const MotionPath kEmptyPath{};
 
 } // namespace

@@ -7,7 +7,7 @@
 
 #include "platform/DpiScale.h"
 #include "platform/PaintCanvas.h"
-#include "recognition/MotionPath.h"
+#include "sets/MotionPath.h"
 
 #include <memory>
 #include <string>

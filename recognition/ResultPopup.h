@@ -5,7 +5,7 @@
 
 #include "platform/DpiScale.h"
 #include "platform/PaintCanvas.h"
-#include "recognition/MotionPath.h"
+#include "sets/MotionPath.h"
 #include "sets/MotionSet.h"
 
 #include <string>

@@ -2,7 +2,7 @@
 // The gesture set image. In memory and, uncompressed, on disk it is the same packed bytes,
 // so every size and offset below is part of the file format.
 
-#include "recognition/MotionPath.h"
+#include "sets/MotionPath.h"
 
 #include <algorithm>
 #include <cstddef>

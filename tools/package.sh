@@ -9,7 +9,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 version=$(sed -n 's/^project(Traxo VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-[ -n "$version" ] || { echo "package.sh: no version in CMakeLists.txt" >&2; exit 1; }
+main_class=$(sed -n 's/^set(TRAXO_MAIN_WINDOW_CLASS \([A-Za-z]*\))/\1/p' CMakeLists.txt)
+[ -n "$version" ] && [ -n "$main_class" ] ||
+    { echo "package.sh: no version or main window class in CMakeLists.txt" >&2; exit 1; }
 command -v makensis >/dev/null || { echo "package.sh: makensis missing (tools/install-deps.sh)" >&2; exit 1; }
 
 # The starter set is the same file for both widths: it comes from the win32 tree.
@@ -51,7 +53,7 @@ kilobytes() {
 
 installer() {
     makensis -V2 -INPUTCHARSET UTF8 \
-        -DTARGET="$1" -DVERSION="$version" \
+        -DTARGET="$1" -DVERSION="$version" -DMAIN_CLASS="$main_class" \
         -DEXE32="$PWD/$stage/win32/Traxo.exe" -DEXE64="$PWD/$stage/win64/Traxo.exe" \
         -DEXE32_KB="$(kilobytes "$stage/win32/Traxo.exe")" \
         -DEXE64_KB="$(kilobytes "$stage/win64/Traxo.exe")" \

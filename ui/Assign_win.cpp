@@ -3,7 +3,7 @@
 #include "actions/ActionModel.h"
 #include "platform/AsciiText.h"
 #include "platform/WideText_win.h"
-#include "ui/ActionLists.h"
+#include "actions/ActionLists.h"
 #include "ui/FolderChooser_win.h"
 #include "ui/Input_win.h"
 #include "ui/KeyCombo_win.h"

@@ -5,7 +5,7 @@
 // once, and the tutorial is offered. The order and the texts are decided here; the window
 // carries the steps out through FirstRunHost.
 
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "ui/TaskDialogContent.h"
 
 #include <string>

@@ -18,7 +18,7 @@ std::vector<ControlSpec> KeyComboLayout() {
     for (std::size_t t = 0; t < kKeyComboToggleCount; ++t) {
         const int column = static_cast<int>(t % 5);
         const int row = static_cast<int>(t / 5);
-        layout.push_back({TfrmKeyCombo::kFirstToggle + static_cast<int>(t), L"BUTTON",
+        layout.push_back({TfrmKeyCombo::ToggleId(t), L"BUTTON",
                           BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, 0, 12 + column * 78,
                           30 + row * 32, 72, 26, ToggleCaption(static_cast<KeyComboToggle>(t)), {}});
     }
@@ -73,7 +73,7 @@ void TfrmKeyCombo::FormShow() {
 
 void TfrmKeyCombo::ClearCombo() {
     for (std::size_t t = 0; t < kKeyComboToggleCount; ++t) {
-        SendMessageW(Control(kFirstToggle + static_cast<int>(t)), BM_SETCHECK, BST_UNCHECKED, 0);
+        SendMessageW(Control(ToggleId(t)), BM_SETCHECK, BST_UNCHECKED, 0);
     }
     SendMessageW(Control(kEdtKey), HKM_SETHOTKEY, 0, 0);
     edtKeyChange();
@@ -82,7 +82,7 @@ void TfrmKeyCombo::ClearCombo() {
 void TfrmKeyCombo::edtKeyChange() {
     KeyComboToggles pressed{};
     for (std::size_t t = 0; t < kKeyComboToggleCount; ++t) {
-        pressed[t] = SendMessageW(Control(kFirstToggle + static_cast<int>(t)), BM_GETCHECK, 0, 0) ==
+        pressed[t] = SendMessageW(Control(ToggleId(t)), BM_GETCHECK, 0, 0) ==
                      BST_CHECKED;
     }
     const auto hotKey = static_cast<WORD>(SendMessageW(Control(kEdtKey), HKM_GETHOTKEY, 0, 0));

@@ -4,6 +4,7 @@
 #include "actions/KeyCombination.h"
 #include "ui/ModalForm_win.h"
 
+#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -15,6 +16,10 @@ public:
         kFirstToggle = 200, // the ten toggles, in KeyComboToggle order
         kEdtKey = 220, kLblCombo, kLblSpK, kLblLNK, kLblInfoK1,
     };
+    // The control id of a toggle (a KeyComboToggle).
+    static constexpr int ToggleId(std::size_t toggle) {
+        return kFirstToggle + static_cast<int>(toggle);
+    }
 
     // queries: the shortcut parser's key names; must outlive the form. Without it the form
     // asks the keyboard layout itself.

@@ -1,6 +1,6 @@
 #include "ui/KnownAppsTable.h"
 
-#include "app/AppPaths.h"
+#include "platform/AppPaths.h"
 #include "platform/AsciiText.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 #include "ui/MainWindow_win.h"
 
 #include "platform/WideText_win.h"
-#include "ui/ActionLists.h"
+#include "actions/ActionLists.h"
 #include "ui/ActionTooltip.h"
 #include "ui/MainButtons.h"
 #include "ui/MainWindowIds_win.h"

@@ -4,7 +4,7 @@
 #include "ui/MainWindow_win.h"
 
 #include "platform/Dpi_win.h"
-#include "ui/ActionLists.h"
+#include "actions/ActionLists.h"
 #include "ui/MainWindowLooks.h"
 
 #include <utility>

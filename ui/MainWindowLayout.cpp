@@ -1,6 +1,6 @@
 #include "ui/MainWindowLayout.h"
 
-#include "ui/ActionLists.h"
+#include "actions/ActionLists.h"
 #include "ui/Pictures.h"
 
 #include <array>

@@ -6,7 +6,7 @@
 #include "platform/Dpi_win.h"
 #include "platform/ProfileIni_win.h"
 #include "platform/WideText_win.h"
-#include "ui/ActionLists.h"
+#include "actions/ActionLists.h"
 #include "ui/MainWindowIds_win.h"
 #include "ui/Pictures.h"
 #include "ui/SetLoading.h"

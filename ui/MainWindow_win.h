@@ -17,9 +17,9 @@
 #endif
 
 #include "actions/ActionExecution_win.h"
-#include "app/AutostartControl_win.h"
+#include "ui/AutostartControl_win.h"
 #include "app/TrayIcon_win.h"
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "capture/CaptureDesktop_win.h"
 #include "capture/GesturePoller.h"
 #include "capture/HookLibrary_win.h"
@@ -34,7 +34,7 @@
 #include "platform/Registry_win.h"
 #include "recognition/GestureRecogniser.h"
 #include "recognition/RecordingPad.h"
-#include "recognition/ResultPopup_win.h"
+#include "ui/ResultPopup_win.h"
 #include "sets/SetDocument.h"
 #include "ui/About_win.h"
 #include "ui/Assign_win.h"
@@ -61,7 +61,7 @@ namespace traxo {
 inline constexpr UINT ShowConfigMessage = 0x3E71;
 // Posted to itself to report a set that did not load at start once the window runs.
 inline constexpr UINT ShowLoadFailureMessage = WM_APP + 1;
-inline constexpr wchar_t kMainWindowClass[] = L"TgestureConfigForm";
+inline constexpr wchar_t kMainWindowClass[] = L"" TRAXO_MAIN_WINDOW_CLASS;
 
 // The dialogs the window opens; they are made once at start, after it.
 struct MainWindowDialogs {

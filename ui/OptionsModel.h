@@ -3,7 +3,7 @@
 // FormShow loads them, the rules that enable and disable them, the list edits, and what OK
 // writes back into the settings and the set. The window only mirrors this state.
 
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "sets/MotionSet.h"
 #include "ui/KnownAppsTable.h"
 

@@ -1,6 +1,6 @@
 #include "ui/Program_win.h"
 
-#include "app/AppPaths.h"
+#include "platform/AppPaths.h"
 #include "platform/WideText_win.h"
 #include "ui/FolderChooser_win.h"
 

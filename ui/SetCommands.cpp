@@ -91,10 +91,13 @@ std::filesystem::path RecoveryFileName(const std::filesystem::path& currentFile,
         currentFile.empty() ? untitledFolder : currentFile.parent_path();
     const std::u16string stem = currentFile.empty() ? u"Untitled" : currentFile.stem().u16string();
     for (int n = 1;; ++n) {
-        const std::string number = n == 1 ? "" : " " + std::to_string(n);
-        const std::filesystem::path name =
-            folder /
-            (stem + u" (recovered" + std::u16string(number.begin(), number.end()) + u").mtd");
+        std::u16string fileName = stem + u" (recovered";
+        if (n > 1) {
+            const std::string number = std::to_string(n);
+            fileName += u' ';
+            fileName.append(number.begin(), number.end());
+        }
+        const std::filesystem::path name = folder / (fileName + u").mtd");
         std::error_code ec;
         if (!std::filesystem::exists(std::filesystem::symlink_status(name, ec)) || n == 9999) {
             return name;

@@ -1,7 +1,7 @@
 // The program's entry: the library search restricted, one instance per session, the hook library
 // next to the executable, the windows created once in their order, and the message loop until the
 // main window closes.
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "app/Startup.h"
 #include "platform/PathCase_win.h"
 #include "platform/WideText_win.h"

@@ -24,6 +24,8 @@
 //   cut-texts CLASS                prints the visible labels, buttons and boxes of the window
 //                                  whose text does not fit them at their font; none: "none"
 //   serve                          reads commands from its input, one a line (see Serve)
+#include "platform/ProductIdentity.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -365,7 +367,7 @@ int TimeShow(const std::wstring& className, int rounds) {
     if (!window || rounds < 1) {
         return kNotFound;
     }
-    const bool traxo = className == L"TgestureConfigForm";
+    const bool traxo = className == L"" TRAXO_MAIN_WINDOW_CLASS;
     LARGE_INTEGER frequency{};
     QueryPerformanceFrequency(&frequency);
     for (int round = 0; round < rounds; ++round) {

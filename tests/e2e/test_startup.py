@@ -56,7 +56,7 @@ class FirstStart(traxo_e2e.TraxoTestCase):
         data = self.ini_path().read_bytes()
         self.assertTrue(data.startswith(b"\xff\xfe"), "traxo.ini is not UTF-16LE with a BOM")
         settings = parse_ini(data)
-        self.assertEqual(ini_value(settings, "main", "version"), "1.41")
+        self.assertEqual(ini_value(settings, "main", "version"), traxo_e2e.VERSION)
 
 
 class LibraryExtraction(traxo_e2e.TraxoTestCase):
@@ -78,7 +78,7 @@ class LibraryExtraction(traxo_e2e.TraxoTestCase):
         own = self.paths.mousecore.read_bytes()
         for content in (JUNK_LIBRARY, own[:len(own) // 2]):
             with self.subTest(size=len(content)):
-                self.write_settings(version="1.41")
+                self.write_settings(version=traxo_e2e.VERSION)
                 (self.folder / "MouseCore.dll").write_bytes(content)
                 self.start_and_stop()
                 self.assertEqual((self.folder / "MouseCore.dll").read_bytes(), own,
@@ -86,13 +86,13 @@ class LibraryExtraction(traxo_e2e.TraxoTestCase):
 
     def test_replaced_library_gives_working_gestures(self):
         self.build_set([(STROKE_RIGHT, TYPE_HELLO, [])])
-        self.write_settings(version="1.41", motions="set.mtd")
+        self.write_settings(version=traxo_e2e.VERSION, motions="set.mtd")
         (self.folder / "MouseCore.dll").write_bytes(JUNK_LIBRARY)
         self.start_traxo()
         assert_gestures_work(self)
 
     def test_current_version_without_library_writes_it(self):
-        self.write_settings(version="1.41")
+        self.write_settings(version=traxo_e2e.VERSION)
         self.start_and_stop()
         self.assertEqual((self.folder / "MouseCore.dll").read_bytes(),
                          self.paths.mousecore.read_bytes())
@@ -232,7 +232,7 @@ class CloseWithModifiedSet(traxo_e2e.TraxoTestCase):
         self.click_button(MAIN_TITLE, "No")
         self.wait_for_exit(traxo)
         settings = self.read_settings()
-        self.assertEqual(ini_value(settings, "main", "version"), "1.41")
+        self.assertEqual(ini_value(settings, "main", "version"), traxo_e2e.VERSION)
         self.assertEqual(ini_value(settings, "main", "tail"), "clBlue",
                          "the settings were not written on close")
         self.assertEqual(ini_value(settings, "main", "idleTimeout"), "0")

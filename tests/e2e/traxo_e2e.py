@@ -7,7 +7,8 @@ every mouse button message it receives and writes its text to a file on every ch
 
 The paths come from the environment (set by the CMake test registration):
 TRAXO_E2E_EXE, TRAXO_E2E_MOUSECORE, TRAXO_E2E_CLI, TRAXO_E2E_PROBE, TRAXO_E2E_WINE_RUN,
-TRAXO_E2E_WINEPREFIX, TRAXO_E2E_SCRATCH.
+TRAXO_E2E_WINEPREFIX, TRAXO_E2E_SCRATCH, and the program's identity: TRAXO_E2E_MAIN_CLASS,
+TRAXO_E2E_VERSION.
 """
 
 import json
@@ -25,7 +26,9 @@ import unittest
 import zlib
 from pathlib import Path
 
-MAIN_CLASS = "TgestureConfigForm"
+# The program's identity, as the build defines it (CMakeLists.txt).
+MAIN_CLASS = os.environ.get("TRAXO_E2E_MAIN_CLASS", "")
+VERSION = os.environ.get("TRAXO_E2E_VERSION", "")
 MAIN_TITLE = "Traxo"
 TARGET_CLASS = "TraxoE2eTarget"
 TARGET_TITLE = "Traxo test target"
@@ -42,7 +45,7 @@ STROKE_DOWN = [[50, round(i * 100 / 29)] for i in range(30)]
 # no update check, gestures on in trigger mode 1, no trail.
 # A test that wants the first-run prompt writes tutorialPrompt=1, or no settings file at all.
 DEFAULT_SETTINGS = {
-    "version": "1.41",
+    "version": VERSION,
     "motions": "",
     "tutorialPrompt": "0",
     "showInfo": "0",

@@ -5,7 +5,7 @@
 #include "actions/sndkey32.h"
 #include "platform/RecordingKeyboard.h"
 #include "sets/MotionSet.h"
-#include "ui/ActionLists.h"
+#include "actions/ActionLists.h"
 
 #include <gtest/gtest.h>
 

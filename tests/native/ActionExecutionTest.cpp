@@ -3,7 +3,7 @@
 #include "actions/ActionExecution.h"
 
 #include "platform/RecordingKeyboard.h"
-#include "ui/ActionLists.h"
+#include "actions/ActionLists.h"
 
 #include <gtest/gtest.h>
 #include <map>

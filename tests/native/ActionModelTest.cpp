@@ -1,7 +1,7 @@
 // Action texts: the forms execution tells apart and the short text users see in both languages.
 #include "actions/ActionModel.h"
 
-#include "ui/ActionLists.h"
+#include "actions/ActionLists.h"
 #include "ui/ActionTooltip.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Paths stored relative to the program's folder, and their expansion back.
-#include "app/AppPaths.h"
+#include "platform/AppPaths.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "native/FakeDesktop.h"
 #include "platform/PathCase.h"
 #include "recognition/MotionGeometry.h"
-#include "ui/ActionLists.h"
+#include "actions/ActionLists.h"
 
 #include <functional>
 #include <gmock/gmock.h>

@@ -2,7 +2,7 @@
 // Paths for the geometry, recogniser and traxo-cli tests.
 
 #include "recognition/MotionGeometry.h"
-#include "recognition/MotionPath.h"
+#include "sets/MotionPath.h"
 
 #include <cstddef>
 #include <memory>

@@ -4,7 +4,7 @@
 
 #include "platform/RecordingPaintCanvas.h"
 #include "recognition/ResultPopup.h"
-#include "ui/ActionLists.h"
+#include "actions/ActionLists.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Numbers and colours as the settings file writes and reads them.
-#include "app/SettingsColours.h"
+#include "platform/SettingsColours.h"
 
 #include <climits>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The settings file as ReadSettings and SaveSettings see it, through the portable ini store.
-#include "app/Settings.h"
+#include "platform/Settings.h"
 
 #include "platform/PortableIni.h"
 #include "shared/IniStoreTestSupport.h"
@@ -44,7 +44,7 @@ TEST_F(SettingsTest, AFreshFileListsTheKeysInWriteOrder) {
     settings.motions = u"C:\\Traxo\\sets\\a.mtd";
     settings.excludedPrograms = {u"c:\\games\\a.exe", u"c:\\tools\\b.exe"};
     Save(settings);
-    ExpectFile(u"[main]\r\nversion=1.41\r\nmotions=sets\\a.mtd\r\nactive=1\r\ntutorialPrompt=1\r\n"
+    ExpectFile(u"[main]\r\nversion=" TRAXO_PROJECT_VERSION "\r\nmotions=sets\\a.mtd\r\nactive=1\r\ntutorialPrompt=1\r\n"
                u"showInfo=1\r\nshowTrails=1\r\nautoCheck=1\r\nmouseExMode=0\r\nfastTrails=0\r\n"
                u"recentList=1\r\nlanguage=0\r\nidleTimeout=0\r\ninvoke=1\r\ntail=clBlue\r\n"
                u"recogniser=0\r\n[exclude]\r\nprogram0=c:\\games\\a.exe\r\nprogram1=c:\\tools\\b.exe\r\n");
@@ -102,7 +102,8 @@ TEST_F(SettingsTest, WhatIsSavedReadsBackTheSame) {
     EXPECT_EQ(read.idleTimeout, 150);
     EXPECT_EQ(read.tail, saved.tail);
     EXPECT_EQ(read.excludedPrograms, saved.excludedPrograms);
-    EXPECT_EQ(ReadSettingsVersion(PortableIni(File())), u"1.41");
+    // The marker is the version the build defines, and nothing written by hand.
+    EXPECT_EQ(ReadSettingsVersion(PortableIni(File())), u"" TRAXO_PROJECT_VERSION);
 }
 
 TEST_F(SettingsTest, IntegersReadAsDecimalOrHexadecimalAndOtherwiseKeepTheirDefault) {
@@ -201,7 +202,7 @@ TEST_F(SettingsTest, SavingKeepsThePlaceOfKeysAlreadyInTheFile) {
     Settings settings = Read();
     settings.invoke = 2;
     Save(settings);
-    ExpectFile(u"; settings\r\n[main]\r\ntail=clRed\r\ninvoke=2\r\nversion=1.41\r\nmotions=\r\n"
+    ExpectFile(u"; settings\r\n[main]\r\ntail=clRed\r\ninvoke=2\r\nversion=" TRAXO_PROJECT_VERSION "\r\nmotions=\r\n"
                u"active=1\r\ntutorialPrompt=1\r\nshowInfo=1\r\nshowTrails=1\r\nautoCheck=1\r\n"
                u"mouseExMode=0\r\nfastTrails=0\r\nrecentList=1\r\nlanguage=0\r\nidleTimeout=0\r\n"
                u"recogniser=0\r\n");

@@ -10,7 +10,7 @@
 #include "recognition/MotionGeometry.h"
 #include "recognition/Recogniser.h"
 #include "sets/SetFile.h"
-#include "ui/ActionLists.h"
+#include "actions/ActionLists.h"
 
 #include <cmath>
 #include <cstdint>

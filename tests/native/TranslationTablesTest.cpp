@@ -6,7 +6,7 @@
 #include "app/TrayMenu.h"
 #include "recognition/RecordingPad.h"
 #include "recognition/ResultPopup.h"
-#include "ui/ActionLists.h"
+#include "actions/ActionLists.h"
 #include "ui/DialogTexts.h"
 #include "ui/FirstRun.h"
 #include "ui/MainWindowLayout.h"

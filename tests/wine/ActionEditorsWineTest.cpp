@@ -97,14 +97,14 @@ TEST_F(InputDialog, OkHandsBackTheTextCancelLeavesTheValue) {
 TEST(KeyComboDialog, TogglesAndKeyMakeTheText) {
     TfrmKeyCombo form(nullptr);
     Script({{Shown(form), [&] {
-                 Click(form.Control(TfrmKeyCombo::kFirstToggle + kToggleTab));
-                 Click(form.Control(TfrmKeyCombo::kFirstToggle + kToggleEsc));
+                 Click(form.Control(TfrmKeyCombo::ToggleId(kToggleTab)));
+                 Click(form.Control(TfrmKeyCombo::ToggleId(kToggleEsc)));
                  EXPECT_FALSE(form.ComboValid());
                  EXPECT_EQ(TextOf(form.Control(TfrmKeyCombo::kLblCombo)),
                            L"This isn't a valid key combination");
-                 Click(form.Control(TfrmKeyCombo::kFirstToggle + kToggleTab));
-                 Click(form.Control(TfrmKeyCombo::kFirstToggle + kToggleEsc));
-                 Click(form.Control(TfrmKeyCombo::kFirstToggle + kToggleCtrl));
+                 Click(form.Control(TfrmKeyCombo::ToggleId(kToggleTab)));
+                 Click(form.Control(TfrmKeyCombo::ToggleId(kToggleEsc)));
+                 Click(form.Control(TfrmKeyCombo::ToggleId(kToggleCtrl)));
                  SendMessageW(form.Control(TfrmKeyCombo::kEdtKey), HKM_SETHOTKEY, VK_F5, 0);
                  form.edtKeyChange(); // what the key field's change notification runs
                  Click(form.Control(IDOK));
@@ -115,7 +115,7 @@ TEST(KeyComboDialog, TogglesAndKeyMakeTheText) {
     // Each opening starts cleared.
     Script({{Shown(form), [&] {
                  EXPECT_EQ(form.Combination(), u"");
-                 Click(form.Control(TfrmKeyCombo::kFirstToggle + kToggleWin));
+                 Click(form.Control(TfrmKeyCombo::ToggleId(kToggleWin)));
                  Click(form.Control(IDOK));
              }}});
     ASSERT_EQ(form.ShowModal(nullptr), kModalResultOk);

@@ -5,7 +5,7 @@
 #include "platform/GdiPaintCanvas_win.h"
 #include "platform/OffscreenBitmap_win.h"
 #include "platform/RecordingPaintCanvas.h"
-#include "ui/ActionLists.h"
+#include "actions/ActionLists.h"
 #include "ui/MainWindowLayout.h"
 #include "ui/MainWindowLooks.h"
 

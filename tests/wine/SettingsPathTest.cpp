@@ -1,8 +1,8 @@
 // The portable path arithmetic of the settings against the system's own: the expansion of a
 // stored path must be what GetFullPathNameW makes of it in the program's folder.
-#include "app/AppPaths.h"
-#include "app/Settings.h"
-#include "app/SettingsColours.h"
+#include "platform/AppPaths.h"
+#include "platform/Settings.h"
+#include "platform/SettingsColours.h"
 #include "platform/ProfileIni_win.h"
 #include "shared/IniStoreTestSupport.h"
 

@@ -1,7 +1,7 @@
-#include "app/Settings.h"
+#include "platform/Settings.h"
 
-#include "app/AppPaths.h"
-#include "app/SettingsColours.h"
+#include "platform/AppPaths.h"
+#include "platform/SettingsColours.h"
 #include "platform/PortableIni.h"
 
 namespace traxo {

@@ -1,4 +1,4 @@
-#include "ui/ActionLists.h"
+#include "actions/ActionLists.h"
 
 #include <algorithm>
 

@@ -4,6 +4,7 @@
 
 #include "platform/CoreTypes.h"
 #include "platform/IniStore.h"
+#include "platform/ProductIdentity.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,7 +16,7 @@ namespace traxo {
 
 inline constexpr std::u16string_view kSettingsFileName = u"traxo.ini";
 // The version SaveSettings stores; start-up rewrites the hook library unless it finds it.
-inline constexpr std::u16string_view kSettingsVersion = u"1.41";
+inline constexpr std::u16string_view kSettingsVersion = u"" TRAXO_VERSION_TEXT;
 
 // idleTimeout is 0 (off) or within these, as the options dialog sets it.
 inline constexpr std::int32_t kLeastIdleTimeout = 10;

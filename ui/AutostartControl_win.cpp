@@ -1,4 +1,4 @@
-#include "app/AutostartControl_win.h"
+#include "ui/AutostartControl_win.h"
 
 #include "platform/WideText_win.h"
 #include "ui/MainWindowTexts.h"

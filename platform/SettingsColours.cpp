@@ -1,4 +1,4 @@
-#include "app/SettingsColours.h"
+#include "platform/SettingsColours.h"
 #include "platform/AsciiText.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "recognition/ResultPopup_win.h"
+#include "ui/ResultPopup_win.h"
 
 #include "controls/DynamicFrame_win.h"
 #include "controls/DynamicLook.h"
