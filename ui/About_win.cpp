@@ -146,26 +146,31 @@ void TfrmAbout::lblDonateMouseLeave() {
 LRESULT CALLBACK TfrmAbout::DonateProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR, DWORD_PTR data) {
     auto* about = reinterpret_cast<TfrmAbout*>(data);
+    const bool handled = RunGuarded([&] { return about->DonateMessage(window, message); }, [] { return false; });
+    return handled ? TRUE : DefSubclassProc(window, message, wParam, lParam);
+}
+
+// True when the message is answered here (the hand cursor); otherwise the label handles it too.
+bool TfrmAbout::DonateMessage(HWND window, UINT message) {
     switch (message) {
     case WM_SETCURSOR:
         SetCursor(LoadCursorW(nullptr, IDC_HAND));
-        return TRUE;
+        return true;
     case WM_MOUSEMOVE:
-        if (!about->overDonate_) {
-            about->overDonate_ = true;
+        if (!overDonate_) {
+            overDonate_ = true;
             TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
             TrackMouseEvent(&track);
-            about->lblDonateMouseEnter();
+            lblDonateMouseEnter();
         }
-        break;
+        return false;
     case WM_MOUSELEAVE:
-        about->overDonate_ = false;
-        about->lblDonateMouseLeave();
-        break;
+        overDonate_ = false;
+        lblDonateMouseLeave();
+        return false;
     default:
-        break;
+        return false;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 } // namespace traxo

@@ -33,6 +33,7 @@ private:
     void lblDonateMouseEnter();
     void lblDonateMouseLeave();
     static LRESULT CALLBACK DonateProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    bool DonateMessage(HWND window, UINT message);
 
     std::unique_ptr<TDynamicOpaqueButton> btnCancel_;
     HFONT boldFont_ = nullptr;

@@ -19,29 +19,6 @@
 namespace traxo {
 namespace {
 
-// The pad's window hands its messages to the handler it was created with.
-LRESULT CALLBACK PadProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* handler = reinterpret_cast<std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)>*>(
-        GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        handler = static_cast<std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)>*>(
-            reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(handler));
-    }
-    if (handler == nullptr || message == WM_NCDESTROY) {
-        if (message == WM_NCDESTROY) {
-            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        }
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    try {
-        return (*handler)(window, message, wParam, lParam);
-    } catch (const std::exception& error) {
-        MessageBoxA(window, error.what(), "Traxo", MB_OK | MB_ICONERROR);
-        return 0;
-    }
-}
-
 constexpr wchar_t kPadClass[] = L"TraxoPad";
 
 HICON MakeBlankIcon(int width, int height) {
@@ -173,17 +150,13 @@ void TgestureConfigForm::CreatePad() {
         }
     };
     WNDCLASSEXW padClass{};
-    padClass.cbSize = sizeof(padClass);
-    padClass.lpfnWndProc = PadProc;
-    padClass.hInstance = GetModuleHandleW(nullptr);
     padClass.hCursor = LoadCursorW(nullptr, IDC_CROSS);
     padClass.lpszClassName = kPadClass;
-    RegisterClassExW(&padClass);
+    RegisterWindowClass(padClass);
     const Rect place = ClientRectOf(MainControl::image1);
-    image1_ = CreateWindowExW(0, kPadClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, place.left,
-                              place.top, place.right - place.left, place.bottom - place.top, hwnd(),
-                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kImage1Id)),
-                              GetModuleHandleW(nullptr), &padHandler_);
+    image1_ = CreateHandlerWindow(kPadClass, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                                  RECT{place.left, place.top, place.right, place.bottom}, hwnd(),
+                                  kImage1Id, padHandler_);
     padBitmap_.Resize(place.right - place.left, place.bottom - place.top);
     padCanvas_ = std::make_unique<GdiPaintCanvas>(padBitmap_.Dc(), &padObjects_);
     padCanvas_->FillRect({0, 0, padBitmap_.Width(), padBitmap_.Height()}, Rgb(255, 255, 255));
