@@ -261,20 +261,14 @@ void TgestureConfigForm::UpdateButtons() {
 void TgestureConfigForm::GetAppIcons() {
     const int side = scale_(16); // the small icon at the window's DPI, not the system's
     if (imgApps_ == nullptr) {
-        imgApps_ = ImageList_Create(side, side, ILC_COLOR32 | ILC_MASK, 8, 8);
+        imgApps_.reset(ImageList_Create(side, side, ILC_COLOR32 | ILC_MASK, 8, 8));
     }
     // Empty when new, and when a new DPI gave the list another icon size.
     if (ImageList_GetImageCount(imgApps_) == 0) {
-        if (blankIcon_ != nullptr) {
-            DestroyIcon(blankIcon_);
-        }
-        const auto allPrograms = static_cast<HICON>(LoadImageW(
-            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconAllPrograms), IMAGE_ICON, side, side, 0));
-        blankIcon_ = MakeBlankIcon(side, side);
-        ImageList_AddIcon(imgApps_, allPrograms != nullptr ? allPrograms : blankIcon_);
-        if (allPrograms != nullptr) {
-            DestroyIcon(allPrograms);
-        }
+        const ScopedIcon allPrograms(static_cast<HICON>(LoadImageW(
+            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconAllPrograms), IMAGE_ICON, side, side, 0)));
+        blankIcon_.reset(MakeBlankIcon(side, side));
+        ImageList_AddIcon(imgApps_, allPrograms != nullptr ? allPrograms.get() : blankIcon_.get());
     }
     while (ImageList_GetImageCount(imgApps_) > 1) {
         ImageList_Remove(imgApps_, ImageList_GetImageCount(imgApps_) - 1);
@@ -286,10 +280,8 @@ void TgestureConfigForm::GetAppIcons() {
         const bool found = SHGetFileInfoW(path.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON) != 0 &&
                            info.hIcon != nullptr;
         // A program the shell has no icon for still takes its place, so positions stay aligned.
-        ImageList_AddIcon(imgApps_, found ? info.hIcon : blankIcon_);
-        if (found) {
-            DestroyIcon(info.hIcon);
-        }
+        const ScopedIcon shellIcon(found ? info.hIcon : nullptr);
+        ImageList_AddIcon(imgApps_, found ? info.hIcon : blankIcon_.get());
     }
     if (ListBox1_ != nullptr) {
         InvalidateRect(ListBox1_, nullptr, FALSE);
