@@ -1,13 +1,14 @@
 #pragma once
 // The assign dialog: "all programs" and every known program with its action, and a drop-down
 // over the selected row's action cell that stores an action or opens its editor. The rows and
-// every decision come from actions/AssignRules; this window draws them and moves text.
+// every decision come from actions/AssignRules, their looks from ui/AssignRowPainter; this
+// window carries them out and moves text.
 
 #include "actions/AssignRules.h"
+#include "platform/GdiPaintCanvas_win.h"
 #include "ui/ModalForm_win.h"
 
 #include <commctrl.h>
-
 #include <functional>
 #include <memory>
 #include <vector>
@@ -64,14 +65,15 @@ private:
     void comboActionListClosed();
     void lstActionsCustomDrawItem(const DRAWITEMSTRUCT& item);
     void comboActionDrawItem(const DRAWITEMSTRUCT& item);
+    FontSpec RowFont() const;
+    std::u16string EntryText(int entry) const;
     void PlaceCombo(const RECT& rowRect, int row);
 
     std::vector<AssignRow> rows_;
     std::vector<std::size_t> comboRows_; // the action-list row of entries 1..n
     std::unique_ptr<Editors> editors_;
     HIMAGELIST imgApps_ = nullptr;
-    HFONT boldFont_ = nullptr;
-    HFONT underlineFont_ = nullptr;
+    GdiObjectCache objects_; // the rows' fonts
     int comboTag_ = -1;
     int comboLeft_ = -1;
     int comboTop_ = -1;
