@@ -1,6 +1,7 @@
 #include "ui/Assign_win.h"
 
 #include "actions/ActionModel.h"
+#include "platform/GdiPaintCanvas_win.h"
 #include "platform/WideText_win.h"
 #include "ui/ActionLists.h"
 #include "ui/AssignRowPainter.h"
@@ -18,6 +19,16 @@ namespace {
 
 constexpr int kTitleColumnWidth = 300;
 constexpr int kActionColumnWidth = 320;
+// The rows are drawn in the dialog's font at its DPI (row 0 in bold).
+FontSpec RowFont(HFONT dialogFont) {
+    LOGFONTW logical{};
+    GetObjectW(dialogFont, sizeof(logical), &logical);
+    FontSpec font;
+    font.face = Utf16Text(logical.lfFaceName);
+    font.height = logical.lfHeight < 0 ? -logical.lfHeight : logical.lfHeight;
+    return font;
+}
+
 } // namespace
 
 // The drop-down's editors: the other dialogs, shown modally over this one.
@@ -92,6 +103,7 @@ TfrmAssign::TfrmAssign(HWND owner)
                DialogTexts(DialogText::ButtonCancel)},
           },
           DialogTexts(DialogText::AssignCaption)) {
+    objects_ = std::make_unique<GdiObjectCache>();
     const HWND list = Control(kLstActions);
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     // The list asked for its row height while it was being created, before this class answered
@@ -332,16 +344,6 @@ void TfrmAssign::comboActionListClosed() {
     }
 }
 
-// The rows are drawn in the dialog's font at its DPI (row 0 in bold).
-FontSpec TfrmAssign::RowFont() const {
-    LOGFONTW logical{};
-    GetObjectW(Font(), sizeof(logical), &logical);
-    FontSpec font;
-    font.face = Utf16Text(logical.lfFaceName);
-    font.height = logical.lfHeight < 0 ? -logical.lfHeight : logical.lfHeight;
-    return font;
-}
-
 void TfrmAssign::lstActionsCustomDrawItem(const DRAWITEMSTRUCT& item) {
     const int row = static_cast<int>(item.itemID);
     if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) {
@@ -355,10 +357,10 @@ void TfrmAssign::lstActionsCustomDrawItem(const DRAWITEMSTRUCT& item) {
                                ListView_GetColumnWidth(Control(kLstActions), 0),
                                selected};
     {
-        GdiPaintCanvas canvas(item.hDC, &objects_);
+        GdiPaintCanvas canvas(item.hDC, objects_.get());
         canvas.SetAppIcons(imgApps_);
         PaintAssignRow(canvas, rows_[row], place, ActionToFullText(rows_[row].action, Language()),
-                       RowFont(), DpiScale{Dpi()});
+                       RowFont(Font()), DpiScale{Dpi()});
     }
     if (selected) {
         PlaceCombo(item.rcItem, row);
@@ -390,8 +392,8 @@ void TfrmAssign::comboActionDrawItem(const DRAWITEMSTRUCT& item) {
                                  open,
                                  (item.itemState & ODS_SELECTED) != 0,
                                  (item.itemState & ODS_FOCUS) != 0};
-    GdiPaintCanvas canvas(item.hDC, &objects_);
-    PaintAssignEntry(canvas, EntryText(entry), place, RowFont(), DpiScale{Dpi()});
+    GdiPaintCanvas canvas(item.hDC, objects_.get());
+    PaintAssignEntry(canvas, EntryText(entry), place, RowFont(Font()), DpiScale{Dpi()});
 }
 
 void TfrmAssign::OnCommand(int id, int code, HWND control) {

@@ -5,7 +5,7 @@
 // window carries them out and moves text.
 
 #include "actions/AssignRules.h"
-#include "platform/GdiPaintCanvas_win.h"
+#include "platform/PaintCanvas.h" // before <windows.h> renames its DrawText
 #include "ui/ModalForm_win.h"
 
 #include <commctrl.h>
@@ -19,6 +19,7 @@ class TfrmKeystrokes;
 class TfrmKeyCombo;
 class TfrmInput;
 class TfrmProgram;
+class GdiObjectCache;
 
 class TfrmAssign final : public ModalForm {
 public:
@@ -65,7 +66,6 @@ private:
     void comboActionListClosed();
     void lstActionsCustomDrawItem(const DRAWITEMSTRUCT& item);
     void comboActionDrawItem(const DRAWITEMSTRUCT& item);
-    FontSpec RowFont() const;
     std::u16string EntryText(int entry) const;
     void PlaceCombo(const RECT& rowRect, int row);
 
@@ -73,7 +73,7 @@ private:
     std::vector<std::size_t> comboRows_; // the action-list row of entries 1..n
     std::unique_ptr<Editors> editors_;
     HIMAGELIST imgApps_ = nullptr;
-    GdiObjectCache objects_; // the rows' fonts
+    std::unique_ptr<GdiObjectCache> objects_; // the rows' fonts
     int comboTag_ = -1;
     int comboLeft_ = -1;
     int comboTop_ = -1;
