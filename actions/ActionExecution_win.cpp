@@ -1,5 +1,6 @@
 #include "actions/ActionExecution_win.h"
 
+#include "platform/ScopedWin_win.h"
 #include "platform/SystemLibrary_win.h"
 #include "platform/WideText_win.h"
 
@@ -41,11 +42,11 @@ std::u16string SystemErrorText(DWORD error) {
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    const ScopedLocalMemory ownedBuffer(buffer);
     std::u16string text;
     if (length > 0 && buffer != nullptr) {
         text.assign(reinterpret_cast<const char16_t*>(buffer), length);
     }
-    LocalFree(buffer);
     while (!text.empty() && (text.back() == u'\r' || text.back() == u'\n' || text.back() == u' ')) {
         text.pop_back();
     }

@@ -1,5 +1,6 @@
 #include "app/TrayIcon_win.h"
 
+#include "platform/ScopedWin_win.h"
 #include "platform/WideText_win.h"
 
 #include <cwchar>
@@ -16,21 +17,6 @@ void CopyText(wchar_t* target, std::size_t capacity, std::u16string_view text) {
     target[capacity - 1] = L'\0';
 }
 
-class PopupMenu {
-public:
-    PopupMenu() : menu_(CreatePopupMenu()) {}
-    ~PopupMenu() {
-        if (menu_ != nullptr) {
-            DestroyMenu(menu_);
-        }
-    }
-    PopupMenu(const PopupMenu&) = delete;
-    PopupMenu& operator=(const PopupMenu&) = delete;
-    HMENU get() const { return menu_; }
-
-private:
-    HMENU menu_;
-};
 
 } // namespace
 
@@ -160,7 +146,7 @@ void TrayIcon::OnIconMessage(UINT mouseMessage) {
 }
 
 void TrayIcon::PopupIcon(POINT at) {
-    PopupMenu menu;
+    const ScopedMenu menu(CreatePopupMenu());
     if (menu.get() == nullptr) {
         return;
     }

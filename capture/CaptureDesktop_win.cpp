@@ -1,5 +1,6 @@
 #include "capture/CaptureDesktop_win.h"
 
+#include "platform/ScopedWin_win.h"
 #include "platform/SystemLibrary_win.h"
 
 #include <memory>
@@ -13,10 +14,7 @@ bool KeyDown(int virtualKey) {
     return (static_cast<std::uint16_t>(GetKeyState(virtualKey)) >> 8) != 0;
 }
 
-struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using ProcessHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
+using ProcessHandle = ScopedKernelHandle;
 
 using GetModuleFileNameExFunction = DWORD(WINAPI*)(HANDLE, HMODULE, LPWSTR, DWORD);
 

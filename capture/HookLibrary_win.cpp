@@ -23,11 +23,7 @@ LoadedHookLibrary::LoadedHookLibrary(const std::filesystem::path& file)
     trapMiddle_ = Resolve("TrapMiddle");
 }
 
-LoadedHookLibrary::~LoadedHookLibrary() {
-    if (module_ != nullptr) {
-        FreeLibrary(module_);
-    }
-}
+LoadedHookLibrary::~LoadedHookLibrary() = default;
 
 LoadedHookLibrary::EntryPoint LoadedHookLibrary::Resolve(const char* name) const {
     return reinterpret_cast<EntryPoint>(reinterpret_cast<void*>(GetProcAddress(module_, name)));

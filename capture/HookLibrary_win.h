@@ -6,6 +6,8 @@
 
 #include "capture/CaptureDesktop.h"
 
+#include "platform/ScopedWin_win.h"
+
 #include <windows.h>
 
 #include <filesystem>
@@ -38,7 +40,7 @@ private:
         }
     }
 
-    HMODULE module_;
+    ScopedModule module_;
     EntryPoint hookMouse_ = nullptr;
     EntryPoint unHookMouse_ = nullptr;
     EntryPoint showMovement_ = nullptr;

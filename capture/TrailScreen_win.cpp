@@ -9,27 +9,7 @@ bool ValidSlot(int slot) {
     return slot >= 0 && slot < kBackgroundSlots;
 }
 
-// A memory DC with one bitmap selected, both given back on leaving the scope.
-class BitmapDc {
-public:
-    BitmapDc(HDC compatibleWith, HBITMAP bitmap)
-        : dc_(CreateCompatibleDC(compatibleWith)),
-          original_(dc_ != nullptr ? SelectObject(dc_, bitmap) : nullptr) {}
-    ~BitmapDc() {
-        if (dc_ != nullptr) {
-            SelectObject(dc_, original_);
-            DeleteDC(dc_);
-        }
-    }
-    BitmapDc(const BitmapDc&) = delete;
-    BitmapDc& operator=(const BitmapDc&) = delete;
-
-    HDC Get() const { return dc_; }
-
-private:
-    HDC dc_;
-    HGDIOBJ original_;
-};
+using BitmapDc = ScopedBitmapDc;
 
 } // namespace
 
@@ -41,15 +21,16 @@ void WindowsTrailScreen::ReleaseScreen() {
     canvas_.reset(); // gives the DC its brush back
     if (screen_ != nullptr) {
         SelectObject(screen_, originalPen_);
-        ReleaseDC(nullptr, screen_);
+        screenDc_.reset();
         screen_ = nullptr;
     }
 }
 
 void WindowsTrailScreen::BindToScreen() {
     ReleaseScreen();
-    screen_ = GetDC(nullptr);
+    screen_ = screenDc_.emplace(nullptr).get();
     if (screen_ == nullptr) {
+        screenDc_.reset();
         return;
     }
     originalPen_ = GetCurrentObject(screen_, OBJ_PEN);
@@ -88,10 +69,10 @@ void WindowsTrailScreen::SaveArea(int slot, Rect bounds) {
     }
     {
         const BitmapDc copy(screen_, bitmap.get());
-        if (copy.Get() == nullptr) {
+        if (copy.get() == nullptr) {
             return;
         }
-        BitBlt(copy.Get(), 0, 0, width, height, screen_, bounds.left, bounds.top, SRCCOPY);
+        BitBlt(copy.get(), 0, 0, width, height, screen_, bounds.left, bounds.top, SRCCOPY);
     }
     saved_[slot] = std::move(bitmap);
 }
@@ -102,9 +83,9 @@ void WindowsTrailScreen::RestoreArea(int slot, Rect bounds) {
     }
     if (screen_ != nullptr) {
         const BitmapDc copy(screen_, saved_[slot].get());
-        if (copy.Get() != nullptr) {
+        if (copy.get() != nullptr) {
             BitBlt(screen_, bounds.left, bounds.top, bounds.right - bounds.left,
-                   bounds.bottom - bounds.top, copy.Get(), 0, 0, SRCCOPY);
+                   bounds.bottom - bounds.top, copy.get(), 0, 0, SRCCOPY);
         }
     }
     saved_[slot].reset();

@@ -6,6 +6,7 @@
 #include "capture/CaptureDesktop.h"
 #include "capture/GestureCapture.h" // kBackgroundSlots
 #include "platform/GdiCanvas_win.h"
+#include "platform/ScopedWin_win.h"
 
 #include <array>
 #include <memory>
@@ -35,11 +36,8 @@ public:
     void Ellipse(Rect bounds) override;
 
 private:
-    struct GdiObjectDeleter {
-        void operator()(HGDIOBJ object) const { DeleteObject(object); }
-    };
-    using OwnedPen = std::unique_ptr<std::remove_pointer_t<HPEN>, GdiObjectDeleter>;
-    using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
+    using OwnedPen = ScopedPen;
+    using OwnedBitmap = ScopedBitmap;
 
     void ReleaseScreen();
 
@@ -49,7 +47,8 @@ private:
     OwnedPen pen_;
     Colour penColour_ = 0;
     int penWidth_ = 0;
-    HDC screen_ = nullptr;
+    std::optional<ScopedWindowDc> screenDc_;
+    HDC screen_ = nullptr; // lent by screenDc_
     HGDIOBJ originalPen_ = nullptr;
     std::optional<GdiCanvas> canvas_;
 };

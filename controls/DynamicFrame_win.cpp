@@ -2,17 +2,10 @@
 
 #include "controls/DynamicPainters.h"
 
-#include <set>
 #include <windowsx.h>
 
 namespace traxo {
 namespace {
-
-// The frames alive: a timer message that outlives its frame is dropped.
-std::set<const TDynamicFrame*>& LiveFrames() {
-    static std::set<const TDynamicFrame*> frames;
-    return frames;
-}
 
 bool Contains(Rect area, Point at) {
     return at.x >= area.left && at.x < area.right && at.y >= area.top && at.y < area.bottom;
@@ -21,14 +14,10 @@ bool Contains(Rect area, Point at) {
 } // namespace
 
 TDynamicFrame::TDynamicFrame(HWND parent, Rect boundsInParent, DynamicLook look)
-    : parent_(parent), bounds_(boundsInParent), state_(look, kFrameDisabledColour) {
-    LiveFrames().insert(this);
-}
+    : parent_(parent), bounds_(boundsInParent), state_(look, kFrameDisabledColour),
+      fadeTimer_(parent, [this] { Tick(); }) {}
 
-TDynamicFrame::~TDynamicFrame() {
-    RunFadeTimer(false);
-    LiveFrames().erase(this);
-}
+TDynamicFrame::~TDynamicFrame() = default;
 
 void TDynamicFrame::SetLook(const DynamicLook& look) {
     state_.SetLook(look);
@@ -73,23 +62,13 @@ void TDynamicFrame::InvalidateArea() {
 }
 
 void TDynamicFrame::RunFadeTimer(bool needed) {
-    if (needed == timerRunning_) {
+    if (needed == fadeTimer_.Running()) {
         return;
     }
-    // The frame has no window: the timer is the parent's, told apart by the frame's address.
-    const UINT_PTR id = reinterpret_cast<UINT_PTR>(this);
     if (needed) {
-        timerRunning_ = SetTimer(parent_, id, 10, &TDynamicFrame::TimerProc) != 0;
+        fadeTimer_.Start(10);
     } else {
-        KillTimer(parent_, id);
-        timerRunning_ = false;
-    }
-}
-
-void CALLBACK TDynamicFrame::TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
-    auto* frame = reinterpret_cast<TDynamicFrame*>(id);
-    if (LiveFrames().count(frame) != 0) {
-        frame->Tick();
+        fadeTimer_.Stop();
     }
 }
 

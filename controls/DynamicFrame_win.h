@@ -5,6 +5,7 @@
 
 #include "controls/DynamicEvents.h"
 #include "controls/DynamicState.h"
+#include "platform/WindowBase_win.h"
 
 #include <windows.h>
 
@@ -35,7 +36,6 @@ public:
     bool ForwardMouse(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    static void CALLBACK TimerProc(HWND window, UINT message, UINT_PTR id, DWORD time);
     void Tick();
     void RunFadeTimer(bool needed);
     void InvalidateArea();
@@ -44,8 +44,8 @@ private:
     Rect bounds_;
     DynamicFadeState state_;
     bool visible_ = true;
-    bool timerRunning_ = false;
     bool pressed_ = false;
+    CallbackTimer fadeTimer_; // the parent's, since the frame has no window
 };
 
 } // namespace traxo

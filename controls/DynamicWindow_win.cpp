@@ -1,6 +1,5 @@
 #include "controls/DynamicWindow_win.h"
 
-#include <exception>
 #include <windowsx.h>
 
 namespace traxo {
@@ -9,22 +8,13 @@ namespace {
 constexpr UINT_PTR kFadeTimer = 1;
 constexpr UINT kFadeInterval = 10;
 
-void RegisterControlClass(const wchar_t* className, WNDPROC procedure) {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof(existing);
-    if (GetClassInfoExW(instance, className, &existing)) {
-        return;
-    }
+void RegisterControlClass(const wchar_t* className) {
     WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
     windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = nullptr; // everything is painted through the bitmap
     windowClass.lpszClassName = className;
-    RegisterClassExW(&windowClass);
+    RegisterWindowClass(windowClass);
 }
 
 int ButtonOf(UINT message) {
@@ -53,62 +43,62 @@ template <typename Handler, typename... Args> void Fire(const Handler& handler, 
 } // namespace
 
 DynamicWindow::DynamicWindow(const wchar_t* className, HWND parent, Rect bounds) {
-    RegisterControlClass(className, WindowProc);
-    CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, bounds.left,
-                    bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-                    nullptr, GetModuleHandleW(nullptr), this);
+    RegisterControlClass(className);
+    CreateFor(0, className, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+              RECT{bounds.left, bounds.top, bounds.right, bounds.bottom}, parent);
 }
 
 DynamicWindow::~DynamicWindow() {
-    if (hwnd_ != nullptr) {
-        DestroyWindow(hwnd_);
+    // Gone while this class's handler and bitmap are still here.
+    if (hwnd() != nullptr) {
+        DestroyWindow(hwnd());
     }
 }
 
 void DynamicWindow::SetBounds(Rect bounds) {
-    MoveWindow(hwnd_, bounds.left, bounds.top, bounds.right - bounds.left,
+    MoveWindow(hwnd(), bounds.left, bounds.top, bounds.right - bounds.left,
                bounds.bottom - bounds.top, TRUE);
 }
 
 Rect DynamicWindow::Bounds() const {
     RECT area{};
-    GetWindowRect(hwnd_, &area);
-    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT*>(&area), 2);
+    GetWindowRect(hwnd(), &area);
+    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd()), reinterpret_cast<POINT*>(&area), 2);
     return {area.left, area.top, area.right, area.bottom};
 }
 
 void DynamicWindow::SetVisible(bool visible) {
-    ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(hwnd(), visible ? SW_SHOWNA : SW_HIDE);
 }
 
 bool DynamicWindow::Visible() const {
-    return (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+    return (GetWindowLongPtrW(hwnd(), GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 void DynamicWindow::Invalidate() {
-    if (hwnd_ != nullptr) {
-        InvalidateRect(hwnd_, nullptr, FALSE);
+    if (hwnd() != nullptr) {
+        InvalidateRect(hwnd(), nullptr, FALSE);
     }
 }
 
 void DynamicWindow::SyncFadeTimer() {
     const bool needed = TimerNeeded();
-    if (hwnd_ == nullptr || needed == timerRunning_) {
+    if (hwnd() == nullptr || needed == timerRunning_) {
         return;
     }
     if (needed) {
-        timerRunning_ = SetTimer(hwnd_, kFadeTimer, kFadeInterval, nullptr) != 0;
+        timerRunning_ = SetTimer(hwnd(), kFadeTimer, kFadeInterval, nullptr) != 0;
     } else {
-        KillTimer(hwnd_, kFadeTimer);
+        KillTimer(hwnd(), kFadeTimer);
         timerRunning_ = false;
     }
 }
 
 void DynamicWindow::OnPaint() {
     PAINTSTRUCT paint{};
-    HDC target = BeginPaint(hwnd_, &paint);
+    HDC target = BeginPaint(hwnd(), &paint);
     RECT client{};
-    GetClientRect(hwnd_, &client);
+    GetClientRect(hwnd(), &client);
     if (target != nullptr && offscreen_.Resize(client.right, client.bottom)) {
         {
             GdiPaintCanvas canvas(offscreen_.Dc(), &objects_);
@@ -116,7 +106,7 @@ void DynamicWindow::OnPaint() {
         }
         offscreen_.Copy(target, 0, 0);
     }
-    EndPaint(hwnd_, &paint);
+    EndPaint(hwnd(), &paint);
 }
 
 void DynamicWindow::SetInside(bool inside) {
@@ -136,13 +126,13 @@ void DynamicWindow::SetInside(bool inside) {
 void DynamicWindow::TrackMouse(LPARAM lParam) {
     const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     RECT client{};
-    GetClientRect(hwnd_, &client);
+    GetClientRect(hwnd(), &client);
     const bool inside = PtInRect(&client, at) != 0;
     if (!tracking_) {
         TRACKMOUSEEVENT track{};
         track.cbSize = sizeof(track);
         track.dwFlags = TME_LEAVE;
-        track.hwndTrack = hwnd_;
+        track.hwndTrack = hwnd();
         tracking_ = TrackMouseEvent(&track) != 0;
     }
     if (inside != inside_) {
@@ -163,7 +153,7 @@ void DynamicWindow::HandleButton(UINT message, LPARAM lParam) {
                       message != WM_MBUTTONUP;
     if (down) {
         if (!capturing_) {
-            SetCapture(hwnd_);
+            SetCapture(hwnd());
             capturing_ = true;
         }
         if (button == 0) {
@@ -181,7 +171,7 @@ void DynamicWindow::HandleButton(UINT message, LPARAM lParam) {
         return;
     }
     RECT client{};
-    GetClientRect(hwnd_, &client);
+    GetClientRect(hwnd(), &client);
     const bool inside = PtInRect(&client, POINT{at.x, at.y}) != 0;
     const bool wasLeftDown = leftDown_;
     if (button == 0) {
@@ -215,7 +205,7 @@ LRESULT DynamicWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_PRINTCLIENT: {
         RECT client{};
-        GetClientRect(hwnd_, &client);
+        GetClientRect(hwnd(), &client);
         if (offscreen_.Resize(client.right, client.bottom)) {
             {
                 GdiPaintCanvas canvas(offscreen_.Dc(), &objects_);
@@ -254,7 +244,7 @@ LRESULT DynamicWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         HandleButton(message, lParam);
         return 0;
     case WM_CAPTURECHANGED:
-        if (capturing_ && reinterpret_cast<HWND>(lParam) != hwnd_) {
+        if (capturing_ && reinterpret_cast<HWND>(lParam) != hwnd()) {
             // Taken away (a menu, a dialog): the press ends without a click.
             capturing_ = false;
             if (leftDown_) {
@@ -269,40 +259,13 @@ LRESULT DynamicWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         Invalidate();
         break;
     case WM_DESTROY:
-        KillTimer(hwnd_, kFadeTimer);
+        KillTimer(hwnd(), kFadeTimer);
         timerRunning_ = false;
         break;
     default:
         break;
     }
-    return DefWindowProcW(hwnd_, message, wParam, lParam);
-}
-
-LRESULT CALLBACK DynamicWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* control = static_cast<DynamicWindow*>(
-            reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        control->hwnd_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
-    }
-    auto* control = reinterpret_cast<DynamicWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (control == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    LRESULT result = 0;
-    try {
-        result = control->HandleMessage(message, wParam, lParam);
-    } catch (const std::exception&) {
-        // Nothing may unwind through the system's code; a failed event leaves the control as
-        // it was.
-        result = DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        control->hwnd_ = nullptr;
-    }
-    return result;
+    return DefaultHandling(message, wParam, lParam);
 }
 
 } // namespace traxo

@@ -2,25 +2,23 @@
 // The child window the windowed animated controls share: it registers its class once (wide
 // name, double clicks, no background brush), paints through an off-screen bitmap copied in one
 // block and never erases separately, runs the 10 ms fade timer only while a fade needs it, and
-// turns mouse messages into the control's events (leave tracking, capture while pressed).
+// turns mouse messages into the control's events (leave tracking, capture while pressed). Its
+// messages come through the one window procedure and its guard.
 
 #include "controls/DynamicEvents.h"
 #include "controls/DynamicPainters.h"
 #include "controls/DynamicState.h"
 #include "platform/GdiPaintCanvas_win.h"
 #include "platform/OffscreenBitmap_win.h"
+#include "platform/WindowBase_win.h"
 
 #include <windows.h>
 
 namespace traxo {
 
-class DynamicWindow : public DynamicControlEvents {
+class DynamicWindow : public DynamicControlEvents, public WindowBase {
 public:
-    virtual ~DynamicWindow();
-    DynamicWindow(const DynamicWindow&) = delete;
-    DynamicWindow& operator=(const DynamicWindow&) = delete;
-
-    HWND hwnd() const { return hwnd_; }
+    ~DynamicWindow() override;
 
     void SetBounds(Rect boundsInParent);
     Rect Bounds() const; // in the parent's client coordinates
@@ -57,16 +55,14 @@ protected:
     void SyncFadeTimer();
     CaptionHooks Hooks() const { return {OnCustomTextExtent, OnCustomTextRender}; }
 
-    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void OnPaint();
     void TrackMouse(LPARAM lParam);
     void HandleButton(UINT message, LPARAM lParam);
     void SetInside(bool inside);
 
-    HWND hwnd_ = nullptr;
     OffscreenBitmap offscreen_;
     GdiObjectCache objects_;
     bool timerRunning_ = false;

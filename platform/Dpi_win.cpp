@@ -1,5 +1,7 @@
 #include "platform/Dpi_win.h"
 
+#include "platform/ScopedWin_win.h"
+
 namespace traxo {
 namespace {
 
@@ -20,12 +22,11 @@ Fn User32Function(const char* name) {
 } // namespace
 
 int ScreenDpi() {
-    const HDC screen = GetDC(nullptr);
-    if (screen == nullptr) {
+    const ScopedWindowDc screen(nullptr);
+    if (screen.get() == nullptr) {
         return kDesignDpi;
     }
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
     return ChooseDpi(0, dpi);
 }
 

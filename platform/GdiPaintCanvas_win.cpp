@@ -17,35 +17,6 @@ COLORREF ResolveColour(Colour colour) {
 
 namespace {
 
-// A memory DC with one bitmap selected, given back on the way out.
-class SelectedBitmap {
-public:
-    SelectedBitmap(HDC dc, HBITMAP bitmap) : dc_(dc), old_(SelectObject(dc, bitmap)) {}
-    ~SelectedBitmap() { SelectObject(dc_, old_); }
-    SelectedBitmap(const SelectedBitmap&) = delete;
-    SelectedBitmap& operator=(const SelectedBitmap&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
-
-class MemoryDc {
-public:
-    MemoryDc() : dc_(CreateCompatibleDC(nullptr)) {}
-    ~MemoryDc() {
-        if (dc_ != nullptr) {
-            DeleteDC(dc_);
-        }
-    }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
 // The bitmap as top-down 32-bit pixels (0x00RRGGBB each), or an empty vector.
 std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap, int width, int height) {
     std::vector<std::uint32_t> pixels(std::size_t(width) * std::size_t(height));
@@ -56,7 +27,7 @@ std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap, int width, int height) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    MemoryDc dc;
+    const ScopedMemoryDc dc(CreateCompatibleDC(nullptr));
     if (GetDIBits(dc.get(), bitmap, 0, UINT(height), pixels.data(), &info, DIB_RGB_COLORS) !=
         height) {
         pixels.clear();
@@ -91,22 +62,7 @@ bool GdiObjectCache::FontKey::operator<(const FontKey& other) const {
 GdiObjectCache::GdiObjectCache(HINSTANCE module)
     : module_(module != nullptr ? module : GetModuleHandleW(nullptr)) {}
 
-GdiObjectCache::~GdiObjectCache() {
-    for (auto& [key, font] : fonts_) {
-        DeleteObject(font);
-    }
-    for (auto& [key, pen] : pens_) {
-        DeleteObject(pen);
-    }
-    for (auto& [key, picture] : pictures_) {
-        if (picture.image != nullptr) {
-            DeleteObject(picture.image);
-        }
-        if (picture.mask != nullptr) {
-            DeleteObject(picture.mask);
-        }
-    }
-}
+GdiObjectCache::~GdiObjectCache() = default;
 
 HFONT GdiObjectCache::Font(const FontSpec& spec) {
     const auto found = fonts_.find(FontKey{spec});
@@ -127,7 +83,7 @@ HFONT GdiObjectCache::Font(const FontSpec& spec) {
     if (font == nullptr) {
         return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     }
-    fonts_.emplace(FontKey{spec}, font);
+    fonts_.emplace(FontKey{spec}, ScopedFont(font));
     return font;
 }
 
@@ -141,7 +97,7 @@ HPEN GdiObjectCache::Pen(COLORREF colour, int width) {
     if (pen == nullptr) {
         return static_cast<HPEN>(GetStockObject(BLACK_PEN));
     }
-    pens_.emplace(key, pen);
+    pens_.emplace(key, ScopedPen(pen));
     return pen;
 }
 
@@ -149,27 +105,22 @@ const GdiObjectCache::PreparedPicture* GdiObjectCache::Picture(int id, bool grey
     const auto key = std::make_pair(id, greyed);
     const auto found = pictures_.find(key);
     if (found != pictures_.end()) {
-        return found->second.image != nullptr ? &found->second : nullptr;
+        return found->second.image.get() != nullptr ? &found->second : nullptr;
     }
     PreparedPicture& prepared = pictures_[key]; // an empty entry remembers a missing bitmap
-    HBITMAP loaded = static_cast<HBITMAP>(LoadImageW(module_, MAKEINTRESOURCEW(id), IMAGE_BITMAP,
-                                                     0, 0, LR_CREATEDIBSECTION));
-    if (loaded == nullptr) {
+    const ScopedBitmap loaded(static_cast<HBITMAP>(
+        LoadImageW(module_, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (loaded.get() == nullptr) {
         return nullptr;
     }
     const bool ready = Prepare(loaded, greyed, prepared);
-    DeleteObject(loaded);
     return ready ? &prepared : nullptr;
 }
 
 bool GdiObjectCache::AddPicture(int id, HBITMAP bitmap) {
     for (const bool greyed : {false, true}) {
         PreparedPicture& prepared = pictures_[std::make_pair(id, greyed)];
-        if (prepared.image != nullptr) {
-            DeleteObject(prepared.image);
-            DeleteObject(prepared.mask);
-            prepared = {};
-        }
+        prepared = {};
         if (!Prepare(bitmap, greyed, prepared)) {
             return false;
         }
@@ -209,17 +160,11 @@ bool GdiObjectCache::Prepare(HBITMAP bitmap, bool greyed, PreparedPicture& prepa
             pixels[i] = (level << 16) | (level << 8) | level;
         }
     }
-    prepared.image = BitmapOf(pixels, width, height);
-    prepared.mask = BitmapOf(maskPixels, width, height);
+    prepared.image.reset(BitmapOf(pixels, width, height));
+    prepared.mask.reset(BitmapOf(maskPixels, width, height));
     prepared.width = width;
     prepared.height = height;
-    if (prepared.image == nullptr || prepared.mask == nullptr) {
-        if (prepared.image != nullptr) {
-            DeleteObject(prepared.image);
-        }
-        if (prepared.mask != nullptr) {
-            DeleteObject(prepared.mask);
-        }
+    if (prepared.image.get() == nullptr || prepared.mask.get() == nullptr) {
         prepared = {};
         return false;
     }
@@ -337,7 +282,7 @@ void GdiPaintCanvas::DrawPicture(const Picture& picture, Point topLeft, bool gre
     if (prepared == nullptr) {
         return;
     }
-    MemoryDc source;
+    const ScopedMemoryDc source(CreateCompatibleDC(nullptr));
     if (source.get() == nullptr) {
         return;
     }
@@ -349,7 +294,7 @@ void GdiPaintCanvas::DrawPicture(const Picture& picture, Point topLeft, bool gre
     const bool stretched = picture.size.width > 0 && picture.size.height > 0 &&
                            (picture.size.width != prepared->width || picture.size.height != prepared->height);
     const auto copy = [&](HBITMAP bitmap, DWORD operation) {
-        SelectedBitmap selected(source.get(), bitmap);
+        const ScopedSelection selected(source.get(), bitmap);
         if (stretched) {
             StretchBlt(dc_, topLeft.x, topLeft.y, picture.size.width, picture.size.height, source.get(),
                        0, 0, prepared->width, prepared->height, operation);
@@ -380,12 +325,11 @@ void GdiPaintCanvas::DrawFocusRect(Rect rect) {
 void GdiPaintCanvas::PushClip(Rect rect) {
     // The clip in force is kept as a region rather than with SaveDC, which would also bring
     // back old pens and fonts on the way out.
-    HRGN saved = CreateRectRgn(0, 0, 0, 0);
-    if (saved != nullptr && GetClipRgn(dc_, saved) != 1) {
-        DeleteObject(saved);
-        saved = nullptr;
+    ScopedRegion saved(CreateRectRgn(0, 0, 0, 0));
+    if (saved.get() != nullptr && GetClipRgn(dc_, saved) != 1) {
+        saved.reset();
     }
-    savedClips_.push_back(saved);
+    savedClips_.push_back(std::move(saved));
     IntersectClipRect(dc_, rect.left, rect.top, rect.right, rect.bottom);
 }
 
@@ -393,12 +337,9 @@ void GdiPaintCanvas::PopClip() {
     if (savedClips_.empty()) {
         return;
     }
-    HRGN saved = savedClips_.back();
+    const ScopedRegion saved = std::move(savedClips_.back());
     savedClips_.pop_back();
     SelectClipRgn(dc_, saved); // null: no clip
-    if (saved != nullptr) {
-        DeleteObject(saved);
-    }
 }
 
 } // namespace traxo

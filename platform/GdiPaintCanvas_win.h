@@ -5,6 +5,7 @@
 // font, text colour, background mode and clip when it goes.
 
 #include "platform/PaintCanvas.h"
+#include "platform/ScopedWin_win.h"
 
 #include <map>
 #include <memory>
@@ -37,8 +38,8 @@ public:
     // A bitmap ready for drawing with its transparent colour (the top-left pixel) left out:
     // the picture with those pixels black, and a mask white where they are.
     struct PreparedPicture {
-        HBITMAP image = nullptr;
-        HBITMAP mask = nullptr;
+        ScopedBitmap image;
+        ScopedBitmap mask;
         int width = 0;
         int height = 0;
     };
@@ -56,8 +57,8 @@ private:
         bool operator<(const FontKey& other) const;
     };
     HINSTANCE module_;
-    std::map<FontKey, HFONT> fonts_;
-    std::map<std::pair<COLORREF, int>, HPEN> pens_;
+    std::map<FontKey, ScopedFont> fonts_;
+    std::map<std::pair<COLORREF, int>, ScopedPen> pens_;
     std::map<std::pair<int, bool>, PreparedPicture> pictures_;
 };
 
@@ -105,7 +106,7 @@ private:
     int oldBkMode_;
     UINT oldTextAlign_;
     // One saved clip region per PushClip (null: there was no clip).
-    std::vector<HRGN> savedClips_;
+    std::vector<ScopedRegion> savedClips_;
 };
 
 } // namespace traxo

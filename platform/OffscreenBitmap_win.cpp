@@ -9,16 +9,9 @@ OffscreenBitmap::~OffscreenBitmap() {
 }
 
 void OffscreenBitmap::Release() {
-    if (dc_ != nullptr) {
-        SelectObject(dc_, oldBitmap_);
-        DeleteDC(dc_);
-    }
-    if (bitmap_ != nullptr) {
-        DeleteObject(bitmap_);
-    }
-    dc_ = nullptr;
-    bitmap_ = nullptr;
-    oldBitmap_ = nullptr;
+    selection_.reset();
+    dc_.reset();
+    bitmap_.reset();
     bits_ = nullptr;
     width_ = 0;
     height_ = 0;
@@ -27,12 +20,12 @@ void OffscreenBitmap::Release() {
 bool OffscreenBitmap::Resize(int width, int height) {
     width = std::max(width, 1);
     height = std::max(height, 1);
-    if (dc_ != nullptr && width == width_ && height == height_) {
+    if (dc_.get() != nullptr && width == width_ && height == height_) {
         return true;
     }
     Release();
-    dc_ = CreateCompatibleDC(nullptr);
-    if (dc_ == nullptr) {
+    dc_.reset(CreateCompatibleDC(nullptr));
+    if (dc_.get() == nullptr) {
         return false;
     }
     // A top-down 32-bit DIB section: any display depth, and its pixels can be read back.
@@ -44,20 +37,20 @@ bool OffscreenBitmap::Resize(int width, int height) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap_ == nullptr) {
+    bitmap_.reset(CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (bitmap_.get() == nullptr) {
         Release();
         return false;
     }
     bits_ = static_cast<const std::uint32_t*>(bits);
-    oldBitmap_ = SelectObject(dc_, bitmap_);
+    selection_.emplace(dc_, bitmap_);
     width_ = width;
     height_ = height;
     return true;
 }
 
 void OffscreenBitmap::Copy(HDC target, int x, int y) const {
-    if (dc_ != nullptr) {
+    if (dc_.get() != nullptr) {
         BitBlt(target, x, y, width_, height_, dc_, 0, 0, SRCCOPY);
     }
 }

@@ -3,8 +3,10 @@
 // copying it to the screen in one block. Recreated only when the size changes.
 
 #include "platform/CoreTypes.h"
+#include "platform/ScopedWin_win.h"
 
 #include <cstdint>
+#include <optional>
 #include <windows.h>
 
 namespace traxo {
@@ -32,9 +34,10 @@ public:
 private:
     void Release();
 
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ oldBitmap_ = nullptr;
+    // Declared in this order so that the bitmap is let go of before either goes.
+    ScopedBitmap bitmap_;
+    ScopedMemoryDc dc_;
+    std::optional<ScopedSelection> selection_;
     const std::uint32_t* bits_ = nullptr;
     int width_ = 0;
     int height_ = 0;

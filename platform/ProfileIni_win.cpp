@@ -1,5 +1,6 @@
 #include "platform/ProfileIni_win.h"
 
+#include "platform/ScopedWin_win.h"
 #include "platform/WideText_win.h"
 
 #include <system_error>
@@ -18,16 +19,15 @@ ProfileIni::ProfileIni(std::filesystem::path file) : file_(std::move(file)) {
 }
 
 bool ProfileIni::Open() {
-    const HANDLE file = CreateFileW(file_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const ScopedKernelHandle file(CreateFileW(file_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                              FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.get() == INVALID_HANDLE_VALUE) {
         const DWORD attributes = GetFileAttributesW(file_.c_str());
         return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
     }
     static constexpr unsigned char kEmptyUtf16File[] = {0xFF, 0xFE, '\r', 0, '\n', 0};
     DWORD written = 0;
     const BOOL ok = WriteFile(file, kEmptyUtf16File, sizeof kEmptyUtf16File, &written, nullptr);
-    CloseHandle(file);
     return ok && written == sizeof kEmptyUtf16File;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/Registry_win.h"
 
+#include "platform/ScopedWin_win.h"
 #include "platform/WideText_win.h"
 
 #include <windows.h>
@@ -13,17 +14,14 @@ class OpenKey {
 public:
     explicit OpenKey(REGSAM access) {
         const std::wstring path = WideText(kRunKeyPath);
+        HKEY opened = nullptr;
         if (access == KEY_READ) {
-            status_ = RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, access, &key_);
+            status_ = RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, access, &opened);
         } else {
             status_ = RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, access,
-                                      nullptr, &key_, nullptr);
+                                      nullptr, &opened, nullptr);
         }
-    }
-    ~OpenKey() {
-        if (key_ != nullptr) {
-            RegCloseKey(key_);
-        }
+        key_.reset(opened);
     }
     OpenKey(const OpenKey&) = delete;
     OpenKey& operator=(const OpenKey&) = delete;
@@ -32,7 +30,7 @@ public:
     LSTATUS status() const { return status_; }
 
 private:
-    HKEY key_ = nullptr;
+    ScopedRegistryKey key_;
     LSTATUS status_ = ERROR_SUCCESS;
 };
 

@@ -40,9 +40,9 @@ TfrmAbout::TfrmAbout(HWND owner)
                 DialogTexts(DialogText::AboutCaption), true) {
     const HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
     SendMessageW(Control(kImage1), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-    boldFont_ = DerivedFont(Font(), true, false, -Scale(16));
-    underlineFont_ = DerivedFont(Font(), false, true, 0);
-    SendMessageW(Control(kLblAboutTitle), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_), FALSE);
+    boldFont_.reset(DerivedFont(Font(), true, false, -Scale(16)));
+    underlineFont_.reset(DerivedFont(Font(), false, true, 0));
+    SendMessageW(Control(kLblAboutTitle), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), FALSE);
     SetWindowSubclass(Control(kLblDonate), DonateProc, kDonateSubclass,
                       reinterpret_cast<DWORD_PTR>(this));
 
@@ -73,18 +73,14 @@ TfrmAbout::~TfrmAbout() {
     if (hwnd() != nullptr) {
         DestroyWindow(hwnd());
     }
-    DeleteObject(boldFont_);
-    DeleteObject(underlineFont_);
 }
 
 void TfrmAbout::DpiChanged(int oldDpi) {
-    DeleteObject(boldFont_);
-    DeleteObject(underlineFont_);
-    boldFont_ = DerivedFont(Font(), true, false, -Scale(16));
-    underlineFont_ = DerivedFont(Font(), false, true, 0);
-    SendMessageW(Control(kLblAboutTitle), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_), TRUE);
+    boldFont_.reset(DerivedFont(Font(), true, false, -Scale(16)));
+    underlineFont_.reset(DerivedFont(Font(), false, true, 0));
+    SendMessageW(Control(kLblAboutTitle), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), TRUE);
     SendMessageW(Control(kLblDonate), WM_SETFONT,
-                 reinterpret_cast<WPARAM>(overDonate_ ? underlineFont_ : Font()), TRUE);
+                 reinterpret_cast<WPARAM>(overDonate_ ? underlineFont_.get() : Font()), TRUE);
     DynamicLook look = btnCancel_->Look();
     look.Font.height = MulDiv(look.Font.height, Dpi(), oldDpi);
     btnCancel_->SetLook(look);
@@ -136,7 +132,7 @@ void TfrmAbout::lblDonateClick() {
 }
 
 void TfrmAbout::lblDonateMouseEnter() {
-    SendMessageW(Control(kLblDonate), WM_SETFONT, reinterpret_cast<WPARAM>(underlineFont_), TRUE);
+    SendMessageW(Control(kLblDonate), WM_SETFONT, reinterpret_cast<WPARAM>(underlineFont_.get()), TRUE);
 }
 
 void TfrmAbout::lblDonateMouseLeave() {
@@ -146,26 +142,31 @@ void TfrmAbout::lblDonateMouseLeave() {
 LRESULT CALLBACK TfrmAbout::DonateProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR, DWORD_PTR data) {
     auto* about = reinterpret_cast<TfrmAbout*>(data);
+    const bool handled = RunGuarded([&] { return about->DonateMessage(window, message); }, [] { return false; });
+    return handled ? TRUE : DefSubclassProc(window, message, wParam, lParam);
+}
+
+// True when the message is answered here (the hand cursor); otherwise the label handles it too.
+bool TfrmAbout::DonateMessage(HWND window, UINT message) {
     switch (message) {
     case WM_SETCURSOR:
         SetCursor(LoadCursorW(nullptr, IDC_HAND));
-        return TRUE;
+        return true;
     case WM_MOUSEMOVE:
-        if (!about->overDonate_) {
-            about->overDonate_ = true;
+        if (!overDonate_) {
+            overDonate_ = true;
             TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
             TrackMouseEvent(&track);
-            about->lblDonateMouseEnter();
+            lblDonateMouseEnter();
         }
-        break;
+        return false;
     case WM_MOUSELEAVE:
-        about->overDonate_ = false;
-        about->lblDonateMouseLeave();
-        break;
+        overDonate_ = false;
+        lblDonateMouseLeave();
+        return false;
     default:
-        break;
+        return false;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 } // namespace traxo

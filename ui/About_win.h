@@ -4,6 +4,7 @@
 
 // Before <windows.h>, which would rename the paint canvas's DrawText.
 #include "controls/DynamicOpaqueButton_win.h"
+#include "platform/ScopedWin_win.h"
 #include "ui/ModalForm_win.h"
 
 #include <memory>
@@ -33,10 +34,11 @@ private:
     void lblDonateMouseEnter();
     void lblDonateMouseLeave();
     static LRESULT CALLBACK DonateProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    bool DonateMessage(HWND window, UINT message);
 
     std::unique_ptr<TDynamicOpaqueButton> btnCancel_;
-    HFONT boldFont_ = nullptr;
-    HFONT underlineFont_ = nullptr;
+    ScopedFont boldFont_;
+    ScopedFont underlineFont_;
     bool overDonate_ = false;
 };
 

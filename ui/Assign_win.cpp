@@ -1,9 +1,10 @@
 #include "ui/Assign_win.h"
 
 #include "actions/ActionModel.h"
-#include "platform/AsciiText.h"
+#include "platform/GdiPaintCanvas_win.h"
 #include "platform/WideText_win.h"
 #include "actions/ActionLists.h"
+#include "ui/AssignRowPainter.h"
 #include "ui/FolderChooser_win.h"
 #include "ui/Input_win.h"
 #include "ui/KeyCombo_win.h"
@@ -18,22 +19,14 @@ namespace {
 
 constexpr int kTitleColumnWidth = 300;
 constexpr int kActionColumnWidth = 320;
-constexpr COLORREF kFocusedRowColour = RGB(207, 211, 226);
-constexpr COLORREF kRowZeroLineColour = RGB(179, 185, 208);
-constexpr COLORREF kEntryOpenColour = RGB(207, 211, 226);
-constexpr COLORREF kEntryHighlightColour = RGB(230, 232, 240);
-constexpr COLORREF kEntryColour = RGB(249, 249, 251);
-constexpr COLORREF kLinkColour = RGB(73, 109, 169);
-
-void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
-    SetBkColor(dc, colour);
-    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
-}
-
-void DrawTextAt(HDC dc, int x, int y, std::u16string_view text, const RECT* clip) {
-    const std::wstring wide = WideText(text);
-    ExtTextOutW(dc, x, y, clip != nullptr ? ETO_CLIPPED : 0, clip, wide.c_str(),
-                static_cast<UINT>(wide.size()), nullptr);
+// The rows are drawn in the dialog's font at its DPI (row 0 in bold).
+FontSpec RowFont(HFONT dialogFont) {
+    LOGFONTW logical{};
+    GetObjectW(dialogFont, sizeof(logical), &logical);
+    FontSpec font;
+    font.face = Utf16Text(logical.lfFaceName);
+    font.height = logical.lfHeight < 0 ? -logical.lfHeight : logical.lfHeight;
+    return font;
 }
 
 } // namespace
@@ -41,8 +34,8 @@ void DrawTextAt(HDC dc, int x, int y, std::u16string_view text, const RECT* clip
 // The drop-down's editors: the other dialogs, shown modally over this one.
 class TfrmAssign::Editors final : public ActionEditors {
 public:
-    Editors(TfrmAssign& owner, TfrmKeystrokes& keystrokes, TfrmKeyCombo& keyCombo,
-            TfrmInput& input, TfrmProgram& program)
+    Editors(TfrmAssign& owner, TfrmKeystrokes& keystrokes, TfrmKeyCombo& keyCombo, TfrmInput& input,
+            TfrmProgram& program)
         : owner_(owner), keystrokes_(keystrokes), keyCombo_(keyCombo), input_(input),
           program_(program) {}
 
@@ -64,7 +57,8 @@ public:
     std::optional<std::u16string> AskWebAddress(std::u16string_view proposed) override {
         const int language = owner_.Language();
         std::u16string value(proposed);
-        if (!CustomInputQuery(input_, owner_.hwnd(), DialogString(DialogText::WebsiteCaption, language),
+        if (!CustomInputQuery(input_, owner_.hwnd(),
+                              DialogString(DialogText::WebsiteCaption, language),
                               DialogString(DialogText::WebsitePrompt, language), value,
                               DialogString(DialogText::ButtonCancel, language),
                               DialogString(DialogText::ButtonOk, language))) {
@@ -93,23 +87,23 @@ private:
 };
 
 TfrmAssign::TfrmAssign(HWND owner)
-    : ModalForm(L"TfrmAssign", owner, SIZE{648, 420},
-                {
-                    {kLblInfo1, L"STATIC", 0, 0, 12, 8, 624, 18,
-                     DialogTexts(DialogText::AssignInfo1)},
-                    {kLblInfo2, L"STATIC", 0, 0, 12, 26, 624, 18,
-                     DialogTexts(DialogText::AssignInfo2)},
-                    {kLblInfo3, L"STATIC", 0, 0, 12, 44, 624, 18,
-                     DialogTexts(DialogText::AssignInfo3)},
-                    {kLstActions, WC_LISTVIEWW,
-                     LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
-                         LVS_NOSORTHEADER | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                     WS_EX_CLIENTEDGE, 12, 68, 624, 306},
-                    {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 480, 384, 75, 25, DialogTexts(DialogText::ButtonOk)},
-                    {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 561, 384, 75, 25, 
-                     DialogTexts(DialogText::ButtonCancel)},
-                },
-                DialogTexts(DialogText::AssignCaption)) {
+    : ModalForm(
+          L"TfrmAssign", owner, SIZE{648, 420},
+          {
+              {kLblInfo1, L"STATIC", 0, 0, 12, 8, 624, 18, DialogTexts(DialogText::AssignInfo1)},
+              {kLblInfo2, L"STATIC", 0, 0, 12, 26, 624, 18, DialogTexts(DialogText::AssignInfo2)},
+              {kLblInfo3, L"STATIC", 0, 0, 12, 44, 624, 18, DialogTexts(DialogText::AssignInfo3)},
+              {kLstActions, WC_LISTVIEWW,
+               LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                   LVS_NOSORTHEADER | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+               WS_EX_CLIENTEDGE, 12, 68, 624, 306},
+              {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 480, 384, 75, 25,
+               DialogTexts(DialogText::ButtonOk)},
+              {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 561, 384, 75, 25,
+               DialogTexts(DialogText::ButtonCancel)},
+          },
+          DialogTexts(DialogText::AssignCaption)) {
+    objects_ = std::make_unique<GdiObjectCache>();
     const HWND list = Control(kLstActions);
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     // The list asked for its row height while it was being created, before this class answered
@@ -134,30 +128,21 @@ TfrmAssign::TfrmAssign(HWND owner)
     // The drop-down is a child of the dialog laid over the list, so its messages come here. The
     // list clips its siblings: painting the selected row (when the drop-down takes the focus, or
     // an editor closes) must not paint over the drop-down.
-    const HWND combo = CreateWindowExW(
-        0, L"COMBOBOX", L"",
-        WS_CHILD | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
-        0, 0, Scale(kActionColumnWidth), Scale(300), hwnd(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kComboAction)), GetModuleHandleW(nullptr),
-        nullptr);
+    const HWND combo = CreateWindowExW(0, L"COMBOBOX", L"",
+                                       WS_CHILD | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST |
+                                           CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
+                                       0, 0, Scale(kActionColumnWidth), Scale(300), hwnd(),
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kComboAction)),
+                                       GetModuleHandleW(nullptr), nullptr);
     SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
     SendMessageW(combo, CB_SETMINVISIBLE, 40, 0);
     SetWindowPos(combo, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    LOGFONTW font{};
-    GetObjectW(Font(), sizeof(font), &font);
-    font.lfWeight = FW_BOLD;
-    boldFont_ = CreateFontIndirectW(&font);
-    font.lfWeight = FW_NORMAL;
-    font.lfUnderline = TRUE;
-    underlineFont_ = CreateFontIndirectW(&font);
 }
 
 TfrmAssign::~TfrmAssign() {
     if (hwnd() != nullptr) {
         DestroyWindow(hwnd());
     }
-    DeleteObject(boldFont_);
-    DeleteObject(underlineFont_);
 }
 
 void TfrmAssign::UseEditors(TfrmKeystrokes& keystrokes, TfrmKeyCombo& keyCombo, TfrmInput& input,
@@ -305,9 +290,8 @@ void TfrmAssign::comboActionSelect() {
         return;
     }
     selecting_ = true; // the editors run their own loops, which may deliver more notifications
-    const std::u16string action =
-        traxo::comboActionSelect(comboRows_[static_cast<std::size_t>(entry) - 1],
-                                 rows_[row].action, *editors_);
+    const std::u16string action = traxo::comboActionSelect(
+        comboRows_[static_cast<std::size_t>(entry) - 1], rows_[row].action, *editors_);
     selecting_ = false;
     rows_[row].action = action;
     const std::wstring wide = WideText(action);
@@ -365,78 +349,51 @@ void TfrmAssign::lstActionsCustomDrawItem(const DRAWITEMSTRUCT& item) {
     if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) {
         return;
     }
-    const HDC dc = item.hDC;
-    const bool focused = (item.itemState & ODS_SELECTED) != 0;
-    const HWND list = Control(kLstActions);
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
     ShowWindow(Control(kComboAction), SelectedRow() < 0 ? SW_HIDE : SW_SHOW);
-    FillSolid(dc, item.rcItem, focused ? kFocusedRowColour : RGB(255, 255, 255));
-    const HGDIOBJ oldFont = SelectObject(dc, row == 0 ? boldFont_ : Font());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0, 0, 0));
-    const int left = item.rcItem.left;
-    const int top = item.rcItem.top;
-    const int firstColumn = ListView_GetColumnWidth(list, 0);
-    RECT titleCell{left, item.rcItem.top, left + firstColumn, item.rcItem.bottom};
-    DrawTextAt(dc, left + Scale(30), top + Scale(4), rows_[row].title, &titleCell);
-    if (imgApps_ != nullptr) {
-        ImageList_Draw(imgApps_, rows_[row].icon, dc, left + Scale(4), top + Scale(4), ILD_TRANSPARENT);
+    const RECT& area = item.rcItem;
+    const AssignRowPlace place{row,
+                               {area.left, area.top, area.right, area.bottom},
+                               ListView_GetColumnWidth(Control(kLstActions), 0),
+                               selected};
+    {
+        GdiPaintCanvas canvas(item.hDC, objects_.get());
+        canvas.SetAppIcons(imgApps_);
+        PaintAssignRow(canvas, rows_[row], place, ActionToFullText(rows_[row].action, Language()),
+                       RowFont(Font()), DpiScale{Dpi()});
     }
-    if (row == 0) {
-        FillSolid(dc, RECT{item.rcItem.left, item.rcItem.bottom - 1, item.rcItem.right, item.rcItem.bottom},
-                  kRowZeroLineColour);
-    }
-    if (focused) {
+    if (selected) {
         PlaceCombo(item.rcItem, row);
-    } else {
-        RECT cell{left + firstColumn, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
-        SetTextColor(dc, RGB(0, 0, 0));
-        DrawTextAt(dc, left + firstColumn + Scale(7), top + Scale(4),
-                   ActionToFullText(rows_[row].action, Language()), &cell);
     }
-    SelectObject(dc, oldFont);
+}
+
+// Entry 0 is the selected row's action; entry e >= 1 the action-list row comboRows_[e - 1].
+std::u16string TfrmAssign::EntryText(int entry) const {
+    if (entry == 0) {
+        const int row = SelectedRow();
+        if (row >= 0 && static_cast<std::size_t>(row) < rows_.size()) {
+            return ActionToFullText(rows_[row].action, Language());
+        }
+    } else if (entry > 0 && static_cast<std::size_t>(entry) <= comboRows_.size()) {
+        const ActionListRow& listRow =
+            kActionLists[comboRows_[static_cast<std::size_t>(entry) - 1]];
+        return std::u16string(Language() == 1 ? listRow.chinese : listRow.english);
+    }
+    return {};
 }
 
 void TfrmAssign::comboActionDrawItem(const DRAWITEMSTRUCT& item) {
     const int entry = static_cast<int>(item.itemID);
-    const HDC dc = item.hDC;
-    const HWND combo = Control(kComboAction);
-    const bool open = SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0 &&
+    const bool open = SendMessageW(Control(kComboAction), CB_GETDROPPEDSTATE, 0, 0) != 0 &&
                       (item.itemState & ODS_COMBOBOXEDIT) == 0;
-    COLORREF background = kEntryColour;
-    if (entry == 0 && open) {
-        background = kEntryOpenColour;
-    } else if (item.itemState & ODS_SELECTED) {
-        background = kEntryHighlightColour;
-    }
-    FillSolid(dc, item.rcItem, background);
-    if (entry < 0) {
-        return;
-    }
-    SetBkMode(dc, TRANSPARENT);
-    HGDIOBJ oldFont = SelectObject(dc, Font());
-    const int row = SelectedRow();
-    std::u16string text;
-    COLORREF colour = RGB(0, 0, 0);
-    if (entry == 0) {
-        if (row >= 0 && static_cast<std::size_t>(row) < rows_.size()) {
-            text = ActionToFullText(rows_[row].action, Language());
-        }
-        colour = kLinkColour;
-    } else if (static_cast<std::size_t>(entry) <= comboRows_.size()) {
-        const ActionListRow& listRow = kActionLists[comboRows_[static_cast<std::size_t>(entry) - 1]];
-        text = std::u16string(Language() == 1 ? listRow.chinese : listRow.english);
-        if (open && !text.empty() && text.front() == u'[') {
-            text = std::u16string(Trimmed(std::u16string_view(text).substr(1, text.size() - 2)));
-            SelectObject(dc, underlineFont_);
-            colour = kLinkColour;
-        }
-    }
-    SetTextColor(dc, colour);
-    DrawTextAt(dc, item.rcItem.left + Scale(4), item.rcItem.top, text, &item.rcItem);
-    SelectObject(dc, oldFont);
-    if (item.itemState & ODS_FOCUS) {
-        DrawFocusRect(dc, &item.rcItem);
-    }
+    const RECT& area = item.rcItem;
+    const AssignEntryPlace place{entry,
+                                 {area.left, area.top, area.right, area.bottom},
+                                 open,
+                                 (item.itemState & ODS_SELECTED) != 0,
+                                 (item.itemState & ODS_FOCUS) != 0};
+    GdiPaintCanvas canvas(item.hDC, objects_.get());
+    PaintAssignEntry(canvas, EntryText(entry), place, RowFont(Font()), DpiScale{Dpi()});
 }
 
 void TfrmAssign::OnCommand(int id, int code, HWND control) {
@@ -509,19 +466,8 @@ LRESULT TfrmAssign::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return ModalForm::HandleMessage(message, wParam, lParam);
 }
 
-// The row fonts follow the dialog's font to the new DPI; the rows and columns their sizes.
+// The rows follow the dialog's font to the new DPI (RowFont), the rows and columns their sizes.
 void TfrmAssign::DpiChanged(int /*oldDpi*/) {
-    LOGFONTW font{};
-    GetObjectW(Font(), sizeof(font), &font);
-    font.lfWeight = FW_BOLD;
-    const HFONT bold = CreateFontIndirectW(&font);
-    font.lfWeight = FW_NORMAL;
-    font.lfUnderline = TRUE;
-    const HFONT underline = CreateFontIndirectW(&font);
-    DeleteObject(boldFont_);
-    DeleteObject(underlineFont_);
-    boldFont_ = bold;
-    underlineFont_ = underline;
     const HWND list = Control(kLstActions);
     ListView_SetColumnWidth(list, 0, Scale(kTitleColumnWidth));
     ListView_SetColumnWidth(list, 1, Scale(kActionColumnWidth));

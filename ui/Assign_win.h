@@ -1,13 +1,14 @@
 #pragma once
 // The assign dialog: "all programs" and every known program with its action, and a drop-down
 // over the selected row's action cell that stores an action or opens its editor. The rows and
-// every decision come from actions/AssignRules; this window draws them and moves text.
+// every decision come from actions/AssignRules, their looks from ui/AssignRowPainter; this
+// window carries them out and moves text.
 
 #include "actions/AssignRules.h"
+#include "platform/PaintCanvas.h" // before <windows.h> renames its DrawText
 #include "ui/ModalForm_win.h"
 
 #include <commctrl.h>
-
 #include <functional>
 #include <memory>
 #include <vector>
@@ -18,6 +19,7 @@ class TfrmKeystrokes;
 class TfrmKeyCombo;
 class TfrmInput;
 class TfrmProgram;
+class GdiObjectCache;
 
 class TfrmAssign final : public ModalForm {
 public:
@@ -64,14 +66,14 @@ private:
     void comboActionListClosed();
     void lstActionsCustomDrawItem(const DRAWITEMSTRUCT& item);
     void comboActionDrawItem(const DRAWITEMSTRUCT& item);
+    std::u16string EntryText(int entry) const;
     void PlaceCombo(const RECT& rowRect, int row);
 
     std::vector<AssignRow> rows_;
     std::vector<std::size_t> comboRows_; // the action-list row of entries 1..n
     std::unique_ptr<Editors> editors_;
     HIMAGELIST imgApps_ = nullptr;
-    HFONT boldFont_ = nullptr;
-    HFONT underlineFont_ = nullptr;
+    std::unique_ptr<GdiObjectCache> objects_; // the rows' fonts
     int comboTag_ = -1;
     int comboLeft_ = -1;
     int comboTop_ = -1;

@@ -1,20 +1,15 @@
 #pragma once
-// The one window-procedure pattern of the program's windows: the static procedure finds the
-// object through GWLP_USERDATA (stored from lpCreateParams, cleared on WM_NCDESTROY) and hands
-// every message to its HandleMessage.
+// A top-level window of the program: its class registered on first use with the program's icon,
+// made hidden and centred on the primary monitor. Its messages come through the one window
+// procedure and its guard (platform/WindowBase_win.h).
+
+#include "platform/WindowBase_win.h"
 
 #include <windows.h>
 
 namespace traxo {
 
-class FormWindow {
-public:
-    virtual ~FormWindow();
-    FormWindow(const FormWindow&) = delete;
-    FormWindow& operator=(const FormWindow&) = delete;
-
-    HWND hwnd() const { return hwnd_; }
-
+class FormWindow : public WindowBase {
 protected:
     FormWindow() = default;
 
@@ -23,15 +18,6 @@ protected:
     // class's CS_ style, taken when the class is registered.
     bool CreateForm(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle,
                     SIZE clientSize, HWND owner, UINT classStyle = 0);
-
-    // Messages not handled go to DefaultHandling.
-    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
-
-private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-    HWND hwnd_ = nullptr;
 };
 
 // The dialogs that exist from the start and are reused; each keeps its own class name.

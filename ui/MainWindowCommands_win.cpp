@@ -204,7 +204,7 @@ void TgestureConfigForm::btnHelpMouseDown() {
     const Rect button = ClientRectOf(MainControl::btnHelp);
     POINT at{button.left, button.bottom + scale_(30)};
     ClientToScreen(hwnd(), &at);
-    HMENU PopupMenu2 = CreatePopupMenu();
+    const ScopedMenu PopupMenu2(CreatePopupMenu());
     AppendMenuW(PopupMenu2, MF_STRING, kMenuHelp,
                 WideText(MainWindowText(MainText::HelpMenuHelp, settings_.language)).c_str());
     AppendMenuW(PopupMenu2, MF_STRING, kMenuDonate,
@@ -214,7 +214,6 @@ void TgestureConfigForm::btnHelpMouseDown() {
                 WideText(MainWindowText(MainText::HelpMenuTutorial, settings_.language)).c_str());
     const UINT chosen = static_cast<UINT>(
         TrackPopupMenu(PopupMenu2, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, hwnd(), nullptr));
-    DestroyMenu(PopupMenu2);
     if (chosen == kMenuHelp) {
         OpenAddress(kHelpPageAddress);
     } else if (chosen == kMenuDonate) {

@@ -19,29 +19,6 @@
 namespace traxo {
 namespace {
 
-// The pad's window hands its messages to the handler it was created with.
-LRESULT CALLBACK PadProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* handler = reinterpret_cast<std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)>*>(
-        GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        handler = static_cast<std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)>*>(
-            reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(handler));
-    }
-    if (handler == nullptr || message == WM_NCDESTROY) {
-        if (message == WM_NCDESTROY) {
-            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        }
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    try {
-        return (*handler)(window, message, wParam, lParam);
-    } catch (const std::exception& error) {
-        MessageBoxA(window, error.what(), "Traxo", MB_OK | MB_ICONERROR);
-        return 0;
-    }
-}
-
 constexpr wchar_t kPadClass[] = L"TraxoPad";
 
 HICON MakeBlankIcon(int width, int height) {
@@ -173,17 +150,13 @@ void TgestureConfigForm::CreatePad() {
         }
     };
     WNDCLASSEXW padClass{};
-    padClass.cbSize = sizeof(padClass);
-    padClass.lpfnWndProc = PadProc;
-    padClass.hInstance = GetModuleHandleW(nullptr);
     padClass.hCursor = LoadCursorW(nullptr, IDC_CROSS);
     padClass.lpszClassName = kPadClass;
-    RegisterClassExW(&padClass);
+    RegisterWindowClass(padClass);
     const Rect place = ClientRectOf(MainControl::image1);
-    image1_ = CreateWindowExW(0, kPadClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, place.left,
-                              place.top, place.right - place.left, place.bottom - place.top, hwnd(),
-                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kImage1Id)),
-                              GetModuleHandleW(nullptr), &padHandler_);
+    image1_ = CreateHandlerWindow(kPadClass, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                                  RECT{place.left, place.top, place.right, place.bottom}, hwnd(),
+                                  kImage1Id, padHandler_);
     padBitmap_.Resize(place.right - place.left, place.bottom - place.top);
     padCanvas_ = std::make_unique<GdiPaintCanvas>(padBitmap_.Dc(), &padObjects_);
     padCanvas_->FillRect({0, 0, padBitmap_.Width(), padBitmap_.Height()}, Rgb(255, 255, 255));
@@ -288,20 +261,14 @@ void TgestureConfigForm::UpdateButtons() {
 void TgestureConfigForm::GetAppIcons() {
     const int side = scale_(16); // the small icon at the window's DPI, not the system's
     if (imgApps_ == nullptr) {
-        imgApps_ = ImageList_Create(side, side, ILC_COLOR32 | ILC_MASK, 8, 8);
+        imgApps_.reset(ImageList_Create(side, side, ILC_COLOR32 | ILC_MASK, 8, 8));
     }
     // Empty when new, and when a new DPI gave the list another icon size.
     if (ImageList_GetImageCount(imgApps_) == 0) {
-        if (blankIcon_ != nullptr) {
-            DestroyIcon(blankIcon_);
-        }
-        const auto allPrograms = static_cast<HICON>(LoadImageW(
-            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconAllPrograms), IMAGE_ICON, side, side, 0));
-        blankIcon_ = MakeBlankIcon(side, side);
-        ImageList_AddIcon(imgApps_, allPrograms != nullptr ? allPrograms : blankIcon_);
-        if (allPrograms != nullptr) {
-            DestroyIcon(allPrograms);
-        }
+        const ScopedIcon allPrograms(static_cast<HICON>(LoadImageW(
+            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconAllPrograms), IMAGE_ICON, side, side, 0)));
+        blankIcon_.reset(MakeBlankIcon(side, side));
+        ImageList_AddIcon(imgApps_, allPrograms != nullptr ? allPrograms.get() : blankIcon_.get());
     }
     while (ImageList_GetImageCount(imgApps_) > 1) {
         ImageList_Remove(imgApps_, ImageList_GetImageCount(imgApps_) - 1);
@@ -313,10 +280,8 @@ void TgestureConfigForm::GetAppIcons() {
         const bool found = SHGetFileInfoW(path.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON) != 0 &&
                            info.hIcon != nullptr;
         // A program the shell has no icon for still takes its place, so positions stay aligned.
-        ImageList_AddIcon(imgApps_, found ? info.hIcon : blankIcon_);
-        if (found) {
-            DestroyIcon(info.hIcon);
-        }
+        const ScopedIcon shellIcon(found ? info.hIcon : nullptr);
+        ImageList_AddIcon(imgApps_, found ? info.hIcon : blankIcon_.get());
     }
     if (ListBox1_ != nullptr) {
         InvalidateRect(ListBox1_, nullptr, FALSE);

@@ -44,14 +44,7 @@ TgestureConfigForm::TgestureConfigForm(std::u16string modulePath, HWND applicati
                0, SIZE{client.width, client.height}, applicationWindow, CS_DBLCLKS);
 }
 
-TgestureConfigForm::~TgestureConfigForm() {
-    if (imgApps_ != nullptr) {
-        ImageList_Destroy(imgApps_);
-    }
-    if (blankIcon_ != nullptr) {
-        DestroyIcon(blankIcon_);
-    }
-}
+TgestureConfigForm::~TgestureConfigForm() = default;
 
 LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT trayResult = 0;

@@ -32,6 +32,7 @@
 #include "platform/Keyboard_win.h"
 #include "platform/OffscreenBitmap_win.h"
 #include "platform/Registry_win.h"
+#include "platform/ScopedWin_win.h"
 #include "recognition/GestureRecogniser.h"
 #include "recognition/RecordingPad.h"
 #include "ui/ResultPopup_win.h"
@@ -277,8 +278,8 @@ private:
     std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)> padHandler_;
     MotionListFonts listFonts_;
     ActionPanel actionPanel_;
-    HIMAGELIST imgApps_ = nullptr;
-    HICON blankIcon_ = nullptr;
+    ScopedImageList imgApps_;
+    ScopedIcon blankIcon_;
     OffscreenBitmap rowBitmap_; // one list row at a time
     OffscreenBitmap padBitmap_;
     std::unique_ptr<GdiPaintCanvas> padCanvas_;

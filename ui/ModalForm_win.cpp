@@ -14,9 +14,9 @@ ModalForm::ModalForm(const wchar_t* className, HWND owner, SIZE clientUnits,
     : layout_(std::move(layout)), englishCaption_(englishCaption), chineseCaption_(chineseCaption) {
     dpi_ = ScreenDpi(); // the window is made centred on the primary monitor, at the system DPI
     if (whiteBackground) {
-        background_ = CreateSolidBrush(RGB(255, 255, 255));
+        background_.reset(CreateSolidBrush(RGB(255, 255, 255)));
     }
-    font_ = CreateMessageFont(dpi_);
+    font_.reset(CreateMessageFont(dpi_));
     const std::wstring caption = WideText(englishCaption);
     CreateForm(className, caption.c_str(), WS_CAPTION | WS_SYSMENU | WS_POPUP | WS_CLIPCHILDREN,
                WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
@@ -34,8 +34,8 @@ void ModalForm::FollowDpi(int newDpi, LPARAM suggested) {
     RECT client{};
     GetClientRect(hwnd(), &client);
     dpi_ = newDpi;
-    const HFONT oldFont = font_;
-    font_ = CreateMessageFont(dpi_);
+    const ScopedFont oldFont = std::move(font_); // released once no child uses it
+    font_.reset(CreateMessageFont(dpi_));
     std::vector<HWND> children;
     for (HWND child = GetWindow(hwnd(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         children.push_back(child);
@@ -57,7 +57,7 @@ void ModalForm::FollowDpi(int newDpi, LPARAM suggested) {
         SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
         if (reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)) == oldFont) {
-            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
         }
     }
     // The client area in its present state (a dialog may have grown), carried to the new DPI.
@@ -65,21 +65,12 @@ void ModalForm::FollowDpi(int newDpi, LPARAM suggested) {
                       {MulDiv(client.right, newDpi, oldDpi), MulDiv(client.bottom, newDpi, oldDpi)},
                       newDpi);
     DpiChanged(oldDpi);
-    if (oldFont != nullptr) {
-        DeleteObject(oldFont);
-    }
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 ModalForm::~ModalForm() {
     if (hwnd() != nullptr) {
         DestroyWindow(hwnd()); // before the font and brush the controls use
-    }
-    if (font_ != nullptr) {
-        DeleteObject(font_);
-    }
-    if (background_ != nullptr) {
-        DeleteObject(background_);
     }
 }
 
@@ -95,7 +86,7 @@ void ModalForm::BuildControls() {
             spec.exStyle, spec.kind, text.c_str(), WS_CHILD | WS_VISIBLE | spec.style,
             Scale(spec.left), Scale(spec.top), Scale(spec.width), Scale(spec.height), hwnd(),
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     }
 }
 
@@ -212,7 +203,7 @@ LRESULT ModalForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORBTN:
         if (background_ != nullptr) {
             SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
-            return reinterpret_cast<LRESULT>(background_);
+            return reinterpret_cast<LRESULT>(background_.get());
         }
         break;
     default:

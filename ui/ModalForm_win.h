@@ -3,6 +3,7 @@
 // table (96-DPI units, both languages), a modal loop with the dialog keys (Tab, Enter for the
 // default button, Esc for Cancel), and a modal result. Closing only hides the window.
 
+#include "platform/ScopedWin_win.h"
 #include "ui/DialogTexts.h"
 #include "ui/FormWindow_win.h"
 
@@ -83,8 +84,8 @@ private:
     std::vector<ControlSpec> layout_;
     std::u16string_view englishCaption_;
     std::u16string_view chineseCaption_;
-    HFONT font_ = nullptr;
-    HBRUSH background_ = nullptr;
+    ScopedFont font_;
+    ScopedBrush background_;
     int dpi_ = 96;
     int language_ = 0;
     int result_ = kModalResultCancel;

@@ -28,7 +28,7 @@ LRESULT CALLBACK TgestureConfigForm::FollowScrolls(HWND list, UINT message, WPAR
                                                    LPARAM lParam, UINT_PTR, DWORD_PTR form) {
     const LRESULT result = DefSubclassProc(list, message, wParam, lParam);
     if (message == WM_VSCROLL || message == WM_MOUSEWHEEL) {
-        reinterpret_cast<TgestureConfigForm*>(form)->FollowListScroll();
+        RunGuarded([form] { reinterpret_cast<TgestureConfigForm*>(form)->FollowListScroll(); }, [] {});
     }
     return result;
 }

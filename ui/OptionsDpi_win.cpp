@@ -25,8 +25,8 @@ void TfrmOptions::FollowDpi(int newDpi, LPARAM suggested) {
     }
     dpi_ = newDpi;
     const DpiScale scale{dpi_};
-    const HFONT oldFont = font_;
-    font_ = CreateMessageFont(dpi_);
+    const ScopedFont oldFont = std::move(font_); // released once no control uses it
+    font_.reset(CreateMessageFont(dpi_));
     for (const OptionsControlSpec& spec : kOptionsLayout) {
         const Rect r = Scaled(spec.bounds);
         if (spec.kind == OptionsControlKind::OpaqueButton) {
@@ -38,7 +38,7 @@ void TfrmOptions::FollowDpi(int newDpi, LPARAM suggested) {
         const HWND control = Control(spec.id);
         SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
         if (spec.kind == OptionsControlKind::Swatch && panelTail_) {
             panelTail_->SetBounds({0, 0, r.right - r.left, r.bottom - r.top});
         }
@@ -48,28 +48,19 @@ void TfrmOptions::FollowDpi(int newDpi, LPARAM suggested) {
     const HWND methods = Control(listviewMethods);
     const Rect methodsPlace = Scaled(SpecOf(listviewMethods).bounds);
     ListView_SetImageList(methods, nullptr, LVSIL_SMALL);
-    if (triggerPictures_ != nullptr) {
-        ImageList_Destroy(triggerPictures_);
-        triggerPictures_ = nullptr;
-    }
+    triggerPictures_.reset();
     CreateTriggerPictures();
     ListView_SetColumnWidth(methods, 0, methodsPlace.right - methodsPlace.left - 4);
 
     const HWND apps = Control(lstKnownApps);
-    const HIMAGELIST oldRowHeight = rowHeight_;
-    rowHeight_ = ImageList_Create(scale(16), scale(18), ILC_COLOR32, 1, 0);
+    const ScopedImageList oldRowHeight = std::move(rowHeight_);
+    rowHeight_.reset(ImageList_Create(scale(16), scale(18), ILC_COLOR32, 1, 0));
     ListView_SetImageList(apps, rowHeight_, LVSIL_SMALL);
-    if (oldRowHeight != nullptr) {
-        ImageList_Destroy(oldRowHeight);
-    }
     ListView_SetColumnWidth(apps, 0, MulDiv(ListView_GetColumnWidth(apps, 0), newDpi, oldDpi));
     ListView_SetColumnWidth(apps, 1, MulDiv(ListView_GetColumnWidth(apps, 1), newDpi, oldDpi));
 
     PlaceAtChangedDpi(hwnd(), suggested,
                       ScaledSize({kOptionsClientWidth, kOptionsClientHeight}, scale), newDpi);
-    if (oldFont != nullptr) {
-        DeleteObject(oldFont);
-    }
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 

@@ -68,7 +68,7 @@ LRESULT TfrmOptions::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         SetBkColor(dc, RGB(255, 255, 255));
         SetTextColor(dc, GetSysColor(IsWindowEnabled(reinterpret_cast<HWND>(lParam)) ? COLOR_WINDOWTEXT
                                                                                       : COLOR_GRAYTEXT));
-        return reinterpret_cast<LRESULT>(white_);
+        return reinterpret_cast<LRESULT>(white_.get());
     }
     case WM_ERASEBKGND: {
         RECT client{};

@@ -50,7 +50,7 @@ void SetListBoxItems(HWND list, UINT reset, UINT add, const std::vector<std::u16
 
 TfrmOptions::TfrmOptions(HWND owner) : owner_(owner) {
     dpi_ = ScreenDpi(); // made on the primary monitor; WM_DPICHANGED follows moves
-    white_ = CreateSolidBrush(kDialogColour);
+    white_.reset(CreateSolidBrush(kDialogColour));
     const DpiScale scale{dpi_};
     if (!CreateForm(L"TfrmOptions", L"Options", WS_CAPTION | WS_SYSMENU | WS_POPUP | WS_CLIPCHILDREN,
                     WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
@@ -68,16 +68,6 @@ TfrmOptions::~TfrmOptions() {
     if (hwnd() != nullptr) {
         DestroyWindow(hwnd());
     }
-    if (font_ != nullptr) {
-        DeleteObject(font_);
-    }
-    DeleteObject(white_);
-    if (triggerPictures_ != nullptr) {
-        ImageList_Destroy(triggerPictures_);
-    }
-    if (rowHeight_ != nullptr) {
-        ImageList_Destroy(rowHeight_);
-    }
 }
 
 Rect TfrmOptions::Scaled(Rect units) const {
@@ -89,7 +79,7 @@ std::u16string TfrmOptions::Text(OptionsText id) const {
 }
 
 void TfrmOptions::CreateControls() {
-    font_ = CreateMessageFont(dpi_);
+    font_.reset(CreateMessageFont(dpi_));
 
     tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(),
@@ -133,7 +123,7 @@ void TfrmOptions::CreateControls() {
     const HWND apps = Control(lstKnownApps);
     ListView_SetExtendedListViewStyle(apps, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     const DpiScale scale{dpi_};
-    rowHeight_ = ImageList_Create(scale(16), scale(18), ILC_COLOR32, 1, 0);
+    rowHeight_.reset(ImageList_Create(scale(16), scale(18), ILC_COLOR32, 1, 0));
     ListView_SetImageList(apps, rowHeight_, LVSIL_SMALL);
     column.mask = LVCF_WIDTH | LVCF_TEXT;
     column.cx = scale(160);
@@ -213,7 +203,7 @@ HWND TfrmOptions::CreateControl(const OptionsControlSpec& spec) {
     const HWND window = CreateWindowExW(exStyle, className, spec.id == btnReloadApp ? L"..." : L"", style,
                                         r.left, r.top, width, height, hwnd(), id,
                                         GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     if (spec.kind == OptionsControlKind::Swatch) {
         panelTail_ = std::make_unique<TDynamicFrame>(window, Rect{0, 0, width, height});
     }
@@ -224,13 +214,13 @@ void TfrmOptions::CreateTriggerPictures() {
     const DpiScale scale{dpi_};
     const int width = scale(kTriggerPictureSize.width);
     const int height = scale(kTriggerPictureSize.height);
-    triggerPictures_ = ImageList_Create(width, height, ILC_COLOR32, kTriggerModeCount, 0);
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
+    triggerPictures_.reset(ImageList_Create(width, height, ILC_COLOR32, kTriggerModeCount, 0));
+    const ScopedWindowDc screen(nullptr);
+    const ScopedMemoryDc memory(CreateCompatibleDC(screen.get()));
     for (int mode = 0; mode < kTriggerModeCount; ++mode) {
-        const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-        const HGDIOBJ old = SelectObject(memory, bitmap);
+        const ScopedBitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
         {
+            const ScopedSelection selected(memory, bitmap);
             GdiPaintCanvas canvas(memory);
             // The pictures are drawn at 96 DPI and stretched once, which keeps them in proportion.
             SetGraphicsMode(memory, GM_ADVANCED);
@@ -240,12 +230,8 @@ void TfrmOptions::CreateTriggerPictures() {
             PaintTriggerPicture(canvas, mode);
             ModifyWorldTransform(memory, nullptr, MWT_IDENTITY);
         }
-        SelectObject(memory, old);
         ImageList_Add(triggerPictures_, bitmap, nullptr);
-        DeleteObject(bitmap);
     }
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     ListView_SetImageList(Control(listviewMethods), triggerPictures_, LVSIL_SMALL);
 }
 

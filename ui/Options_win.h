@@ -5,6 +5,7 @@
 
 #include "controls/DynamicOpaqueButton_win.h"
 #include "controls/DynamicFrame_win.h"
+#include "platform/ScopedWin_win.h"
 #include "ui/FormWindow_win.h"
 #include "ui/OptionsLayout.h"
 #include "ui/OptionsModel.h"
@@ -125,11 +126,11 @@ private:
     std::unique_ptr<TDynamicOpaqueButton> btnOK_;
     std::unique_ptr<TDynamicOpaqueButton> btnCancel_;
     std::unique_ptr<TDynamicFrame> panelTail_;
-    HFONT font_ = nullptr;
-    HBRUSH white_ = nullptr;
+    ScopedFont font_;
+    ScopedBrush white_;
     HWND tooltips_ = nullptr;
-    HIMAGELIST triggerPictures_ = nullptr;
-    HIMAGELIST rowHeight_ = nullptr; // gives the known-program rows room for their icons
+    ScopedImageList triggerPictures_;
+    ScopedImageList rowHeight_; // gives the known-program rows room for their icons
 };
 
 } // namespace traxo

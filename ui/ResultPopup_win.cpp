@@ -5,6 +5,7 @@
 #include "platform/Dpi_win.h"
 #include "platform/GdiPaintCanvas_win.h"
 #include "platform/OffscreenBitmap_win.h"
+#include "platform/ScopedWin_win.h"
 
 namespace traxo {
 namespace {
@@ -28,15 +29,6 @@ DynamicLook FrameLook(DpiScale scale) {
     return look;
 }
 
-struct GdiBitmap {
-    HBITMAP handle = nullptr;
-    ~GdiBitmap() {
-        if (handle != nullptr) {
-            DeleteObject(handle);
-        }
-    }
-};
-
 } // namespace
 
 struct TfrmInfo::Impl {
@@ -44,7 +36,7 @@ struct TfrmInfo::Impl {
     PopupContent content;
     OffscreenBitmap offscreen;
     GdiObjectCache objects;
-    GdiBitmap background;
+    ScopedBitmap background;
     std::unique_ptr<TDynamicFrame> frame;
     DpiScale scale;
 
@@ -52,9 +44,9 @@ struct TfrmInfo::Impl {
 };
 
 TfrmInfo::TfrmInfo(HWND owner) : impl_(std::make_unique<Impl>()) {
-    impl_->background.handle = static_cast<HBITMAP>(
+    impl_->background.reset(static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kPopupBackgroundId), IMAGE_BITMAP,
-                   0, 0, LR_CREATEDIBSECTION));
+                   0, 0, LR_CREATEDIBSECTION)));
     impl_->scale = DpiScale{ScreenDpi()}; // the primary monitor's, where the popup shows
     const Size client = impl_->Client();
     CreateForm(L"TfrmInfo", L"", WS_POPUP | WS_BORDER,
@@ -136,16 +128,13 @@ void TfrmInfo::Paint(HDC dc) {
         return;
     }
     const HDC memory = impl_->offscreen.Dc();
-    if (impl_->background.handle != nullptr) {
-        const HDC source = CreateCompatibleDC(memory);
-        const HGDIOBJ old = SelectObject(source, impl_->background.handle);
+    if (impl_->background != nullptr) {
+        const ScopedBitmapDc source(memory, impl_->background);
         // From the corner: the part of the picture the design shows, stretched by the scale.
         SetStretchBltMode(memory, HALFTONE);
         SetBrushOrgEx(memory, 0, 0, nullptr);
-        StretchBlt(memory, 0, 0, width, height, source, 0, 0, kPopupClientSize.width,
+        StretchBlt(memory, 0, 0, width, height, source.get(), 0, 0, kPopupClientSize.width,
                    kPopupClientSize.height, SRCCOPY);
-        SelectObject(source, old);
-        DeleteDC(source);
     } else {
         const RECT all{0, 0, width, height};
         SetDCBrushColor(memory, kBackgroundFallback);

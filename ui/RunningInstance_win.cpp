@@ -28,11 +28,7 @@ InstanceLock::InstanceLock()
     : mutex_(CreateMutexW(nullptr, FALSE, kInstanceMutexName)),
       first_(mutex_ != nullptr && GetLastError() != ERROR_ALREADY_EXISTS) {}
 
-InstanceLock::~InstanceLock() {
-    if (mutex_ != nullptr) {
-        CloseHandle(mutex_);
-    }
-}
+InstanceLock::~InstanceLock() = default;
 
 bool ShowRunningInstance() {
     const HWND running = FindRunningWindow();

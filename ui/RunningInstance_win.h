@@ -2,6 +2,8 @@
 // One Traxo per session. The first start holds a named mutex in the session's namespace for its
 // whole life; a later start asks it, with a bound on the wait, to show its window, and ends.
 
+#include "platform/ScopedWin_win.h"
+
 #include <windows.h>
 
 #include <chrono>
@@ -19,7 +21,7 @@ public:
     bool IsFirst() const { return first_; }
 
 private:
-    HANDLE mutex_;
+    ScopedKernelHandle mutex_;
     bool first_;
 };
 

@@ -77,12 +77,8 @@ std::wstring DisplayedMemo(std::u16string_view memo) {
 }
 
 int ScreenDpi() {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen != nullptr) {
-        ReleaseDC(nullptr, screen);
-    }
-    return dpi;
+    const ScopedWindowDc screen(nullptr);
+    return screen.get() != nullptr ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
 }
 
 } // namespace
@@ -91,19 +87,19 @@ TfrmTutorial::TfrmTutorial(HWND owner) : scale_{ScreenDpi()} {
     CreateForm(L"TfrmTutorial", L"Tutorial", WS_POPUP | WS_CLIPCHILDREN,
                WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
                SIZE{scale_(kTutorialSize.width), scale_(kTutorialSize.height)}, owner);
-    white_ = CreateSolidBrush(RGB(255, 255, 255));
+    white_.reset(CreateSolidBrush(RGB(255, 255, 255)));
     frame_ = std::make_unique<TDynamicFrame>(
         hwnd(), Rect{0, 0, scale_(kTutorialSize.width), scale_(kTutorialSize.height)},
         TutorialFrameLook(fsRectangle, scale_));
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    memoFont_ = CreateFontIndirectW(&metrics.lfMessageFont);
+    memoFont_.reset(CreateFontIndirectW(&metrics.lfMessageFont));
     const Rect memo = scale_(kTutorialMemo);
     dMemo_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
                              memo.left, memo.top, memo.right - memo.left, memo.bottom - memo.top,
                              hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(dMemo_, WM_SETFONT, reinterpret_cast<WPARAM>(memoFont_), FALSE);
+    SendMessageW(dMemo_, WM_SETFONT, reinterpret_cast<WPARAM>(memoFont_.get()), FALSE);
 
     btnBack_ = std::make_unique<TDynamicOpaqueButton>(hwnd(), scale_(kTutorialBack),
                                                       TutorialButtonLook(fsJaggedLeft, scale_));
@@ -130,8 +126,6 @@ TfrmTutorial::~TfrmTutorial() {
     if (hwnd() != nullptr) {
         DestroyWindow(hwnd());
     }
-    DeleteObject(memoFont_);
-    DeleteObject(white_);
 }
 
 void TfrmTutorial::TranslateMe() {
@@ -274,7 +268,7 @@ LRESULT TfrmTutorial::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_CTLCOLORSTATIC:
         SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
         SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
-        return reinterpret_cast<LRESULT>(white_);
+        return reinterpret_cast<LRESULT>(white_.get());
     case WM_MOUSEACTIVATE:
         // A guide beside the window the user works in: clicking it leaves the focus there.
         return MA_NOACTIVATE;

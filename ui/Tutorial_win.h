@@ -11,6 +11,7 @@
 #include "platform/DpiScale.h"
 #include "platform/GdiPaintCanvas_win.h"
 #include "platform/OffscreenBitmap_win.h"
+#include "platform/ScopedWin_win.h"
 #include "ui/FormWindow_win.h"
 #include "ui/TutorialScript.h"
 
@@ -79,8 +80,8 @@ private:
     std::unique_ptr<TDynamicOpaqueButton> btnNext_;
     std::unique_ptr<TDynamicOpaqueButton> btnFinish_;
     HWND dMemo_ = nullptr;
-    HFONT memoFont_ = nullptr;
-    HBRUSH white_ = nullptr;
+    ScopedFont memoFont_;
+    ScopedBrush white_;
     std::optional<int> picture_;
     OffscreenBitmap offscreen_;
     GdiObjectCache objects_;

@@ -1,6 +1,7 @@
 #include "ui/UpdateCheck_win.h"
 
 #include "platform/HttpFetch_win.h"
+#include "platform/ScopedWin_win.h"
 #include "platform/WideText_win.h"
 #include "ui/TaskDialog_win.h"
 
@@ -148,15 +149,14 @@ void UpdateChecker::Start(HWND owner, bool reportLatest, std::function<void(bool
     PrepareUpdateCheck(request);
 
     auto* handed = new std::shared_ptr<Pending>(pending);
-    const HANDLE thread = CreateThread(nullptr, 0, FetchOnWorker, handed, 0, nullptr);
-    if (thread == nullptr) {
+    const ScopedKernelHandle thread(CreateThread(nullptr, 0, FetchOnWorker, handed, 0, nullptr));
+    if (thread.get() == nullptr) {
         delete handed;
         pending->result = {HttpFetchStatus::NoSession, {}};
         pending_ = std::move(pending);
         PostMessageW(hwnd(), kFetchedMessage, 0, 0);
         return;
     }
-    CloseHandle(thread);
     pending_ = std::move(pending);
 }
 
