@@ -1,9 +1,10 @@
 #include "ProbeMemory_win.h"
 
 #include <cstdio>
-#include <psapi.h>
 #include <vector>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <psapi.h>
 
 namespace {
 
