@@ -104,22 +104,20 @@ void MoveDownInImage(std::span<std::uint8_t> image, std::size_t from, std::size_
                      std::size_t length) {
     const ImagePages pages(image);
     const std::size_t size = pages.pageSize();
-    const auto mayHoldData = [&](std::size_t start, std::size_t end) {
-        for (std::size_t page = start / size; page * size < end; ++page) {
-            if (pages.MayHoldData(page)) {
-                return true;
-            }
-        }
-        return false;
-    };
-    // Forwards, a destination page at a time: the source always lies beyond what was written.
+    // Forwards, in pieces within one source page and one target page: the source always lies
+    // beyond what was written, and a source page that never held data is never read.
     for (std::size_t at = 0; at < length;) {
         const std::size_t target = to + at;
-        const std::size_t n = std::min(length - at, (target / size + 1) * size - target);
-        const auto source = image.subspan(from + at, n);
-        if (pages.MayHoldData(target / size) ||
-            (mayHoldData(from + at, from + at + n) && !AllZero(source))) {
-            std::memmove(image.data() + target, source.data(), n);
+        const std::size_t source = from + at;
+        const std::size_t n = std::min({length - at, (target / size + 1) * size - target,
+                                        (source / size + 1) * size - source});
+        const bool targetMayHoldData = pages.MayHoldData(target / size);
+        if (pages.MayHoldData(source / size)) {
+            if (targetMayHoldData || !AllZero(image.subspan(source, n))) {
+                std::memmove(image.data() + target, image.data() + source, n);
+            }
+        } else if (targetMayHoldData) {
+            std::memset(image.data() + target, 0, n);
         }
         at += n;
     }
