@@ -86,7 +86,10 @@ WindowHandle WindowsCaptureDesktop::ForegroundWindow() {
 }
 
 std::u16string WindowsCaptureDesktop::ForegroundProgramPath() {
-    return ExePathOfWindow(GetForegroundWindow());
+    HWND window = GetForegroundWindow();
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    return foregroundPath_.PathOf(window, processId, [window] { return ExePathOfWindow(window); });
 }
 
 std::vector<Rect> WindowsCaptureDesktop::MonitorBounds() {

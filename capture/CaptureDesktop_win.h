@@ -3,6 +3,7 @@
 // monitors, injected mouse events and Timer1 of the main window.
 
 #include "capture/CaptureDesktop.h"
+#include "capture/ForegroundPath.h"
 
 #include <string>
 #include <windows.h>
@@ -31,6 +32,7 @@ private:
     HWND window_;
     UINT_PTR timerId_;
     Point lastCursor_; // given again while the cursor cannot be read (a locked desktop)
+    ForegroundPathCache foregroundPath_;
 };
 
 } // namespace traxo

@@ -10,6 +10,8 @@ namespace {
 
 // Output grows by this much at a time: a set compresses to a few tens of kilobytes.
 constexpr std::size_t kChunk = 256 * 1024;
+// Decompressed content is handed on in pieces of this size.
+constexpr std::size_t kPiece = 64 * 1024;
 
 // zlib counts input in uInt; larger inputs are refused rather than cut.
 template <typename Error> uInt InputLength(std::span<const std::uint8_t> input) {
@@ -49,18 +51,28 @@ struct Inflater {
     Inflater& operator=(const Inflater&) = delete;
 };
 
-void Deflate(std::span<const std::uint8_t> input, ByteVector& output) {
+// Output grows a chunk at a time; input is handed to zlib a piece at a time without flushing, so
+// the compressed bytes are those of one call over the whole input.
+void Deflate(std::size_t size, const PieceReader& read, ByteVector& output) {
     Deflater deflater;
     z_stream& zs = deflater.stream;
-    zs.next_in = const_cast<Bytef*>(input.data()); // zlib does not write through next_in
-    zs.avail_in = InputLength<CompressionError>(input);
+    std::size_t offset = 0;
     int rc = Z_OK;
     while (rc != Z_STREAM_END) {
+        if (zs.avail_in == 0 && offset < size) {
+            const std::span<const std::uint8_t> piece = read(offset);
+            if (piece.empty() || piece.size() > size - offset) {
+                throw CompressionError();
+            }
+            zs.next_in = const_cast<Bytef*>(piece.data()); // zlib does not write through next_in
+            zs.avail_in = InputLength<CompressionError>(piece);
+            offset += piece.size();
+        }
         zs.next_out = Extend(output, kChunk);
         zs.avail_out = kChunk;
-        rc = deflate(&zs, Z_FINISH);
+        rc = deflate(&zs, offset == size ? Z_FINISH : Z_NO_FLUSH);
         output.resize(output.size() - zs.avail_out);
-        if (rc != Z_OK && rc != Z_STREAM_END) {
+        if (rc != Z_OK && rc != Z_STREAM_END && rc != Z_BUF_ERROR) {
             throw CompressionError();
         }
     }
@@ -76,31 +88,34 @@ void ExpectEndOfStream(z_stream& zs) {
     }
 }
 
-void Inflate(std::span<const std::uint8_t> input, ByteVector& output, std::size_t maxSize) {
+std::size_t Inflate(std::span<const std::uint8_t> input, std::size_t maxSize,
+                    const PieceTaker& take) {
     Inflater inflater;
     z_stream& zs = inflater.stream;
     zs.next_in = const_cast<Bytef*>(input.data());
     zs.avail_in = InputLength<DecompressionError>(input);
-    const std::size_t start = output.size();
+    std::vector<Bytef> piece(kPiece);
+    std::size_t produced = 0;
     int rc = Z_OK;
     while (rc != Z_STREAM_END) {
-        const std::size_t produced = output.size() - start;
         if (produced == maxSize) {
             ExpectEndOfStream(zs);
             break;
         }
-        // The room doubles with the output (few calls into zlib) but never passes the limit, so a
-        // caller that reserved the limit never sees the output moved.
-        const std::size_t room = std::min({std::max(kChunk, produced), maxSize - produced,
-                                           std::size_t{std::numeric_limits<uInt>::max()}});
-        zs.next_out = Extend(output, room);
+        const std::size_t room = std::min(kPiece, maxSize - produced);
+        zs.next_out = piece.data();
         zs.avail_out = static_cast<uInt>(room);
         rc = inflate(&zs, Z_NO_FLUSH);
-        output.resize(output.size() - zs.avail_out);
         if (rc != Z_OK && rc != Z_STREAM_END) {
             throw DecompressionError(); // damaged, truncated, or needs a dictionary
         }
+        const std::size_t n = room - zs.avail_out;
+        if (n > 0) {
+            take({piece.data(), n});
+        }
+        produced += n;
     }
+    return produced;
 }
 
 // Runs an operation that appends to output; if it fails, output is cut back to what it was.
@@ -122,9 +137,19 @@ void WriteOrThrow(const fs::path& destination, std::span<const std::uint8_t> byt
 
 } // namespace
 
-bool CompressStream(std::span<const std::uint8_t> input, ByteVector& output) {
-    Transactional(output, [&] { Deflate(input, output); });
+bool CompressPieces(std::size_t size, const PieceReader& read, ByteVector& output) {
+    Transactional(output, [&] { Deflate(size, read, output); });
     return true;
+}
+
+bool CompressStream(std::span<const std::uint8_t> input, ByteVector& output) {
+    return CompressPieces(
+        input.size(), [input](std::size_t offset) { return input.subspan(offset); }, output);
+}
+
+std::size_t DecompressPieces(std::span<const std::uint8_t> input, std::size_t maxSize,
+                             const PieceTaker& take) {
+    return input.empty() ? 0 : Inflate(input, maxSize, take);
 }
 
 bool DecompressStream(std::span<const std::uint8_t> input, ByteVector& output,
@@ -132,7 +157,11 @@ bool DecompressStream(std::span<const std::uint8_t> input, ByteVector& output,
     if (input.empty()) {
         return false;
     }
-    Transactional(output, [&] { Inflate(input, output, maxSize); });
+    Transactional(output, [&] {
+        Inflate(input, maxSize, [&output](std::span<const std::uint8_t> piece) {
+            output.insert(output.end(), piece.begin(), piece.end());
+        });
+    });
     return true;
 }
 

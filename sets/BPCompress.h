@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <span>
 #include <stdexcept>
@@ -40,10 +41,26 @@ bool CompressStream(std::span<const std::uint8_t> input, ByteVector& output);
 bool DecompressStream(std::span<const std::uint8_t> input, ByteVector& output,
                       std::size_t maxSize = kNoSizeLimit);
 
-// The file forms of the two operations above. The source is read whole before the destination is
-// written, so both may name the same file. The destination is created or replaced only when the
-// operation succeeds. A source that cannot be read, or a destination that cannot be written,
-// throws std::filesystem::filesystem_error.
+// Hands out the data to compress a piece at a time: given how much was handed out so far, the
+// next piece, never empty and never past the end.
+using PieceReader = std::function<std::span<const std::uint8_t>(std::size_t offset)>;
+// Receives decompressed content a piece at a time, in order.
+using PieceTaker = std::function<void(std::span<const std::uint8_t> piece)>;
+
+// CompressStream of `size` bytes read through `read`: the same compressed bytes, whatever the
+// pieces, without the data in one buffer.
+bool CompressPieces(std::size_t size, const PieceReader& read, ByteVector& output);
+
+// DecompressStream handing the content to `take` in pieces of at most 64 KiB instead of one
+// buffer; returns its size. Throws as DecompressStream does, possibly after some pieces were
+// taken. An empty input takes nothing.
+std::size_t DecompressPieces(std::span<const std::uint8_t> input, std::size_t maxSize,
+                             const PieceTaker& take);
+
+// The file forms of CompressStream and DecompressStream. The source is read whole before the
+// destination is written, so both may name the same file. The destination is created or replaced
+// only when the operation succeeds. A source that cannot be read, or a destination that cannot be
+// written, throws std::filesystem::filesystem_error.
 bool CompressFile(const std::filesystem::path& source, const std::filesystem::path& destination);
 bool DecompressFile(const std::filesystem::path& source, const std::filesystem::path& destination);
 

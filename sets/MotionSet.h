@@ -79,7 +79,9 @@ struct KnownApp {
     SetText title;
 };
 
-// One lives for the life of the program (23.5 MB): it is never copied by value.
+// One lives for the life of the program (23.5 MB): it is never copied by value. It lives in
+// pages that the system zero-fills at first touch (sets/SetImage.h: NewMotionSet gives one
+// without touching them).
 struct MotionSet {
     Motion motions[kMotionSlots];
     std::int32_t motionCount;
@@ -89,6 +91,9 @@ struct MotionSet {
     MotionSet() = default;
     MotionSet(const MotionSet&) = delete;
     MotionSet& operator=(const MotionSet&) = delete;
+
+    static void* operator new(std::size_t bytes);
+    static void operator delete(void* set);
 };
 
 // The image of the older form, which the loader converts: motions with one action each.

@@ -3,8 +3,10 @@
 #include "sets/BPCompress.h"
 #include "sets/FileBytes.h"
 #include "sets/SetFile.h"
+#include "sets/SetImage.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <utility>
 
 namespace traxo {
@@ -142,7 +144,10 @@ void SetDocument::DeleteGesture() {
     }
     const int oldCount = set_.motionCount;
     set_.motionCount = oldCount - 1;
-    std::copy(set_.motions + s + 1, set_.motions + oldCount, set_.motions + s);
+    // Whole records move, but the empty pages of the image stay untouched.
+    MoveDownInImage(ImageBytes(set_), offsetof(MotionSet, motions) + sizeof(Motion) * (s + 1),
+                    offsetof(MotionSet, motions) + sizeof(Motion) * s,
+                    sizeof(Motion) * (oldCount - s - 1));
     if (set_.motionCount == 0) {
         selectedIndex_ = -1;
     } else {

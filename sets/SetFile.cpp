@@ -1,6 +1,7 @@
 #include "sets/SetFile.h"
 
 #include "sets/BPCompress.h"
+#include "sets/SetImage.h"
 
 #include <algorithm>
 #include <memory>
@@ -25,18 +26,46 @@ std::size_t UsableBytes(SetFileForm form) {
     return sizeof(MotionSet);
 }
 
-// Copies content over the start of the image; bytes it does not reach become zero, so that a short
-// image never mixes with whatever the image held before.
+// A short image never mixes with whatever the image held before: what it does not reach is zero.
+void NoteShortImage(std::size_t n, std::size_t size, const char* name, Findings& findings) {
+    if (n < size) {
+        findings.push_back(std::string(name) + " holds " + std::to_string(n) + " of " +
+                           std::to_string(size) + " bytes; the rest is read as empty");
+    }
+}
+
+// Copies content over the start of the image; bytes it does not reach become zero.
 template <std::size_t Size>
 void FillImage(std::span<std::uint8_t, Size> image, std::span<const std::uint8_t> content,
                const char* name, Findings& findings) {
     const std::size_t n = std::min(content.size(), image.size());
     std::copy_n(content.begin(), n, image.begin());
     std::fill(image.begin() + n, image.end(), std::uint8_t{0});
-    if (n < image.size()) {
-        findings.push_back(std::string(name) + " holds " + std::to_string(n) + " of " +
-                           std::to_string(image.size()) + " bytes; the rest is read as empty");
+    NoteShortImage(n, image.size(), name, findings);
+}
+
+// Inflates the content straight into the image, a piece at a time: pages that receive only
+// zeros and hold none are left untouched. If the content cannot be decompressed the image is put
+// back as it was.
+void InflateIntoImage(std::span<const std::uint8_t> content, MotionSet& set, Findings& findings) {
+    ImageWriter writer(ImageBytes(set));
+    try {
+        DecompressPieces(content, sizeof(MotionSet),
+                         [&writer](std::span<const std::uint8_t> piece) { writer.Write(piece); });
+    } catch (...) {
+        writer.Undo();
+        throw;
     }
+    writer.ZeroRest();
+    NoteShortImage(writer.written(), sizeof(MotionSet), "the image", findings);
+}
+
+// The uncompressed form, written as the compressed one is.
+void CopyIntoImage(std::span<const std::uint8_t> content, MotionSet& set, Findings& findings) {
+    ImageWriter writer(ImageBytes(set));
+    writer.Write(content);
+    writer.ZeroRest();
+    NoteShortImage(writer.written(), sizeof(MotionSet), "the image", findings);
 }
 
 // The older form has one action per motion and no known programs.
@@ -122,15 +151,11 @@ std::vector<std::string> DecodeSetContent(SetFileForm form, std::span<const std:
                                           MotionSet& set) {
     Findings findings;
     switch (form) {
-    case SetFileForm::Compressed: {
-        ByteVector image;
-        image.reserve(sizeof(MotionSet));
-        DecompressStream(content, image, sizeof(MotionSet));
-        FillImage(ImageBytes(set), image, "the image", findings);
+    case SetFileForm::Compressed:
+        InflateIntoImage(content, set, findings);
         break;
-    }
     case SetFileForm::Uncompressed:
-        FillImage(ImageBytes(set), content, "the image", findings);
+        CopyIntoImage(content, set, findings);
         break;
     case SetFileForm::Older: {
         const auto older = std::make_unique<LegacyMotionSet>();
@@ -164,10 +189,13 @@ std::vector<std::string> RepairMotionSet(MotionSet& set) {
     return findings;
 }
 
-std::error_code WriteCompressedFile(std::span<const std::uint8_t> content, const fs::path& file) {
+namespace {
+
+std::error_code WriteCompressedPieces(std::size_t size, const PieceReader& read,
+                                      const fs::path& file) {
     ByteVector packed;
     try {
-        CompressStream(content, packed);
+        CompressPieces(size, read, packed);
     } catch (const CompressionError&) {
         return std::make_error_code(
             std::errc::not_enough_memory); // zlib fails only for lack of memory here
@@ -177,8 +205,15 @@ std::error_code WriteCompressedFile(std::span<const std::uint8_t> content, const
     return WriteFileReplacing(file, packed);
 }
 
+} // namespace
+
+std::error_code WriteCompressedFile(std::span<const std::uint8_t> content, const fs::path& file) {
+    return WriteCompressedPieces(
+        content.size(), [content](std::size_t offset) { return content.subspan(offset); }, file);
+}
+
 std::error_code WriteSetFile(const MotionSet& set, const fs::path& file) {
-    return WriteCompressedFile(ImageBytes(set), file);
+    return WriteCompressedPieces(sizeof(MotionSet), ImageReader(ImageBytes(set)), file);
 }
 
 } // namespace traxo

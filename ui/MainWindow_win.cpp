@@ -7,6 +7,7 @@
 #include "platform/ProfileIni_win.h"
 #include "platform/WideText_win.h"
 #include "actions/ActionLists.h"
+#include "sets/SetImage.h"
 #include "ui/MainWindowIds_win.h"
 #include "ui/Pictures.h"
 #include "ui/SetLoading.h"
@@ -29,7 +30,7 @@ TgestureConfigForm::TgestureConfigForm(std::u16string modulePath, HWND applicati
                                        std::filesystem::path hookLibraryFile)
     : modulePath_(std::move(modulePath)), hookLibraryFile_(std::move(hookLibraryFile)),
       traxoMessage_(RegisterWindowMessageA(hook::kMessageName)),
-      motionSet_(std::make_unique<MotionSet>()),
+      motionSet_(NewMotionSet()),
       document_(*motionSet_,
                 [this](std::u16string_view label) {
                     fileLabel_ = label;

@@ -1,6 +1,7 @@
 // Loading and saving a full-sized set file: 100 recorded motions of 30 points, some with
-// per-program actions, and 50 known programs.
+// per-program actions, and 50 known programs, in a set made as the program makes its own.
 #include "sets/SetDocument.h"
+#include "sets/SetImage.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -46,7 +47,7 @@ void FillSet(MotionSet& set) {
 struct BenchFile {
     fs::path file = fs::temp_directory_path() /
                     ("traxo-set-bench-" + std::to_string(std::random_device()()) + ".mtd");
-    std::unique_ptr<MotionSet> set = std::make_unique<MotionSet>();
+    std::unique_ptr<MotionSet> set = NewMotionSet();
     SetDocument document{*set};
 
     BenchFile() {

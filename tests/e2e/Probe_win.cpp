@@ -23,7 +23,9 @@
 //   dpi CLASS                      prints the screen's DPI, the window's and its DPI awareness
 //   cut-texts CLASS                prints the visible labels, buttons and boxes of the window
 //                                  whose text does not fit them at their font; none: "none"
+//   memory CLASS                   prints the memory of the window's process (ProbeMemory_win.h)
 //   serve                          reads commands from its input, one a line (see Serve)
+#include "ProbeMemory_win.h"
 #include "platform/ProductIdentity.h"
 
 #include <algorithm>
@@ -987,7 +989,7 @@ int Usage() {
                  "window-handle CLASS | tray-recorder LOGFILE | list-texts TITLE | "
                  "child-rect CLASS CHILDCLASS | child-text CLASS CHILDCLASS | "
                  "wait-painted CLASS | button-rect TITLE TEXT | "
-                 "glyphs FACE HEIGHT TEXT | dpi CLASS | cut-texts CLASS\n");
+                 "glyphs FACE HEIGHT TEXT | dpi CLASS | cut-texts CLASS | memory CLASS\n");
     return kUsage;
 }
 
@@ -1077,6 +1079,9 @@ int RunCommand(const std::vector<std::wstring>& args) {
     }
     if (command == L"child-text" && n == 3) {
         return ChildText(args[1], args[2]);
+    }
+    if (command == L"memory" && n == 2) {
+        return MemoryOfWindowOwner(args[1]);
     }
     return Usage();
 }

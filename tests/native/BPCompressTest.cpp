@@ -108,6 +108,50 @@ TEST(BPCompress, AStreamHoldingMoreThanTheLimitIsRefused) {
     EXPECT_EQ(output, data);
 }
 
+// Pieces of any size compress to the bytes of the whole input, and decompress to pieces that
+// make it up again.
+TEST(BPCompress, PiecesGiveTheBytesOfTheWholeStream) {
+    ByteVector data(700'000, 0);
+    for (std::size_t i = 0; i < data.size(); i += 997) {
+        data[i] = static_cast<std::uint8_t>(i / 997);
+    }
+    for (const std::size_t pieceSize : {std::size_t{1}, std::size_t{4096}, std::size_t{65537}}) {
+        ByteVector packed;
+        ASSERT_TRUE(CompressPieces(
+            data.size(),
+            [&](std::size_t offset) {
+                return std::span<const std::uint8_t>(data).subspan(
+                    offset, std::min(pieceSize, data.size() - offset));
+            },
+            packed));
+        EXPECT_EQ(packed, testing::ReferenceCompress(data)) << pieceSize;
+    }
+    ByteVector gathered;
+    std::size_t largest = 0;
+    const std::size_t size =
+        DecompressPieces(Compressed(data), data.size(), [&](std::span<const std::uint8_t> piece) {
+            largest = std::max(largest, piece.size());
+            gathered.insert(gathered.end(), piece.begin(), piece.end());
+        });
+    EXPECT_EQ(size, data.size());
+    EXPECT_EQ(gathered, data);
+    EXPECT_LE(largest, 64u * 1024);
+}
+
+TEST(BPCompress, AReaderThatHandsOutNothingOrTooMuchFails) {
+    const ByteVector data(200, 1);
+    for (const std::size_t pieceSize : {std::size_t{0}, std::size_t{101}}) {
+        ByteVector packed = Bytes("kept");
+        EXPECT_THROW(
+            CompressPieces(
+                100,
+                [&](std::size_t) { return std::span<const std::uint8_t>(data.data(), pieceSize); },
+                packed),
+            CompressionError);
+        EXPECT_EQ(packed, Bytes("kept"));
+    }
+}
+
 TEST(BPCompress, CompressesAFileInPlaceAndDecompressesItIntoAnother) {
     TemporaryFolder folder;
     const auto set = testing::SampleSet();

@@ -1,8 +1,11 @@
 // Set files on Windows: a save replaces the previous file through the rename, and a set comes back
 // from its file unchanged.
+#include "platform/ZeroPages.h"
 #include "sets/SetDocument.h"
 #include "sets/SetFile.h"
+#include "sets/SetImage.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -107,6 +110,32 @@ TEST_F(SetFileWine, AnUncompressedImageIsCompressedInPlace) {
     EXPECT_TRUE(SameImage(*loaded, *set));
     EXPECT_LT(fs::file_size(file), 1'800'000u);
     EXPECT_EQ(Names(), std::vector<std::string>{"raw.mtd"});
+}
+
+// The system watches the image's pages: a new set has none written, a load writes only those
+// that receive data, and the saved file is the same whichever way the set was made.
+TEST_F(SetFileWine, TheImageTakesOnlyThePagesThatHoldData) {
+    const auto pagesWritten = [](const MotionSet& set) {
+        return std::ranges::count(PagesThatMayHoldData(&set, sizeof(MotionSet)), true);
+    };
+    auto set = NewMotionSet();
+    EXPECT_EQ(pagesWritten(*set), 0);
+    set->knownApps[100].title.Assign(u"one page");
+    EXPECT_EQ(pagesWritten(*set), 1);
+
+    auto full = SmallSet(100);
+    SetDocument document(*full);
+    ASSERT_TRUE(document.saveMotions(folder_ / "full.mtd"));
+    auto loaded = NewMotionSet();
+    SetDocument reader(*loaded);
+    ASSERT_TRUE(reader.loadMotions(folder_ / "full.mtd"));
+    EXPECT_TRUE(SameImage(*loaded, *full));
+    EXPECT_LT(pagesWritten(*loaded), 500); // of 5,758
+    ASSERT_TRUE(reader.saveMotions(folder_ / "again.mtd"));
+    std::ifstream a(folder_ / "full.mtd", std::ios::binary);
+    std::ifstream b(folder_ / "again.mtd", std::ios::binary);
+    EXPECT_TRUE(std::equal(std::istreambuf_iterator<char>(a), std::istreambuf_iterator<char>(),
+                           std::istreambuf_iterator<char>(b), std::istreambuf_iterator<char>()));
 }
 
 } // namespace

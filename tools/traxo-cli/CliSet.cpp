@@ -5,6 +5,7 @@
 #include "recognition/MotionGeometry.h"
 #include "sets/BPCompress.h"
 #include "sets/SetFile.h"
+#include "sets/SetImage.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,7 +31,7 @@ public:
 };
 
 struct LoadedSet {
-    std::unique_ptr<MotionSet> set = std::make_unique<MotionSet>();
+    std::unique_ptr<MotionSet> set = NewMotionSet();
     std::vector<std::string> findings;
 };
 
@@ -344,7 +345,7 @@ fs::path CheckedOutput(const std::string& jsonFile, const std::string& setFile) 
 int Build(const std::string& jsonFile, const std::string& setFile, Streams) {
     const fs::path output = CheckedOutput(jsonFile, setFile);
     const Json document = ReadJsonFile(jsonFile);
-    const auto set = std::make_unique<MotionSet>();
+    const auto set = NewMotionSet();
     JsonToSet(document, *set);
     if (const std::error_code ec = WriteSetFile(*set, output)) {
         throw BadInput(setFile + ": cannot be written (" + ec.message() + ")");
