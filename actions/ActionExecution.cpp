@@ -462,22 +462,23 @@ std::optional<ActionFailure> ActionPlanExecutor::Run(const ActionStep& step, Act
 
 ActionRunner::ActionRunner(MotionActionContext context) : context_(std::move(context)) {}
 
-void ActionRunner::RunMotionAction(int motionIndex, WindowHandle targetWindow) {
+MotionActionResult ActionRunner::RunMotionAction(int motionIndex, WindowHandle targetWindow) {
+    MotionActionResult result;
     if (motionIndex < 0 || !context_.isActive || !context_.isActive()) {
-        return;
+        return result;
     }
     ActionSelection selection =
         SelectMotionAction(context_.set, motionIndex, context_.currentProgram, context_.appFolder);
-    context_.state.actionText = std::move(selection.actionText);
     if (selection.action.empty()) {
-        return;
+        result.outcome = MotionActionOutcome::DoesNothing;
+        return result;
     }
     const PlanContext planContext{context_.appFolder, targetWindow, ActionSource::UserSet};
-    if (auto failure =
-            context_.executor.Execute(PlanAction(selection.action, planContext, context_.queries))) {
-        context_.state.failedTarget = std::move(failure->target);
-        context_.state.failureReason = std::move(failure->reason);
-    }
+    result.failure =
+        context_.executor.Execute(PlanAction(selection.action, planContext, context_.queries));
+    result.outcome = result.failure ? MotionActionOutcome::Failed : MotionActionOutcome::Ran;
+    result.action = std::move(selection.action);
+    return result;
 }
 
 } // namespace traxo

@@ -205,23 +205,38 @@ private:
     const OwnerCommands& owner_;
 };
 
-// ---- The runner the recogniser calls ----
+// ---- Running a matched motion's action ----
 
-// The main window's state the runner reads; everything referred to must outlive the runner.
+// The state the runner reads; everything referred to must outlive the runner.
 struct MotionActionContext {
     const MotionSet& set;
     const std::u16string& currentProgram;
     std::u16string appFolder;
     std::function<bool()> isActive; // the "active" setting
-    RecognitionState& state;
     PlanningQueries& queries;
     ActionExecutor& executor;
 };
 
-class ActionRunner final : public MotionActionRunner {
+// What running a motion's action came to.
+enum class MotionActionOutcome : std::uint8_t {
+    NotRun,      // no motion, or gestures are off: nothing was chosen
+    DoesNothing, // the action chosen for the program is empty
+    Ran,         // the action was carried out
+    Failed,      // the action was carried out, and the system could not do a step of it
+};
+
+struct MotionActionResult {
+    MotionActionOutcome outcome = MotionActionOutcome::NotRun;
+    std::u16string action; // the ActionString chosen; empty unless it ran or failed
+    std::optional<ActionFailure> failure;
+};
+
+class ActionRunner final {
 public:
     explicit ActionRunner(MotionActionContext context);
-    void RunMotionAction(int motionIndex, WindowHandle targetWindow) override;
+    // Chooses motion motionIndex's action for the current program and carries it out for
+    // targetWindow.
+    MotionActionResult RunMotionAction(int motionIndex, WindowHandle targetWindow);
 
 private:
     MotionActionContext context_;

@@ -1,8 +1,9 @@
 #pragma once
 // The notification-area icon with its menu popupIcon. The main window creates one, forwards its
 // messages to HandleMessage (the icon's callback, "TaskbarCreated", the retry timer, the end of
-// the session) and implements TrayOwner for what the icon and its menu ask for.
+// the session); a TrayOwner (the gesture engine) carries out what the icon and its menu ask for.
 
+#include "app/EngineServices.h"
 #include "app/TrayMenu.h"
 
 #include <windows.h>
@@ -12,20 +13,7 @@
 
 namespace traxo {
 
-class TrayOwner {
-public:
-    virtual ~TrayOwner() = default;
-    virtual void Settings1Click() = 0;
-    virtual void mnActiveClick() = 0;
-    virtual void mnAutostartClick() = 0;
-    virtual void mnExitClick() = 0;
-    // PopupMenu1Popup's state of the check marks, and the captions' language.
-    virtual bool IsActive() = 0;
-    virtual bool WillAutoStart() = 0;
-    virtual int Language() = 0;
-};
-
-class TrayIcon {
+class TrayIcon final : public TrayNotices {
 public:
     // The icon's notifications arrive at `window` as this message.
     static constexpr UINT kCallbackMessage = WM_APP + 0x3E7;
@@ -52,6 +40,9 @@ public:
 
     // The first-run balloon: information icon, shown for `seconds`.
     bool ShowBalloon(std::u16string_view title, std::u16string_view text, UINT seconds);
+    void ShowNotice(std::u16string_view title, std::u16string_view text, unsigned seconds) override {
+        ShowBalloon(title, text, seconds);
+    }
 
     // true when the message was the icon's; `result` is then what the window returns.
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);

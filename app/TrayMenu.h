@@ -34,6 +34,20 @@ enum class TrayMouseAction { None, Configure, ShowMenu };
 // which every shell and Wine send): a left click opens the window, a right click the menu.
 TrayMouseAction TrayActionFor(std::uint32_t mouseMessage);
 
+// What the icon and its menu ask for.
+class TrayOwner {
+public:
+    virtual ~TrayOwner() = default;
+    virtual void Settings1Click() = 0;
+    virtual void mnActiveClick() = 0;
+    virtual void mnAutostartClick() = 0;
+    virtual void mnExitClick() = 0;
+    // PopupMenu1Popup's state of the check marks, and the captions' language.
+    virtual bool IsActive() = 0;
+    virtual bool WillAutoStart() = 0;
+    virtual int Language() = 0;
+};
+
 // The tooltip of the icon.
 inline constexpr std::u16string_view kTrayTip = u"Traxo";
 

@@ -1,7 +1,6 @@
 #include "capture/GestureCapture.h"
 
 #include "recognition/MotionGeometry.h"
-#include "actions/ActionLists.h"
 
 #include <algorithm>
 #include <climits>
@@ -133,15 +132,7 @@ GestureEnd GestureCapture::EndGesture() {
 void GestureCapture::Recognise() {
     const WindowHandle target = desktop_.ForegroundWindow();
     path_ = ResizeGesture(path_);
-    const int result = owner_.RecogniseGesture(path_, target);
-    if (owner_.IsMainWindowVisible()) {
-        owner_.RedrawPad(path_);
-    }
-    // A motion that does nothing shows no popup; an unrecognised gesture does.
-    if (settings_.showInfo && owner_.ActionText() != doNothingText) {
-        owner_.ShowResultPopup(result, path_);
-    }
-    owner_.ScreenGestureHandled();
+    owner_.GestureEnded(path_, target);
 }
 
 void GestureCapture::DrawOnScreen() {

@@ -28,23 +28,15 @@ inline constexpr int kMaxClickPoints = 4;
 inline constexpr int kCapturePollMs = 1;
 inline constexpr int kIdlePollMs = 100;
 
-// What the main window does for the capture.
+// What the capture hands on (the gesture engine).
 class CaptureOwner {
 public:
     virtual ~CaptureOwner() = default;
-    // Recognise the normalised path with action execution on, for target; returns the motion
-    // index or -1, leaving the chosen action's text in the owner's actionText.
-    virtual int RecogniseGesture(const MotionPath& normalised, WindowHandle target) = 0;
-    virtual std::u16string_view ActionText() const = 0;
-    virtual bool IsMainWindowVisible() = 0;
-    virtual void RedrawPad(const MotionPath& normalised) = 0; // only called when visible
-    // The result popup, then the tutorial's step when it waits for a screen gesture.
-    virtual void ShowResultPopup(int result, const MotionPath& normalised) = 0;
+    // A gesture drawn on the screen ended and was normalised: it is to be recognised and acted
+    // on for target, the foreground window at its end.
+    virtual void GestureEnded(const MotionPath& normalised, WindowHandle target) = 0;
     virtual void RecentProgramsChanged() = 0; // the options dialog copies the list when visible
     virtual void SetPadIdle() = 0;            // PadState := padIdle
-    // After every gesture drawn on the screen has been recognised and its popup shown (or not):
-    // the tutorial's stage that waits for a screen gesture ends here.
-    virtual void ScreenGestureHandled() {}
 };
 
 // The distance between two points, rounded to the nearest integer with halves to even.

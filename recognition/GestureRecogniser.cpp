@@ -8,15 +8,10 @@ RecogniserChoice RecogniserFromSetting(std::int32_t value) {
                : RecogniserChoice::Scoring;
 }
 
-GestureRecogniser::GestureRecogniser(MotionActionRunner* actionRunner)
-    : scoring_(actionRunner), precise_(actionRunner) {}
-
 int GestureRecogniser::Recognise(RecogniserChoice choice, const MotionPath& gesture,
-                                 const MotionSet& set, RecognitionState& state,
-                                 bool executeAction, WindowHandle targetWindow) {
-    return choice == RecogniserChoice::Precise
-               ? precise_.Recognise(gesture, set, state, executeAction, targetWindow)
-               : scoring_.Recognise(gesture, set, state, executeAction, targetWindow);
+                                 const MotionSet& set, RecognitionState& state) {
+    return choice == RecogniserChoice::Precise ? precise_.Recognise(gesture, set, state)
+                                               : scoring_.Recognise(gesture, set, state);
 }
 
 } // namespace traxo

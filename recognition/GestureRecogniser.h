@@ -20,13 +20,11 @@ RecogniserChoice RecogniserFromSetting(std::int32_t value);
 
 class GestureRecogniser {
 public:
-    // actionRunner, which may be null, must outlive the recogniser.
-    explicit GestureRecogniser(MotionActionRunner* actionRunner = nullptr);
-
-    // Recognises with the chosen recogniser, under the contract of Recogniser::Recognise. Each
-    // keeps its own preparation of the set's motions, so switching costs nothing.
+    // Recognises with the chosen recogniser, under the contract of Recogniser::Recognise: the
+    // verdict is the matched motion's index or -1, and nothing runs. Each keeps its own
+    // preparation of the set's motions, so switching costs nothing.
     int Recognise(RecogniserChoice choice, const MotionPath& gesture, const MotionSet& set,
-                  RecognitionState& state, bool executeAction, WindowHandle targetWindow);
+                  RecognitionState& state);
 
 private:
     Recogniser scoring_;

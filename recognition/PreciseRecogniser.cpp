@@ -10,7 +10,7 @@
 namespace traxo {
 namespace {
 
-constexpr int kPreciseMinPoints = 3;
+constexpr int kLeastMatchPoints = 3;
 constexpr int kBandCells = 2 * kWarpBand + 1;
 
 constexpr double kPi = 3.14159265358979323846;
@@ -33,7 +33,7 @@ double MatchCost(const PreparedPath& a, int i, const PreparedPath& b, int j) {
            kHeadingWeight * HeadingDifference(a.headings[i], b.headings[j]);
 }
 
-bool PreciseAccepts(double best, double runnerUp) {
+bool AcceptsDistances(double best, double runnerUp) {
     return best <= kMaxMatchDistance && best <= kMaxRunnerUpRatio * runnerUp;
 }
 
@@ -46,7 +46,7 @@ std::string DistanceText(double distance) {
 PreparedPath PreparePath(const MotionPath& normalised) {
     PreparedPath prepared;
     const int count = PointsInUse(normalised);
-    if (count < kPreciseMinPoints) {
+    if (count < kLeastMatchPoints) {
         return prepared;
     }
     double length = 0;
@@ -161,7 +161,7 @@ PreciseVerdict JudgeDistances(const MotionDistances& distances) {
             verdict.runnerUpIndex = i;
         }
     }
-    verdict.accepted = verdict.bestIndex >= 0 && PreciseAccepts(verdict.best, verdict.runnerUp);
+    verdict.accepted = verdict.bestIndex >= 0 && AcceptsDistances(verdict.best, verdict.runnerUp);
     return verdict;
 }
 
@@ -187,9 +187,6 @@ std::string PreciseTrace(const MotionDistances& distances, const PreciseVerdict&
     }
     return trace;
 }
-
-PreciseRecogniser::PreciseRecogniser(MotionActionRunner* actionRunner)
-    : actionRunner_(actionRunner) {}
 
 const PreparedPath& PreciseRecogniser::PreparedMotion(int slot, const MotionPath& path) {
     CachedMotion& cached = cache_[static_cast<std::size_t>(slot)];
@@ -217,7 +214,7 @@ MotionDistances PreciseRecogniser::MeasureMotions(const MotionPath& gesture, con
     double next = kUnlimited;
     for (int i = 0; i < motionCount; ++i) {
         const MotionPath& path = set.motions[i].path;
-        if (PointsInUse(path) < kPreciseMinPoints) {
+        if (PointsInUse(path) < kLeastMatchPoints) {
             continue;
         }
         const double distance =
@@ -234,24 +231,14 @@ MotionDistances PreciseRecogniser::MeasureMotions(const MotionPath& gesture, con
 }
 
 int PreciseRecogniser::Recognise(const MotionPath& gesture, const MotionSet& set,
-                                 RecognitionState& state, bool executeAction,
-                                 WindowHandle targetWindow) {
-    state.actionText.clear();
-    state.failedTarget.clear();
-    state.failureReason.clear();
-    if (set.motionCount <= 0 || PointsInUse(gesture) < kPreciseMinPoints) {
+                                 RecognitionState& state) {
+    if (set.motionCount <= 0 || PointsInUse(gesture) < kLeastMatchPoints) {
         return -1;
     }
     const MotionDistances distances = MeasureMotions(gesture, set);
     const PreciseVerdict verdict = JudgeDistances(distances);
     state.diagnosticLog = PreciseTrace(distances, verdict);
-    if (!verdict.accepted) {
-        return -1;
-    }
-    if (executeAction && actionRunner_ != nullptr) {
-        actionRunner_->RunMotionAction(verdict.bestIndex, targetWindow);
-    }
-    return verdict.bestIndex;
+    return verdict.accepted ? verdict.bestIndex : -1;
 }
 
 } // namespace traxo

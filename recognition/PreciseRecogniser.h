@@ -82,14 +82,10 @@ std::string PreciseTrace(const MotionDistances& distances, const PreciseVerdict&
 
 class PreciseRecogniser {
 public:
-    // actionRunner, which may be null, must outlive the recogniser.
-    explicit PreciseRecogniser(MotionActionRunner* actionRunner = nullptr);
-
     // The same contract as Recogniser::Recognise: gesture is the normalised captured path;
-    // motions with fewer than 3 points take no part; on a match with executeAction on, the
-    // motion's action runs for targetWindow before this returns.
-    int Recognise(const MotionPath& gesture, const MotionSet& set, RecognitionState& state,
-                  bool executeAction, WindowHandle targetWindow);
+    // motions with fewer than 3 points take no part; the verdict is the matched motion's index
+    // or -1, and nothing runs.
+    int Recognise(const MotionPath& gesture, const MotionSet& set, RecognitionState& state);
 
     // The distance of every live motion with at least 3 points; a motion that cannot change
     // the verdict (farther than the two nearest, or too far to matter) may read infinity.
@@ -106,7 +102,6 @@ private:
         PreparedPath prepared;
     };
 
-    MotionActionRunner* actionRunner_;
     std::array<CachedMotion, kMotionSlots> cache_;
 };
 

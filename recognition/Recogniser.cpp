@@ -177,8 +177,6 @@ std::string DiagnosticTrace(const MotionScores& scores, const Verdict& verdict) 
     return trace;
 }
 
-Recogniser::Recogniser(MotionActionRunner* actionRunner) : actionRunner_(actionRunner) {}
-
 const PathFeatures& Recogniser::MotionFeatures(int slot, const MotionPath& path) {
     PathFeatures& cached = motionCache_[static_cast<std::size_t>(slot)];
     const int count = PointsInUse(path);
@@ -203,11 +201,8 @@ MotionScores Recogniser::ScoreMotions(const MotionPath& gesture, const MotionSet
     return scores;
 }
 
-int Recogniser::Recognise(const MotionPath& gesture, const MotionSet& set, RecognitionState& state,
-                          bool executeAction, WindowHandle targetWindow) {
-    state.actionText.clear();
-    state.failedTarget.clear();
-    state.failureReason.clear();
+int Recogniser::Recognise(const MotionPath& gesture, const MotionSet& set,
+                          RecognitionState& state) {
     if (set.motionCount <= 0 || PointsInUse(gesture) < kMinPoints) {
         return -1;
     }
@@ -215,13 +210,7 @@ int Recogniser::Recognise(const MotionPath& gesture, const MotionSet& set, Recog
     const MotionScores scores = ScoreMotions(gesture, set);
     const Verdict verdict = JudgeScores(scores);
     state.diagnosticLog = DiagnosticTrace(scores, verdict);
-    if (!verdict.accepted) {
-        return -1;
-    }
-    if (executeAction && actionRunner_ != nullptr) {
-        actionRunner_->RunMotionAction(verdict.bestIndex, targetWindow);
-    }
-    return verdict.bestIndex;
+    return verdict.accepted ? verdict.bestIndex : -1;
 }
 
 } // namespace traxo

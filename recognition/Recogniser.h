@@ -14,21 +14,9 @@
 
 namespace traxo {
 
-// What recognition leaves for its owner (the main window) and the result popup to read.
+// What recognition leaves behind: the trace of the last scoring, which nothing reads back.
 struct RecognitionState {
-    std::u16string actionText; // cleared by every Recognise; set by the action that runs
-    std::string diagnosticLog; // the trace of the last scoring, one '\n'-terminated line each
-    // Set by an action the shell could not carry out, cleared with actionText: what was to be
-    // opened and the system's reason.
-    std::u16string failedTarget;
-    std::u16string failureReason;
-};
-
-// Carries out a matched motion's action for the target window, setting actionText.
-class MotionActionRunner {
-public:
-    virtual ~MotionActionRunner() = default;
-    virtual void RunMotionAction(int motionIndex, WindowHandle targetWindow) = 0;
+    std::string diagnosticLog; // one '\n'-terminated line each
 };
 
 // The score of each motion slot; empty for the slots that take no part.
@@ -67,13 +55,9 @@ struct PathFeatures {
 
 class Recogniser {
 public:
-    // actionRunner, which may be null, must outlive the recogniser.
-    explicit Recogniser(MotionActionRunner* actionRunner = nullptr);
-
-    // gesture is the normalised captured path. Returns the matched motion's index or -1; on a
-    // match with executeAction on, its action is run for targetWindow before this returns.
-    int Recognise(const MotionPath& gesture, const MotionSet& set, RecognitionState& state,
-                  bool executeAction, WindowHandle targetWindow);
+    // gesture is the normalised captured path. The verdict: the matched motion's index, or -1
+    // when nothing matched. Recognising runs nothing; what the match does is its caller's.
+    int Recognise(const MotionPath& gesture, const MotionSet& set, RecognitionState& state);
 
     // The scores of every live motion with at least 3 points.
     MotionScores ScoreMotions(const MotionPath& gesture, const MotionSet& set);
@@ -83,7 +67,6 @@ private:
     // path it last saw and computes them again when the path's points differ.
     const PathFeatures& MotionFeatures(int slot, const MotionPath& path);
 
-    MotionActionRunner* actionRunner_;
     PathFeatures gesture_;
     std::array<PathFeatures, kMotionSlots> motionCache_;
 };

@@ -102,11 +102,6 @@ PopupContent MakePopupContent(int result, const MotionPath& normalised, const Mo
     return MakePopupContent(result, normalised, set.motions[result].path, actionText, language);
 }
 
-bool ShouldShowPopup(bool showInfo, std::u16string_view actionText,
-                     std::u16string_view doNothingText) {
-    return showInfo && actionText != doNothingText;
-}
-
 void PaintResultPopup(PaintCanvas& canvas, const PopupContent& content, DpiScale scale) {
     // The thumbnail is a square picture: its markers are cut at its edges.
     const Rect thumb = scale(kPopupThumbRect);

@@ -44,11 +44,6 @@ PopupContent MakePopupContent(int result, const MotionPath& normalised, const Mo
 PopupContent MakePopupContent(int result, const MotionPath& normalised, const MotionSet& set,
                               std::u16string_view actionText, int language);
 
-// Shown when the setting is on and something other than "do nothing" happened; an unrecognised
-// gesture leaves actionText empty, so it shows.
-bool ShouldShowPopup(bool showInfo, std::u16string_view actionText,
-                     std::u16string_view doNothingText);
-
 // Paints the thumbnail, the number and the action label over the background (which the caller
 // draws), with every box and font at the scale of the popup's monitor.
 void PaintResultPopup(PaintCanvas& canvas, const PopupContent& content, DpiScale scale = {});

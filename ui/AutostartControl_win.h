@@ -4,6 +4,7 @@
 // refuses gets one message; nothing else changes and the program goes on.
 
 #include "app/Autostart.h"
+#include "app/EngineServices.h"
 
 #include <windows.h>
 
@@ -12,7 +13,7 @@
 
 namespace traxo {
 
-class AutostartControl {
+class AutostartControl final : public AutostartSwitch {
 public:
     // regCheckTimer: runs once, 5000 ms after start.
     static constexpr UINT_PTR kRegCheckTimerId = 0x7472;
@@ -28,6 +29,10 @@ public:
     bool mnAutostartClick();
     void regCheckTimerTimer();
     void IsAutoStartOK();
+
+    bool WillAutoStart() override { return willAutoStart(); }
+    void ToggleAutoStart() override { mnAutostartClick(); }
+    void StartCheck() override { StartCheckTimer(); }
 
     // true for the control's own timer message.
     bool HandleMessage(UINT message, WPARAM wParam);

@@ -68,12 +68,7 @@ void TgestureConfigForm::btnHideClick() {
 }
 
 void TgestureConfigForm::btnActiveClick() {
-    if (poller_) {
-        poller_->EnableHook(false);
-    }
-    settings_.active = !settings_.active;
-    UpdateButtons();
-    SaveSettingsShowingFailure();
+    engine_.ToggleActive(true);
 }
 
 // Whatever either view changed is written: the recent-programs switch acts at once, even on
@@ -104,17 +99,11 @@ void TgestureConfigForm::ConnectOptions() {
     OptionsHost host;
     host.settings = &settings_;
     host.document = &document_;
-    host.appFolder = AppFolder;
-    host.recentPrograms = [this] {
-        return poller_ ? poller_->RecentPrograms() : std::vector<std::u16string>{};
-    };
-    host.willAutoStart = [this] { return WillAutoStart(); };
-    host.toggleAutoStart = [this] { mnAutostartClick(); };
-    host.enableHook = [this](bool on) {
-        if (poller_) {
-            poller_->EnableHook(on);
-        }
-    };
+    host.appFolder = engine_.AppFolder();
+    host.recentPrograms = [this] { return engine_.RecentPrograms(); };
+    host.willAutoStart = [this] { return engine_.AutoStarts(); };
+    host.toggleAutoStart = [this] { engine_.ToggleAutoStart(); };
+    host.enableHook = [this](bool on) { engine_.EnableHook(on); };
     host.afterOk = [this] {
         updateList();
         TranslateMe();
@@ -128,20 +117,6 @@ void TgestureConfigForm::ConnectOptions() {
         return false;
     };
     dialogs_.frmOptions->Connect(std::move(host));
-}
-
-// The automatic check runs once, ten seconds after start, when the settings ask for it.
-void TgestureConfigForm::CreateUpdateChecker() {
-    UpdateChecker::Setup setup;
-    setup.address = UpdateAddress(ProfileIni(PathOf(AppFolder) / PathOf(kSettingsFileName)));
-    setup.localCopy = PathOf(AppFolder) / PathOf(u"updates.ini");
-    setup.owner = hwnd();
-    setup.language = [this] { return settings_.language; };
-    setup.firstRunPromptShowing = [this] { return firstRunShowing_; };
-    updateChecker_ = std::make_unique<UpdateChecker>(std::move(setup));
-    if (settings_.autoCheck) {
-        updateChecker_->StartUpdateTimer();
-    }
 }
 
 void TgestureConfigForm::btnAssignClick() {
@@ -169,7 +144,7 @@ void TgestureConfigForm::btnAssignClick() {
         }
     };
     dialogs_.frmAssign->onOk = [this] { TutorialEvent(u"btnOK_/click"); };
-    dialogs_.frmAssign->EditMotion(hwnd(), *motionSet_, selected, settings_.language);
+    dialogs_.frmAssign->EditMotion(hwnd(), motionSet_, selected, settings_.language);
     dialogs_.frmAssign->onShown = nullptr;
     if (tutorialWasVisible && !tutorialShownAgain) {
         tutorial->FormShow(); // the dialog had nothing to show
@@ -182,11 +157,11 @@ void TgestureConfigForm::btnAssignClick() {
 void TgestureConfigForm::ActionPanelDrop(HDROP drop) {
     const int selected = document_.selectedIndex();
     const DropDecision decision = comboActionsPanelDrop(
-        hwnd(), drop, selected >= 0 && actionPanel_.visible, AppFolder, settings_.language);
+        hwnd(), drop, selected >= 0 && actionPanel_.visible, engine_.AppFolder(), settings_.language);
     if (decision.outcome != DropOutcome::Assigned || selected < 0) {
         return;
     }
-    motionSet_->motions[selected].defaultAction.Assign(decision.action);
+    motionSet_.motions[selected].defaultAction.Assign(decision.action);
     document_.MarkModified();
     HideActionPanel();
     RepaintMotionList();
@@ -238,27 +213,8 @@ void TgestureConfigForm::lblCopyrightClick() {
 
 // ---- Tray menu ----
 
-// The tray's "&Active" toggles as the button does, but leaves the settings file alone.
-void TgestureConfigForm::mnActiveClick() {
-    if (poller_) {
-        poller_->EnableHook(false);
-    }
-    settings_.active = !settings_.active;
-    UpdateButtons();
-}
-
-void TgestureConfigForm::mnAutostartClick() {
-    if (autostart_) {
-        autostart_->mnAutostartClick();
-    }
-}
-
-void TgestureConfigForm::mnExitClick() {
+void TgestureConfigForm::CloseProgram() {
     PostMessageW(hwnd(), WM_CLOSE, 0, 0);
-}
-
-bool TgestureConfigForm::WillAutoStart() {
-    return autostart_ && autostart_->willAutoStart();
 }
 
 void TgestureConfigForm::OpenAddress(std::u16string_view address) {
@@ -278,27 +234,16 @@ void TgestureConfigForm::ShowTutorial() {
         dlgActivated.icon = TaskDialogIcon::Information;
         dlgActivated.buttons = {MainWindowText(MainText::AnswerOk, language)};
         ShowTaskDialog(hwnd(), dlgActivated);
-        settings_.active = true;
-        UpdateButtons();
+        engine_.Activate();
     }
     if (dialogs_.frmTutorial != nullptr) {
         dialogs_.frmTutorial->ShowTutorial();
     }
 }
 
-std::optional<std::u16string> TgestureConfigForm::SaveSettingsWhole() const {
-    return SaveSettingsFile(PathOf(AppFolder) / PathOf(kSettingsFileName), settings_, AppFolder);
-}
-
-void TgestureConfigForm::SaveSettingsShowingFailure() {
-    if (const std::optional<std::u16string> failure = SaveSettingsWhole()) {
-        MessageBoxW(hwnd(), WideText(*failure).c_str(), L"Traxo", MB_OK | MB_ICONERROR);
-    }
-}
-
 // At session end nothing may wait for the user: a failure goes to the debug output only.
 void TgestureConfigForm::SaveSettingsLoggingFailure() {
-    if (const std::optional<std::u16string> failure = SaveSettingsWhole()) {
+    if (const std::optional<std::u16string> failure = engine_.SaveSettings()) {
         OutputDebugStringW((L"Traxo: " + WideText(*failure) + L"\n").c_str());
     }
 }
@@ -435,15 +380,6 @@ void TgestureConfigForm::SetReminderTimer(bool enabled) {
     } else {
         KillTimer(hwnd(), kReminderTimer);
     }
-}
-
-bool TgestureConfigForm::CapturingOnScreen() {
-    return poller_ && poller_->Capturing();
-}
-
-int TgestureConfigForm::RecogniseWithoutAction(const MotionPath& normalised) {
-    return recogniser_->Recognise(RecogniserFromSetting(settings_.recogniser), normalised,
-                                  *motionSet_, recognition_, false, WindowHandle{});
 }
 
 } // namespace traxo

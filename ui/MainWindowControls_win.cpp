@@ -110,7 +110,7 @@ void TgestureConfigForm::CreateActionTooltip() {
 }
 
 void TgestureConfigForm::UpdateActionTooltip(int motion) {
-    std::wstring text = WideText(ActionButtonTooltip(motionSet_->motions[motion], settings_.language));
+    std::wstring text = WideText(ActionButtonTooltip(motionSet_.motions[motion], settings_.language));
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND;
@@ -273,9 +273,9 @@ void TgestureConfigForm::GetAppIcons() {
     while (ImageList_GetImageCount(imgApps_) > 1) {
         ImageList_Remove(imgApps_, ImageList_GetImageCount(imgApps_) - 1);
     }
-    const int known = std::clamp(static_cast<int>(motionSet_->knownAppCount), 0, kKnownAppSlots);
+    const int known = std::clamp(static_cast<int>(motionSet_.knownAppCount), 0, kKnownAppSlots);
     for (int k = 0; k < known; ++k) {
-        const std::wstring path = IconPath(motionSet_->knownApps[k].path.View(), AppFolder);
+        const std::wstring path = IconPath(motionSet_.knownApps[k].path.View(), engine_.AppFolder());
         SHFILEINFOW info{};
         const bool found = SHGetFileInfoW(path.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON) != 0 &&
                            info.hIcon != nullptr;

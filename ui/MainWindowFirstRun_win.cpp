@@ -58,7 +58,7 @@ void TgestureConfigForm::FirstRunPrompt() {
     // The automatic update check waits until the welcome is over.
     firstRunShowing_ = true;
     Host host(*this);
-    RunFirstRunPrompt(settings_, AppFolder, host);
+    RunFirstRunPrompt(settings_, engine_.AppFolder(), host);
     firstRunShowing_ = false;
     if (closeAfterFirstRun_) {
         PostMessageW(hwnd(), WM_CLOSE, 0, 0);

@@ -2,12 +2,12 @@
 
 #include "app/ForceForeground_win.h"
 #include "app/Startup.h"
+#include "app/UpdateAddress.h"
 #include "mousecore/HookCommon.h"
 #include "platform/Dpi_win.h"
 #include "platform/ProfileIni_win.h"
 #include "platform/WideText_win.h"
 #include "actions/ActionLists.h"
-#include "sets/SetImage.h"
 #include "ui/MainWindowIds_win.h"
 #include "ui/Pictures.h"
 #include "ui/SetLoading.h"
@@ -20,24 +20,13 @@
 #include <string>
 
 namespace traxo {
-namespace {
-
-constexpr UINT kFailureBalloonSeconds = 10;
-
-} // namespace
 
 TgestureConfigForm::TgestureConfigForm(std::u16string modulePath, HWND applicationWindow,
                                        std::filesystem::path hookLibraryFile)
-    : modulePath_(std::move(modulePath)), hookLibraryFile_(std::move(hookLibraryFile)),
-      traxoMessage_(RegisterWindowMessageA(hook::kMessageName)),
-      motionSet_(NewMotionSet()),
-      document_(*motionSet_,
-                [this](std::u16string_view label) {
-                    fileLabel_ = label;
-                    InvalidateRect(hwnd(), nullptr, FALSE);
-                    UpdateWindow(hwnd());
-                }),
-      setCommands_(document_, *this) {
+    : hookLibraryFile_(std::move(hookLibraryFile)),
+      traxoMessage_(RegisterWindowMessageA(hook::kMessageName)), engine_(modulePath, *this),
+      settings_(engine_.settings()), document_(engine_.document()),
+      motionSet_(engine_.motionSet()), setCommands_(document_, *this) {
     scale_ = DpiScale{ScreenDpi()}; // made on the primary monitor; WM_DPICHANGED follows moves
     const Size client{scale_(kMainClientSize.width), scale_(kMainClientSize.height)};
     // CS_DBLCLKS: a double click on the caption icon hides the window.
@@ -60,8 +49,8 @@ LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
         FormCreate();
         return 0;
     case WM_TIMER:
-        if (wParam == kTimer1 && poller_) {
-            poller_->Timer1Timer();
+        if (wParam == kTimer1) {
+            engine_.Timer1Timer();
         } else if (wParam == kReminderTimer && pad_) {
             pad_->ReminderTimerTimer();
         }
@@ -113,7 +102,7 @@ LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
         // Log-off or shutdown: a modified set is asked about as closing does; one that cannot
         // wait gets a recovery copy instead of a question.
         return setCommands_.ConfirmSessionEnd((lParam & ENDSESSION_CRITICAL) != 0,
-                                              PathOf(AppFolder))
+                                              PathOf(engine_.AppFolder()))
                    ? TRUE
                    : FALSE;
     case WM_ENDSESSION:
@@ -135,8 +124,8 @@ LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
         break;
     }
     const LRESULT result = DefaultHandling(message, wParam, lParam);
-    if (message == traxoMessage_ && poller_) {
-        poller_->HookNotify(wParam);
+    if (message == traxoMessage_) {
+        engine_.HookNotify(wParam);
     }
     return result;
 }
@@ -145,43 +134,38 @@ LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
 
 void TgestureConfigForm::FormCreate() {
     tray_ = std::make_unique<TrayIcon>(hwnd(), LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"),
-                                       static_cast<TrayOwner&>(*this));
+                                       engine_.TrayCommands());
     tray_->ShowAtStart();
-    hookLibrary_ = std::make_unique<LoadedHookLibrary>(hookLibraryFile_);
+    platform_ = std::make_unique<WindowsEnginePlatform>(hwnd(), kTimer1, hookLibraryFile_);
     pad_ = std::make_unique<RecordingPad>(document_, static_cast<PadOwner&>(*this));
     ResetFlags();
     UseThinBorder();
-    AppFolder = AppFolderOf(modulePath_);
-    ExeName = ExeNameOf(modulePath_);
-    desktop_ = std::make_unique<WindowsCaptureDesktop>(hwnd(), kTimer1);
-    trailScreen_ = std::make_unique<WindowsTrailScreen>();
     CreateControls();
 
-    ProfileIni ini(PathOf(AppFolder) / PathOf(kSettingsFileName));
-    settings_ = ReadSettings(ini, AppFolder);
-    CaptureOwner& captureOwner = *this;
-    poller_ = std::make_unique<GesturePoller>(settings_, *desktop_, *hookLibrary_, *trailScreen_,
-                                              captureOwner, AppFolder + ExeName);
-    CreateActionRunner();
+    ProfileIni ini(PathOf(engine_.AppFolder()) / PathOf(kSettingsFileName));
+    engine_.ReadSettings(ini);
+    engine_.Start(platform_->Parts());
     LoadCurrentSet();
     TranslateMe();
     updateList();
     UpdateButtons();
     SetTimer(hwnd(), kTimer1, kPollInterval, nullptr);
-    autostart_ = std::make_unique<AutostartControl>(hwnd(), runKey_, AppFolder + ExeName,
-                                                    [this] { return settings_.language; });
-    autostart_->StartCheckTimer();
-    CreateUpdateChecker();
+    CreateServices();
 }
 
-void TgestureConfigForm::CreateActionRunner() {
-    actionSystem_ = std::make_unique<WindowsActionSystem>(hwnd());
-    ownerCommands_ = {[this] { btnActiveClick(); }, [this] { Settings1Click(); }};
-    executor_ = std::make_unique<ActionPlanExecutor>(keyboard_, *actionSystem_, ownerCommands_);
-    actionRunner_ = std::make_unique<ActionRunner>(MotionActionContext{
-        *motionSet_, poller_->CurrentProgram(), AppFolder, [this] { return settings_.active; },
-        recognition_, *actionSystem_, *executor_});
-    recogniser_ = std::make_unique<GestureRecogniser>(actionRunner_.get());
+// The autostart check and the automatic update check; the engine starts them.
+void TgestureConfigForm::CreateServices() {
+    autostart_ = std::make_unique<AutostartControl>(hwnd(), runKey_, engine_.ExePath(),
+                                                    [this] { return settings_.language; });
+    UpdateChecker::Setup setup;
+    setup.address =
+        UpdateAddress(ProfileIni(PathOf(engine_.AppFolder()) / PathOf(kSettingsFileName)));
+    setup.localCopy = PathOf(engine_.AppFolder()) / PathOf(u"updates.ini");
+    setup.owner = hwnd();
+    setup.language = [this] { return settings_.language; };
+    setup.firstRunPromptShowing = [this] { return firstRunShowing_; };
+    updateChecker_ = std::make_unique<UpdateChecker>(std::move(setup));
+    engine_.StartServices({tray_.get(), autostart_.get(), updateChecker_.get()});
 }
 
 void TgestureConfigForm::ResetFlags() {
@@ -244,9 +228,7 @@ void TgestureConfigForm::FormDestroy() {
     tray_.reset(); // the icon leaves the notification area with the window
     KillTimer(hwnd(), kTimer1);
     KillTimer(hwnd(), kReminderTimer);
-    if (poller_ && poller_->HookInstalled()) {
-        hookLibrary_->UnHookMouse();
-    }
+    engine_.Shutdown();
     PostQuitMessage(0);
 }
 
@@ -438,53 +420,38 @@ void TgestureConfigForm::Shape1MouseUp() {
     }
 }
 
-// ---- CaptureOwner ----
+// ---- EngineView ----
 
-int TgestureConfigForm::RecogniseGesture(const MotionPath& normalised, WindowHandle target) {
-    return recogniser_->Recognise(RecogniserFromSetting(settings_.recogniser), normalised,
-                                  *motionSet_, recognition_, true, target);
-}
-
-bool TgestureConfigForm::IsMainWindowVisible() {
+bool TgestureConfigForm::IsShown() {
     return IsWindowVisible(hwnd()) != FALSE;
 }
 
-void TgestureConfigForm::RedrawPad(const MotionPath& normalised) {
+void TgestureConfigForm::ShowScreenGesture(const MotionPath& normalised) {
     pad_->ShowScreenGesture(normalised);
 }
 
-void TgestureConfigForm::ShowResultPopup(int result, const MotionPath& normalised) {
-    // An action the shell could not open is said in the popup, which has room for the start of
-    // the message, and whole in a balloon, which has room for the system's reason too.
-    std::u16string failure;
-    if (!recognition_.failedTarget.empty()) {
-        failure = CouldNotOpenText(recognition_.failedTarget, recognition_.failureReason,
-                                   settings_.language);
-        if (tray_) {
-            tray_->ShowBalloon(u"Traxo", failure, kFailureBalloonSeconds);
-        }
-    }
-    if (!ShouldShowPopup(settings_.showInfo, recognition_.actionText, doNothingText)) {
-        return;
-    }
+void TgestureConfigForm::ShowResultPopup(const PopupContent& content) {
     if (!frmInfo_) {
         frmInfo_ = std::make_unique<TfrmInfo>(hwnd());
     }
-    PopupContent content = MakePopupContent(result, normalised, *motionSet_,
-                                            recognition_.actionText, settings_.language);
-    if (!failure.empty()) {
-        content.actionText = std::move(failure);
-    }
     frmInfo_->ShowResult(content);
 }
-
-void TgestureConfigForm::RecentProgramsChanged() {}
 
 void TgestureConfigForm::SetPadIdle() {
     if (pad_) {
         pad_->SetIdle();
         UpdateButtons();
     }
+}
+
+void TgestureConfigForm::ShowFileLabel(std::u16string_view label) {
+    fileLabel_ = label;
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    UpdateWindow(hwnd());
+}
+
+void TgestureConfigForm::ShowError(std::u16string_view text) {
+    MessageBoxW(hwnd(), WideText(text).c_str(), L"Traxo", MB_OK | MB_ICONERROR);
 }
 
 } // namespace traxo

@@ -1,10 +1,11 @@
 #pragma once
-// TgestureConfigForm, the main window. It owns the program's central state for its whole life:
-// the settings, the one gesture set, the recogniser and the action runner, the hook library and
-// the poll, the recording pad. It is created first and hidden; a second start of the program
-// only shows it. Its layout, row drawing and button decisions live in portable units
-// (MainWindowLayout, MotionListPainter, MainButtons, SetCommands); these files only carry them
-// out. Split by concern: MainWindow_win.cpp (life, messages, caption bar, painting),
+// TgestureConfigForm, the main window: a view of the gesture engine (app/GestureEngine), which
+// owns the settings, the gesture set, the poll, the recognisers and the action runner. The
+// window makes the engine and its Windows parts, forwards the poll's timer and the hook
+// library's message to it, and shows what it is told. It is created first and hidden; a second
+// start of the program only shows it. Its layout, row drawing and button decisions live in
+// portable units (MainWindowLayout, MotionListPainter, MainButtons, SetCommands); these files
+// only carry them out. Split by concern: MainWindow_win.cpp (life, messages, caption bar, painting),
 // MainWindowControls_win.cpp (controls from the layout, UpdateButtons, icons),
 // MotionList_win.cpp (the list and the action button), MainWindowCommands_win.cpp (commands,
 // dialogs, the pad's owner).
@@ -16,27 +17,20 @@
 #undef DrawText
 #endif
 
-#include "actions/ActionExecution_win.h"
-#include "ui/AutostartControl_win.h"
+#include "app/GestureEngine.h"
+#include "app/GestureEnginePlatform_win.h"
 #include "app/TrayIcon_win.h"
-#include "platform/Settings.h"
-#include "capture/CaptureDesktop_win.h"
-#include "capture/GesturePoller.h"
-#include "capture/HookLibrary_win.h"
-#include "capture/TrailScreen_win.h"
+#include "ui/AutostartControl_win.h"
 #include "controls/DynamicButton_win.h"
 #include "controls/DynamicFrame_win.h"
 #include "controls/DynamicLabel_win.h"
 #include "controls/DynamicOpaqueButton_win.h"
 #include "platform/GdiPaintCanvas_win.h"
-#include "platform/Keyboard_win.h"
 #include "platform/OffscreenBitmap_win.h"
 #include "platform/Registry_win.h"
 #include "platform/ScopedWin_win.h"
-#include "recognition/GestureRecogniser.h"
 #include "recognition/RecordingPad.h"
 #include "ui/ResultPopup_win.h"
-#include "sets/SetDocument.h"
 #include "ui/About_win.h"
 #include "ui/Assign_win.h"
 #include "ui/Options_win.h"
@@ -73,10 +67,9 @@ struct MainWindowDialogs {
 };
 
 class TgestureConfigForm final : public FormWindow,
-                                 private CaptureOwner,
+                                 private EngineView,
                                  private SetCommandsUi,
-                                 private PadOwner,
-                                 private TrayOwner {
+                                 private PadOwner {
 public:
     // Creates the window, which runs FormCreate. modulePath is the executable's full path;
     // hookLibraryFile the full path of the hook library to load (empty: gestures are off).
@@ -85,12 +78,12 @@ public:
     ~TgestureConfigForm() override;
 
     // The hook library was loaded: gestures can be captured.
-    bool GesturesAvailable() const { return hookLibrary_ && hookLibrary_->IsLoaded(); }
+    bool GesturesAvailable() const { return platform_ && platform_->GesturesAvailable(); }
 
     // Escape anywhere in the window hides it, whichever control has the focus.
     bool FormKeyPress(const MSG& message);
 
-    void Settings1Click() override;
+    void Settings1Click();
     void UseDialogs(const MainWindowDialogs& dialogs) {
         dialogs_ = dialogs;
         ConnectTutorial();
@@ -104,7 +97,7 @@ private:
 
     // ---- Life of the window (MainWindow_win.cpp) ----
     void FormCreate();
-    void CreateActionRunner();
+    void CreateServices();
     void ResetFlags();
     void UseThinBorder();
     void LoadCurrentSet();
@@ -154,16 +147,14 @@ private:
     void btnActiveClick();
     void btnOptionsClick();
     void ConnectOptions();
-    void CreateUpdateChecker();
     void btnKnownAppsClick();
     void btnHelpMouseDown();
     void btnAssignClick();
     void lblVersionClick();
     void lblCopyrightClick();
     void OpenAddress(std::u16string_view address);
-    std::optional<std::u16string> SaveSettingsWhole() const;
     void SaveSettingsLoggingFailure();
-    void SaveSettingsShowingFailure();
+    void SaveSettingsShowingFailure() { engine_.SaveSettingsShowingFailure(); }
     void ShowDialog(FormWindow* dialog);
     void ConnectTutorial();
     // The screen position of the centre of a control the tutorial names: the main window's,
@@ -177,15 +168,16 @@ private:
     void InvalidateCaptionBar();
     void PaintPad(HDC dc);
 
-    // ---- CaptureOwner ----
-    int RecogniseGesture(const MotionPath& normalised, WindowHandle target) override;
-    std::u16string_view ActionText() const override { return recognition_.actionText; }
-    bool IsMainWindowVisible() override;
-    void RedrawPad(const MotionPath& normalised) override;
-    void ShowResultPopup(int result, const MotionPath& normalised) override;
-    void RecentProgramsChanged() override;
-    void SetPadIdle() override;
+    // ---- EngineView ----
+    bool IsShown() override;
+    void ShowScreenGesture(const MotionPath& normalised) override;
+    void ShowResultPopup(const PopupContent& content) override;
     void ScreenGestureHandled() override;
+    void SetPadIdle() override;
+    void ShowSettingsWindow() override { Settings1Click(); }
+    void CloseProgram() override;
+    void ShowFileLabel(std::u16string_view label) override;
+    void ShowError(std::u16string_view text) override;
 
     // ---- SetCommandsUi ----
     SaveChangesAnswer AskSaveChanges() override;
@@ -195,7 +187,7 @@ private:
     void ShowLoadFailed(const std::filesystem::path& file) override;
     void ShowFileName(const std::filesystem::path& file) override;
     void UpdateButtons() override;
-    void SaveSettings() override { SaveSettingsShowingFailure(); }
+    void SaveSettings() override { engine_.SaveSettingsShowingFailure(); }
     void Busy(bool busy) override;
     void ClearPad() override;
     void StartPadReminder() override { SetReminderTimer(true); }
@@ -214,44 +206,28 @@ private:
     void TutorialEvent(std::u16string_view event) override;
     void ProcessPendingMessages() override;
     void SetReminderTimer(bool enabled) override;
-    bool CapturingOnScreen() override;
-    int RecogniseWithoutAction(const MotionPath& normalised) override;
-    int Language() override { return settings_.language; }
+    bool CapturingOnScreen() override { return engine_.Capturing(); }
+    int RecogniseWithoutAction(const MotionPath& normalised) override {
+        return engine_.RecogniseWithoutAction(normalised);
+    }
+    int Language() override { return engine_.CurrentLanguage(); }
     DpiScale PadScale() override { return scale_; }
 
-    // ---- TrayOwner ----
-    void mnActiveClick() override;
-    void mnAutostartClick() override;
-    void mnExitClick() override;
-    bool IsActive() override { return settings_.active; }
-    bool WillAutoStart() override;
 
-    std::u16string modulePath_;
     std::filesystem::path hookLibraryFile_;
-    std::u16string AppFolder;
-    std::u16string ExeName;
     bool firstRunShowing_ = false;
     bool closeAfterFirstRun_ = false; // a close asked for while the welcome was showing
     UINT traxoMessage_;
     MainWindowDialogs dialogs_;
 
-    Settings settings_;
-    std::unique_ptr<MotionSet> motionSet_;
-    SetDocument document_;
+    GestureEngine engine_;
+    Settings& settings_;     // the engine's
+    SetDocument& document_;  // the engine's
+    MotionSet& motionSet_;   // the engine's
     SetCommands setCommands_;
-    RecognitionState recognition_;
 
-    // Made by FormCreate, in this order, once the instance knows it is the only one.
-    std::unique_ptr<LoadedHookLibrary> hookLibrary_;
-    WindowsKeyboard keyboard_;
-    std::unique_ptr<WindowsActionSystem> actionSystem_;
-    OwnerCommands ownerCommands_;
-    std::unique_ptr<ActionPlanExecutor> executor_;
-    std::unique_ptr<ActionRunner> actionRunner_;
-    std::unique_ptr<GestureRecogniser> recogniser_;
-    std::unique_ptr<WindowsCaptureDesktop> desktop_;
-    std::unique_ptr<WindowsTrailScreen> trailScreen_;
-    std::unique_ptr<GesturePoller> poller_;
+    // Made by FormCreate, in this order.
+    std::unique_ptr<WindowsEnginePlatform> platform_;
     std::unique_ptr<RecordingPad> pad_;
     std::unique_ptr<TfrmInfo> frmInfo_;
     RunKeyRegistry runKey_;

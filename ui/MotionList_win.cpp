@@ -59,7 +59,7 @@ void TgestureConfigForm::ListBox1DrawItem(const DRAWITEMSTRUCT& item) {
         GdiPaintCanvas canvas(rowBitmap_.Dc(), &objects_);
         canvas.SetAppIcons(imgApps_);
         const MotionRowState state{(item.itemState & ODS_SELECTED) != 0, (item.itemState & ODS_FOCUS) != 0};
-        traxo::ListBox1DrawItem(canvas, *motionSet_, static_cast<int>(item.itemID), {0, 0, width, height},
+        traxo::ListBox1DrawItem(canvas, motionSet_, static_cast<int>(item.itemID), {0, 0, width, height},
                                 state, settings_.language, listFonts_, scale_);
     }
     rowBitmap_.Copy(item.hDC, r.left, r.top);
@@ -74,7 +74,7 @@ void TgestureConfigForm::PlaceActionPanel(int selected, Rect selectedRow) {
     const Rect panel = ClientRectOf(MainControl::comboActionsPanel);
     const Size panelSize{panel.right - panel.left, panel.bottom - panel.top};
     const ActionPanelPlacement placement = traxo::PlaceActionPanel(
-        actionPanel_, *motionSet_, selected, selectedRow, {listClient.right, listClient.bottom},
+        actionPanel_, motionSet_, selected, selectedRow, {listClient.right, listClient.bottom},
         panelSize, settings_.language, scale_);
     actionPanel_ = placement.panel;
     if (!placement.changed) {

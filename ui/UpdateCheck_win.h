@@ -7,6 +7,7 @@
 // The main window makes one UpdateChecker after reading the settings, starts its UpdateTimer
 // when `autoCheck` is on, and hands it to the options dialog for "Check for updates now".
 
+#include "app/EngineServices.h"
 #include "platform/HttpFetch.h"
 #include "ui/FormWindow_win.h"
 #include "ui/UpdateCheck.h"
@@ -31,7 +32,7 @@ private:
     HWND owner_;
 };
 
-class UpdateChecker final : public FormWindow {
+class UpdateChecker final : public FormWindow, public UpdateService {
 public:
     struct Setup {
         std::u16string address;             // UpdateAddress() of the settings file
@@ -48,7 +49,7 @@ public:
     ~UpdateChecker() override;
 
     // Starts UpdateTimer (10 s); at start-up exactly when the `autoCheck` setting is on.
-    void StartUpdateTimer();
+    void StartUpdateTimer() override;
     // UpdateTimer's handler, also callable by the owner's own timer: waits while the first-run
     // prompt is showing, otherwise starts the one automatic check. True once the check has been
     // started (the timer is then stopped).

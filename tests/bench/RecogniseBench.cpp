@@ -47,7 +47,7 @@ void BM_Recognise(benchmark::State& state) {
     RecognitionState recognition;
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            recogniser.Recognise(*full.gesture, *full.set, recognition, false, nullptr));
+            recogniser.Recognise(*full.gesture, *full.set, recognition));
     }
 }
 BENCHMARK(BM_Recognise);
@@ -59,7 +59,7 @@ void BM_RecogniseFirstAfterLoad(benchmark::State& state) {
     for (auto _ : state) {
         Recogniser recogniser;
         benchmark::DoNotOptimize(
-            recogniser.Recognise(*full.gesture, *full.set, recognition, false, nullptr));
+            recogniser.Recognise(*full.gesture, *full.set, recognition));
     }
 }
 BENCHMARK(BM_RecogniseFirstAfterLoad);
@@ -71,7 +71,7 @@ void BM_RecognisePrecise(benchmark::State& state) {
     RecognitionState recognition;
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            recogniser.Recognise(*full.gesture, *full.set, recognition, false, nullptr));
+            recogniser.Recognise(*full.gesture, *full.set, recognition));
     }
 }
 BENCHMARK(BM_RecognisePrecise);
@@ -90,9 +90,9 @@ void BM_RecognisePreciseNearMatch(benchmark::State& state) {
     RecognitionState recognition;
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            recogniser.Recognise(gesture, *full.set, recognition, false, nullptr));
+            recogniser.Recognise(gesture, *full.set, recognition));
     }
-    if (recogniser.Recognise(gesture, *full.set, recognition, false, nullptr) != 50) {
+    if (recogniser.Recognise(gesture, *full.set, recognition) != 50) {
         state.SkipWithError("the wobbly copy was not recognised");
     }
 }
@@ -105,7 +105,7 @@ void BM_RecognisePreciseFirstAfterLoad(benchmark::State& state) {
     for (auto _ : state) {
         PreciseRecogniser recogniser;
         benchmark::DoNotOptimize(
-            recogniser.Recognise(*full.gesture, *full.set, recognition, false, nullptr));
+            recogniser.Recognise(*full.gesture, *full.set, recognition));
     }
 }
 BENCHMARK(BM_RecognisePreciseFirstAfterLoad);

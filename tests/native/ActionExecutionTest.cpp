@@ -448,52 +448,51 @@ protected:
         set_->motions[0].defaultAction.Assign(u"@Special: copy");
         set_->motions[0].ruleCount = 1;
         set_->motions[0].rules[0].appIndex = 0;
-        state_.actionText = u"previous";
     }
     std::unique_ptr<MotionSet> set_ = std::make_unique<MotionSet>();
     std::u16string currentProgram_ = u"c:\\apps\\browser.exe";
     bool active_ = true;
-    RecognitionState state_;
     FakeQueries queries_;
     RecordingExecutor executor_;
     ActionRunner runner_{{*set_, currentProgram_, std::u16string(kAppFolder),
-                          [this] { return active_; }, state_, queries_, executor_}};
+                          [this] { return active_; }, queries_, executor_}};
 };
 
 TEST_F(Runner, RunsTheSelectedActionFromTheUsersSet) {
     currentProgram_ = u"c:\\apps\\mail.exe";
     int target = 0;
     set_->motions[0].defaultAction.Assign(u"@Special: restore window");
-    runner_.RunMotionAction(0, &target);
-    EXPECT_EQ(state_.actionText, u"@Special: restore window");
+    const MotionActionResult result = runner_.RunMotionAction(0, &target);
+    EXPECT_EQ(result.outcome, MotionActionOutcome::Ran);
+    EXPECT_EQ(result.action, u"@Special: restore window");
     ASSERT_EQ(executor_.plans.size(), 1u);
     EXPECT_EQ(executor_.plans[0].source, ActionSource::UserSet);
     EXPECT_EQ(executor_.plans[0].steps.back(),
               ActionStep(WindowStep{WindowCommand::ToggleMaximise, &target}));
 }
 
-TEST_F(Runner, AFailureIsLeftForThePopupBesideTheActionText) {
+TEST_F(Runner, AFailureIsReportedBesideTheAction) {
     currentProgram_ = u"c:\\apps\\mail.exe";
     set_->motions[0].defaultAction.Assign(u"c:\\tools\\gone.exe");
     executor_.failure = ActionFailure{u"c:\\tools\\gone.exe", u"File not found."};
-    runner_.RunMotionAction(0, nullptr);
-    EXPECT_EQ(state_.actionText, u"c:\\tools\\gone.exe");
-    EXPECT_EQ(state_.failedTarget, u"c:\\tools\\gone.exe");
-    EXPECT_EQ(state_.failureReason, u"File not found.");
+    const MotionActionResult result = runner_.RunMotionAction(0, nullptr);
+    EXPECT_EQ(result.outcome, MotionActionOutcome::Failed);
+    EXPECT_EQ(result.action, u"c:\\tools\\gone.exe");
+    EXPECT_EQ(result.failure, executor_.failure);
 }
 
-TEST_F(Runner, EmptyRuleSetsTheNothingTextAndRunsNothing) {
-    runner_.RunMotionAction(0, nullptr);
-    EXPECT_EQ(state_.actionText, doNothingText);
+TEST_F(Runner, EmptyRuleDoesNothingAndRunsNothing) {
+    const MotionActionResult result = runner_.RunMotionAction(0, nullptr);
+    EXPECT_EQ(result.outcome, MotionActionOutcome::DoesNothing);
+    EXPECT_EQ(result.action, u"");
     EXPECT_TRUE(executor_.plans.empty());
 }
 
 TEST_F(Runner, InactiveOrNegativeIndexTouchesNothing) {
     currentProgram_ = u"c:\\apps\\mail.exe";
-    runner_.RunMotionAction(-1, nullptr);
+    EXPECT_EQ(runner_.RunMotionAction(-1, nullptr).outcome, MotionActionOutcome::NotRun);
     active_ = false;
-    runner_.RunMotionAction(0, nullptr);
-    EXPECT_EQ(state_.actionText, u"previous");
+    EXPECT_EQ(runner_.RunMotionAction(0, nullptr).outcome, MotionActionOutcome::NotRun);
     EXPECT_TRUE(executor_.plans.empty());
 }
 

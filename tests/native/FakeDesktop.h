@@ -118,32 +118,20 @@ public:
         std::unique_ptr<MotionPath> path;
         WindowHandle target;
     };
-    int result = 3;
-    std::u16string actionText = u"Close tab";
-    bool visible = false;
     std::vector<Recognition> recognitions;
-    std::vector<int> popups;
-    int padRedraws = 0;
     int recentChanges = 0;
     int padIdles = 0;
-    int screenGestures = 0;
-    // Runs inside RecogniseGesture, as an action that pumps messages would.
+    // Runs inside GestureEnded, as an action that pumps messages would.
     std::function<void()> duringRecognition;
 
-    int RecogniseGesture(const MotionPath& normalised, WindowHandle target) override {
+    void GestureEnded(const MotionPath& normalised, WindowHandle target) override {
         recognitions.push_back({std::make_unique<MotionPath>(normalised), target});
         if (duringRecognition) {
             duringRecognition();
         }
-        return result;
     }
-    std::u16string_view ActionText() const override { return actionText; }
-    bool IsMainWindowVisible() override { return visible; }
-    void RedrawPad(const MotionPath&) override { ++padRedraws; }
-    void ShowResultPopup(int shown, const MotionPath&) override { popups.push_back(shown); }
     void RecentProgramsChanged() override { ++recentChanges; }
     void SetPadIdle() override { ++padIdles; }
-    void ScreenGestureHandled() override { ++screenGestures; }
 };
 
 } // namespace traxo::testing

@@ -775,36 +775,10 @@ TEST(Capture, RecognisesTheNormalisedPathForTheForegroundWindow) {
     EXPECT_EQ(rig.owner.recognitions[0].target, rig.desktop.foreground);
     EXPECT_EQ(PointsOf(*rig.owner.recognitions[0].path), PointsOf(expected));
     EXPECT_EQ(PointsOf(rig.poller.CapturedPath()), PointsOf(expected));
-    EXPECT_THAT(rig.owner.popups, ElementsAre(3));
-    EXPECT_EQ(rig.owner.padRedraws, 0); // the main window is hidden
     EXPECT_EQ(rig.hook.calls.back(), "ShowMovement");
     EXPECT_EQ(rig.desktop.intervals.back(), 100);
     EXPECT_EQ(rig.owner.padIdles, 1);
     EXPECT_FALSE(rig.poller.EndedOffScreen());
-}
-
-TEST(Capture, ThePopupAndThePadFollowTheSettingsAndTheAction) {
-    Rig nothing;
-    nothing.owner.actionText = std::u16string(doNothingText);
-    nothing.owner.visible = true;
-    nothing.Gesture({100, 100}, StepsRight({100, 100}, 3));
-    EXPECT_TRUE(nothing.owner.popups.empty());
-    EXPECT_EQ(nothing.owner.padRedraws, 1);
-    EXPECT_EQ(nothing.owner.screenGestures, 1); // handled, even without a popup
-
-    Rig quiet;
-    quiet.settings.showInfo = false;
-    quiet.Gesture({100, 100}, StepsRight({100, 100}, 3));
-    EXPECT_EQ(quiet.owner.recognitions.size(), 1u);
-    EXPECT_TRUE(quiet.owner.popups.empty());
-    EXPECT_EQ(quiet.owner.screenGestures, 1);
-
-    Rig unrecognised;
-    unrecognised.owner.result = -1;
-    unrecognised.owner.actionText.clear();
-    unrecognised.Gesture({100, 100}, StepsRight({100, 100}, 3));
-    EXPECT_THAT(unrecognised.owner.popups, ElementsAre(-1));
-    EXPECT_EQ(unrecognised.owner.screenGestures, 1);
 }
 
 TEST(Capture, GesturesEndingOffScreenAreDroppedSilently) {
@@ -812,8 +786,6 @@ TEST(Capture, GesturesEndingOffScreenAreDroppedSilently) {
     edge.Gesture({1800, 500}, {{1820, 500}, {1840, 500}, {1860, 500}, {1890, 500}, {1915, 500}});
     EXPECT_TRUE(edge.poller.EndedOffScreen());
     EXPECT_TRUE(edge.owner.recognitions.empty());
-    EXPECT_TRUE(edge.owner.popups.empty());
-    EXPECT_EQ(edge.owner.screenGestures, 0);
     EXPECT_TRUE(edge.desktop.injected.empty());
 
     Rig left;

@@ -116,18 +116,12 @@ TEST(JudgeDistances, AcceptsOnlyANearMatchClearlyAheadOfTheNextOne) {
     }
 }
 
-TEST(PreciseRecogniser, WritesItsTraceAndRunsTheActionOfTheMatch) {
-    struct Runner : MotionActionRunner {
-        void RunMotionAction(int index, WindowHandle) override { ran.push_back(index); }
-        std::vector<int> ran;
-    } runner;
-    PreciseRecogniser recogniser(&runner);
+TEST(PreciseRecogniser, WritesItsTraceAndGivesTheMatchAsItsVerdict) {
+    PreciseRecogniser recogniser;
     const auto set = SetOf({Reversed(LShape()), LShape(), {{5, 5}}});
-    RecognitionState state{u"old action", "old trace", {}, {}};
+    RecognitionState state{"old trace"};
 
-    EXPECT_EQ(recogniser.Recognise(*Normalised(LShape(6)), *set, state, true, nullptr), 1);
-    EXPECT_EQ(state.actionText, u"");
-    EXPECT_THAT(runner.ran, ::testing::ElementsAre(1));
+    EXPECT_EQ(recogniser.Recognise(*Normalised(LShape(6)), *set, state), 1);
     // Motion 3 has too few points to take part and is not listed.
     EXPECT_THAT(state.diagnosticLog,
                 ::testing::MatchesRegex("Precise match, mean distance of matched points;\n"
@@ -136,24 +130,22 @@ TEST(PreciseRecogniser, WritesItsTraceAndRunsTheActionOfTheMatch) {
                                         "Nearest : 2 ~[0-9.]+\n"));
     // A motion recorded twice is too close to call; the runner-up is named.
     const auto pair = SetOf({LShape(), LShape()});
-    EXPECT_EQ(recogniser.Recognise(*Normalised(LShape(6)), *pair, state, false, nullptr), -1);
+    EXPECT_EQ(recogniser.Recognise(*Normalised(LShape(6)), *pair, state), -1);
     EXPECT_THAT(state.diagnosticLog,
                 ::testing::MatchesRegex(".*\nNearest : 1 ~[0-9.]+, next : 2 ~[0-9.]+\n"
                                         "Too close to call\nUnable to distinguish motion\n"));
 
     // A shape unlike every motion is rejected, and says why.
-    EXPECT_EQ(recogniser.Recognise(*Normalised(test::Stroke({0, 0}, {10, 10}, 30)), *set, state,
-                                   true, nullptr),
+    EXPECT_EQ(recogniser.Recognise(*Normalised(test::Stroke({0, 0}, {10, 10}, 30)), *set, state),
               -1);
     EXPECT_THAT(state.diagnosticLog,
                 HasSubstr("Too far from every motion\nUnable to distinguish motion\n"));
-    EXPECT_EQ(runner.ran.size(), 1u);
 
     // Without motions, or with a gesture of fewer than 3 points, the trace is left alone.
     state.diagnosticLog = "kept";
     const auto empty = SetOf({});
-    EXPECT_EQ(recogniser.Recognise(*Normalised(LShape()), *empty, state, true, nullptr), -1);
-    EXPECT_EQ(recogniser.Recognise(*PathOf({{0, 0}, {9, 9}}), *set, state, true, nullptr), -1);
+    EXPECT_EQ(recogniser.Recognise(*Normalised(LShape()), *empty, state), -1);
+    EXPECT_EQ(recogniser.Recognise(*PathOf({{0, 0}, {9, 9}}), *set, state), -1);
     EXPECT_EQ(state.diagnosticLog, "kept");
 }
 
@@ -181,7 +173,7 @@ TEST(PreciseRecogniser, TheRunnerUpStoredSecondIsMeasuredInFull) {
     EXPECT_DOUBLE_EQ(verdict.runnerUp, toSecond);
     EXPECT_FALSE(verdict.accepted);
     RecognitionState state;
-    EXPECT_EQ(recogniser.Recognise(*gesture, *set, state, false, nullptr), -1);
+    EXPECT_EQ(recogniser.Recognise(*gesture, *set, state), -1);
     EXPECT_THAT(state.diagnosticLog, HasSubstr("Too close to call\n"));
 }
 
@@ -190,10 +182,10 @@ TEST(PreciseRecogniser, PreparesAMotionAgainWhenItsPathChanges) {
     RecognitionState state;
     auto set = SetOf({LShape(), Reversed(LShape())});
     const auto gesture = Normalised(LShape());
-    EXPECT_EQ(recogniser.Recognise(*gesture, *set, state, false, nullptr), 0);
+    EXPECT_EQ(recogniser.Recognise(*gesture, *set, state), 0);
     // Swap the two recorded paths in place: a cache keyed by slot alone would still say 0.
     std::swap(set->motions[0].path, set->motions[1].path);
-    EXPECT_EQ(recogniser.Recognise(*gesture, *set, state, false, nullptr), 1);
+    EXPECT_EQ(recogniser.Recognise(*gesture, *set, state), 1);
 }
 
 TEST(GestureRecogniser, TheSettingChoosesTheRecogniser) {
@@ -204,11 +196,9 @@ TEST(GestureRecogniser, TheSettingChoosesTheRecogniser) {
     GestureRecogniser recogniser;
     RecognitionState state;
     const auto set = SetOf({LShape()});
-    recogniser.Recognise(RecogniserChoice::Precise, *Normalised(LShape()), *set, state, false,
-                         nullptr);
+    recogniser.Recognise(RecogniserChoice::Precise, *Normalised(LShape()), *set, state);
     EXPECT_THAT(state.diagnosticLog, HasSubstr("Precise match"));
-    recogniser.Recognise(RecogniserChoice::Scoring, *Normalised(LShape()), *set, state, false,
-                         nullptr);
+    recogniser.Recognise(RecogniserChoice::Scoring, *Normalised(LShape()), *set, state);
     EXPECT_THAT(state.diagnosticLog, HasSubstr("Comparitive liklihood of match;"));
 }
 
@@ -248,11 +238,9 @@ TEST(GestureRecogniser, ThePreciseOneKnowsAWobblyHurriedStarterGestureTheScoring
     GestureRecogniser recogniser;
     RecognitionState state;
     const auto gesture = Normalised(wobbly);
-    EXPECT_EQ(recogniser.Recognise(RecogniserChoice::Scoring, *gesture, *set, state, false,
-                                   nullptr),
+    EXPECT_EQ(recogniser.Recognise(RecogniserChoice::Scoring, *gesture, *set, state),
               -1);
-    EXPECT_EQ(recogniser.Recognise(RecogniserChoice::Precise, *gesture, *set, state, false,
-                                   nullptr),
+    EXPECT_EQ(recogniser.Recognise(RecogniserChoice::Precise, *gesture, *set, state),
               4);
 }
 
@@ -298,7 +286,7 @@ protected:
             if ((s.subject == "s02") != samePerson) {
                 continue;
             }
-            const int result = recogniser.Recognise(choice, *s.path, *set_, state, false, nullptr);
+            const int result = recogniser.Recognise(choice, *s.path, *set_, state);
             if (result >= 0) {
                 (names_[static_cast<std::size_t>(result)] == s.name ? tally.right : tally.wrong)++;
             }

@@ -339,122 +339,83 @@ TEST(DiagnosticTrace, SaysWhenNoMotionCanBeTold) {
                                                             "Unable to distinguish motion\n");
 }
 
-// Records the hand-offs, and sets the action text as action selection does.
-class RecordingRunner : public MotionActionRunner {
-public:
-    explicit RecordingRunner(RecognitionState& state) : state_(state) {}
-    std::vector<std::pair<int, WindowHandle>> runs;
-    std::vector<std::u16string> actionTextSeen;
-
-    void RunMotionAction(int motionIndex, WindowHandle targetWindow) override {
-        runs.emplace_back(motionIndex, targetWindow);
-        actionTextSeen.push_back(state_.actionText);
-        state_.actionText = u"@Keys:Ctrl+W";
-    }
-
-private:
-    RecognitionState& state_;
-};
-
 class RecogniseTest : public ::testing::Test {
 protected:
-    RecognitionState state{u"left over", "left over\n", {}, {}};
-    RecordingRunner runner{state};
-    Recogniser recogniser{&runner};
-    int target = 0;
-    WindowHandle targetWindow = &target;
+    RecognitionState state{"left over\n"};
+    Recogniser recogniser;
 };
 
-TEST_F(RecogniseTest, MatchesTheHorizontalStrokeAndRunsItsAction) {
+TEST_F(RecogniseTest, MatchesTheHorizontalStroke) {
     const auto set = SetOf({test::HorizontalStroke()});
-    EXPECT_EQ(recogniser.Recognise(*NormalisedPath(test::HorizontalStroke()), *set, state, true,
-                                   targetWindow),
+    EXPECT_EQ(recogniser.Recognise(*NormalisedPath(test::HorizontalStroke()), *set, state),
               0);
     EXPECT_EQ(state.diagnosticLog, "Comparitive liklihood of match;\n"
                                    " Motion 1 : 2999.06275\n"
                                    "Most likely : 1 ~100%\n");
-    ASSERT_EQ(runner.runs.size(), 1u);
-    EXPECT_EQ(runner.runs[0], std::make_pair(0, targetWindow));
-    EXPECT_EQ(runner.actionTextSeen[0], u"");
-    EXPECT_EQ(state.actionText, u"@Keys:Ctrl+W");
 }
 
 TEST_F(RecogniseTest, AcceptsTheReversedStrokeWhenItIsTheOnlyMotion) {
     const auto set = SetOf({test::HorizontalStroke()});
     EXPECT_EQ(recogniser.Recognise(*NormalisedPath(test::Reversed(test::HorizontalStroke())), *set,
-                                   state, false, nullptr),
+                                   state),
               0);
     EXPECT_EQ(state.diagnosticLog, "Comparitive liklihood of match;\n"
                                    " Motion 1 : 0.20284\n"
                                    "Most likely : 1 ~99.51%\n");
-    EXPECT_TRUE(runner.runs.empty());
-    EXPECT_EQ(state.actionText, u"");
 }
 
 TEST_F(RecogniseTest, PicksTheRightStrokeAmongSeveral) {
     const auto set = SetOf(
         {test::VerticalStroke(), test::HorizontalStroke(), test::Reversed(test::VerticalStroke())});
-    EXPECT_EQ(recogniser.Recognise(*NormalisedPath(test::VerticalStroke()), *set, state, true,
-                                   targetWindow),
+    EXPECT_EQ(recogniser.Recognise(*NormalisedPath(test::VerticalStroke()), *set, state),
               0);
     EXPECT_THAT(state.diagnosticLog, HasSubstr(" Motion 1 : 155.38569\n"));
     EXPECT_THAT(state.diagnosticLog, HasSubstr("Most likely : 1 ~"));
-    ASSERT_EQ(runner.runs.size(), 1u);
-    EXPECT_EQ(runner.runs[0].first, 0);
 }
 
 TEST_F(RecogniseTest, SkipsMotionsOfFewerThanThreePoints) {
     auto set = SetOf({{{5, 5}, {9, 9}}, {}, test::HorizontalStroke()});
     set->motions[0].path.count = 2;
-    EXPECT_EQ(recogniser.Recognise(*NormalisedPath(test::HorizontalStroke()), *set, state, false,
-                                   nullptr),
+    EXPECT_EQ(recogniser.Recognise(*NormalisedPath(test::HorizontalStroke()), *set, state),
               2);
     EXPECT_EQ(state.diagnosticLog, "Comparitive liklihood of match;\n"
                                    " Motion 3 : 2999.06275\n"
                                    "Most likely : 3 ~100%\n");
 }
 
-TEST_F(RecogniseTest, RejectsWithoutRunningAnything) {
+TEST_F(RecogniseTest, RejectsWhenNoMotionIsClearlyAhead) {
     // The horizontal stroke's low score displaces an even lower one and is not far enough ahead.
     const auto set = SetOf({test::Reversed(test::VerticalStroke()), test::HorizontalStroke()});
-    EXPECT_EQ(recogniser.Recognise(*NormalisedPath(test::VerticalStroke()), *set, state, true,
-                                   targetWindow),
+    EXPECT_EQ(recogniser.Recognise(*NormalisedPath(test::VerticalStroke()), *set, state),
               -1);
     EXPECT_EQ(state.diagnosticLog, "Comparitive liklihood of match;\n"
                                    " Motion 1 : 0.01051\n"
                                    " Motion 2 : 0.19609\n"
                                    "Most likely : 2 ~94.64%\n"
                                    "Unable to distinguish motion\n");
-    EXPECT_TRUE(runner.runs.empty());
-    EXPECT_EQ(state.actionText, u"");
 }
 
 TEST_F(RecogniseTest, ShortGestureOrEmptySetStopsBeforeTheTrace) {
     const auto set = SetOf({test::HorizontalStroke()});
     auto gesture = NormalisedPath(test::HorizontalStroke());
     gesture->count = 2;
-    EXPECT_EQ(recogniser.Recognise(*gesture, *set, state, true, targetWindow), -1);
+    EXPECT_EQ(recogniser.Recognise(*gesture, *set, state), -1);
     EXPECT_EQ(state.diagnosticLog, "left over\n");
-    EXPECT_EQ(state.actionText, u"");
 
-    state.actionText = u"left over";
     const auto empty = SetOf({});
-    EXPECT_EQ(recogniser.Recognise(*NormalisedPath(test::HorizontalStroke()), *empty, state, true,
-                                   targetWindow),
+    EXPECT_EQ(recogniser.Recognise(*NormalisedPath(test::HorizontalStroke()), *empty, state),
               -1);
     EXPECT_EQ(state.diagnosticLog, "left over\n");
-    EXPECT_EQ(state.actionText, u"");
-    EXPECT_TRUE(runner.runs.empty());
 }
 
 TEST_F(RecogniseTest, SeesARecordedMotionChangeBetweenCalls) {
     auto set = SetOf({test::Reversed(test::VerticalStroke()), test::HorizontalStroke()});
     const auto gesture = NormalisedPath(test::VerticalStroke());
-    EXPECT_EQ(recogniser.Recognise(*gesture, *set, state, false, nullptr), -1);
+    EXPECT_EQ(recogniser.Recognise(*gesture, *set, state), -1);
     set->motions[1].path = ResizeGesture(*PathOf(test::VerticalStroke()));
-    EXPECT_EQ(recogniser.Recognise(*gesture, *set, state, false, nullptr), 1);
+    EXPECT_EQ(recogniser.Recognise(*gesture, *set, state), 1);
     set->motions[1].path = ResizeGesture(*PathOf(test::HorizontalStroke()));
-    EXPECT_EQ(recogniser.Recognise(*gesture, *set, state, false, nullptr), -1);
+    EXPECT_EQ(recogniser.Recognise(*gesture, *set, state), -1);
 }
 
 } // namespace

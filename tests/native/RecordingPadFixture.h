@@ -76,7 +76,7 @@ public:
             countsSeenWhileRecognising.push_back(Value(set_.motions[i].path.count));
         }
         RecognitionState state;
-        return recogniser_.Recognise(normalised, set_, state, false, nullptr);
+        return recogniser_.Recognise(normalised, set_, state);
     }
     int Language() override { return language; }
     DpiScale PadScale() override { return scale; }

@@ -90,28 +90,6 @@ TEST(PopupContentFromSetTest, TakesTheMatchedMotionsPathAndNeverReadsOutsideTheS
     }
 }
 
-struct ShowCase {
-    bool showInfo;
-    std::u16string actionText;
-    bool shows;
-};
-
-TEST(ShouldShowPopupTest, OnlyWithTheSettingOnAndNotForDoNothing) {
-    const std::vector<ShowCase> cases{
-        {true, u"", true},                  // unrecognised
-        {true, u"@Keys: Ctrl + W", true},   // an action ran
-        {true, std::u16string(doNothingText), false},
-        {false, u"", false},
-        {false, u"@Keys: Ctrl + W", false},
-        {false, std::u16string(doNothingText), false},
-        {true, u"[ Do nothing ] ", true}, // only the exact text means nothing ran
-    };
-    for (const ShowCase& c : cases) {
-        SCOPED_TRACE(std::string(c.actionText.begin(), c.actionText.end()));
-        EXPECT_EQ(ShouldShowPopup(c.showInfo, c.actionText, doNothingText), c.shows);
-    }
-}
-
 // --- sliding --------------------------------------------------------------------------------
 
 TEST(PopupSlideTest, ASecondInTheCornerThenFivePixelsEveryTwentyMillisecondsUntilGone) {

@@ -399,7 +399,7 @@ TEST_F(StarterSet, EveryGestureDrawnByHandIsRecognisedAsItself) {
                 ASSERT_GT(raw.size(), 4u) << gesture.name << " at " << size << " px";
                 RecognitionState state;
                 const int matched =
-                    recogniser.Recognise(ResizeGesture(*PathOf(raw)), Set(), state, false, nullptr);
+                    recogniser.Recognise(ResizeGesture(*PathOf(raw)), Set(), state);
                 EXPECT_EQ(matched, static_cast<int>(m))
                     << gesture.name << " drawn " << size << " px wide, variant " << variant
                     << "\nraw:" << Describe(raw) << "\nnormalised:" << Describe(Normalised(raw))
@@ -428,7 +428,7 @@ TEST_F(StarterSet, ShapesUnlikeEveryGestureAreNotRecognised) {
                 const std::vector<Point> raw = DrawLikeAPerson(stroke, size, random);
                 RecognitionState state;
                 EXPECT_EQ(
-                    recogniser.Recognise(ResizeGesture(*PathOf(raw)), Set(), state, false, nullptr),
+                    recogniser.Recognise(ResizeGesture(*PathOf(raw)), Set(), state),
                     -1)
                     << name << " drawn " << size << " px wide, variant " << variant << '\n'
                     << state.diagnosticLog;

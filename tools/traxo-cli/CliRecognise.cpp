@@ -160,8 +160,7 @@ void PrintRecognition(const RecogniseInput& input, RecogniserChoice choice, std:
         }
         RecognitionState state;
         GestureRecogniser recogniser;
-        result = recogniser.Recognise(choice, ResizeGesture(RawPath(input.gesture)), *set, state,
-                                      false, nullptr);
+        result = recogniser.Recognise(choice, ResizeGesture(RawPath(input.gesture)), *set, state);
         out << state.diagnosticLog;
     }
     out << "result: " << result << '\n';
