@@ -3,6 +3,7 @@
 // messages to HandleMessage (the icon's callback, "TaskbarCreated", the retry timer, the end of
 // the session) and implements TrayOwner for what the icon and its menu ask for.
 
+#include "platform/Language.h"
 #include "app/TrayMenu.h"
 
 #include <windows.h>
@@ -22,7 +23,7 @@ public:
     // PopupMenu1Popup's state of the check marks, and the captions' language.
     virtual bool IsActive() = 0;
     virtual bool WillAutoStart() = 0;
-    virtual int Language() = 0;
+    virtual Language CurrentLanguage() = 0;
 };
 
 class TrayIcon {

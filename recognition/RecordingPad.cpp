@@ -53,16 +53,16 @@ const MotionPath kEmptyPath{};
 
 } // namespace
 
-std::u16string_view PadMessage(PadText text, int language) {
+std::u16string_view PadMessage(PadText text, Language language) {
     for (const PadTextRow& row : kPadTexts) {
         if (row.id == text) {
-            return language == 1 ? row.chinese : row.english;
+            return language == Language::Chinese ? row.chinese : row.english;
         }
     }
     return {};
 }
 
-std::u16string SimilarityWarning(int motionIndex, int language) {
+std::u16string SimilarityWarning(int motionIndex, Language language) {
     std::u16string text(PadMessage(PadText::SimilarWarning, language));
     const std::size_t at = text.find(u'X');
     if (at != std::u16string::npos) {
@@ -116,7 +116,7 @@ void RecordingPad::TranslateMe() {
 
 void RecordingPad::ShowMessage(PadText text, int motionIndex, const MotionPath& thumbnail,
                                int offset) {
-    const int language = owner_.Language();
+    const Language language = owner_.CurrentLanguage();
     std::u16string words;
     if (text == PadText::SimilarWarning) {
         words = SimilarityWarning(motionIndex, language);
@@ -144,7 +144,7 @@ void RecordingPad::btnCreateClick() {
     MotionSet& set = document_.motionSet();
     const int n = set.motionCount;
     if (n >= kMaxMotions) {
-        owner_.ShowSetFullMessage(PadMessage(PadText::SetFull, owner_.Language()));
+        owner_.ShowSetFullMessage(PadMessage(PadText::SetFull, owner_.CurrentLanguage()));
         return;
     }
     Motion& motion = set.motions[n];

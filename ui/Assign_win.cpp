@@ -47,7 +47,7 @@ public:
           program_(program) {}
 
     std::optional<std::u16string> EditKeystrokes(std::u16string_view script) override {
-        keystrokes_.TranslateMe(owner_.Language());
+        keystrokes_.TranslateMe(owner_.CurrentLanguage());
         keystrokes_.SetScript(script);
         if (keystrokes_.ShowModal(owner_.hwnd()) != kModalResultOk) {
             return std::nullopt;
@@ -55,14 +55,14 @@ public:
         return keystrokes_.Script();
     }
     std::optional<std::u16string> EditKeyCombination() override {
-        keyCombo_.TranslateMe(owner_.Language());
+        keyCombo_.TranslateMe(owner_.CurrentLanguage());
         if (keyCombo_.ShowModal(owner_.hwnd()) != kModalResultOk) {
             return std::nullopt;
         }
         return keyCombo_.Combination();
     }
     std::optional<std::u16string> AskWebAddress(std::u16string_view proposed) override {
-        const int language = owner_.Language();
+        const Language language = owner_.CurrentLanguage();
         std::u16string value(proposed);
         if (!CustomInputQuery(input_, owner_.hwnd(), DialogString(DialogText::WebsiteCaption, language),
                               DialogString(DialogText::WebsitePrompt, language), value,
@@ -73,10 +73,10 @@ public:
         return value;
     }
     std::optional<std::u16string> ChooseFolder() override {
-        return traxo::ChooseFolder(owner_.hwnd(), owner_.Language());
+        return traxo::ChooseFolder(owner_.hwnd(), owner_.CurrentLanguage());
     }
     std::optional<ProgramFields> EditProgram(const ProgramFields& start) override {
-        program_.TranslateMe(owner_.Language());
+        program_.TranslateMe(owner_.CurrentLanguage());
         program_.SetFields(start);
         if (program_.ShowModal(owner_.hwnd()) != kModalResultOk) {
             return std::nullopt;
@@ -165,7 +165,7 @@ void TfrmAssign::UseEditors(TfrmKeystrokes& keystrokes, TfrmKeyCombo& keyCombo, 
     editors_ = std::make_unique<Editors>(*this, keystrokes, keyCombo, input, program);
 }
 
-bool TfrmAssign::EditMotion(HWND parent, MotionSet& set, int motionIndex, int language) {
+bool TfrmAssign::EditMotion(HWND parent, MotionSet& set, int motionIndex, Language language) {
     rows_ = RowsFromMotion(set, motionIndex, language);
     if (rows_.empty()) {
         return false;
@@ -391,7 +391,7 @@ void TfrmAssign::lstActionsCustomDrawItem(const DRAWITEMSTRUCT& item) {
         RECT cell{left + firstColumn, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
         SetTextColor(dc, RGB(0, 0, 0));
         DrawTextAt(dc, left + firstColumn + Scale(7), top + Scale(4),
-                   ActionToFullText(rows_[row].action, Language()), &cell);
+                   ActionToFullText(rows_[row].action, CurrentLanguage()), &cell);
     }
     SelectObject(dc, oldFont);
 }
@@ -419,12 +419,12 @@ void TfrmAssign::comboActionDrawItem(const DRAWITEMSTRUCT& item) {
     COLORREF colour = RGB(0, 0, 0);
     if (entry == 0) {
         if (row >= 0 && static_cast<std::size_t>(row) < rows_.size()) {
-            text = ActionToFullText(rows_[row].action, Language());
+            text = ActionToFullText(rows_[row].action, CurrentLanguage());
         }
         colour = kLinkColour;
     } else if (static_cast<std::size_t>(entry) <= comboRows_.size()) {
         const ActionListRow& listRow = kActionLists[comboRows_[static_cast<std::size_t>(entry) - 1]];
-        text = std::u16string(Language() == 1 ? listRow.chinese : listRow.english);
+        text = std::u16string(CurrentLanguage() == Language::Chinese ? listRow.chinese : listRow.english);
         if (open && !text.empty() && text.front() == u'[') {
             text = std::u16string(Trimmed(std::u16string_view(text).substr(1, text.size() - 2)));
             SelectObject(dc, underlineFont_);

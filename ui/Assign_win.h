@@ -3,6 +3,7 @@
 // over the selected row's action cell that stores an action or opens its editor. The rows and
 // every decision come from actions/AssignRules; this window draws them and moves text.
 
+#include "platform/Language.h"
 #include "actions/AssignRules.h"
 #include "ui/ModalForm_win.h"
 
@@ -38,7 +39,7 @@ public:
 
     // btnAssignClick's dialog: shows the motion's rows and, on OK, writes them back. Returns
     // true on OK. Rules that did not fit the record are reported to the user.
-    bool EditMotion(HWND parent, MotionSet& set, int motionIndex, int language);
+    bool EditMotion(HWND parent, MotionSet& set, int motionIndex, Language language);
 
     // The rows as they stand (for tests and the caller).
     const std::vector<AssignRow>& Rows() const { return rows_; }

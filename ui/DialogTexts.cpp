@@ -63,12 +63,12 @@ TextPair DialogTexts(DialogText id) {
     return kDialogTexts[static_cast<std::size_t>(id)].texts;
 }
 
-std::u16string_view DialogString(DialogText id, int language) {
+std::u16string_view DialogString(DialogText id, Language language) {
     const TextPair texts = DialogTexts(id);
-    return language == 1 ? texts.chinese : texts.english;
+    return language == Language::Chinese ? texts.chinese : texts.english;
 }
 
-std::u16string DialogStringWithCount(DialogText id, std::size_t count, int language) {
+std::u16string DialogStringWithCount(DialogText id, std::size_t count, Language language) {
     std::u16string text(DialogString(id, language));
     if (const std::size_t mark = text.find(u'#'); mark != std::u16string::npos) {
         const std::string digits = std::to_string(count);

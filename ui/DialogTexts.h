@@ -3,6 +3,8 @@
 // English and Simplified Chinese side by side. Their layouts take the texts from here by name;
 // their TranslateMe sets whichever language is asked for.
 
+#include "platform/Language.h"
+
 #include <array>
 #include <cstddef>
 #include <string>
@@ -71,8 +73,8 @@ extern const std::array<DialogTextRow, kDialogTextCount> kDialogTexts;
 // Both languages of a text, for a layout table.
 TextPair DialogTexts(DialogText id);
 // The text in language 1 (Chinese) or otherwise English.
-std::u16string_view DialogString(DialogText id, int language);
+std::u16string_view DialogString(DialogText id, Language language);
 // The text with its "#" replaced by the count.
-std::u16string DialogStringWithCount(DialogText id, std::size_t count, int language);
+std::u16string DialogStringWithCount(DialogText id, std::size_t count, Language language);
 
 } // namespace traxo

@@ -42,8 +42,8 @@ const std::array<MainTextRow, kMainTextCount> kMainTexts{{
     {SaveFailed, u"Unable to write to ", u"无法写入 "},
 }};
 
-std::u16string MainWindowText(MainText text, int language) {
-    const bool chinese = language == 1;
+std::u16string MainWindowText(MainText text, Language language) {
+    const bool chinese = language == Language::Chinese;
     switch (text) {
     case VersionLabel:
         return chinese ? u"版本" + std::u16string(kProductVersion) + u" " + std::u16string(kProductCreditChinese)
@@ -62,7 +62,7 @@ std::u16string MainWindowText(MainText text, int language) {
 }
 
 std::u16string CouldNotOpenText(std::u16string_view target, std::u16string_view reason,
-                                int language) {
+                                Language language) {
     std::u16string text = MainWindowText(MainText::CouldNotOpen, language);
     if (const auto mark = text.find(u'#'); mark != std::u16string::npos) {
         text.replace(mark, 1, target);

@@ -16,6 +16,7 @@
 #undef DrawText
 #endif
 
+#include "platform/Language.h"
 #include "actions/ActionExecution_win.h"
 #include "app/AutostartControl_win.h"
 #include "app/TrayIcon_win.h"
@@ -215,7 +216,7 @@ private:
     void SetReminderTimer(bool enabled) override;
     bool CapturingOnScreen() override;
     int RecogniseWithoutAction(const MotionPath& normalised) override;
-    int Language() override { return settings_.language; }
+    Language CurrentLanguage() override { return settings_.language; }
     DpiScale PadScale() override { return scale_; }
 
     // ---- TrayOwner ----

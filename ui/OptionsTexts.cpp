@@ -103,19 +103,19 @@ const std::array<OptionsTextRow, kOptionsTextCount> kOptionsTexts{{
      u"Traxo程序列表|*.txt|所有文件|*.*"},
 }};
 
-std::u16string_view OptionsString(OptionsText id, int language) {
+std::u16string_view OptionsString(OptionsText id, Language language) {
     const OptionsTextRow& row = kOptionsTexts[static_cast<std::size_t>(id)];
-    return language == 1 ? row.chinese : row.english;
+    return language == Language::Chinese ? row.chinese : row.english;
 }
 
-std::u16string_view TriggerModeText(int mode, int language) {
+std::u16string_view TriggerModeText(int mode, Language language) {
     if (mode < 0 || mode > 4) {
         return {};
     }
     return OptionsString(static_cast<OptionsText>(static_cast<std::size_t>(Mode0) + mode), language);
 }
 
-std::u16string GesturesAffectedText(int count, int language) {
+std::u16string GesturesAffectedText(int count, Language language) {
     std::u16string text(OptionsString(DeleteAppCount, language));
     const std::size_t mark = text.find(u'#');
     if (mark != std::u16string::npos) {
@@ -125,13 +125,13 @@ std::u16string GesturesAffectedText(int count, int language) {
     return text;
 }
 
-std::u16string IdleTimeoutText(int polls, int language) {
+std::u16string IdleTimeoutText(int polls, Language language) {
     const int tenths = (std::max(polls, 0) + 5) / 10;
     std::u16string text;
     for (const char c : std::to_string(tenths / 10) + "." + std::to_string(tenths % 10)) {
         text += static_cast<char16_t>(c);
     }
-    return text + (language == 1 ? u" 秒" : u" s");
+    return text + (language == Language::Chinese ? u" 秒" : u" s");
 }
 
 } // namespace traxo
