@@ -28,13 +28,7 @@ constexpr int kShownGestureMarginPercent = 8;
 // The font of the hidden label otLabel, which the pad's messages take.
 const FontSpec kMessageFont{u"Tahoma", 13, false, false, 0};
 
-struct PadTextRow {
-    PadText id;
-    std::u16string_view english;
-    std::u16string_view chinese;
-};
-
-constexpr std::array<PadTextRow, 6> kPadTexts{{
+constexpr TextRow kPadTexts[]{
     {PadText::Armed, u"Left-click and drag here to draw.", u"点击并拖动鼠标，录制手势"},
     {PadText::Matches, u"Matches #", u"匹配手势#"},
     {PadText::Unrecognised, u"Unrecognised", u"无法识别"},
@@ -43,7 +37,7 @@ constexpr std::array<PadTextRow, 6> kPadTexts{{
      u"点击 \"创建\" 来记录一个新的手势"},
     {PadText::SetFull, u"You can have a maximum of 100 gestures in a set",
      u"You can have a maximum of 100 gestures in a set"},
-}};
+};
 
 Rect Around(Point centre, int radius) {
     return {centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius};
@@ -53,13 +47,13 @@ const MotionPath kEmptyPath{};
 
 } // namespace
 
+const TextTable& TextTableOf(PadText) {
+    static constexpr TextTable table{"pad", kPadTexts, static_cast<std::size_t>(PadText::Count)};
+    return table;
+}
+
 std::u16string_view PadMessage(PadText text, Language language) {
-    for (const PadTextRow& row : kPadTexts) {
-        if (row.id == text) {
-            return language == Language::Chinese ? row.chinese : row.english;
-        }
-    }
-    return {};
+    return Text(text, language);
 }
 
 std::u16string SimilarityWarning(int motionIndex, Language language) {

@@ -5,7 +5,7 @@
 // boxes. The window hosts it: it forwards the pad's mouse events and the reminder timer, and
 // keeps the picture the pad draws on.
 
-#include "platform/Language.h"
+#include "platform/TextTable.h"
 #include "platform/DpiScale.h"
 #include "platform/PaintCanvas.h"
 #include "recognition/MotionPath.h"
@@ -51,7 +51,8 @@ public:
 };
 
 // The pad's texts: English and Chinese side by side.
-enum class PadText { Armed, Matches, Unrecognised, SimilarWarning, Reminder, SetFull };
+enum class PadText { Armed, Matches, Unrecognised, SimilarWarning, Reminder, SetFull, Count };
+const TextTable& TextTableOf(PadText);
 std::u16string_view PadMessage(PadText text, Language language);
 
 // The similarity warning for motion index k: the first "X" of the text becomes k + 1.

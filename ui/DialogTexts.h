@@ -3,7 +3,7 @@
 // English and Simplified Chinese side by side. Their layouts take the texts from here by name;
 // their TranslateMe sets whichever language is asked for.
 
-#include "platform/Language.h"
+#include "platform/TextTable.h"
 
 #include <array>
 #include <cstddef>
@@ -11,11 +11,6 @@
 #include <string_view>
 
 namespace traxo {
-
-struct TextPair {
-    std::u16string_view english;
-    std::u16string_view chinese;
-};
 
 enum class DialogText : std::size_t {
     // shared by every dialog
@@ -63,12 +58,7 @@ enum class DialogText : std::size_t {
 
 inline constexpr std::size_t kDialogTextCount = static_cast<std::size_t>(DialogText::Count);
 
-struct DialogTextRow {
-    DialogText id;
-    TextPair texts;
-};
-
-extern const std::array<DialogTextRow, kDialogTextCount> kDialogTexts;
+const TextTable& TextTableOf(DialogText);
 
 // Both languages of a text, for a layout table.
 TextPair DialogTexts(DialogText id);

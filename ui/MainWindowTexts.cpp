@@ -6,7 +6,9 @@ namespace traxo {
 
 using enum MainText;
 
-const std::array<MainTextRow, kMainTextCount> kMainTexts{{
+namespace {
+
+constexpr TextRow kMainTexts[]{
     {ActiveCaption, u"Active", u"启动"},
     {InactiveCaption, u"Active", u"关闭"},
     {StatusTesting, u"Testing", u"测试"},
@@ -40,7 +42,14 @@ const std::array<MainTextRow, kMainTextCount> kMainTexts{{
     // The file label is a path; the word for none stays as it is in both languages.
     {NoSetLoaded, u"no set loaded", u"no set loaded"},
     {SaveFailed, u"Unable to write to ", u"无法写入 "},
-}};
+};
+
+} // namespace
+
+const TextTable& TextTableOf(MainText) {
+    static constexpr TextTable table{"main window", kMainTexts, kMainTextCount};
+    return table;
+}
 
 std::u16string MainWindowText(MainText text, Language language) {
     const bool chinese = language == Language::Chinese;
@@ -53,12 +62,7 @@ std::u16string MainWindowText(MainText text, Language language) {
     default:
         break;
     }
-    const auto index = static_cast<std::size_t>(text);
-    if (index >= kMainTextCount) {
-        return {};
-    }
-    const MainTextRow& row = kMainTexts[index];
-    return std::u16string(chinese ? row.chinese : row.english);
+    return std::u16string(Text(text, language));
 }
 
 std::u16string CouldNotOpenText(std::u16string_view target, std::u16string_view reason,

@@ -3,7 +3,7 @@
 // balloon and the few words other windows borrow from it, English and Simplified Chinese side by
 // side. The controls' own captions stand in the layout table (ui/MainWindowLayout.h).
 
-#include "platform/Language.h"
+#include "platform/TextTable.h"
 
 #include <array>
 #include <cstddef>
@@ -47,13 +47,7 @@ enum class MainText : std::size_t {
 
 inline constexpr std::size_t kMainTextCount = static_cast<std::size_t>(MainText::Count);
 
-struct MainTextRow {
-    MainText id;
-    std::u16string_view english;
-    std::u16string_view chinese;
-};
-
-extern const std::array<MainTextRow, kMainTextCount> kMainTexts;
+const TextTable& TextTableOf(MainText);
 
 // The text in language 1 (Chinese) or otherwise English.
 std::u16string MainWindowText(MainText text, Language language);

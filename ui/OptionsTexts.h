@@ -2,7 +2,7 @@
 // Every text of the options dialog, English and Simplified Chinese side by side. TranslateMe
 // walks this one table; nothing else in the dialog holds a literal the user reads.
 
-#include "platform/Language.h"
+#include "platform/TextTable.h"
 
 #include <array>
 #include <cstddef>
@@ -82,13 +82,7 @@ enum class OptionsText : std::size_t {
 
 inline constexpr std::size_t kOptionsTextCount = static_cast<std::size_t>(OptionsText::Count);
 
-struct OptionsTextRow {
-    OptionsText id;
-    std::u16string_view english;
-    std::u16string_view chinese;
-};
-
-extern const std::array<OptionsTextRow, kOptionsTextCount> kOptionsTexts;
+const TextTable& TextTableOf(OptionsText);
 
 // The names of the languages, index = the `language` setting.
 inline constexpr std::array<std::u16string_view, 2> kLanguageNames{u"English", u"中文（简体）"};

@@ -251,13 +251,10 @@ TEST(OptionsDialogOk, KnownProgramsOfAShorterListMarkTheSetModified) {
 }
 
 TEST(OptionsTexts, EveryTextHasBothLanguagesInTableOrder) {
-    for (std::size_t i = 0; i < kOptionsTexts.size(); ++i) {
-        const OptionsTextRow& row = kOptionsTexts[i];
-        EXPECT_EQ(static_cast<std::size_t>(row.id), i) << "row " << i << " out of order";
-        EXPECT_FALSE(row.english.empty()) << i;
+    for (const TextRow& row : TextTableOf(OptionsText{}).rows) {
         // The remove buttons' hint is cleared in Chinese (tests/native/TranslationTablesTest.cpp).
-        EXPECT_EQ(row.chinese.empty(), row.id == OptionsText::BtnRemoveHint) << i;
-        EXPECT_NE(row.english, row.chinese) << i;
+        EXPECT_EQ(row.chinese.empty(), row.id == static_cast<std::size_t>(OptionsText::BtnRemoveHint)) << row.id;
+        EXPECT_NE(row.english, row.chinese) << row.id;
     }
     EXPECT_EQ(TriggerModeText(3, Language::Chinese), u"按住鼠标中键并移动鼠标");
     EXPECT_EQ(TriggerModeText(0, Language::English), u"press Ctrl+Shift and move mouse");

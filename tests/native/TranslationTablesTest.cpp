@@ -12,6 +12,7 @@
 #include "ui/MainWindowLayout.h"
 #include "ui/MainWindowTexts.h"
 #include "ui/OptionsTexts.h"
+#include "ui/TextRegistry.h"
 #include "ui/UpdateCheck.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +33,7 @@ struct Translated {
 
 // Texts whose Chinese is left empty on purpose: the remove buttons of the options dialog show no
 // hint in Chinese.
-const std::set<std::string> kClearedInChinese{"options BtnRemoveHint"};
+const std::set<std::string> kClearedInChinese{"options " + std::to_string(static_cast<std::size_t>(OptionsText::BtnRemoveHint))};
 
 void AddPair(std::vector<Translated>& texts, std::string where, std::u16string_view english,
              std::u16string_view chinese) {
@@ -65,9 +66,10 @@ std::vector<Translated> AllTexts() {
             AddPair(texts, "main window " + std::string(row.name), row.texts.english, row.texts.chinese);
         }
     }
-    for (const MainTextRow& row : kMainTexts) {
-        AddPair(texts, "main window text " + std::to_string(static_cast<std::size_t>(row.id)), row.english,
-                row.chinese);
+    for (const TextTable* table : AllTextTables()) {
+        for (const TextRow& row : table->rows) {
+            AddPair(texts, std::string(table->name) + " " + std::to_string(row.id), row.english, row.chinese);
+        }
     }
     AddPair(texts, "main window lblVersion", MainWindowText(MainText::VersionLabel, Language::English),
             MainWindowText(MainText::VersionLabel, Language::Chinese));
@@ -80,23 +82,9 @@ std::vector<Translated> AllTexts() {
     }
     AddDialog(texts, "dlgLanguage", LanguageDialog(Language::English), LanguageDialog(Language::Chinese));
     AddDialog(texts, "dlgTutorial", TutorialDialog(Language::English), TutorialDialog(Language::Chinese));
-    for (const PadText pad : {PadText::Armed, PadText::Matches, PadText::Unrecognised, PadText::SimilarWarning,
-                              PadText::Reminder, PadText::SetFull}) {
-        AddPair(texts, "pad " + std::to_string(static_cast<int>(pad)), PadMessage(pad, Language::English), PadMessage(pad, Language::Chinese));
-    }
     const MotionPath none{};
     AddPair(texts, "popup unrecognised", MakePopupContent(-1, none, none, u"", Language::English).actionText,
             MakePopupContent(-1, none, none, u"", Language::Chinese).actionText);
-    for (const OptionsTextRow& row : kOptionsTexts) {
-        AddPair(texts,
-                row.id == OptionsText::BtnRemoveHint ? std::string("options BtnRemoveHint")
-                                                     : "options " + std::to_string(static_cast<std::size_t>(row.id)),
-                row.english, row.chinese);
-    }
-    for (const DialogTextRow& row : kDialogTexts) {
-        AddPair(texts, "dialog text " + std::to_string(static_cast<std::size_t>(row.id)), row.texts.english,
-                row.texts.chinese);
-    }
     AddPair(texts, "assign default row", DefaultRowTitle(Language::English), DefaultRowTitle(Language::Chinese));
     AddPair(texts, "key combination invalid", InvalidCombinationMessage(Language::English), InvalidCombinationMessage(Language::Chinese));
     UpdateReply offer;
@@ -149,7 +137,7 @@ TEST(TranslationTables, EveryTextHasBothLanguagesAndNoneIsEmpty) {
 
 TEST(TranslationTables, ChineseTextsAreRealUtf16Chinese) {
     // The one translation that is a word of the Latin alphabet.
-    const std::string allWord = "main window text " + std::to_string(static_cast<std::size_t>(MainText::AllProgramsWord));
+    const std::string allWord = "main window " + std::to_string(static_cast<std::size_t>(MainText::AllProgramsWord));
     std::size_t translated = 0;
     for (const Translated& text : AllTexts()) {
         EXPECT_FALSE(LooksLikeCodePageDamage(text.english, false)) << text.where;
@@ -167,15 +155,18 @@ TEST(TranslationTables, ChineseTextsAreRealUtf16Chinese) {
     EXPECT_GT(translated, kOptionsTextCount + kActionListRowCount);
 }
 
-TEST(TranslationTables, TablesStandInTheOrderOfTheirNames) {
-    for (std::size_t i = 0; i < kMainTexts.size(); ++i) {
-        EXPECT_EQ(static_cast<std::size_t>(kMainTexts[i].id), i);
-    }
-    for (std::size_t i = 0; i < kOptionsTexts.size(); ++i) {
-        EXPECT_EQ(static_cast<std::size_t>(kOptionsTexts[i].id), i);
-    }
-    for (std::size_t i = 0; i < kDialogTexts.size(); ++i) {
-        EXPECT_EQ(static_cast<std::size_t>(kDialogTexts[i].id), i);
+// Each table holds one row per id, in the order of the ids, so that Text(id, language) finds
+// every text of both languages.
+TEST(TranslationTables, EveryTableHasARowForEveryIdInOrder) {
+    std::set<std::string_view> names;
+    for (const TextTable* table : AllTextTables()) {
+        EXPECT_TRUE(names.insert(table->name).second) << "two tables named " << table->name;
+        ASSERT_EQ(table->rows.size(), table->count) << table->name;
+        for (std::size_t i = 0; i < table->rows.size(); ++i) {
+            EXPECT_EQ(table->rows[i].id, i) << table->name << " row " << i;
+            EXPECT_EQ(TextIn(*table, i, Language::Chinese), table->rows[i].chinese) << table->name;
+        }
+        EXPECT_TRUE(TextIn(*table, table->count, Language::English).empty()) << table->name;
     }
 }
 
