@@ -3,15 +3,14 @@
 // the same action. Sets store built-in actions by their English row text only, so these rows are
 // also how a stored action finds its text in the other language.
 
+#include "platform/Language.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
 #include <string_view>
 
 namespace traxo {
-
-inline constexpr int kLanguageEnglish = 0;
-inline constexpr int kLanguageChinese = 1;
 
 struct ActionListRow {
     std::u16string_view english;

@@ -14,8 +14,8 @@ constexpr std::u16string_view kChineseKeystrokesLabel = u"按键: ";
 constexpr std::u16string_view kCutMark = u"...";
 
 // A row text of the English list shown in Chinese; any other text stays as it is.
-std::u16string_view InLanguage(std::u16string_view englishText, int language) {
-    if (language == kLanguageChinese) {
+std::u16string_view InLanguage(std::u16string_view englishText, Language language) {
+    if (language == Language::Chinese) {
         if (const auto row = FindEnglishActionRow(englishText)) {
             return kActionLists[*row].chinese;
         }
@@ -40,12 +40,12 @@ std::u16string FileDisplayText(std::u16string_view text) {
     return std::u16string(FileNamePart(text.substr(0, text.find(kProgramDirectorySeparator))));
 }
 
-std::u16string FullDisplayText(std::u16string_view action, int language) {
+std::u16string FullDisplayText(std::u16string_view action, Language language) {
     if (action.empty()) {
         return std::u16string(InLanguage(doNothingText, language));
     }
     if (action.starts_with(kKeysPrefix)) {
-        if (language == kLanguageChinese) {
+        if (language == Language::Chinese) {
             // Past "@Keys: " (with its blank): the combination itself.
             const std::u16string_view rest =
                 action.substr(std::min(kKeysPrefix.size() + 1, action.size()));
@@ -57,7 +57,7 @@ std::u16string FullDisplayText(std::u16string_view action, int language) {
         const std::u16string_view script =
             action.substr(std::min(kKeystrokesPrefix.size() + 1, action.size()));
         const std::u16string_view label =
-            language == kLanguageChinese ? kChineseKeystrokesLabel : kEnglishKeystrokesLabel;
+            language == Language::Chinese ? kChineseKeystrokesLabel : kEnglishKeystrokesLabel;
         return std::u16string(label) + std::u16string(script);
     }
     if (action.starts_with(u'@')) {
@@ -126,7 +126,7 @@ ParsedAction ParseAction(std::u16string_view action) {
     return parsed;
 }
 
-std::u16string ActionToDisplayString(std::u16string_view action, int maxLen, int language) {
+std::u16string ActionToDisplayString(std::u16string_view action, int maxLen, Language language) {
     std::u16string text = FullDisplayText(action, language);
     const std::size_t limit = static_cast<std::size_t>(std::max(maxLen, 0));
     if (limit < text.size()) {
@@ -141,7 +141,7 @@ std::u16string ActionToDisplayString(std::u16string_view action, int maxLen, int
     return text;
 }
 
-std::u16string ActionToFullText(std::u16string_view action, int language) {
+std::u16string ActionToFullText(std::u16string_view action, Language language) {
     ParsedAction parsed = ParseAction(action);
     if (parsed.form == ActionForm::File) {
         return std::move(parsed.target);

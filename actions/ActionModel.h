@@ -3,6 +3,7 @@
 // the forms apart the way execution does and makes the short text shown to the user.
 
 #include "actions/ActionLists.h" // sameAsDefaultText, doNothingText
+#include "platform/Language.h"
 
 #include <cstddef>
 #include <string>
@@ -50,10 +51,10 @@ ProgramLaunch SplitProgramParameters(std::u16string_view fileText);
 
 // The short text for lists, the action button and the popup; longer than maxLen, it is cut and
 // ends in "...". language 1 is Chinese, anything else English.
-std::u16string ActionToDisplayString(std::u16string_view action, int maxLen, int language);
+std::u16string ActionToDisplayString(std::u16string_view action, int maxLen, Language language);
 
 // The whole action, so that a set from someone else can be read before it runs: a program or
 // file with its full path and parameters, any other action as its short text has it.
-std::u16string ActionToFullText(std::u16string_view action, int language);
+std::u16string ActionToFullText(std::u16string_view action, Language language);
 
 } // namespace traxo

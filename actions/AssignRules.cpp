@@ -25,11 +25,11 @@ std::u16string SameAsDefaultMarker() {
     return u"@" + std::u16string(sameAsDefaultText);
 }
 
-std::u16string_view DefaultRowTitle(int language) {
-    return language == kLanguageChinese ? u"默认动作（所有程序" : u"Default action (all programs)";
+std::u16string_view DefaultRowTitle(Language language) {
+    return language == Language::Chinese ? u"默认动作（所有程序" : u"Default action (all programs)";
 }
 
-std::vector<AssignRow> RowsFromMotion(const MotionSet& set, int motionIndex, int language) {
+std::vector<AssignRow> RowsFromMotion(const MotionSet& set, int motionIndex, Language language) {
     std::vector<AssignRow> rows;
     const int motions = set.motionCount;
     if (motionIndex < 0 || motionIndex >= std::clamp(motions, 0, kMaxMotions)) {

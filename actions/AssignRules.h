@@ -3,6 +3,7 @@
 // set, the entries of the drop-down laid over a row, and the action an entry gives. The dialogs
 // only move text in and out; the editors are reached through ActionEditors.
 
+#include "platform/Language.h"
 #include "sets/MotionSet.h"
 
 #include <cstddef>
@@ -23,12 +24,12 @@ struct AssignRow {
 std::u16string SameAsDefaultMarker();
 
 // The title of row 0.
-std::u16string_view DefaultRowTitle(int language);
+std::u16string_view DefaultRowTitle(Language language);
 
 // Row 0 holds the motion's default action, row r >= 1 known program r - 1 with its rule's
 // action (the last rule for it wins) or the marker. Out-of-range counts and indices read from a
 // damaged set are kept within the slots. An index that is not a live motion gives no rows.
-std::vector<AssignRow> RowsFromMotion(const MotionSet& set, int motionIndex, int language);
+std::vector<AssignRow> RowsFromMotion(const MotionSet& set, int motionIndex, Language language);
 
 // OK: the default action from row 0, and one rule for every program row not holding the marker,
 // in row order (an empty action is a rule too: "do nothing here"). Rule slots beyond the

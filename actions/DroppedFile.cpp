@@ -26,8 +26,8 @@ DropDecision DecideDrop(std::size_t fileCount, std::u16string_view firstName, bo
     return {DropOutcome::Assigned, std::move(action)};
 }
 
-std::u16string_view DropMessage(DropOutcome outcome, int language) {
-    const bool chinese = language == 1;
+std::u16string_view DropMessage(DropOutcome outcome, Language language) {
+    const bool chinese = language == Language::Chinese;
     switch (outcome) {
     case DropOutcome::TooMany:
         return chinese ? u"只能拖放一个文件到这个动作。" : u"Drop only one file on to this action.";

@@ -3,6 +3,8 @@
 // default action, stored relative to the program's folder where it can be. The name arrives
 // whole and in UTF-16 (its length is asked first), so no path is cut or re-encoded.
 
+#include "platform/Language.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -26,6 +28,6 @@ DropDecision DecideDrop(std::size_t fileCount, std::u16string_view firstName, bo
                         std::u16string_view appFolder);
 
 // The message for TooMany and Unsupported (empty for the others); language 1 Chinese.
-std::u16string_view DropMessage(DropOutcome outcome, int language);
+std::u16string_view DropMessage(DropOutcome outcome, Language language);
 
 } // namespace traxo

@@ -106,12 +106,12 @@ bool IsValidKeyCombination(std::u16string_view text, PlanningQueries& queries) {
     return ParseShortcutText(shortcut, queries).has_value();
 }
 
-std::u16string_view InvalidCombinationLabel(int language) {
-    return language == kLanguageChinese ? u"不是有效的组合键" : u"This isn't a valid key combination";
+std::u16string_view InvalidCombinationLabel(Language language) {
+    return language == Language::Chinese ? u"不是有效的组合键" : u"This isn't a valid key combination";
 }
 
-std::u16string_view InvalidCombinationMessage(int language) {
-    return language == kLanguageChinese
+std::u16string_view InvalidCombinationMessage(Language language) {
+    return language == Language::Chinese
                ? u"不是有效的组合键"
                : u"This combination isn't valid. It may contain too many keys, or two "
                  u"incompatible keys (like Tab and Escape).";

@@ -2,6 +2,7 @@
 // The key-combination dialog's text: the pressed toggles in a fixed order, then the key, joined
 // by " + ", and whether action execution can press it.
 
+#include "platform/Language.h"
 #include "actions/ActionExecution.h"
 
 #include <array>
@@ -39,7 +40,7 @@ std::u16string KeyCombinationText(const KeyComboToggles& pressed, std::u16string
 bool IsValidKeyCombination(std::u16string_view text, PlanningQueries& queries);
 
 // The label's text for an invalid combination, and dlgInvalid's content.
-std::u16string_view InvalidCombinationLabel(int language);
-std::u16string_view InvalidCombinationMessage(int language);
+std::u16string_view InvalidCombinationLabel(Language language);
+std::u16string_view InvalidCombinationMessage(Language language);
 
 } // namespace traxo

@@ -129,8 +129,8 @@ std::optional<ScriptProblem> FindScriptProblem(std::u16string_view text, Keyboar
 }
 
 std::u16string DescribeScriptProblem(const ScriptProblem& problem, std::u16string_view userScript,
-                                     int language) {
-    const bool chinese = language == 1;
+                                     Language language) {
+    const bool chinese = language == Language::Chinese;
     if (problem.kind == ScriptProblemKind::Empty) {
         return chinese ? u"没有要发送的按键。" : u"There are no keystrokes to send.";
     }

@@ -2,6 +2,7 @@
 // Why the keystroke sender would stop on a script, and where: the keystrokes editor tells the
 // user instead of leaving a test (or a gesture) that types half the text without a word.
 
+#include "platform/Language.h"
 #include "platform/Keyboard.h"
 
 #include <cstddef>
@@ -32,6 +33,6 @@ std::optional<ScriptProblem> FindScriptProblem(std::u16string_view theirText, Ke
 // The editor's message for a problem in `userScript` (the user's notation, which the excerpt is
 // looked up in to say at which character it stands). language 1 Chinese, otherwise English.
 std::u16string DescribeScriptProblem(const ScriptProblem& problem, std::u16string_view userScript,
-                                     int language);
+                                     Language language);
 
 } // namespace traxo

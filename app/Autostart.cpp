@@ -70,8 +70,8 @@ AutostartOutcome Autostart::PointAtThisCopy() {
     return {false, true};
 }
 
-std::u16string_view AutostartRefusedText(int language) {
-    if (language == 1) {
+std::u16string_view AutostartRefusedText(Language language) {
+    if (language == Language::Chinese) {
         return u"Windows 不允许 Traxo 更改登录时自动启动的程序。设置没有改变。";
     }
     return u"Windows did not let Traxo change the programs that start when you log in. "

@@ -4,6 +4,7 @@
 // shorter program ("C:\Program.exe"); values written without quotes (older copies, by hand)
 // are read as the same path.
 
+#include "platform/Language.h"
 #include "platform/Registry.h"
 
 #include <string>
@@ -59,6 +60,6 @@ private:
 };
 
 // The one message for a registry that refuses; language 1 Chinese, otherwise English.
-std::u16string_view AutostartRefusedText(int language);
+std::u16string_view AutostartRefusedText(Language language);
 
 } // namespace traxo

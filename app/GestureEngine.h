@@ -134,8 +134,9 @@ public:
     MotionSet& motionSet() { return *motionSet_; }
     const std::u16string& AppFolder() const { return appFolder_; }
     const std::u16string& ExePath() const { return exePath_; } // AppFolder + ExeName
-    int CurrentLanguage() const { return settings_.language; }
     bool GesturesActive() const { return settings_.active; }
+    // The texts' language; the tray menu asks it too.
+    Language CurrentLanguage() override { return settings_.language; }
     bool Capturing() const { return poller_ && poller_->Capturing(); }
     std::vector<std::u16string> RecentPrograms() const;
     const std::string& DiagnosticLog() const { return recognition_.diagnosticLog; }
@@ -153,7 +154,6 @@ private:
     void mnExitClick() override { view_.CloseProgram(); }
     bool IsActive() override { return settings_.active; }
     bool WillAutoStart() override;
-    int Language() override { return settings_.language; }
 
     void ShowResult(const GestureReport& report, const MotionPath& normalised);
 

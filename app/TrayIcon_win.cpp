@@ -151,7 +151,7 @@ void TrayIcon::PopupIcon(POINT at) {
         return;
     }
     for (const TrayMenuEntry& entry :
-         BuildTrayMenu(owner_.Language(), owner_.IsActive(), owner_.WillAutoStart())) {
+         BuildTrayMenu(owner_.CurrentLanguage(), owner_.IsActive(), owner_.WillAutoStart())) {
         if (entry.command == kTraySeparator) {
             AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
             continue;

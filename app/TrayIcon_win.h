@@ -4,6 +4,7 @@
 // the session); a TrayOwner (the gesture engine) carries out what the icon and its menu ask for.
 
 #include "app/EngineServices.h"
+#include "platform/Language.h"
 #include "app/TrayMenu.h"
 
 #include <windows.h>

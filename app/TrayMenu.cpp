@@ -27,12 +27,12 @@ constexpr std::uint32_t kNinKeySelect = 0x0401; // Enter or Space on the focused
 
 } // namespace
 
-std::vector<TrayMenuEntry> BuildTrayMenu(int language, bool active, bool willAutoStart) {
+std::vector<TrayMenuEntry> BuildTrayMenu(Language language, bool active, bool willAutoStart) {
     std::vector<TrayMenuEntry> entries;
     for (const TrayCaption& caption : kTrayCaptions) {
         TrayMenuEntry entry;
         entry.command = caption.command;
-        entry.caption = std::u16string(language == 1 ? caption.chinese : caption.english);
+        entry.caption = std::u16string(language == Language::Chinese ? caption.chinese : caption.english);
         entry.checked = (caption.command == mnActive && active) ||
                         (caption.command == mnAutostart && willAutoStart);
         entry.isDefault = caption.command == mnConfigure;

@@ -2,6 +2,8 @@
 // The tray icon's menu and mouse as data: the entries in their order with captions, check marks
 // and the default entry, and what a mouse message from the icon asks for.
 
+#include "platform/Language.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -26,7 +28,7 @@ struct TrayMenuEntry {
 };
 
 // popupIcon in its order; language 1 Chinese, otherwise English.
-std::vector<TrayMenuEntry> BuildTrayMenu(int language, bool active, bool willAutoStart);
+std::vector<TrayMenuEntry> BuildTrayMenu(Language language, bool active, bool willAutoStart);
 
 enum class TrayMouseAction { None, Configure, ShowMenu };
 
@@ -45,7 +47,7 @@ public:
     // PopupMenu1Popup's state of the check marks, and the captions' language.
     virtual bool IsActive() = 0;
     virtual bool WillAutoStart() = 0;
-    virtual int Language() = 0;
+    virtual Language CurrentLanguage() = 0;
 };
 
 // The tooltip of the icon.

@@ -74,7 +74,7 @@ Settings ReadSettings(IniStore& ini, std::u16string_view appFolder) {
     settings.active = ReadBool(ini, u"active", true);
     settings.mouseExMode = ReadBool(ini, u"mouseExMode", false);
     settings.invoke = ReadInRange(ini, u"invoke", 1, 0, 4);
-    settings.language = ReadInRange(ini, u"language", 0, 0, 1);
+    settings.language = LanguageFromNumber(ReadInRange(ini, u"language", 0, 0, 1)).value_or(Language::English);
     settings.idleTimeout =
         ReadInRange(ini, u"idleTimeout", 0, kLeastIdleTimeout, kMostIdleTimeout, true);
     settings.recogniser = ReadInRange(ini, u"recogniser", 0, 0, 1);
@@ -98,7 +98,7 @@ std::optional<std::u16string> SaveSettings(IniStore& ini, const Settings& settin
     write.Bool(u"mouseExMode", settings.mouseExMode);
     write.Bool(u"fastTrails", settings.fastTrails);
     write.Bool(u"recentList", settings.recentList);
-    write.Integer(u"language", settings.language);
+    write.Integer(u"language", LanguageNumber(settings.language));
     write.Integer(u"idleTimeout", settings.idleTimeout);
     write.Integer(u"invoke", settings.invoke);
     write.String(kMain, u"tail", ColorToString(settings.tail));

@@ -2,6 +2,7 @@
 // The program's settings: section "main" of AppFolder + "traxo.ini" and the excluded programs
 // of section "exclude". Read once at start, written whole by SaveSettings.
 
+#include "platform/Language.h"
 #include "platform/CoreTypes.h"
 #include "platform/IniStore.h"
 #include "platform/ProductIdentity.h"
@@ -33,7 +34,7 @@ struct Settings {
     bool active = true;
     bool mouseExMode = false;
     std::int32_t invoke = 1;      // TriggerMode, 0 to 4
-    std::int32_t language = 0;    // 0 English, 1 Chinese (simplified)
+    Language language = Language::English;
     std::int32_t idleTimeout = 0; // 0: off, otherwise a number of polls
     std::int32_t recogniser = 0;  // 0 the scoring recogniser, 1 the precise one
     Colour tail =

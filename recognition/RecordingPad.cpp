@@ -28,13 +28,7 @@ constexpr int kShownGestureMarginPercent = 8;
 // The font of the hidden label otLabel, which the pad's messages take.
 const FontSpec kMessageFont{u"Tahoma", 13, false, false, 0};
 
-struct PadTextRow {
-    PadText id;
-    std::u16string_view english;
-    std::u16string_view chinese;
-};
-
-constexpr std::array<PadTextRow, 6> kPadTexts{{
+constexpr TextRow kPadTexts[]{
     {PadText::Armed, u"Left-click and drag here to draw.", u"点击并拖动鼠标，录制手势"},
     {PadText::Matches, u"Matches #", u"匹配手势#"},
     {PadText::Unrecognised, u"Unrecognised", u"无法识别"},
@@ -43,22 +37,22 @@ constexpr std::array<PadTextRow, 6> kPadTexts{{
      u"点击 \"创建\" 来记录一个新的手势"},
     {PadText::SetFull, u"You can have a maximum of 100 gestures in a set",
      u"You can have a maximum of 100 gestures in a set"},
-}};
+};
 
 const MotionPath kEmptyPath{};
 
 } // namespace
 
-std::u16string_view PadMessage(PadText text, int language) {
-    for (const PadTextRow& row : kPadTexts) {
-        if (row.id == text) {
-            return language == 1 ? row.chinese : row.english;
-        }
-    }
-    return {};
+const TextTable& TextTableOf(PadText) {
+    static constexpr TextTable table{"pad", kPadTexts, static_cast<std::size_t>(PadText::Count)};
+    return table;
 }
 
-std::u16string SimilarityWarning(int motionIndex, int language) {
+std::u16string_view PadMessage(PadText text, Language language) {
+    return Text(text, language);
+}
+
+std::u16string SimilarityWarning(int motionIndex, Language language) {
     std::u16string text(PadMessage(PadText::SimilarWarning, language));
     const std::size_t at = text.find(u'X');
     if (at != std::u16string::npos) {
@@ -112,7 +106,7 @@ void RecordingPad::TranslateMe() {
 
 void RecordingPad::ShowMessage(PadText text, int motionIndex, const MotionPath& thumbnail,
                                int offset) {
-    const int language = owner_.Language();
+    const Language language = owner_.CurrentLanguage();
     std::u16string words;
     if (text == PadText::SimilarWarning) {
         words = SimilarityWarning(motionIndex, language);
@@ -140,7 +134,7 @@ void RecordingPad::btnCreateClick() {
     MotionSet& set = document_.motionSet();
     const int n = set.motionCount;
     if (n >= kMaxMotions) {
-        owner_.ShowSetFullMessage(PadMessage(PadText::SetFull, owner_.Language()));
+        owner_.ShowSetFullMessage(PadMessage(PadText::SetFull, owner_.CurrentLanguage()));
         return;
     }
     Motion& motion = set.motions[n];

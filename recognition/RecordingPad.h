@@ -5,6 +5,7 @@
 // boxes. The window hosts it: it forwards the pad's mouse events and the reminder timer, and
 // keeps the picture the pad draws on.
 
+#include "platform/TextTable.h"
 #include "platform/DpiScale.h"
 #include "platform/PaintCanvas.h"
 #include "sets/MotionPath.h"
@@ -44,17 +45,18 @@ public:
     virtual bool CapturingOnScreen() = 0;
     // Recognise with action execution off; the motion index or -1.
     virtual int RecogniseWithoutAction(const MotionPath& normalised) = 0;
-    virtual int Language() = 0;                                    // 0 English, 1 Chinese
+    virtual Language CurrentLanguage() = 0;                                    // 0 English, 1 Chinese
     // The scale of the pad's window: its dots, message box and font follow it.
     virtual DpiScale PadScale() { return {}; }
 };
 
 // The pad's texts: English and Chinese side by side.
-enum class PadText { Armed, Matches, Unrecognised, SimilarWarning, Reminder, SetFull };
-std::u16string_view PadMessage(PadText text, int language);
+enum class PadText { Armed, Matches, Unrecognised, SimilarWarning, Reminder, SetFull, Count };
+const TextTable& TextTableOf(PadText);
+std::u16string_view PadMessage(PadText text, Language language);
 
 // The similarity warning for motion index k: the first "X" of the text becomes k + 1.
-std::u16string SimilarityWarning(int motionIndex, int language);
+std::u16string SimilarityWarning(int motionIndex, Language language);
 
 class RecordingPad {
 public:

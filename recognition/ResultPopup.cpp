@@ -76,12 +76,12 @@ void DrawActionLabel(PaintCanvas& canvas, Rect box, std::u16string_view text) {
 } // namespace
 
 PopupContent MakePopupContent(int result, const MotionPath& normalised, const MotionPath& motionPath,
-                              std::u16string_view actionText, int language) {
+                              std::u16string_view actionText, Language language) {
     PopupContent content;
     if (result < 0) {
         content.number = kNoNumber;
         content.thumbnail = normalised;
-        content.actionText = language == 1 ? kUnrecognisedChinese : kUnrecognisedEnglish;
+        content.actionText = language == Language::Chinese ? kUnrecognisedChinese : kUnrecognisedEnglish;
         return content;
     }
     content.number = DecimalText(result + 1);
@@ -94,7 +94,7 @@ PopupContent MakePopupContent(int result, const MotionPath& normalised, const Mo
 }
 
 PopupContent MakePopupContent(int result, const MotionPath& normalised, const MotionSet& set,
-                              std::u16string_view actionText, int language) {
+                              std::u16string_view actionText, Language language) {
     const int motionCount = set.motionCount;
     if (result < 0 || result >= motionCount || result >= kMotionSlots) {
         return MakePopupContent(-1, normalised, normalised, actionText, language);

@@ -3,6 +3,7 @@
 // when it shows, how it slides away, and how it is painted. The window itself is TfrmInfo
 // (ResultPopup_win.h); everything it decides lives here.
 
+#include "platform/Language.h"
 #include "platform/DpiScale.h"
 #include "platform/PaintCanvas.h"
 #include "sets/MotionPath.h"
@@ -38,11 +39,11 @@ struct PopupContent {
 // result is the motion index or -1; actionText the action that ran, as action execution left it
 // (its display text is shown); language 0 English, 1 Chinese.
 PopupContent MakePopupContent(int result, const MotionPath& normalised, const MotionPath& motionPath,
-                              std::u16string_view actionText, int language);
+                              std::u16string_view actionText, Language language);
 // The same with the matched motion's path taken from the set (any result outside it shows as
 // unrecognised).
 PopupContent MakePopupContent(int result, const MotionPath& normalised, const MotionSet& set,
-                              std::u16string_view actionText, int language);
+                              std::u16string_view actionText, Language language);
 
 // Paints the thumbnail, the number and the action label over the background (which the caller
 // draws), with every box and font at the scale of the popup's monitor.

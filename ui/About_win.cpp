@@ -91,16 +91,16 @@ void TfrmAbout::SetAboutTitle(std::u16string_view title) {
     SetControlText(kLblAboutTitle, title);
 }
 
-void TfrmAbout::TranslateMe(int language) {
+void TfrmAbout::TranslateMe(Language language) {
     ModalForm::TranslateMe(language);
-    std::u16string credit(language == 1 ? kTranslationCreditChinese : kTranslationCreditEnglish);
+    std::u16string credit(language == Language::Chinese ? kTranslationCreditChinese : kTranslationCreditEnglish);
     credit += kTranslatorName;
     SetControlText(kLblTrans, credit);
-    SetControlText(kLblDonate, language == 1 ? kDonateChinese : kDonateEnglish);
+    SetControlText(kLblDonate, language == Language::Chinese ? kDonateChinese : kDonateEnglish);
 }
 
 void TfrmAbout::FormShow() {
-    TranslateMe(Language());
+    TranslateMe(CurrentLanguage());
     SetFocus(btnCancel_->hwnd());
 }
 

@@ -3,6 +3,7 @@
 // showing (SetAboutTitle) and shows it with ShowModal.
 
 // Before <windows.h>, which would rename the paint canvas's DrawText.
+#include "platform/Language.h"
 #include "controls/DynamicOpaqueButton_win.h"
 #include "platform/ScopedWin_win.h"
 #include "ui/ModalForm_win.h"
@@ -21,7 +22,7 @@ public:
 
     void SetAboutTitle(std::u16string_view title);
     // What FormShow puts into the language-dependent lines.
-    void TranslateMe(int language) override;
+    void TranslateMe(Language language) override;
 
 protected:
     void FormShow() override;

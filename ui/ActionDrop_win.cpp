@@ -18,7 +18,7 @@ std::vector<std::u16string> DroppedFileNames(HDROP drop) {
 }
 
 DropDecision comboActionsPanelDrop(HWND panel, HDROP drop, bool panelVisible,
-                                   std::u16string_view appFolder, int language) {
+                                   std::u16string_view appFolder, Language language) {
     const std::vector<std::u16string> names = DroppedFileNames(drop);
     DragFinish(drop);
     const DropDecision decision = DecideDrop(

@@ -3,6 +3,7 @@
 // default action. The caller carries out an Assigned decision (default action, modified flag,
 // hiding and moving the panel, redrawing the row).
 
+#include "platform/Language.h"
 #include "actions/DroppedFile.h"
 
 #include <windows.h>
@@ -18,6 +19,6 @@ std::vector<std::u16string> DroppedFileNames(HDROP drop);
 
 // Reads the drop, decides, tells the user when it is refused, and releases the drop handle.
 DropDecision comboActionsPanelDrop(HWND panel, HDROP drop, bool panelVisible,
-                                   std::u16string_view appFolder, int language);
+                                   std::u16string_view appFolder, Language language);
 
 } // namespace traxo

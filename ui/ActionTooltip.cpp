@@ -6,7 +6,7 @@
 
 namespace traxo {
 
-std::u16string ActionButtonTooltip(const Motion& motion, int language) {
+std::u16string ActionButtonTooltip(const Motion& motion, Language language) {
     std::u16string action = motion.defaultAction.View();
     const int ruleCount = std::min<int>(motion.ruleCount, kRuleSlots);
     for (int r = 0; action.empty() && r < ruleCount; ++r) {

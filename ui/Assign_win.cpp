@@ -40,7 +40,7 @@ public:
           program_(program) {}
 
     std::optional<std::u16string> EditKeystrokes(std::u16string_view script) override {
-        keystrokes_.TranslateMe(owner_.Language());
+        keystrokes_.TranslateMe(owner_.CurrentLanguage());
         keystrokes_.SetScript(script);
         if (keystrokes_.ShowModal(owner_.hwnd()) != kModalResultOk) {
             return std::nullopt;
@@ -48,14 +48,14 @@ public:
         return keystrokes_.Script();
     }
     std::optional<std::u16string> EditKeyCombination() override {
-        keyCombo_.TranslateMe(owner_.Language());
+        keyCombo_.TranslateMe(owner_.CurrentLanguage());
         if (keyCombo_.ShowModal(owner_.hwnd()) != kModalResultOk) {
             return std::nullopt;
         }
         return keyCombo_.Combination();
     }
     std::optional<std::u16string> AskWebAddress(std::u16string_view proposed) override {
-        const int language = owner_.Language();
+        const Language language = owner_.CurrentLanguage();
         std::u16string value(proposed);
         if (!CustomInputQuery(input_, owner_.hwnd(),
                               DialogString(DialogText::WebsiteCaption, language),
@@ -67,10 +67,10 @@ public:
         return value;
     }
     std::optional<std::u16string> ChooseFolder() override {
-        return traxo::ChooseFolder(owner_.hwnd(), owner_.Language());
+        return traxo::ChooseFolder(owner_.hwnd(), owner_.CurrentLanguage());
     }
     std::optional<ProgramFields> EditProgram(const ProgramFields& start) override {
-        program_.TranslateMe(owner_.Language());
+        program_.TranslateMe(owner_.CurrentLanguage());
         program_.SetFields(start);
         if (program_.ShowModal(owner_.hwnd()) != kModalResultOk) {
             return std::nullopt;
@@ -150,7 +150,7 @@ void TfrmAssign::UseEditors(TfrmKeystrokes& keystrokes, TfrmKeyCombo& keyCombo, 
     editors_ = std::make_unique<Editors>(*this, keystrokes, keyCombo, input, program);
 }
 
-bool TfrmAssign::EditMotion(HWND parent, MotionSet& set, int motionIndex, int language) {
+bool TfrmAssign::EditMotion(HWND parent, MotionSet& set, int motionIndex, Language language) {
     rows_ = RowsFromMotion(set, motionIndex, language);
     if (rows_.empty()) {
         return false;
@@ -359,7 +359,7 @@ void TfrmAssign::lstActionsCustomDrawItem(const DRAWITEMSTRUCT& item) {
     {
         GdiPaintCanvas canvas(item.hDC, objects_.get());
         canvas.SetAppIcons(imgApps_);
-        PaintAssignRow(canvas, rows_[row], place, ActionToFullText(rows_[row].action, Language()),
+        PaintAssignRow(canvas, rows_[row], place, ActionToFullText(rows_[row].action, CurrentLanguage()),
                        RowFont(Font()), DpiScale{Dpi()});
     }
     if (selected) {
@@ -372,12 +372,12 @@ std::u16string TfrmAssign::EntryText(int entry) const {
     if (entry == 0) {
         const int row = SelectedRow();
         if (row >= 0 && static_cast<std::size_t>(row) < rows_.size()) {
-            return ActionToFullText(rows_[row].action, Language());
+            return ActionToFullText(rows_[row].action, CurrentLanguage());
         }
     } else if (entry > 0 && static_cast<std::size_t>(entry) <= comboRows_.size()) {
         const ActionListRow& listRow =
             kActionLists[comboRows_[static_cast<std::size_t>(entry) - 1]];
-        return std::u16string(Language() == 1 ? listRow.chinese : listRow.english);
+        return std::u16string(CurrentLanguage() == Language::Chinese ? listRow.chinese : listRow.english);
     }
     return {};
 }

@@ -4,6 +4,7 @@
 // every decision come from actions/AssignRules, their looks from ui/AssignRowPainter; this
 // window carries them out and moves text.
 
+#include "platform/Language.h"
 #include "actions/AssignRules.h"
 #include "platform/PaintCanvas.h" // before <windows.h> renames its DrawText
 #include "ui/ModalForm_win.h"
@@ -40,7 +41,7 @@ public:
 
     // btnAssignClick's dialog: shows the motion's rows and, on OK, writes them back. Returns
     // true on OK. Rules that did not fit the record are reported to the user.
-    bool EditMotion(HWND parent, MotionSet& set, int motionIndex, int language);
+    bool EditMotion(HWND parent, MotionSet& set, int motionIndex, Language language);
 
     // The rows as they stand (for tests and the caller).
     const std::vector<AssignRow>& Rows() const { return rows_; }

@@ -9,7 +9,7 @@
 namespace traxo {
 
 AutostartControl::AutostartControl(HWND owner, StringValueStore& store, std::u16string exePath,
-                                   std::function<int()> language)
+                                   std::function<Language()> language)
     : owner_(owner), autostart_(store, std::move(exePath)), language_(std::move(language)) {}
 
 void AutostartControl::StartCheckTimer() {
@@ -37,7 +37,7 @@ void AutostartControl::IsAutoStartOK() {
     if (!autostart_.NeedsQuestion()) {
         return;
     }
-    const int language = language_ ? language_() : 0;
+    const Language language = language_ ? language_() : Language::English;
     TaskDialogContent dlgAutostart;
     dlgAutostart.title = MainWindowText(MainText::DialogTitle, language);
     dlgAutostart.content = MainWindowText(MainText::AutostartQuestion, language);
@@ -59,7 +59,7 @@ bool AutostartControl::HandleMessage(UINT message, WPARAM wParam) {
 }
 
 void AutostartControl::ReportRefusal() {
-    const std::wstring text = WideText(AutostartRefusedText(language_ ? language_() : 0));
+    const std::wstring text = WideText(AutostartRefusedText(language_ ? language_() : Language::English));
     MessageBoxW(owner_, text.c_str(), L"Traxo", MB_OK | MB_ICONWARNING);
 }
 

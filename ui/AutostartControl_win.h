@@ -21,7 +21,7 @@ public:
 
     // owner: the main window (timer, message boxes). store must outlive this object.
     AutostartControl(HWND owner, StringValueStore& store, std::u16string exePath,
-                     std::function<int()> language);
+                     std::function<Language()> language);
 
     void StartCheckTimer(); // at start
     bool willAutoStart();
@@ -42,7 +42,7 @@ private:
 
     HWND owner_;
     Autostart autostart_;
-    std::function<int()> language_;
+    std::function<Language()> language_;
 };
 
 } // namespace traxo

@@ -4,7 +4,9 @@ namespace traxo {
 
 using enum DialogText;
 
-const std::array<DialogTextRow, kDialogTextCount> kDialogTexts{{
+namespace {
+
+constexpr TextRow kDialogTexts[]{
     {ButtonOk, {u"OK", u"好"}},
     {ButtonCancel, {u"Cancel", u"取消"}},
     {MessageTitle, {u"Traxo", u"Traxo"}},
@@ -57,24 +59,25 @@ const std::array<DialogTextRow, kDialogTextCount> kDialogTexts{{
     {ProgramBrowse, {u"...", u"..."}},
     {FolderChooserTitle, {u"Choose a folder", u"选择目录"}},
     {AboutCaption, {u"About", u"关于"}},
-}};
+};
+
+} // namespace
+
+const TextTable& TextTableOf(DialogText) {
+    static constexpr TextTable table{"dialogs", kDialogTexts, kDialogTextCount};
+    return table;
+}
 
 TextPair DialogTexts(DialogText id) {
-    return kDialogTexts[static_cast<std::size_t>(id)].texts;
+    return {Text(id, Language::English), Text(id, Language::Chinese)};
 }
 
-std::u16string_view DialogString(DialogText id, int language) {
-    const TextPair texts = DialogTexts(id);
-    return language == 1 ? texts.chinese : texts.english;
+std::u16string_view DialogString(DialogText id, Language language) {
+    return Text(id, language);
 }
 
-std::u16string DialogStringWithCount(DialogText id, std::size_t count, int language) {
-    std::u16string text(DialogString(id, language));
-    if (const std::size_t mark = text.find(u'#'); mark != std::u16string::npos) {
-        const std::string digits = std::to_string(count);
-        text.replace(mark, 1, std::u16string(digits.begin(), digits.end()));
-    }
-    return text;
+std::u16string DialogStringWithCount(DialogText id, std::size_t count, Language language) {
+    return TextWithCount(Text(id, language), count);
 }
 
 } // namespace traxo

@@ -3,17 +3,14 @@
 // English and Simplified Chinese side by side. Their layouts take the texts from here by name;
 // their TranslateMe sets whichever language is asked for.
 
+#include "platform/TextTable.h"
+
 #include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace traxo {
-
-struct TextPair {
-    std::u16string_view english;
-    std::u16string_view chinese;
-};
 
 enum class DialogText : std::size_t {
     // shared by every dialog
@@ -61,18 +58,13 @@ enum class DialogText : std::size_t {
 
 inline constexpr std::size_t kDialogTextCount = static_cast<std::size_t>(DialogText::Count);
 
-struct DialogTextRow {
-    DialogText id;
-    TextPair texts;
-};
-
-extern const std::array<DialogTextRow, kDialogTextCount> kDialogTexts;
+const TextTable& TextTableOf(DialogText);
 
 // Both languages of a text, for a layout table.
 TextPair DialogTexts(DialogText id);
 // The text in language 1 (Chinese) or otherwise English.
-std::u16string_view DialogString(DialogText id, int language);
+std::u16string_view DialogString(DialogText id, Language language);
 // The text with its "#" replaced by the count.
-std::u16string DialogStringWithCount(DialogText id, std::size_t count, int language);
+std::u16string DialogStringWithCount(DialogText id, std::size_t count, Language language);
 
 } // namespace traxo

@@ -5,7 +5,7 @@
 
 namespace traxo {
 
-TaskDialogContent LanguageDialog(int language) {
+TaskDialogContent LanguageDialog(Language language) {
     TaskDialogContent dlgLanguage;
     dlgLanguage.title = MainWindowText(MainText::DialogTitle, language);
     dlgLanguage.mainInstruction = MainWindowText(MainText::LanguageInstruction, language);
@@ -18,7 +18,7 @@ TaskDialogContent LanguageDialog(int language) {
     return dlgLanguage;
 }
 
-TaskDialogContent TutorialDialog(int language) {
+TaskDialogContent TutorialDialog(Language language) {
     TaskDialogContent dlgTutorial;
     dlgTutorial.title = MainWindowText(MainText::DialogTitle, language);
     dlgTutorial.content = MainWindowText(MainText::TutorialQuestion, language);
@@ -28,9 +28,8 @@ TaskDialogContent TutorialDialog(int language) {
     return dlgTutorial;
 }
 
-int LanguageFromAnswer(int result, int current) {
-    const int language = result - kFirstTaskButtonResult;
-    return language >= 0 && static_cast<std::size_t>(language) < kLanguageNames.size() ? language : current;
+Language LanguageFromAnswer(int result, Language current) {
+    return LanguageFromNumber(result - kFirstTaskButtonResult).value_or(current);
 }
 
 bool RunFirstRunPrompt(Settings& settings, std::u16string_view appFolder, FirstRunHost& host) {

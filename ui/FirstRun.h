@@ -5,6 +5,7 @@
 // once, and the tutorial is offered. The order and the texts are decided here; the window
 // carries the steps out through FirstRunHost.
 
+#include "platform/Language.h"
 #include "platform/Settings.h"
 #include "ui/TaskDialogContent.h"
 
@@ -35,12 +36,12 @@ public:
 
 // dlgLanguage: one button per language, in the order of the `language` values. It cannot be
 // closed without an answer.
-TaskDialogContent LanguageDialog(int language);
+TaskDialogContent LanguageDialog(Language language);
 // dlgTutorial: Yes / No, without a main instruction.
-TaskDialogContent TutorialDialog(int language);
+TaskDialogContent TutorialDialog(Language language);
 
 // The language an answer of dlgLanguage picks; anything but one of its buttons keeps `current`.
-int LanguageFromAnswer(int result, int current);
+Language LanguageFromAnswer(int result, Language current);
 
 // Runs the whole welcome when settings.tutorialPrompt is on; false when it was not due.
 bool RunFirstRunPrompt(Settings& settings, std::u16string_view appFolder, FirstRunHost& host);

@@ -13,7 +13,7 @@
 
 namespace traxo {
 
-std::optional<std::u16string> ChooseFolder(HWND owner, int language) {
+std::optional<std::u16string> ChooseFolder(HWND owner, Language language) {
     const std::wstring title = WideText(DialogString(DialogText::FolderChooserTitle, language));
     BROWSEINFOW browse{};
     browse.hwndOwner = owner;
@@ -32,7 +32,7 @@ std::optional<std::u16string> ChooseFolder(HWND owner, int language) {
     return result;
 }
 
-std::optional<std::u16string> ChooseActionFile(HWND owner, int language) {
+std::optional<std::u16string> ChooseActionFile(HWND owner, Language language) {
     const std::wstring title = WideText(MainWindowText(MainText::OpenActionTitle, language));
     std::vector<wchar_t> file(32768, L'\0');
     constexpr wchar_t kFilter[] =

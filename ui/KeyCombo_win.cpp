@@ -66,7 +66,7 @@ TfrmKeyCombo::TfrmKeyCombo(HWND owner, PlanningQueries* queries)
 TfrmKeyCombo::~TfrmKeyCombo() = default;
 
 void TfrmKeyCombo::FormShow() {
-    TranslateMe(Language());
+    TranslateMe(CurrentLanguage());
     ClearCombo();
     SetFocus(Control(kFirstToggle));
 }
@@ -90,7 +90,7 @@ void TfrmKeyCombo::edtKeyChange() {
     combination_ = KeyCombinationText(pressed, keyName);
     valid_ = IsValidKeyCombination(combination_, *queries_);
     SetControlText(kLblCombo, valid_ ? std::u16string_view(combination_)
-                                     : InvalidCombinationLabel(Language()));
+                                     : InvalidCombinationLabel(CurrentLanguage()));
 }
 
 void TfrmKeyCombo::btnOKClick() {
@@ -100,10 +100,10 @@ void TfrmKeyCombo::btnOKClick() {
         return;
     }
     TaskDialogContent dlgInvalid;
-    dlgInvalid.title = DialogString(DialogText::MessageTitle, Language());
-    dlgInvalid.content = std::u16string(InvalidCombinationMessage(Language()));
+    dlgInvalid.title = DialogString(DialogText::MessageTitle, CurrentLanguage());
+    dlgInvalid.content = std::u16string(InvalidCombinationMessage(CurrentLanguage()));
     dlgInvalid.icon = TaskDialogIcon::Error;
-    dlgInvalid.buttons = {std::u16string(DialogString(DialogText::ButtonOk, Language()))};
+    dlgInvalid.buttons = {std::u16string(DialogString(DialogText::ButtonOk, CurrentLanguage()))};
     ShowTaskDialog(hwnd(), dlgInvalid);
 }
 

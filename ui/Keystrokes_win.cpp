@@ -82,7 +82,7 @@ void TfrmKeystrokes::SetScript(std::u16string_view script) {
 }
 
 void TfrmKeystrokes::FormShow() {
-    TranslateMe(Language());
+    TranslateMe(CurrentLanguage());
     ExpandMe(SendMessageW(Control(kBtnExamples), BM_GETCHECK, 0, 0) == BST_CHECKED);
     SetFocus(Control(kEdtKeys));
 }
@@ -97,7 +97,7 @@ void TfrmKeystrokes::ExpandMe(bool expanded) {
     ShowWindow(Control(kLstExamples), expanded ? SW_SHOW : SW_HIDE);
     SetControlText(kBtnExamples,
                    DialogString(expanded ? DialogText::KeystrokesHideExamples : DialogText::KeystrokesShowExamples,
-                                Language()));
+                                CurrentLanguage()));
 }
 
 void TfrmKeystrokes::btnExamplesClick() {
@@ -114,10 +114,10 @@ bool TfrmKeystrokes::ExplainProblem(std::u16string_view script, bool offerToKeep
         !problem->excerpt.empty() && at != std::u16string_view::npos) {
         SendMessageW(Control(kEdtKeys), EM_SETSEL, at, at + problem->excerpt.size());
     }
-    const int language = Language();
+    const Language language = CurrentLanguage();
     TaskDialogContent message;
     message.title = DialogString(DialogText::MessageTitle, language);
-    message.content = DescribeScriptProblem(*problem, script, Language());
+    message.content = DescribeScriptProblem(*problem, script, CurrentLanguage());
     message.icon = offerToKeep ? TaskDialogIcon::Warning : TaskDialogIcon::Error;
     if (offerToKeep) {
         message.buttons = {std::u16string(DialogString(DialogText::KeystrokesEdit, language)),

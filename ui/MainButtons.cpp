@@ -2,7 +2,7 @@
 
 namespace traxo {
 
-MainButtons DecideButtons(bool active, int language, int padState, int selectedMotion,
+MainButtons DecideButtons(bool active, Language language, int padState, int selectedMotion,
                           const ControlLook& toolbarLook) {
     MainButtons buttons;
     buttons.trayActiveChecked = active;

@@ -2,6 +2,7 @@
 // UpdateButtons as a decision: what the active toggle, the tray menu's check mark, the status
 // tab and btnRecord show for the active flag, the language, the pad state and the selection.
 
+#include "platform/Language.h"
 #include "ui/MainWindowLayout.h"
 
 #include <optional>
@@ -24,7 +25,7 @@ struct MainButtons {
 };
 
 // toolbarLook is btnActive's look as the layout made it (scaled).
-MainButtons DecideButtons(bool active, int language, int padState, int selectedMotion,
+MainButtons DecideButtons(bool active, Language language, int padState, int selectedMotion,
                           const ControlLook& toolbarLook);
 
 } // namespace traxo

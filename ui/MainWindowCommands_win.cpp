@@ -227,7 +227,7 @@ void TgestureConfigForm::OpenAddress(std::u16string_view address) {
 void TgestureConfigForm::ShowTutorial() {
     Settings1Click(); // the tutorial talks about this window, and waits for drawings on its pad
     if (!settings_.active) {
-        const int language = settings_.language;
+        const Language language = settings_.language;
         TaskDialogContent dlgActivated;
         dlgActivated.title = MainWindowText(MainText::ActivatedTitle, language);
         dlgActivated.content = MainWindowText(MainText::ActivatedContent, language);
@@ -251,7 +251,7 @@ void TgestureConfigForm::SaveSettingsLoggingFailure() {
 // ---- SetCommandsUi ----
 
 SaveChangesAnswer TgestureConfigForm::AskSaveChanges() {
-    const int language = settings_.language;
+    const Language language = settings_.language;
     TaskDialogContent dlgSaveChanges;
     dlgSaveChanges.title = MainWindowText(MainText::DialogTitle, language);
     dlgSaveChanges.content = MainWindowText(MainText::SaveQuestion, language);

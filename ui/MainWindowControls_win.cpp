@@ -40,9 +40,9 @@ Rect TgestureConfigForm::ClientRectOf(MainControl id) const {
 }
 
 void TgestureConfigForm::CreateControls() {
-    layout_ = BuildMainWindowLayout(scale_, kLanguageEnglish);
+    layout_ = BuildMainWindowLayout(scale_, Language::English);
     listFonts_ = ScaledMotionListFonts(scale_);
-    fileLabel_ = MainWindowText(MainText::NoSetLoaded, kLanguageEnglish);
+    fileLabel_ = MainWindowText(MainText::NoSetLoaded, Language::English);
     for (const PlacedControl& control : layout_) {
         switch (control.kind) {
         case ControlKind::DynamicButton:
@@ -216,7 +216,7 @@ void TgestureConfigForm::btnActiveCustomTextRender(PaintCanvas& canvas, int x, i
 }
 
 void TgestureConfigForm::TranslateMe() {
-    const int language = settings_.language;
+    const Language language = settings_.language;
     const std::vector<PlacedControl> texts = BuildMainWindowLayout(scale_, language);
     for (const PlacedControl& control : texts) {
         if (auto button = buttons_.find(control.id); button != buttons_.end() && !control.text.empty()) {

@@ -28,7 +28,7 @@ void TgestureConfigForm::FollowDpi(int newDpi, LPARAM suggested) {
     }
     scale_ = DpiScale{newDpi};
     const std::vector<PlacedControl> old = std::move(layout_);
-    layout_ = BuildMainWindowLayout(scale_, kLanguageEnglish);
+    layout_ = BuildMainWindowLayout(scale_, Language::English);
     for (PlacedControl& control : layout_) {
         if (control.kind == ControlKind::Label) {
             control.text = Find(old, control.id).text; // the shown language's

@@ -251,7 +251,7 @@ const MainLayoutRow& LayoutRow(MainControl id) {
     throw std::out_of_range("control not in the main window's layout");
 }
 
-std::vector<PlacedControl> BuildMainWindowLayout(DpiScale scale, int language) {
+std::vector<PlacedControl> BuildMainWindowLayout(DpiScale scale, Language language) {
     // Every edge is scaled from its place in the whole window, so that an edge shared by a panel
     // and its child stays shared at any scale.
     std::vector<PlacedControl> placed;
@@ -269,7 +269,7 @@ std::vector<PlacedControl> BuildMainWindowLayout(DpiScale scale, int language) {
                               row.look, row.background};
         control.place = {control.client.left - parentClient.left, control.client.top - parentClient.top,
                          control.client.right - parentClient.left, control.client.bottom - parentClient.top};
-        control.text = std::u16string(language == kLanguageChinese ? row.texts.chinese : row.texts.english);
+        control.text = std::u16string(language == Language::Chinese ? row.texts.chinese : row.texts.english);
         if (row.id == MainControl::lblVersion) {
             control.text = MainWindowText(MainText::VersionLabel, language);
         }

@@ -3,6 +3,7 @@
 // its texts in both languages and its look. One builder scales the table to the display; the
 // window creates what the builder returns and never places a control by hand.
 
+#include "platform/Language.h"
 #include "platform/DpiScale.h"
 #include "platform/PaintCanvas.h"
 #include "ui/MainWindowTexts.h"
@@ -105,7 +106,7 @@ struct PlacedControl {
     Colour background;
 };
 
-std::vector<PlacedControl> BuildMainWindowLayout(DpiScale scale, int language);
+std::vector<PlacedControl> BuildMainWindowLayout(DpiScale scale, Language language);
 const PlacedControl& Find(const std::vector<PlacedControl>& layout, MainControl id);
 
 // Bold, and underlined as well while the cursor is over it (lblVersion underlines only).

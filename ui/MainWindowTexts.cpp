@@ -6,7 +6,9 @@ namespace traxo {
 
 using enum MainText;
 
-const std::array<MainTextRow, kMainTextCount> kMainTexts{{
+namespace {
+
+constexpr TextRow kMainTexts[]{
     {ActiveCaption, u"Active", u"启动"},
     {InactiveCaption, u"Active", u"关闭"},
     {StatusTesting, u"Testing", u"测试"},
@@ -40,10 +42,17 @@ const std::array<MainTextRow, kMainTextCount> kMainTexts{{
     // The file label is a path; the word for none stays as it is in both languages.
     {NoSetLoaded, u"no set loaded", u"no set loaded"},
     {SaveFailed, u"Unable to write to ", u"无法写入 "},
-}};
+};
 
-std::u16string MainWindowText(MainText text, int language) {
-    const bool chinese = language == 1;
+} // namespace
+
+const TextTable& TextTableOf(MainText) {
+    static constexpr TextTable table{"main window", kMainTexts, kMainTextCount};
+    return table;
+}
+
+std::u16string MainWindowText(MainText text, Language language) {
+    const bool chinese = language == Language::Chinese;
     switch (text) {
     case VersionLabel:
         return chinese ? u"版本" + std::u16string(kProductVersion) + u" " + std::u16string(kProductCreditChinese)
@@ -53,16 +62,11 @@ std::u16string MainWindowText(MainText text, int language) {
     default:
         break;
     }
-    const auto index = static_cast<std::size_t>(text);
-    if (index >= kMainTextCount) {
-        return {};
-    }
-    const MainTextRow& row = kMainTexts[index];
-    return std::u16string(chinese ? row.chinese : row.english);
+    return std::u16string(Text(text, language));
 }
 
 std::u16string CouldNotOpenText(std::u16string_view target, std::u16string_view reason,
-                                int language) {
+                                Language language) {
     std::u16string text = MainWindowText(MainText::CouldNotOpen, language);
     if (const auto mark = text.find(u'#'); mark != std::u16string::npos) {
         text.replace(mark, 1, target);

@@ -3,6 +3,8 @@
 // balloon and the few words other windows borrow from it, English and Simplified Chinese side by
 // side. The controls' own captions stand in the layout table (ui/MainWindowLayout.h).
 
+#include "platform/TextTable.h"
+
 #include <array>
 #include <cstddef>
 #include <string>
@@ -45,20 +47,14 @@ enum class MainText : std::size_t {
 
 inline constexpr std::size_t kMainTextCount = static_cast<std::size_t>(MainText::Count);
 
-struct MainTextRow {
-    MainText id;
-    std::u16string_view english;
-    std::u16string_view chinese;
-};
-
-extern const std::array<MainTextRow, kMainTextCount> kMainTexts;
+const TextTable& TextTableOf(MainText);
 
 // The text in language 1 (Chinese) or otherwise English.
-std::u16string MainWindowText(MainText text, int language);
+std::u16string MainWindowText(MainText text, Language language);
 
 // What the popup or the tray balloon says of an action the shell could not open.
 std::u16string CouldNotOpenText(std::u16string_view target, std::u16string_view reason,
-                                int language);
+                                Language language);
 
 // The caption's file label: a "*" follows the file name while the set has unsaved changes.
 std::u16string FileLabelCaption(std::u16string_view fileLabel, bool hasFile, bool modified);

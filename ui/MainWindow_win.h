@@ -19,6 +19,7 @@
 
 #include "app/GestureEngine.h"
 #include "app/GestureEnginePlatform_win.h"
+#include "platform/Language.h"
 #include "app/TrayIcon_win.h"
 #include "ui/AutostartControl_win.h"
 #include "controls/DynamicButton_win.h"
@@ -210,7 +211,7 @@ private:
     int RecogniseWithoutAction(const MotionPath& normalised) override {
         return engine_.RecogniseWithoutAction(normalised);
     }
-    int Language() override { return engine_.CurrentLanguage(); }
+    Language CurrentLanguage() override { return engine_.CurrentLanguage(); }
     DpiScale PadScale() override { return scale_; }
 
 

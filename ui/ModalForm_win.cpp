@@ -104,12 +104,12 @@ void ModalForm::SetControlText(int id, std::u16string_view text) {
     SetWindowTextW(Control(id), wide.c_str());
 }
 
-void ModalForm::TranslateMe(int language) {
+void ModalForm::TranslateMe(Language language) {
     language_ = language;
-    const std::wstring caption = WideText(language == 1 ? chineseCaption_ : englishCaption_);
+    const std::wstring caption = WideText(language == Language::Chinese ? chineseCaption_ : englishCaption_);
     SetWindowTextW(hwnd(), caption.c_str());
     for (const ControlSpec& spec : layout_) {
-        const std::u16string_view text = language == 1 && !spec.chinese.empty() ? spec.chinese : spec.english;
+        const std::u16string_view text = language == Language::Chinese && !spec.chinese.empty() ? spec.chinese : spec.english;
         if (!text.empty()) {
             SetControlText(spec.id, text);
         }

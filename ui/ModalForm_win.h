@@ -3,6 +3,7 @@
 // table (96-DPI units, both languages), a modal loop with the dialog keys (Tab, Enter for the
 // default button, Esc for Cancel), and a modal result. Closing only hides the window.
 
+#include "platform/Language.h"
 #include "platform/ScopedWin_win.h"
 #include "ui/DialogTexts.h"
 #include "ui/FormWindow_win.h"
@@ -51,8 +52,8 @@ public:
     void SetControlText(int id, std::u16string_view text);
 
     // Sets the caption and every control's text for the language (1 Chinese, else English).
-    virtual void TranslateMe(int language);
-    int Language() const { return language_; }
+    virtual void TranslateMe(Language language);
+    Language CurrentLanguage() const { return language_; }
 
 protected:
     ModalForm(const wchar_t* className, HWND owner, SIZE clientUnits,
@@ -87,7 +88,7 @@ private:
     ScopedFont font_;
     ScopedBrush background_;
     int dpi_ = 96;
-    int language_ = 0;
+    Language language_ = Language::English;
     int result_ = kModalResultCancel;
     bool running_ = false;
 };

@@ -96,7 +96,7 @@ RowActions SummariseRowActions(const Motion& motion, int knownAppCount) {
 }
 
 void ListBox1DrawItem(PaintCanvas& canvas, const MotionSet& set, int index, Rect row,
-                      MotionRowState state, int language, const MotionListFonts& fonts,
+                      MotionRowState state, Language language, const MotionListFonts& fonts,
                       DpiScale scale) {
     if (index < 0 || index >= std::min(static_cast<int>(set.motionCount), kMaxMotions)) {
         canvas.FillRect(row, kListColour);
@@ -158,7 +158,7 @@ void ListBox1DrawItem(PaintCanvas& canvas, const MotionSet& set, int index, Rect
     canvas.SetBrushStyle(BrushStyle::Solid);
 }
 
-std::u16string AssignCaption(const Motion& motion, int language) {
+std::u16string AssignCaption(const Motion& motion, Language language) {
     std::u16string action = motion.defaultAction.View();
     for (int r = 0; action.empty() && r < LiveRules(motion); ++r) {
         action = motion.rules[r].action.View();
@@ -184,7 +184,7 @@ Rect PanelInsideList(int left, int top, Size listSize, Size panelSize) {
 
 ActionPanelPlacement PlaceActionPanel(const ActionPanel& current, const MotionSet& set,
                                       int selected, Rect selectedRow, Size listSize,
-                                      Size panelSize, int language, DpiScale scale) {
+                                      Size panelSize, Language language, DpiScale scale) {
     ActionPanelPlacement placement{current};
     if (selected < 0 || selected >= std::min(static_cast<int>(set.motionCount), kMaxMotions)) {
         return placement;

@@ -3,6 +3,7 @@
 // every row through ListBox1DrawItem on a paint canvas; the window only hands over the row
 // rectangle and the owner-draw state, and moves the action panel as PlaceActionPanel says.
 
+#include "platform/Language.h"
 #include "platform/DpiScale.h"
 #include "platform/PaintCanvas.h"
 #include "sets/MotionSet.h"
@@ -51,12 +52,12 @@ struct MotionRowState {
 
 // Draws motion `index` into row (device pixels). language picks the action texts.
 void ListBox1DrawItem(PaintCanvas& canvas, const MotionSet& set, int index, Rect row,
-                      MotionRowState state, int language, const MotionListFonts& fonts,
+                      MotionRowState state, Language language, const MotionListFonts& fonts,
                       DpiScale scale);
 
 // The caption of btnAssign: the default action's text, else the first rule's own action's,
 // else the text of the empty action.
-std::u16string AssignCaption(const Motion& motion, int language);
+std::u16string AssignCaption(const Motion& motion, Language language);
 
 // comboActionsPanel as the list last left it. tag is the motion it shows, -1 for none. shown is
 // the part of the panel inside the list, in the panel's own coordinates: the panel never shows
@@ -82,7 +83,7 @@ struct ActionPanelPlacement {
 };
 ActionPanelPlacement PlaceActionPanel(const ActionPanel& current, const MotionSet& set,
                                       int selected, Rect selectedRow, Size listSize,
-                                      Size panelSize, int language, DpiScale scale);
+                                      Size panelSize, Language language, DpiScale scale);
 
 // Hidden and owning no row: after a refill of the list, an edit of the action, a lost selection.
 ActionPanel HiddenActionPanel(ActionPanel panel);

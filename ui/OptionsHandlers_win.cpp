@@ -38,7 +38,7 @@ std::optional<std::u16string> ChooseFile(HWND owner, std::u16string_view filterT
 }
 
 // The list-file dialogs ask for a list; the program dialogs for an application.
-std::optional<std::u16string> ChooseList(HWND owner, int language, bool save) {
+std::optional<std::u16string> ChooseList(HWND owner, Language language, bool save) {
     return ChooseFile(owner, OptionsString(OptionsText::ListFilter, language), save);
 }
 

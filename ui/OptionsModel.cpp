@@ -18,7 +18,7 @@ void OptionsModel::FormShow(const Settings& settings, std::span<const std::u16st
 
     c.tail = settings.tail;
     c.mode = settings.invoke >= 0 && settings.invoke < kTriggerModeCount ? settings.invoke : -1;
-    c.language = settings.language == 0 || settings.language == 1 ? settings.language : -1;
+    c.language = settings.language;
     c.autoStart = autoStartOn;
     c.showInfo = settings.showInfo;
     c.showTrails = settings.showTrails;
@@ -65,10 +65,10 @@ void OptionsModel::chkRecentClick(bool ticked, Settings& settings) {
     settings.recentList = ticked;
 }
 
-void OptionsModel::comboLangSelect(int language) {
-    if (language == 0 || language == 1) {
-        controls.language = language;
-        controls.shownLanguage = language;
+void OptionsModel::comboLangSelect(int selection) {
+    if (const std::optional<Language> language = LanguageFromNumber(selection)) {
+        controls.language = *language;
+        controls.shownLanguage = *language;
     }
 }
 
@@ -115,9 +115,7 @@ OptionsOutcome OptionsModel::btnOKClick(Settings& settings, MotionSet& set, bool
     if (c.mode >= 0) {
         settings.invoke = c.mode;
     }
-    if (c.language >= 0) {
-        settings.language = c.language;
-    }
+    settings.language = c.language;
     settings.tail = c.tail;
     settings.showTrails = c.showTrails;
     settings.fastTrails = c.fastTrails;

@@ -3,6 +3,7 @@
 // FormShow loads them, the rules that enable and disable them, the list edits, and what OK
 // writes back into the settings and the set. The window only mirrors this state.
 
+#include "platform/Language.h"
 #include "platform/Settings.h"
 #include "sets/MotionSet.h"
 #include "ui/KnownAppsTable.h"
@@ -40,8 +41,8 @@ struct OptionsControls {
     bool autoCheck = true;
     bool preciseRecognition = false; // the `recogniser` setting: 1 precise, 0 the scoring one
     Colour tail = 0;
-    int language = -1;       // comboLang's selection
-    int shownLanguage = 0;   // the language the texts are in (a preview until OK)
+    Language language = Language::English;      // comboLang's selection
+    Language shownLanguage = Language::English; // the language the texts are in (a preview until OK)
     std::vector<std::u16string> excluded;
     int excludedSelected = -1;
     std::vector<std::u16string> recent;
@@ -73,7 +74,7 @@ public:
     void chkAutoCheckClick(bool ticked) { controls.autoCheck = ticked; }
     bool CheckNowVisible() const { return !controls.autoCheck; }
     // The texts switch to the picked language at once; the setting changes only on OK.
-    void comboLangSelect(int language);
+    void comboLangSelect(int selection); // comboLang's row; no row keeps the choice
     void SetTrackIdle(int position);
 
     // Excluded programs.

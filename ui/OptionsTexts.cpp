@@ -7,7 +7,9 @@ namespace traxo {
 
 using enum OptionsText;
 
-const std::array<OptionsTextRow, kOptionsTextCount> kOptionsTexts{{
+namespace {
+
+constexpr TextRow kOptionsTexts[]{
     {Caption, u"Options", u"选项"},
     {TabAnywhere, u"Drawing anywhere", u"全屏幕有效"},
     {LblAnywhere, u"Gestures anywhere when I:", u"方法："},
@@ -101,37 +103,38 @@ const std::array<OptionsTextRow, kOptionsTextCount> kOptionsTexts{{
     {ApplicationFilter, u"Applications|*.exe;*.bat;*.com", u"应用程序|*.exe;*.bat;*.com"},
     {ListFilter, u"Traxo Application Lists|*.txt|All Files|*.*",
      u"Traxo程序列表|*.txt|所有文件|*.*"},
-}};
+};
 
-std::u16string_view OptionsString(OptionsText id, int language) {
-    const OptionsTextRow& row = kOptionsTexts[static_cast<std::size_t>(id)];
-    return language == 1 ? row.chinese : row.english;
+} // namespace
+
+const TextTable& TextTableOf(OptionsText) {
+    static constexpr TextTable table{"options", kOptionsTexts, kOptionsTextCount};
+    return table;
 }
 
-std::u16string_view TriggerModeText(int mode, int language) {
+std::u16string_view OptionsString(OptionsText id, Language language) {
+    return Text(id, language);
+}
+
+std::u16string_view TriggerModeText(int mode, Language language) {
     if (mode < 0 || mode > 4) {
         return {};
     }
     return OptionsString(static_cast<OptionsText>(static_cast<std::size_t>(Mode0) + mode), language);
 }
 
-std::u16string GesturesAffectedText(int count, int language) {
-    std::u16string text(OptionsString(DeleteAppCount, language));
-    const std::size_t mark = text.find(u'#');
-    if (mark != std::u16string::npos) {
-        const std::string digits = std::to_string(count);
-        text.replace(mark, 1, std::u16string(digits.begin(), digits.end()));
-    }
-    return text;
+std::u16string GesturesAffectedText(int count, Language language) {
+    const std::string digits = std::to_string(count);
+    return TextWith(Text(DeleteAppCount, language), std::u16string(digits.begin(), digits.end()));
 }
 
-std::u16string IdleTimeoutText(int polls, int language) {
+std::u16string IdleTimeoutText(int polls, Language language) {
     const int tenths = (std::max(polls, 0) + 5) / 10;
     std::u16string text;
     for (const char c : std::to_string(tenths / 10) + "." + std::to_string(tenths % 10)) {
         text += static_cast<char16_t>(c);
     }
-    return text + (language == 1 ? u" 秒" : u" s");
+    return text + (language == Language::Chinese ? u" 秒" : u" s");
 }
 
 } // namespace traxo

@@ -2,6 +2,8 @@
 // Every text of the options dialog, English and Simplified Chinese side by side. TranslateMe
 // walks this one table; nothing else in the dialog holds a literal the user reads.
 
+#include "platform/TextTable.h"
+
 #include <array>
 #include <cstddef>
 #include <string>
@@ -80,28 +82,22 @@ enum class OptionsText : std::size_t {
 
 inline constexpr std::size_t kOptionsTextCount = static_cast<std::size_t>(OptionsText::Count);
 
-struct OptionsTextRow {
-    OptionsText id;
-    std::u16string_view english;
-    std::u16string_view chinese;
-};
-
-extern const std::array<OptionsTextRow, kOptionsTextCount> kOptionsTexts;
+const TextTable& TextTableOf(OptionsText);
 
 // The names of the languages, index = the `language` setting.
 inline constexpr std::array<std::u16string_view, 2> kLanguageNames{u"English", u"中文（简体）"};
 
 // The text in language 0 or 1; any other language gives the English text.
-std::u16string_view OptionsString(OptionsText id, int language);
+std::u16string_view OptionsString(OptionsText id, Language language);
 
 // The caption of trigger mode 0 to 4 (the tutorial explains the modes with the same words).
-std::u16string_view TriggerModeText(int mode, int language);
+std::u16string_view TriggerModeText(int mode, Language language);
 
 // "Number of gestures affected: #" with its first "#" replaced by the count.
-std::u16string GesturesAffectedText(int count, int language);
+std::u16string GesturesAffectedText(int count, Language language);
 
 // The timeout slider's value as a time: "1.5 s" for 150 polls, which come every 10 ms (the
 // timer's shortest interval) while a gesture is captured.
-std::u16string IdleTimeoutText(int polls, int language);
+std::u16string IdleTimeoutText(int polls, Language language);
 
 } // namespace traxo

@@ -58,7 +58,7 @@ TfrmOptions::TfrmOptions(HWND owner) : owner_(owner) {
         return;
     }
     CreateControls();
-    TranslateMe(-1);
+    TranslateMe();
 }
 
 TfrmOptions::~TfrmOptions() {
@@ -235,14 +235,15 @@ void TfrmOptions::CreateTriggerPictures() {
     ListView_SetImageList(Control(listviewMethods), triggerPictures_, LVSIL_SMALL);
 }
 
-void TfrmOptions::TranslateMe(int language) {
-    if (language == -1) {
-        language = host_.settings != nullptr ? host_.settings->language : model_.controls.shownLanguage;
-    }
+void TfrmOptions::TranslateMe() {
+    TranslateMe(host_.settings != nullptr ? host_.settings->language : model_.controls.shownLanguage);
+}
+
+void TfrmOptions::TranslateMe(Language language) {
     model_.controls.shownLanguage = language;
     ShowIdleTimeout();
     // Another language keeps the texts as they stand and lists the modes without captions.
-    const bool known = language == 0 || language == 1;
+    const bool known = language == Language::English || language == Language::Chinese;
     if (known) {
         SetWindowTextW(hwnd(), WideText(Text(OptionsText::Caption)).c_str());
         for (const OptionsControlSpec& spec : kOptionsLayout) {
@@ -385,7 +386,7 @@ void TfrmOptions::FormShow() {
     const MotionSet& set = host_.document != nullptr ? host_.document->motionSet() : *emptySet;
     const Settings current = host_.settings != nullptr ? *host_.settings : Settings{};
     model_.FormShow(current, recent, set, host_.willAutoStart && host_.willAutoStart());
-    TranslateMe(-1);
+    TranslateMe();
     ShowWindow(Control(btnReloadApp), SW_HIDE);
     LoadControls();
     if (host_.enableHook) {
@@ -408,7 +409,7 @@ void TfrmOptions::LoadControls() {
         look.MouseDownColour = c.tail;
         return look;
     }());
-    SendMessageW(Control(comboLang), CB_SETCURSEL, c.language, 0);
+    SendMessageW(Control(comboLang), CB_SETCURSEL, LanguageNumber(c.language), 0);
     SetChecked(chkAutoStart, c.autoStart);
     SetChecked(chkShowInfo, c.showInfo);
     SetChecked(chkTrail, c.showTrails);

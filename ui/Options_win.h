@@ -3,6 +3,7 @@
 // the main window in one of two views. OptionsModel holds its state and decisions; this window
 // mirrors it and carries out what OK asks of the rest of the program.
 
+#include "platform/Language.h"
 #include "controls/DynamicOpaqueButton_win.h"
 #include "controls/DynamicFrame_win.h"
 #include "platform/ScopedWin_win.h"
@@ -51,8 +52,9 @@ public:
     bool IsOpen() const { return open_; }
     bool ModalResult() const { return result_; }
 
-    // Sets every text for language 0 or 1; -1 is the current language.
-    void TranslateMe(int language);
+    // Sets every text for the language; without one, for the current language.
+    void TranslateMe();
+    void TranslateMe(Language language);
 
     // The controls' states and the window of one control, for the main window and tests.
     const OptionsModel& Model() const { return model_; }

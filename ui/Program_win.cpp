@@ -31,12 +31,12 @@ ProgramFields TfrmProgram::Fields() const {
 }
 
 void TfrmProgram::FormShow() {
-    TranslateMe(Language());
+    TranslateMe(CurrentLanguage());
     SetFocus(Control(kEdtFile));
 }
 
 void TfrmProgram::btnBrowseFileClick() {
-    const auto chosen = ChooseActionFile(hwnd(), Language());
+    const auto chosen = ChooseActionFile(hwnd(), CurrentLanguage());
     if (!chosen) {
         return;
     }
@@ -49,7 +49,7 @@ void TfrmProgram::btnBrowseFileClick() {
 }
 
 void TfrmProgram::btnBrowseFolderClick() {
-    if (const auto folder = ChooseFolder(hwnd(), Language())) {
+    if (const auto folder = ChooseFolder(hwnd(), CurrentLanguage())) {
         SetControlText(kEdtWorkinDir, *folder);
     }
 }

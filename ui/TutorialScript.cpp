@@ -67,9 +67,9 @@ std::vector<std::u16string> WithoutComments(const std::vector<std::u16string>& s
     return kept;
 }
 
-std::u16string MethodText(int triggerMode, int language) {
+std::u16string MethodText(int triggerMode, Language language) {
     std::u16string text(TriggerModeText(triggerMode, language));
-    if (language != 1 && !text.empty()) {
+    if (language != Language::Chinese && !text.empty()) {
         text[0] = AsciiUpper(text[0]);
     }
     return text;
@@ -160,18 +160,18 @@ std::optional<MainControl> MainControlNamed(std::u16string_view name) {
 }
 
 void TutorialGuide::PrepareScripts() {
-    scripts_[0] = WithoutComments(TutorialScript(0));
-    scripts_[1] = WithoutComments(TutorialScript(1));
+    scripts_[0] = WithoutComments(TutorialScript(Language::English));
+    scripts_[1] = WithoutComments(TutorialScript(Language::Chinese));
     prepared_ = true;
 }
 
-StagePlan TutorialGuide::LoadStage(StageSource from, int language, int triggerMode) {
+StagePlan TutorialGuide::LoadStage(StageSource from, Language language, int triggerMode) {
     if (!prepared_) {
         PrepareScripts();
     }
     waitingFor_.clear();
     prompt_.clear();
-    StagePlan plan = PlanStage(scripts_[language == 1 ? 1 : 0], stage_, from,
+    StagePlan plan = PlanStage(scripts_[LanguageNumber(language)], stage_, from,
                                MethodText(triggerMode, language));
     waitingFor_ = plan.waitingFor;
     prompt_ = plan.prompt;

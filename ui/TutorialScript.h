@@ -3,6 +3,7 @@
 // how Next, Back and Cancel move through the stages. The window (ui/Tutorial_win) carries out
 // what these return; reporters elsewhere ask WaitingFor before they advance it.
 
+#include "platform/Language.h"
 #include "controls/DynamicControls.h"
 #include "platform/CoreTypes.h"
 #include "ui/MainWindowLayout.h"
@@ -26,14 +27,14 @@ inline constexpr int kTutorialPictureCount = 3;           // the pictures a scri
 inline constexpr int kTutorialPictureSize = 100;
 
 // The built-in script of language 1 (Chinese) or any other (English), comments included.
-const std::vector<std::u16string>& TutorialScript(int language);
+const std::vector<std::u16string>& TutorialScript(Language language);
 
 // The script without its comment lines ("//" after trimming); the last line stays as it is.
 std::vector<std::u16string> WithoutComments(const std::vector<std::u16string>& script);
 
 // The trigger mode's words as the stage text uses them for "@method"; English ones start with a
 // capital letter.
-std::u16string MethodText(int triggerMode, int language);
+std::u16string MethodText(int triggerMode, Language language);
 
 // A text line as the memo shows it: "@method" replaced, "<br>" a line feed and carriage return.
 std::u16string MemoLine(std::u16string_view line, std::u16string_view method);
@@ -84,7 +85,7 @@ public:
     // The script of the language without its comments; run each time the window is shown.
     void PrepareScripts();
     // Loads the current stage: the awaited event and the prompt follow the plan.
-    StagePlan LoadStage(StageSource from, int language, int triggerMode);
+    StagePlan LoadStage(StageSource from, Language language, int triggerMode);
 
     const std::u16string& WaitingFor() const { return waitingFor_; }
     const std::u16string& PendingPrompt() const { return prompt_; }

@@ -133,8 +133,8 @@ const std::vector<std::u16string> kChinese{
 
 } // namespace
 
-const std::vector<std::u16string>& TutorialScript(int language) {
-    return language == 1 ? kChinese : kEnglish;
+const std::vector<std::u16string>& TutorialScript(Language language) {
+    return language == Language::Chinese ? kChinese : kEnglish;
 }
 
 } // namespace traxo

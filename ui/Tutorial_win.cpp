@@ -61,8 +61,8 @@ constexpr ButtonTexts kCancel{u"Cancel", u"取消"};
 constexpr ButtonTexts kNext{u"Next", u"继续"};
 constexpr ButtonTexts kFinish{u"Finish", u"结束"};
 
-std::u16string_view InLanguage(ButtonTexts texts, int language) {
-    return language == 1 ? texts.chinese : texts.english;
+std::u16string_view InLanguage(ButtonTexts texts, Language language) {
+    return language == Language::Chinese ? texts.chinese : texts.english;
 }
 
 // The memo's breaks are line feed then carriage return; the system's text drawing takes the
@@ -129,7 +129,7 @@ TfrmTutorial::~TfrmTutorial() {
 }
 
 void TfrmTutorial::TranslateMe() {
-    const int language = Language();
+    const Language language = CurrentLanguage();
     btnBack_->SetCaption(std::u16string(InLanguage(kBack, language)));
     btnCancel_->SetCaption(std::u16string(InLanguage(kCancel, language)));
     btnNext_->SetCaption(std::u16string(InLanguage(kNext, language)));
@@ -183,12 +183,12 @@ std::u16string TfrmTutorial::MemoText() const {
 
 void TfrmTutorial::btnNextClick(TutorialGuide::Sender sender) {
     if (const std::optional<std::u16string> prompt = guide_.Next(sender)) {
-        const int language = Language();
+        const Language language = CurrentLanguage();
         TaskDialogContent dlgProceed;
         dlgProceed.title = u"Traxo";
         dlgProceed.content = *prompt;
         dlgProceed.icon = TaskDialogIcon::Information;
-        dlgProceed.buttons = {language == 1 ? u"好" : u"OK"};
+        dlgProceed.buttons = {language == Language::Chinese ? u"好" : u"OK"};
         ShowTaskDialog(hwnd(), dlgProceed);
         return;
     }
@@ -202,7 +202,7 @@ void TfrmTutorial::btnBackClick() {
 
 void TfrmTutorial::LoadStage(StageSource from) {
     const StagePlan plan =
-        guide_.LoadStage(from, Language(), host_.triggerMode ? host_.triggerMode() : 1);
+        guide_.LoadStage(from, CurrentLanguage(), host_.triggerMode ? host_.triggerMode() : 1);
     if (plan.close) {
         FormClose();
         return;

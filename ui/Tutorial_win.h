@@ -6,6 +6,7 @@
 // the events the program reports (Report).
 
 // Before <windows.h>, which would rename the paint canvas's DrawText.
+#include "platform/Language.h"
 #include "controls/DynamicFrame_win.h"
 #include "controls/DynamicOpaqueButton_win.h"
 #include "platform/DpiScale.h"
@@ -31,7 +32,7 @@ struct TutorialHost {
     // assign dialog); none when no such control exists.
     std::function<std::optional<Point>(std::u16string_view name)> screenCentreOf;
     std::function<Rect()> mainWindowBounds; // screen coordinates
-    std::function<int()> language;
+    std::function<Language()> language;
     std::function<int()> triggerMode;
 };
 
@@ -69,7 +70,7 @@ private:
     void LoadStage(StageSource from);
     void Place(const StagePlan& plan);
     void OnPaint();
-    int Language() const { return host_.language ? host_.language() : 0; }
+    Language CurrentLanguage() const { return host_.language ? host_.language() : Language::English; }
 
     TutorialHost host_;
     TutorialGuide guide_;

@@ -44,8 +44,8 @@ constexpr std::array<UpdateTexts, 2> kTexts{{
      u"无法检查更新：请检查网络连接。"},
 }};
 
-const UpdateTexts& TextsFor(int language) {
-    return kTexts[language == 1 ? 1 : 0];
+const UpdateTexts& TextsFor(Language language) {
+    return kTexts[language == Language::Chinese ? 1 : 0];
 }
 
 constexpr std::u16string_view kUnknown = u"unknown";
@@ -103,7 +103,7 @@ bool SaveUtf16File(const std::filesystem::path& file, std::u16string_view text) 
     return static_cast<bool>(out);
 }
 
-UpdateReply ReadUpdateReply(std::u16string_view text, int language) {
+UpdateReply ReadUpdateReply(std::u16string_view text, Language language) {
     const auto read = [text](std::u16string_view key, std::u16string_view defaultValue) {
         return ReadIniText(text, kUpdateSection, key, defaultValue);
     };
@@ -111,7 +111,7 @@ UpdateReply ReadUpdateReply(std::u16string_view text, int language) {
     reply.version = read(u"version", u"-1");
     reply.download = read(u"download", kUnknown);
     reply.date = read(u"date", kUnknown);
-    const std::u16string languageKey = u"info" + std::u16string(1, static_cast<char16_t>(u'0' + (language == 1 ? 1 : 0)));
+    const std::u16string languageKey = u"info" + std::u16string(1, static_cast<char16_t>(u'0' + (language == Language::Chinese ? 1 : 0)));
     reply.info = read(languageKey, kUnknown);
     if (reply.info == kUnknown) {
         reply.info = read(u"info", kUnknown);
@@ -135,7 +135,7 @@ bool IsWebAddress(std::u16string_view address) {
     return false;
 }
 
-TaskDialogContent UpdateDialog(const UpdateReply& reply, int language) {
+TaskDialogContent UpdateDialog(const UpdateReply& reply, Language language) {
     const UpdateTexts& texts = TextsFor(language);
     TaskDialogContent dialog;
     dialog.title = u"Traxo";
@@ -164,7 +164,7 @@ std::u16string AddressToOpen(const UpdateReply& reply, int dialogResult) {
     return reply.download;
 }
 
-TaskDialogContent LatestVersionDialog(int language) {
+TaskDialogContent LatestVersionDialog(Language language) {
     const UpdateTexts& texts = TextsFor(language);
     TaskDialogContent dialog;
     dialog.title = u"Traxo";
@@ -174,7 +174,7 @@ TaskDialogContent LatestVersionDialog(int language) {
     return dialog;
 }
 
-std::u16string NetworkErrorText(int language) {
+std::u16string NetworkErrorText(Language language) {
     return std::u16string(TextsFor(language).networkError);
 }
 
@@ -197,7 +197,7 @@ bool FinishUpdateCheck(const HttpFetchResult& fetched, const UpdateCheckRequest&
         if (request.reportLatest) {
             prompts.ShowNetworkError(NetworkErrorText(request.language));
         } else {
-            prompts.LogFailure(u"Automatic update check: " + NetworkErrorText(0));
+            prompts.LogFailure(u"Automatic update check: " + NetworkErrorText(Language::English));
         }
         return false;
     case UpdateOutcome::Latest:

@@ -3,6 +3,7 @@
 // shown, and what is opened. The Windows side (ui/UpdateCheck_win.h) fetches off the
 // user-interface thread and calls FinishUpdateCheck with the result.
 
+#include "platform/Language.h"
 #include "platform/HttpFetch.h"
 #include "ui/TaskDialogContent.h"
 
@@ -37,7 +38,7 @@ struct UpdateReply {
 };
 
 // Reads section "traxo" of the description's text. Language 1 reads "info1" before "info".
-UpdateReply ReadUpdateReply(std::u16string_view text, int language);
+UpdateReply ReadUpdateReply(std::u16string_view text, Language language);
 
 enum class UpdateOutcome { NetworkError, Latest, UpdateOffered };
 UpdateOutcome DecideUpdate(const UpdateReply& reply);
@@ -47,13 +48,13 @@ bool IsWebAddress(std::u16string_view address);
 
 // dlgUpdate for the reply in the language (0 English, 1 Chinese). For a web address it asks
 // "Yes"/"No"; otherwise it shows the address as text with one "OK" and nothing will be opened.
-TaskDialogContent UpdateDialog(const UpdateReply& reply, int language);
+TaskDialogContent UpdateDialog(const UpdateReply& reply, Language language);
 // The address to open for the answer to UpdateDialog; empty: open nothing.
 std::u16string AddressToOpen(const UpdateReply& reply, int dialogResult);
 
 // dlgLatestOK of the options dialog.
-TaskDialogContent LatestVersionDialog(int language);
-std::u16string NetworkErrorText(int language);
+TaskDialogContent LatestVersionDialog(Language language);
+std::u16string NetworkErrorText(Language language);
 
 // What the check shows and opens.
 class UpdatePrompts {
@@ -67,7 +68,7 @@ public:
 
 struct UpdateCheckRequest {
     std::filesystem::path localCopy; // AppFolder + "updates.ini"
-    int language = 0;
+    Language language = Language::English;
     // "Check for updates now": tells the user when nothing is new and when the check failed; the
     // automatic check only logs a failure.
     bool reportLatest = false;

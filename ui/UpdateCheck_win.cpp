@@ -172,7 +172,7 @@ void UpdateChecker::Finished() {
     }
     UpdateCheckRequest request;
     request.localCopy = setup_.localCopy;
-    request.language = setup_.language ? setup_.language() : 0;
+    request.language = setup_.language ? setup_.language() : Language::English;
     request.reportLatest = pending->reportLatest;
     request.codePage = AnsiText;
     // The options dialog may have closed while the server was asked.

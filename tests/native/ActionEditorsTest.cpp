@@ -46,7 +46,7 @@ protected:
 };
 
 TEST_F(AssignRows, RuleShowsInItsProgramsRowOthersSameAsDefault) {
-    const auto rows = RowsFromMotion(*set, 1, kLanguageEnglish);
+    const auto rows = RowsFromMotion(*set, 1, Language::English);
     ASSERT_EQ(rows.size(), 5u);
     EXPECT_EQ(rows[0].title, u"Default action (all programs)");
     EXPECT_EQ(rows[0].action, u"@Keys: Ctrl + W");
@@ -56,20 +56,20 @@ TEST_F(AssignRows, RuleShowsInItsProgramsRowOthersSameAsDefault) {
     for (const std::size_t r : {1u, 2u, 4u}) {
         EXPECT_EQ(rows[r].action, u"@[ Same as default ]") << r;
     }
-    EXPECT_TRUE(RowsFromMotion(*set, 2, 0).empty()); // not a live motion
-    EXPECT_TRUE(RowsFromMotion(*set, -1, 0).empty());
+    EXPECT_TRUE(RowsFromMotion(*set, 2, Language::English).empty()); // not a live motion
+    EXPECT_TRUE(RowsFromMotion(*set, -1, Language::English).empty());
 }
 
 TEST_F(AssignRows, DamagedCountsStayWithinTheSlots) {
     set->knownAppCount = 100000;
     set->motions[1].ruleCount = 255;
     set->motions[1].rules[5].appIndex = 250; // beyond every live program: ignored
-    const auto rows = RowsFromMotion(*set, 1, kLanguageEnglish);
+    const auto rows = RowsFromMotion(*set, 1, Language::English);
     EXPECT_EQ(rows.size(), static_cast<std::size_t>(kKnownAppSlots) + 1);
 }
 
 TEST_F(AssignRows, OkWritesRulesForRowsNotSameAsDefault) {
-    auto rows = RowsFromMotion(*set, 1, kLanguageEnglish);
+    auto rows = RowsFromMotion(*set, 1, Language::English);
     rows[0].action = u"C:\\Документы\\отчёт.pdf"; // stays UTF-16, whole
     rows[3].action = SameAsDefaultMarker();      // the rule goes
     rows[2].action = u"";                         // "do nothing" here is a rule
@@ -86,7 +86,7 @@ TEST_F(AssignRows, OkWritesRulesForRowsNotSameAsDefault) {
     // The old rule's text does not linger in its slot.
     EXPECT_TRUE(motion.rules[2].action.IsEmpty());
     // Reading back gives the rows that were written.
-    const auto again = RowsFromMotion(*set, 1, kLanguageEnglish);
+    const auto again = RowsFromMotion(*set, 1, Language::English);
     for (std::size_t r = 0; r < rows.size(); ++r) {
         EXPECT_EQ(again[r].action, rows[r].action) << r;
     }
@@ -94,7 +94,7 @@ TEST_F(AssignRows, OkWritesRulesForRowsNotSameAsDefault) {
 
 TEST_F(AssignRows, MoreRulesThanSlotsAreCountedNotOverrun) {
     set->knownAppCount = 150;
-    auto rows = RowsFromMotion(*set, 1, kLanguageEnglish);
+    auto rows = RowsFromMotion(*set, 1, Language::English);
     for (std::size_t r = 1; r < rows.size(); ++r) {
         rows[r].action = u"@Copy";
     }
@@ -319,13 +319,13 @@ TEST(ScriptCheck, MessageNamesTheCharacterAndTheReason) {
     const std::u16string user = u"ab{left x}cd";
     const auto problem = FindScriptProblem(MyFormatToTheirs(user), keyboard);
     ASSERT_TRUE(problem);
-    EXPECT_EQ(DescribeScriptProblem(*problem, user, 0),
+    EXPECT_EQ(DescribeScriptProblem(*problem, user, Language::English),
               u"The keystrokes stop at \"{left x}\" (character 3): the repeat count \"x\" must "
               u"be a whole number from 0 to 65535.");
     const std::u16string open = u"abc{enter";
     const auto missing = FindScriptProblem(MyFormatToTheirs(open), keyboard);
     ASSERT_TRUE(missing);
-    const std::u16string text = DescribeScriptProblem(*missing, open, 0);
+    const std::u16string text = DescribeScriptProblem(*missing, open, Language::English);
     EXPECT_NE(text.find(u"(character 4)"), std::u16string::npos);
     EXPECT_NE(text.find(u"no closing"), std::u16string::npos);
 }
@@ -335,11 +335,11 @@ TEST(ScriptCheck, AnOverrunNamesTheLimitInBothLanguages) {
     const std::u16string user = u"x{a 9999}";
     const auto problem = FindScriptProblem(MyFormatToTheirs(user), keyboard);
     ASSERT_TRUE(problem);
-    EXPECT_EQ(DescribeScriptProblem(*problem, user, 0),
+    EXPECT_EQ(DescribeScriptProblem(*problem, user, Language::English),
               u"The keystrokes pass 10,000 key events at \"{a 9999}\" (character 2): one run "
               u"sends at most 10,000 key events, so none of these would be sent. Use smaller "
               u"repeat counts or less text.");
-    const std::u16string chinese = DescribeScriptProblem(*problem, user, 1);
+    const std::u16string chinese = DescribeScriptProblem(*problem, user, Language::Chinese);
     EXPECT_NE(chinese.find(u"10,000"), std::u16string::npos);
     EXPECT_NE(chinese.find(u"（第 2 个字符）"), std::u16string::npos);
 }
@@ -382,8 +382,8 @@ TEST(DropOnActionButton, OneFileBecomesTheDefaultAction) {
         EXPECT_EQ(decision.outcome, c.outcome) << Narrow(c.name);
         EXPECT_EQ(decision.action, c.action);
     }
-    EXPECT_EQ(DropMessage(DropOutcome::TooMany, 0), u"Drop only one file on to this action.");
-    EXPECT_EQ(DropMessage(DropOutcome::Unsupported, 0), u"That type of object isn't supported.");
+    EXPECT_EQ(DropMessage(DropOutcome::TooMany, Language::English), u"Drop only one file on to this action.");
+    EXPECT_EQ(DropMessage(DropOutcome::Unsupported, Language::English), u"That type of object isn't supported.");
 }
 
 } // namespace

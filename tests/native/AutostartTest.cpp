@@ -102,12 +102,12 @@ TEST_F(AutostartEntry, RefusalChangesNothingAndSaysSo) {
     EXPECT_TRUE(autostart.State().refused);
     EXPECT_FALSE(autostart.NeedsQuestion()); // an unreadable key asks nothing at start
     EXPECT_EQ(registry.values.at(u"traxo"), u"D:\\Old\\Traxo.exe");
-    EXPECT_FALSE(AutostartRefusedText(0).empty());
-    EXPECT_NE(AutostartRefusedText(0), AutostartRefusedText(1));
+    EXPECT_FALSE(AutostartRefusedText(Language::English).empty());
+    EXPECT_NE(AutostartRefusedText(Language::English), AutostartRefusedText(Language::Chinese));
 }
 
 TEST(TrayMenu, EntriesInOrderWithChecksAndOneDefault) {
-    for (const int language : {0, 1}) {
+    for (const Language language : kLanguages) {
         for (const bool active : {false, true}) {
             for (const bool autostart : {false, true}) {
                 const auto menu = BuildTrayMenu(language, active, autostart);
@@ -124,10 +124,10 @@ TEST(TrayMenu, EntriesInOrderWithChecksAndOneDefault) {
             }
         }
     }
-    const auto english = BuildTrayMenu(0, false, false);
+    const auto english = BuildTrayMenu(Language::English, false, false);
     EXPECT_EQ(english[1].caption, u"&Configure...");
     EXPECT_EQ(english[3].caption, u"Always run at &startup");
-    EXPECT_EQ(BuildTrayMenu(1, false, false)[4].caption, u"退出");
+    EXPECT_EQ(BuildTrayMenu(Language::Chinese, false, false)[4].caption, u"退出");
 }
 
 TEST(TrayMenu, MouseMessagesFromTheIcon) {

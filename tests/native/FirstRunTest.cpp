@@ -21,7 +21,7 @@ public:
         return index < answers.size() ? answers[index] : TaskButtonResult(0);
     }
     void TranslateMe() override {
-        steps.push_back(u"translate:" + std::u16string(1, static_cast<char16_t>(u'0' + settings_.language)));
+        steps.push_back(u"translate:" + std::u16string(1, static_cast<char16_t>(u'0' + LanguageNumber(settings_.language))));
     }
     bool FileExists(const std::u16string& file) override {
         steps.push_back(u"exists:" + file);
@@ -50,7 +50,7 @@ public:
     std::vector<std::u16string> steps;
     unsigned balloonSeconds = 0;
     bool savedPromptFlag = true;
-    int savedLanguage = -1;
+    std::optional<Language> savedLanguage;
     std::u16string savedMotions;
 
 private:
@@ -78,17 +78,17 @@ TEST(FirstRun, ChineseAnswerTranslatesLoadsTheStarterSetAndWritesTheSettingsOnce
     };
     EXPECT_EQ(host.steps, expected);
     EXPECT_EQ(host.balloonSeconds, 15u);
-    EXPECT_EQ(settings.language, 1);
+    EXPECT_EQ(settings.language, Language::Chinese);
     EXPECT_FALSE(settings.tutorialPrompt);
     EXPECT_EQ(settings.motions, kStarter);
     // What was written is the outcome, not the state before the welcome.
     EXPECT_FALSE(host.savedPromptFlag);
-    EXPECT_EQ(host.savedLanguage, 1);
+    EXPECT_EQ(host.savedLanguage, Language::Chinese);
     EXPECT_EQ(host.savedMotions, kStarter);
 }
 
 TEST(FirstRun, TheLanguagePromptOffersBothLanguagesAndCannotBeDismissed) {
-    const TaskDialogContent dialog = LanguageDialog(0);
+    const TaskDialogContent dialog = LanguageDialog(Language::English);
     EXPECT_EQ(dialog.title, u"Traxo");
     EXPECT_EQ(dialog.mainInstruction, u"Welcome to Traxo");
     EXPECT_EQ(dialog.content, u"Please choose a language.");
@@ -96,29 +96,29 @@ TEST(FirstRun, TheLanguagePromptOffersBothLanguagesAndCannotBeDismissed) {
     EXPECT_FALSE(dialog.cancellable);
     EXPECT_EQ(dialog.buttons, (std::vector<std::u16string>{u"English", u"中文（简体）"}));
 
-    const TaskDialogContent tutorial = TutorialDialog(1);
+    const TaskDialogContent tutorial = TutorialDialog(Language::Chinese);
     EXPECT_TRUE(tutorial.mainInstruction.empty());
     EXPECT_EQ(tutorial.title, u"Traxo");
     EXPECT_EQ(tutorial.buttons, (std::vector<std::u16string>{u"是", u"否"}));
 }
 
 TEST(FirstRun, AnswersOutsideTheButtonsKeepTheLanguage) {
-    EXPECT_EQ(LanguageFromAnswer(100, 1), 0);
-    EXPECT_EQ(LanguageFromAnswer(101, 0), 1);
-    EXPECT_EQ(LanguageFromAnswer(102, 0), 0);
-    EXPECT_EQ(LanguageFromAnswer(2, 1), 1); // IDCANCEL
-    EXPECT_EQ(LanguageFromAnswer(99, 0), 0);
+    EXPECT_EQ(LanguageFromAnswer(100, Language::Chinese), Language::English);
+    EXPECT_EQ(LanguageFromAnswer(101, Language::English), Language::Chinese);
+    EXPECT_EQ(LanguageFromAnswer(102, Language::English), Language::English);
+    EXPECT_EQ(LanguageFromAnswer(2, Language::Chinese), Language::Chinese); // IDCANCEL
+    EXPECT_EQ(LanguageFromAnswer(99, Language::English), Language::English);
 }
 
 TEST(FirstRun, EnglishWithYesShowsTheTutorialAfterTheSettingsAreWritten) {
     Settings settings;
-    settings.language = 1; // whatever was there, the answer decides
+    settings.language = Language::Chinese; // whatever was there, the answer decides
     RecordingHost host(settings);
     host.answers = {TaskButtonResult(0), TaskButtonResult(0)};
 
     ASSERT_TRUE(RunFirstRunPrompt(settings, kFolder, host));
 
-    EXPECT_EQ(settings.language, 0);
+    EXPECT_EQ(settings.language, Language::English);
     ASSERT_GE(host.steps.size(), 3u);
     EXPECT_EQ(host.steps.back(), u"tutorial");
     EXPECT_EQ(host.steps[host.steps.size() - 3], u"save");

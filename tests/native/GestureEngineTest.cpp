@@ -296,8 +296,8 @@ TEST(GestureEngine, TheTrayMenuIsCarriedOutByTheEngine) {
     EXPECT_EQ(rig.view.settingsShown, 1);
     EXPECT_EQ(rig.view.closes, 1);
     EXPECT_FALSE(tray.WillAutoStart()); // no autostart service
-    rig.engine.settings().language = 1;
-    EXPECT_EQ(tray.Language(), 1);
+    rig.engine.settings().language = Language::Chinese;
+    EXPECT_EQ(tray.CurrentLanguage(), Language::Chinese);
 }
 
 } // namespace

@@ -24,7 +24,7 @@ bool Inside(Rect inner, Rect outer) {
 TEST(MainWindowLayout, EveryControlLiesInsideItsPanelAndTheWindow) {
     for (const int dpi : {96, 120, 144, 192}) {
         const DpiScale scale{dpi};
-        const std::vector<PlacedControl> layout = BuildMainWindowLayout(scale, 0);
+        const std::vector<PlacedControl> layout = BuildMainWindowLayout(scale, Language::English);
         const Rect window{0, 0, scale(kMainClientSize.width), scale(kMainClientSize.height)};
         for (const PlacedControl& control : layout) {
             EXPECT_TRUE(Inside(control.client, window)) << control.name << " at " << dpi;
@@ -48,7 +48,7 @@ TEST(MainWindowLayout, NamesAreUniqueAndParentsComeFirst) {
 }
 
 TEST(MainWindowLayout, PanelsStackAndTheToolbarButtonsAbut) {
-    const std::vector<PlacedControl> layout = BuildMainWindowLayout(DpiScale{}, 0);
+    const std::vector<PlacedControl> layout = BuildMainWindowLayout(DpiScale{}, Language::English);
     EXPECT_EQ(Find(layout, MC::panelCaptionBar).client, (Rect{0, 0, 788, 27}));
     EXPECT_EQ(Find(layout, MC::Panel2).client, (Rect{0, 27, 788, 93}));
     EXPECT_EQ(Find(layout, MC::Panel1).client.top, 93);
@@ -71,7 +71,7 @@ TEST(MainWindowLayout, PanelsStackAndTheToolbarButtonsAbut) {
 
 TEST(MainWindowLayout, ScalesPlacesFontsAndMargins) {
     const DpiScale scale{144};
-    const std::vector<PlacedControl> layout = BuildMainWindowLayout(scale, 0);
+    const std::vector<PlacedControl> layout = BuildMainWindowLayout(scale, Language::English);
     const PlacedControl& active = Find(layout, MC::btnActive);
     EXPECT_EQ(active.place, (Rect{20, 24, 131, 78}));
     EXPECT_EQ(active.client.top, 41 + 24); // Panel2's 27 rows become 41
@@ -100,8 +100,8 @@ TEST(MainWindowLayout, TextsInBothLanguages) {
         {MC::btnHide, u"hide", u"隐藏"},
         {MC::lblVersion, u"version 1.41 by traxo.app", u"版本1.41 traxo.app"},
     };
-    const std::vector<PlacedControl> english = BuildMainWindowLayout(DpiScale{}, 0);
-    const std::vector<PlacedControl> chinese = BuildMainWindowLayout(DpiScale{}, 1);
+    const std::vector<PlacedControl> english = BuildMainWindowLayout(DpiScale{}, Language::English);
+    const std::vector<PlacedControl> chinese = BuildMainWindowLayout(DpiScale{}, Language::Chinese);
     for (const TextCase& c : cases) {
         EXPECT_EQ(Find(english, c.control).text, c.english) << Find(english, c.control).name;
         EXPECT_EQ(Find(chinese, c.control).text, c.chinese) << Find(english, c.control).name;
@@ -137,7 +137,7 @@ TEST(MainWindowLayout, LooksBecomeTheControlsShapesAndSurroundings) {
         {MC::btnKnownApps, fsJaggedSE, tmOpaque, Rgb(255, 255, 255), kGlyphKnownApps},
         {MC::lblSet, fsTab, tmOpaque, Rgb(255, 255, 255), 0},
     };
-    const std::vector<PlacedControl> layout = BuildMainWindowLayout(DpiScale{}, 0);
+    const std::vector<PlacedControl> layout = BuildMainWindowLayout(DpiScale{}, Language::English);
     for (const LookCase& c : cases) {
         const DynamicLook look = DynamicLookOf(layout, c.control);
         const std::string_view name = Find(layout, c.control).name;
@@ -160,7 +160,7 @@ TEST(MainWindowLayout, LooksBecomeTheControlsShapesAndSurroundings) {
 struct ButtonsCase {
     const char* name;
     bool active;
-    int language;
+    Language language;
     int padState;
     int selected;
     std::u16string caption;
@@ -192,13 +192,13 @@ TEST_P(UpdateButtons, FollowTheState) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, UpdateButtons,
     ::testing::Values(
-        ButtonsCase{"ActiveEnglishIdle", true, 0, kPadStateIdle, -1, u"Active", u"Testing", false},
-        ButtonsCase{"InactiveEnglishStaysActive", false, 0, kPadStateIdle, 3, u"Active", u"Testing", true},
-        ButtonsCase{"ActiveChinese", true, 1, kPadStateArmed, 0, u"启动", u"录制", true},
-        ButtonsCase{"InactiveChinese", false, 1, kPadStateIdle, -1, u"关闭", u"测试", false},
-        ButtonsCase{"ArmedEnglish", true, 0, kPadStateArmed, -1, u"Active", u"Recording", false},
-        ButtonsCase{"RecordingKeepsTheStatus", true, 0, kPadStateRecording, 0, u"Active", std::nullopt, true},
-        ButtonsCase{"TestingKeepsTheStatus", true, 0, kPadStateTesting, 0, u"Active", std::nullopt, true}),
+        ButtonsCase{"ActiveEnglishIdle", true, Language::English, kPadStateIdle, -1, u"Active", u"Testing", false},
+        ButtonsCase{"InactiveEnglishStaysActive", false, Language::English, kPadStateIdle, 3, u"Active", u"Testing", true},
+        ButtonsCase{"ActiveChinese", true, Language::Chinese, kPadStateArmed, 0, u"启动", u"录制", true},
+        ButtonsCase{"InactiveChinese", false, Language::Chinese, kPadStateIdle, -1, u"关闭", u"测试", false},
+        ButtonsCase{"ArmedEnglish", true, Language::English, kPadStateArmed, -1, u"Active", u"Recording", false},
+        ButtonsCase{"RecordingKeepsTheStatus", true, Language::English, kPadStateRecording, 0, u"Active", std::nullopt, true},
+        ButtonsCase{"TestingKeepsTheStatus", true, Language::English, kPadStateTesting, 0, u"Active", std::nullopt, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

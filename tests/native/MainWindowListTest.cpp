@@ -43,7 +43,7 @@ std::unique_ptr<MotionSet> OneMotion(std::u16string defaultAction, std::vector<R
     return set;
 }
 
-RecordingPaintCanvas DrawRow(const MotionSet& set, MotionRowState state = {}, int language = 0,
+RecordingPaintCanvas DrawRow(const MotionSet& set, MotionRowState state = {}, Language language = Language::English,
                              Rect row = kRow) {
     RecordingPaintCanvas canvas;
     ListBox1DrawItem(canvas, set, 0, row, state, language, MotionListFonts{}, DpiScale{});
@@ -191,11 +191,11 @@ TEST(MotionRowDrawing, SelectedRowLeavesItsActionToTheButton) {
 
 TEST(MotionRowDrawing, TextFollowsTheLanguageAndTheDisplayScale) {
     const auto set = OneMotion(u"", {});
-    EXPECT_EQ(ActionText(DrawRow(*set, {}, 1))->text, u"[无]");
+    EXPECT_EQ(ActionText(DrawRow(*set, {}, Language::Chinese))->text, u"[无]");
 
     RecordingPaintCanvas canvas;
     const DpiScale scale{144};
-    ListBox1DrawItem(canvas, *set, 0, {0, 150, 444, 225}, {}, 0, ScaledMotionListFonts(scale), scale);
+    ListBox1DrawItem(canvas, *set, 0, {0, 150, 444, 225}, {}, Language::English, ScaledMotionListFonts(scale), scale);
     ASSERT_EQ(canvas.CallsOf(PaintOp::Line).size(), 1u);
     EXPECT_EQ(canvas.CallsOf(PaintOp::Line)[0].points, (std::vector<Point>{{15, 158}, {68, 210}}));
     const std::vector<PaintCall> text = canvas.CallsOf(PaintOp::Text);
@@ -229,7 +229,7 @@ TEST(MotionRowDrawing, DamagedCountsStayInsideTheImage) {
 
     set->motionCount = 1;
     RecordingPaintCanvas canvas;
-    ListBox1DrawItem(canvas, *set, 5, kRow, {}, 0, MotionListFonts{}, DpiScale{});
+    ListBox1DrawItem(canvas, *set, 5, kRow, {}, Language::English, MotionListFonts{}, DpiScale{});
     EXPECT_TRUE(canvas.CallsOf(PaintOp::Text).empty()); // a row past the live motions is blank
 }
 
@@ -239,7 +239,7 @@ struct CaptionCase {
     const char* name;
     std::u16string defaultAction;
     std::vector<Rule> rules;
-    int language;
+    Language language;
     std::u16string caption;
 };
 
@@ -254,12 +254,12 @@ TEST_P(AssignButtonCaption, FollowsTheShownAction) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, AssignButtonCaption,
     ::testing::Values(
-        CaptionCase{"Default", u"@Browser: back", {{0, u"calc.exe"}}, 0, u"Browser: back"},
-        CaptionCase{"FirstOwnRule", u"", {{0, u""}, {1, u"@Browser: forward"}, {2, u"calc.exe"}}, 0,
+        CaptionCase{"Default", u"@Browser: back", {{0, u"calc.exe"}}, Language::English, u"Browser: back"},
+        CaptionCase{"FirstOwnRule", u"", {{0, u""}, {1, u"@Browser: forward"}, {2, u"calc.exe"}}, Language::English,
                     u"Browser: forward"},
-        CaptionCase{"NothingEnglish", u"", {{0, u""}}, 0, u"[ Do nothing ]"},
-        CaptionCase{"NothingChinese", u"", {}, 1, u"[无]"},
-        CaptionCase{"ChineseBuiltIn", u"@Browser: back", {}, 1, u"浏览器:后退"}),
+        CaptionCase{"NothingEnglish", u"", {{0, u""}}, Language::English, u"[ Do nothing ]"},
+        CaptionCase{"NothingChinese", u"", {}, Language::Chinese, u"[无]"},
+        CaptionCase{"ChineseBuiltIn", u"@Browser: back", {}, Language::Chinese, u"浏览器:后退"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 constexpr Size kList{279, 359};  // the list's client area beside its scroll bar
@@ -270,7 +270,7 @@ TEST(ActionPanelPlacement, MovesOverTheSelectedRowAndKeepsStillOtherwise) {
     set->motions[1].defaultAction.Assign(u"calc.exe");
     set->motionCount = 2;
 
-    const ActionPanelPlacement first = PlaceActionPanel({}, *set, 0, kRow, kList, kPanel, 0, DpiScale{});
+    const ActionPanelPlacement first = PlaceActionPanel({}, *set, 0, kRow, kList, kPanel, Language::English, DpiScale{});
     EXPECT_TRUE(first.changed);
     EXPECT_TRUE(first.captionChanged);
     EXPECT_EQ(first.panel.tag, 0);
@@ -279,21 +279,21 @@ TEST(ActionPanelPlacement, MovesOverTheSelectedRowAndKeepsStillOtherwise) {
     EXPECT_TRUE(first.panel.visible);
     EXPECT_EQ(first.panel.caption, u"Browser: back");
 
-    const ActionPanelPlacement again = PlaceActionPanel(first.panel, *set, 0, kRow, kList, kPanel, 0, DpiScale{});
+    const ActionPanelPlacement again = PlaceActionPanel(first.panel, *set, 0, kRow, kList, kPanel, Language::English, DpiScale{});
     EXPECT_FALSE(again.changed);
 
     // Scrolled: the same motion's row moved, so only the top follows it.
     ActionPanel dragged = first.panel;
     dragged.left = 80;
     const ActionPanelPlacement scrolled =
-        PlaceActionPanel(dragged, *set, 0, {0, 50, 296, 100}, kList, kPanel, 0, DpiScale{});
+        PlaceActionPanel(dragged, *set, 0, {0, 50, 296, 100}, kList, kPanel, Language::English, DpiScale{});
     EXPECT_TRUE(scrolled.changed);
     EXPECT_FALSE(scrolled.captionChanged);
     EXPECT_EQ(scrolled.panel.top, 65);
     EXPECT_EQ(scrolled.panel.left, 80);
 
     const ActionPanelPlacement other =
-        PlaceActionPanel(scrolled.panel, *set, 1, {0, 150, 296, 200}, kList, kPanel, 0, DpiScale{});
+        PlaceActionPanel(scrolled.panel, *set, 1, {0, 150, 296, 200}, kList, kPanel, Language::English, DpiScale{});
     EXPECT_TRUE(other.captionChanged);
     EXPECT_EQ(other.panel.caption, u"calc.exe");
     EXPECT_EQ(other.panel.left, 50);
@@ -302,11 +302,11 @@ TEST(ActionPanelPlacement, MovesOverTheSelectedRowAndKeepsStillOtherwise) {
     const ActionPanel hidden = HiddenActionPanel(other.panel);
     EXPECT_FALSE(hidden.visible);
     EXPECT_EQ(hidden.tag, -1);
-    EXPECT_TRUE(PlaceActionPanel(hidden, *set, 1, {0, 150, 296, 200}, kList, kPanel, 0, DpiScale{}).panel.visible);
+    EXPECT_TRUE(PlaceActionPanel(hidden, *set, 1, {0, 150, 296, 200}, kList, kPanel, Language::English, DpiScale{}).panel.visible);
 
     // No selection, or one outside the live motions: the panel is left alone.
-    EXPECT_FALSE(PlaceActionPanel(hidden, *set, -1, kRow, kList, kPanel, 0, DpiScale{}).changed);
-    EXPECT_FALSE(PlaceActionPanel(hidden, *set, 2, kRow, kList, kPanel, 0, DpiScale{}).changed);
+    EXPECT_FALSE(PlaceActionPanel(hidden, *set, -1, kRow, kList, kPanel, Language::English, DpiScale{}).changed);
+    EXPECT_FALSE(PlaceActionPanel(hidden, *set, 2, kRow, kList, kPanel, Language::English, DpiScale{}).changed);
 }
 
 struct ScrollCase {
@@ -322,10 +322,10 @@ TEST_P(ActionPanelScrollTest, ThePanelShowsOnlyInsideTheList) {
     const ScrollCase& c = GetParam();
     auto set = OneMotion(u"@Browser: forward", {});
     set->motionCount = 2;
-    const ActionPanelPlacement placed = PlaceActionPanel({}, *set, 1, {0, 0, 279, 50}, kList, kPanel, 0, DpiScale{});
+    const ActionPanelPlacement placed = PlaceActionPanel({}, *set, 1, {0, 0, 279, 50}, kList, kPanel, Language::English, DpiScale{});
     ASSERT_TRUE(placed.panel.visible);
     const ActionPanelPlacement scrolled = PlaceActionPanel(
-        placed.panel, *set, 1, {0, c.rowTop, 279, c.rowTop + 50}, kList, kPanel, 0, DpiScale{});
+        placed.panel, *set, 1, {0, c.rowTop, 279, c.rowTop + 50}, kList, kPanel, Language::English, DpiScale{});
     EXPECT_EQ(scrolled.panel.visible, c.visible);
     EXPECT_EQ(scrolled.panel.shown, c.shown);
     EXPECT_EQ(scrolled.panel.tag, 1) << "a scroll keeps the panel's motion";

@@ -42,7 +42,7 @@ TEST(OptionsDialogShow, LoadsEveryControlFromTheSettings) {
     s.fastTrails = true;
     s.autoCheck = false;
     s.mouseExMode = true;
-    s.language = 1;
+    s.language = Language::Chinese;
     s.recogniser = 1;
     Opened o(s, true);
     const OptionsControls& c = o.model.controls;
@@ -52,8 +52,8 @@ TEST(OptionsDialogShow, LoadsEveryControlFromTheSettings) {
     EXPECT_EQ(c.tail, Rgb(10, 20, 30));
     EXPECT_FALSE(c.showInfo);
     EXPECT_TRUE(c.fastTrails && c.mouseExMode && c.autoStart && c.preciseRecognition);
-    EXPECT_EQ(c.language, 1);
-    EXPECT_EQ(c.shownLanguage, 1);
+    EXPECT_EQ(c.language, Language::Chinese);
+    EXPECT_EQ(c.shownLanguage, Language::Chinese);
     EXPECT_TRUE(o.model.CheckNowVisible());
     EXPECT_EQ(c.excluded, s.excludedPrograms);
     EXPECT_EQ(c.recent, kRecent);
@@ -125,7 +125,7 @@ TEST(OptionsDialogOk, WritesEverySettingBack) {
     EXPECT_TRUE(o.settings.mouseExMode);
     EXPECT_FALSE(o.settings.autoCheck);
     EXPECT_EQ(o.settings.recogniser, 1);
-    EXPECT_EQ(o.settings.language, 1);
+    EXPECT_EQ(o.settings.language, Language::Chinese);
     EXPECT_FALSE(outcome.toggleAutoStart);
     EXPECT_FALSE(outcome.setModified);
 }
@@ -179,11 +179,11 @@ TEST(OptionsDialogOk, AutostartIsToggledOnlyWhenTheBoxDiffersFromTheEntry) {
 TEST(OptionsDialogOk, APreviewedLanguageKeepsTheTriggerMode) {
     Opened o;
     o.model.comboLangSelect(1);
-    EXPECT_EQ(o.model.controls.shownLanguage, 1);
-    EXPECT_EQ(o.settings.language, 0) << "a preview only";
+    EXPECT_EQ(o.model.controls.shownLanguage, Language::Chinese);
+    EXPECT_EQ(o.settings.language, Language::English) << "a preview only";
     o.model.btnOKClick(o.settings, *o.set, false);
     EXPECT_EQ(o.settings.invoke, 1);
-    EXPECT_EQ(o.settings.language, 1);
+    EXPECT_EQ(o.settings.language, Language::Chinese);
 }
 
 TEST(OptionsDialogCancel, LeavesSettingsAndSetAsTheyWereButTheRecentSwitchHolds) {
@@ -203,7 +203,7 @@ TEST(OptionsDialogCancel, LeavesSettingsAndSetAsTheyWereButTheRecentSwitchHolds)
     EXPECT_TRUE(testing::SameImage(*o.set, *before));
     // The next opening shows the current language again.
     o.model.FormShow(o.settings, kRecent, *o.set, false);
-    EXPECT_EQ(o.model.controls.shownLanguage, 0);
+    EXPECT_EQ(o.model.controls.shownLanguage, Language::English);
     EXPECT_FALSE(o.model.controls.recentList);
     EXPECT_FALSE(o.model.knownApps.Rows()[0].Marked());
 }
@@ -251,30 +251,26 @@ TEST(OptionsDialogOk, KnownProgramsOfAShorterListMarkTheSetModified) {
 }
 
 TEST(OptionsTexts, EveryTextHasBothLanguagesInTableOrder) {
-    for (std::size_t i = 0; i < kOptionsTexts.size(); ++i) {
-        const OptionsTextRow& row = kOptionsTexts[i];
-        EXPECT_EQ(static_cast<std::size_t>(row.id), i) << "row " << i << " out of order";
-        EXPECT_FALSE(row.english.empty()) << i;
+    for (const TextRow& row : TextTableOf(OptionsText{}).rows) {
         // The remove buttons' hint is cleared in Chinese (tests/native/TranslationTablesTest.cpp).
-        EXPECT_EQ(row.chinese.empty(), row.id == OptionsText::BtnRemoveHint) << i;
-        EXPECT_NE(row.english, row.chinese) << i;
+        EXPECT_EQ(row.chinese.empty(), row.id == static_cast<std::size_t>(OptionsText::BtnRemoveHint)) << row.id;
+        EXPECT_NE(row.english, row.chinese) << row.id;
     }
-    EXPECT_EQ(TriggerModeText(3, 1), u"按住鼠标中键并移动鼠标");
-    EXPECT_EQ(TriggerModeText(0, 0), u"press Ctrl+Shift and move mouse");
-    EXPECT_EQ(TriggerModeText(5, 0), u"");
-    EXPECT_EQ(OptionsString(OptionsText::BtnOK, 2), u"OK") << "other languages keep English";
+    EXPECT_EQ(TriggerModeText(3, Language::Chinese), u"按住鼠标中键并移动鼠标");
+    EXPECT_EQ(TriggerModeText(0, Language::English), u"press Ctrl+Shift and move mouse");
+    EXPECT_EQ(TriggerModeText(5, Language::English), u"");
 }
 
 TEST(OptionsTexts, TheAffectedCountReplacesTheFirstMark) {
-    EXPECT_EQ(GesturesAffectedText(4, 0), u"Number of gestures affected: 4");
-    EXPECT_EQ(GesturesAffectedText(12, 1), u"手势数量：12");
+    EXPECT_EQ(GesturesAffectedText(4, Language::English), u"Number of gestures affected: 4");
+    EXPECT_EQ(GesturesAffectedText(12, Language::Chinese), u"手势数量：12");
 }
 
 TEST(OptionsTexts, TheTimeoutSliderShowsItsValueInSeconds) {
-    EXPECT_EQ(IdleTimeoutText(150, 0), u"1.5 s");
-    EXPECT_EQ(IdleTimeoutText(kIdleTimeoutMin, 0), u"0.1 s");
-    EXPECT_EQ(IdleTimeoutText(kIdleTimeoutMax, 0), u"2.0 s");
-    EXPECT_EQ(IdleTimeoutText(35, 1), u"0.4 秒");
+    EXPECT_EQ(IdleTimeoutText(150, Language::English), u"1.5 s");
+    EXPECT_EQ(IdleTimeoutText(kIdleTimeoutMin, Language::English), u"0.1 s");
+    EXPECT_EQ(IdleTimeoutText(kIdleTimeoutMax, Language::English), u"2.0 s");
+    EXPECT_EQ(IdleTimeoutText(35, Language::Chinese), u"0.4 秒");
     // The label stands beside the slider, on its page.
     const OptionsControlSpec& label = kOptionsLayout[static_cast<std::size_t>(OptionsControl::lblIdleValue)];
     const OptionsControlSpec& slider = kOptionsLayout[static_cast<std::size_t>(OptionsControl::trackIdle)];

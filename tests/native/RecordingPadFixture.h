@@ -2,6 +2,7 @@
 // The recording pad's test fixture: a recording canvas and a main window that notes what it was
 // asked to do; recognition is the real recogniser over the document's set.
 
+#include "platform/Language.h"
 #include "RecognitionTestPaths.h"
 #include "platform/RecordingPaintCanvas.h"
 #include "recognition/Recogniser.h"
@@ -41,7 +42,7 @@ public:
 
     RecordingPaintCanvas canvas;
     Size size{483, 400};
-    int language = 0;
+    Language language = Language::English;
     bool capturing = false;
     std::vector<std::u16string> events; // every request, in order
     std::vector<std::u16string> dialogs;
@@ -78,7 +79,7 @@ public:
         RecognitionState state;
         return recogniser_.Recognise(normalised, set_, state);
     }
-    int Language() override { return language; }
+    Language CurrentLanguage() override { return language; }
     DpiScale PadScale() override { return scale; }
 
     int padChanges = 0;

@@ -22,7 +22,7 @@ using test::PointsOf;
 TEST_F(RecordingPadTest, ALanguageSwitchRedrawsThePadsMessagesAtOnce) {
     StoreMotion(0, HorizontalLine());
     pad.btnRecordClick();
-    window->language = 1;
+    window->language = Language::Chinese;
     window->canvas.calls.clear();
     pad.TranslateMe();
     EXPECT_EQ(window->Texts(), (std::vector<std::u16string>{u"点击并拖动鼠标，录制手势"}));
@@ -30,11 +30,11 @@ TEST_F(RecordingPadTest, ALanguageSwitchRedrawsThePadsMessagesAtOnce) {
     EXPECT_EQ(window->canvas.calls.front().op, PaintOp::Fill) << "the English box is left under it";
 
     // A test's answer and the reminder below it, over the drawn gesture.
-    window->language = 0;
+    window->language = Language::English;
     pad.SetIdle();
     Draw(HorizontalLine());
     pad.ReminderTimerTimer();
-    window->language = 1;
+    window->language = Language::Chinese;
     window->canvas.calls.clear();
     pad.TranslateMe();
     EXPECT_EQ(window->Texts(),

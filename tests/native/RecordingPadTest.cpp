@@ -462,7 +462,7 @@ TEST_F(RecordingPadTest, TheMessageBoxAndDotsFollowThePadsScale) {
 // --- languages ------------------------------------------------------------------------------
 
 TEST_F(RecordingPadTest, ChineseTextsCarryTheSameNumbers) {
-    window->language = 1;
+    window->language = Language::Chinese;
     StoreMotion(0, HorizontalLine());
     StoreMotion(1, DiagonalDown());
     StoreMotion(2, LShape());
@@ -484,12 +484,10 @@ TEST_F(RecordingPadTest, ChineseTextsCarryTheSameNumbers) {
 }
 
 TEST(PadTextTest, TheWarningNumbersOnlyTheFirstX) {
-    EXPECT_EQ(SimilarityWarning(0, 0), u"Warning: this is similar to gesture #1");
-    EXPECT_EQ(SimilarityWarning(99, 0), u"Warning: this is similar to gesture #100");
-    EXPECT_EQ(SimilarityWarning(11, 1), u"警告：这个与手势#12相似");
-    // Any language other than Chinese is English.
-    EXPECT_EQ(PadMessage(PadText::Unrecognised, 5), u"Unrecognised");
-    EXPECT_EQ(PadMessage(PadText::SetFull, 1), u"You can have a maximum of 100 gestures in a set");
+    EXPECT_EQ(SimilarityWarning(0, Language::English), u"Warning: this is similar to gesture #1");
+    EXPECT_EQ(SimilarityWarning(99, Language::English), u"Warning: this is similar to gesture #100");
+    EXPECT_EQ(SimilarityWarning(11, Language::Chinese), u"警告：这个与手势#12相似");
+    EXPECT_EQ(PadMessage(PadText::SetFull, Language::Chinese), u"You can have a maximum of 100 gestures in a set");
 }
 
 } // namespace

@@ -62,7 +62,7 @@ TEST_F(SettingsTest, AMissingFileReadsAsTheDefaultsAndIsCreatedAsUtf16) {
     EXPECT_TRUE(settings.active);
     EXPECT_FALSE(settings.mouseExMode);
     EXPECT_EQ(settings.invoke, 1);
-    EXPECT_EQ(settings.language, 0);
+    EXPECT_EQ(settings.language, Language::English);
     EXPECT_EQ(settings.idleTimeout, 0);
     EXPECT_EQ(settings.tail, Rgb(0, 0, 255));
     EXPECT_THAT(settings.excludedPrograms, IsEmpty());
@@ -81,7 +81,7 @@ TEST_F(SettingsTest, WhatIsSavedReadsBackTheSame) {
     saved.active = false;
     saved.mouseExMode = true;
     saved.invoke = 4;
-    saved.language = 1;
+    saved.language = Language::Chinese;
     saved.idleTimeout = 150;
     saved.tail = Rgb(0x12, 0x34, 0x56);
     saved.excludedPrograms = {u"c:\\a.exe", u"c:\\\u6e38\u620f\\b.exe"};
@@ -98,7 +98,7 @@ TEST_F(SettingsTest, WhatIsSavedReadsBackTheSame) {
     EXPECT_FALSE(read.active);
     EXPECT_TRUE(read.mouseExMode);
     EXPECT_EQ(read.invoke, 4);
-    EXPECT_EQ(read.language, 1);
+    EXPECT_EQ(read.language, Language::Chinese);
     EXPECT_EQ(read.idleTimeout, 150);
     EXPECT_EQ(read.tail, saved.tail);
     EXPECT_EQ(read.excludedPrograms, saved.excludedPrograms);
@@ -113,7 +113,7 @@ TEST_F(SettingsTest, IntegersReadAsDecimalOrHexadecimalAndOtherwiseKeepTheirDefa
     EXPECT_EQ(ReadMain(u"invoke=0x\r\n").invoke, 1);
     EXPECT_EQ(ReadMain(u"invoke=\r\n").invoke, 1);
     EXPECT_EQ(ReadMain(u"invoke=99999999999\r\n").invoke, 1);
-    EXPECT_EQ(ReadMain(u"language=\"1\"\r\n").language, 1);
+    EXPECT_EQ(ReadMain(u"language=\"1\"\r\n").language, Language::Chinese);
 }
 
 // A value outside its range reads as the default, so that the next write heals the file.
@@ -128,9 +128,6 @@ TEST_F(SettingsTest, IntegersOutsideTheirRangeReadAsTheDefault) {
         {u"invoke=5", &Settings::invoke, 1},
         {u"invoke=0", &Settings::invoke, 0},
         {u"invoke=4", &Settings::invoke, 4},
-        {u"language=99", &Settings::language, 0},
-        {u"language=-1", &Settings::language, 0},
-        {u"language=1", &Settings::language, 1},
         {u"idleTimeout=-3", &Settings::idleTimeout, 0},
         {u"idleTimeout=9", &Settings::idleTimeout, 0},
         {u"idleTimeout=10", &Settings::idleTimeout, 10},
@@ -140,6 +137,11 @@ TEST_F(SettingsTest, IntegersOutsideTheirRangeReadAsTheDefault) {
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
         EXPECT_EQ(ReadMain(std::u16string(c.line) + u"\r\n").*c.field, c.expected) << i;
+    }
+    for (const auto& [line, expected] : std::vector<std::pair<std::u16string, Language>>{
+             {u"language=99", Language::English}, {u"language=-1", Language::English},
+             {u"language=1", Language::Chinese}}) {
+        EXPECT_EQ(ReadMain(line + u"\r\n").language, expected);
     }
     Save(ReadMain(u"language=99\r\ninvoke=-1\r\n"));
     EXPECT_EQ(Read(), Settings{});
@@ -237,7 +239,7 @@ TEST_F(SettingsTest, AWholeFileSaveLeavesWhatTheKeyByKeySaveLeaves) {
         u"[exclude]\r\nprogram0=c:\\old.exe\r\n[other]\r\nk=v\r\n";
     Settings settings = ReadMain(u"");
     settings.excludedPrograms = {u"c:\\a.exe", u"c:\\b.exe"};
-    settings.language = 1;
+    settings.language = Language::Chinese;
     GivenFile(earlier);
     Save(settings);
     const std::string keyByKey = ReadFileBytes(File());

@@ -379,9 +379,9 @@ TEST_F(StarterSet, EveryActionIsWrittenInTheFormItsEditorWrites) {
             const auto row = FindEnglishActionRow(action.substr(1));
             ASSERT_TRUE(row.has_value());
             EXPECT_GE(*row, kFirstBuiltInRow);
-            EXPECT_EQ(ActionToDisplayString(action, 1000, kLanguageEnglish),
+            EXPECT_EQ(ActionToDisplayString(action, 1000, Language::English),
                       std::u16string(kActionLists[*row].english));
-            EXPECT_EQ(ActionToDisplayString(action, 1000, kLanguageChinese),
+            EXPECT_EQ(ActionToDisplayString(action, 1000, Language::Chinese),
                       std::u16string(kActionLists[*row].chinese));
         }
     }

@@ -12,6 +12,7 @@
 #include "ui/MainWindowLayout.h"
 #include "ui/MainWindowTexts.h"
 #include "ui/OptionsTexts.h"
+#include "ui/TextRegistry.h"
 #include "ui/UpdateCheck.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +33,7 @@ struct Translated {
 
 // Texts whose Chinese is left empty on purpose: the remove buttons of the options dialog show no
 // hint in Chinese.
-const std::set<std::string> kClearedInChinese{"options BtnRemoveHint"};
+const std::set<std::string> kClearedInChinese{"options " + std::to_string(static_cast<std::size_t>(OptionsText::BtnRemoveHint))};
 
 void AddPair(std::vector<Translated>& texts, std::string where, std::u16string_view english,
              std::u16string_view chinese) {
@@ -65,49 +66,36 @@ std::vector<Translated> AllTexts() {
             AddPair(texts, "main window " + std::string(row.name), row.texts.english, row.texts.chinese);
         }
     }
-    for (const MainTextRow& row : kMainTexts) {
-        AddPair(texts, "main window text " + std::to_string(static_cast<std::size_t>(row.id)), row.english,
-                row.chinese);
+    for (const TextTable* table : AllTextTables()) {
+        for (const TextRow& row : table->rows) {
+            AddPair(texts, std::string(table->name) + " " + std::to_string(row.id), row.english, row.chinese);
+        }
     }
-    AddPair(texts, "main window lblVersion", MainWindowText(MainText::VersionLabel, 0),
-            MainWindowText(MainText::VersionLabel, 1));
-    const std::vector<TrayMenuEntry> trayEnglish = BuildTrayMenu(0, true, true);
-    const std::vector<TrayMenuEntry> trayChinese = BuildTrayMenu(1, true, true);
+    AddPair(texts, "main window lblVersion", MainWindowText(MainText::VersionLabel, Language::English),
+            MainWindowText(MainText::VersionLabel, Language::Chinese));
+    const std::vector<TrayMenuEntry> trayEnglish = BuildTrayMenu(Language::English, true, true);
+    const std::vector<TrayMenuEntry> trayChinese = BuildTrayMenu(Language::Chinese, true, true);
     for (std::size_t i = 0; i < trayEnglish.size() && i < trayChinese.size(); ++i) {
         if (trayEnglish[i].command != kTraySeparator) {
             AddPair(texts, "tray menu " + std::to_string(i), trayEnglish[i].caption, trayChinese[i].caption);
         }
     }
-    AddDialog(texts, "dlgLanguage", LanguageDialog(0), LanguageDialog(1));
-    AddDialog(texts, "dlgTutorial", TutorialDialog(0), TutorialDialog(1));
-    for (const PadText pad : {PadText::Armed, PadText::Matches, PadText::Unrecognised, PadText::SimilarWarning,
-                              PadText::Reminder, PadText::SetFull}) {
-        AddPair(texts, "pad " + std::to_string(static_cast<int>(pad)), PadMessage(pad, 0), PadMessage(pad, 1));
-    }
+    AddDialog(texts, "dlgLanguage", LanguageDialog(Language::English), LanguageDialog(Language::Chinese));
+    AddDialog(texts, "dlgTutorial", TutorialDialog(Language::English), TutorialDialog(Language::Chinese));
     const MotionPath none{};
-    AddPair(texts, "popup unrecognised", MakePopupContent(-1, none, none, u"", 0).actionText,
-            MakePopupContent(-1, none, none, u"", 1).actionText);
-    for (const OptionsTextRow& row : kOptionsTexts) {
-        AddPair(texts,
-                row.id == OptionsText::BtnRemoveHint ? std::string("options BtnRemoveHint")
-                                                     : "options " + std::to_string(static_cast<std::size_t>(row.id)),
-                row.english, row.chinese);
-    }
-    for (const DialogTextRow& row : kDialogTexts) {
-        AddPair(texts, "dialog text " + std::to_string(static_cast<std::size_t>(row.id)), row.texts.english,
-                row.texts.chinese);
-    }
-    AddPair(texts, "assign default row", DefaultRowTitle(0), DefaultRowTitle(1));
-    AddPair(texts, "key combination invalid", InvalidCombinationMessage(0), InvalidCombinationMessage(1));
+    AddPair(texts, "popup unrecognised", MakePopupContent(-1, none, none, u"", Language::English).actionText,
+            MakePopupContent(-1, none, none, u"", Language::Chinese).actionText);
+    AddPair(texts, "assign default row", DefaultRowTitle(Language::English), DefaultRowTitle(Language::Chinese));
+    AddPair(texts, "key combination invalid", InvalidCombinationMessage(Language::English), InvalidCombinationMessage(Language::Chinese));
     UpdateReply offer;
     offer.version = u"9.9";
     offer.download = u"https://example.org/traxo.zip";
     UpdateReply noLink = offer;
     noLink.download = u"somewhere";
-    AddDialog(texts, "dlgUpdate", UpdateDialog(offer, 0), UpdateDialog(offer, 1));
-    AddDialog(texts, "dlgUpdate without link", UpdateDialog(noLink, 0), UpdateDialog(noLink, 1));
-    AddDialog(texts, "dlgLatestOK", LatestVersionDialog(0), LatestVersionDialog(1));
-    AddPair(texts, "update network error", NetworkErrorText(0), NetworkErrorText(1));
+    AddDialog(texts, "dlgUpdate", UpdateDialog(offer, Language::English), UpdateDialog(offer, Language::Chinese));
+    AddDialog(texts, "dlgUpdate without link", UpdateDialog(noLink, Language::English), UpdateDialog(noLink, Language::Chinese));
+    AddDialog(texts, "dlgLatestOK", LatestVersionDialog(Language::English), LatestVersionDialog(Language::Chinese));
+    AddPair(texts, "update network error", NetworkErrorText(Language::English), NetworkErrorText(Language::Chinese));
     for (std::size_t row = 0; row < kActionLists.size(); ++row) {
         AddPair(texts, "action row " + std::to_string(row), kActionLists[row].english, kActionLists[row].chinese);
     }
@@ -149,7 +137,7 @@ TEST(TranslationTables, EveryTextHasBothLanguagesAndNoneIsEmpty) {
 
 TEST(TranslationTables, ChineseTextsAreRealUtf16Chinese) {
     // The one translation that is a word of the Latin alphabet.
-    const std::string allWord = "main window text " + std::to_string(static_cast<std::size_t>(MainText::AllProgramsWord));
+    const std::string allWord = "main window " + std::to_string(static_cast<std::size_t>(MainText::AllProgramsWord));
     std::size_t translated = 0;
     for (const Translated& text : AllTexts()) {
         EXPECT_FALSE(LooksLikeCodePageDamage(text.english, false)) << text.where;
@@ -167,15 +155,18 @@ TEST(TranslationTables, ChineseTextsAreRealUtf16Chinese) {
     EXPECT_GT(translated, kOptionsTextCount + kActionListRowCount);
 }
 
-TEST(TranslationTables, TablesStandInTheOrderOfTheirNames) {
-    for (std::size_t i = 0; i < kMainTexts.size(); ++i) {
-        EXPECT_EQ(static_cast<std::size_t>(kMainTexts[i].id), i);
-    }
-    for (std::size_t i = 0; i < kOptionsTexts.size(); ++i) {
-        EXPECT_EQ(static_cast<std::size_t>(kOptionsTexts[i].id), i);
-    }
-    for (std::size_t i = 0; i < kDialogTexts.size(); ++i) {
-        EXPECT_EQ(static_cast<std::size_t>(kDialogTexts[i].id), i);
+// Each table holds one row per id, in the order of the ids, so that Text(id, language) finds
+// every text of both languages.
+TEST(TranslationTables, EveryTableHasARowForEveryIdInOrder) {
+    std::set<std::string_view> names;
+    for (const TextTable* table : AllTextTables()) {
+        EXPECT_TRUE(names.insert(table->name).second) << "two tables named " << table->name;
+        ASSERT_EQ(table->rows.size(), table->count) << table->name;
+        for (std::size_t i = 0; i < table->rows.size(); ++i) {
+            EXPECT_EQ(table->rows[i].id, i) << table->name << " row " << i;
+            EXPECT_EQ(TextIn(*table, i, Language::Chinese), table->rows[i].chinese) << table->name;
+        }
+        EXPECT_TRUE(TextIn(*table, table->count, Language::English).empty()) << table->name;
     }
 }
 
@@ -203,35 +194,33 @@ TEST(TranslationTables, TheActionListsNameTheSameActionsRowForRow) {
 }
 
 TEST(TranslationTables, TextsNameWhatTheUserSees) {
-    EXPECT_EQ(OptionsString(OptionsText::ChkRecent, 0), u"Keep this list updated");
+    EXPECT_EQ(OptionsString(OptionsText::ChkRecent, Language::English), u"Keep this list updated");
     // The assign dialog names the main window's button as the button reads, in both languages.
     const ControlTexts& button = LayoutRow(MainControl::btnKnownApps).texts;
-    for (const int language : {0, 1}) {
-        const std::u16string quoted = language == 1 ? u"“" + std::u16string(button.chinese) + u"”"
+    for (const Language language : kLanguages) {
+        const std::u16string quoted = language == Language::Chinese ? u"“" + std::u16string(button.chinese) + u"”"
                                                     : u"\"" + std::u16string(button.english) + u"\"";
         const std::u16string_view info = DialogString(DialogText::AssignInfo3, language);
-        EXPECT_NE(info.find(quoted), std::u16string_view::npos) << language;
+        EXPECT_NE(info.find(quoted), std::u16string_view::npos) << LanguageNumber(language);
     }
     // An action that could not be opened, with the system's reason.
-    EXPECT_EQ(CouldNotOpenText(u"c:\\x#1.exe", u"File not found.", 0),
+    EXPECT_EQ(CouldNotOpenText(u"c:\\x#1.exe", u"File not found.", Language::English),
               u"Could not open \"c:\\x#1.exe\": File not found.");
-    EXPECT_EQ(CouldNotOpenText(u"http://a/", u"原因", 1), u"无法打开“http://a/”：原因");
+    EXPECT_EQ(CouldNotOpenText(u"http://a/", u"原因", Language::Chinese), u"无法打开“http://a/”：原因");
     // The lock action locks.
     EXPECT_EQ(kActionLists[25].english, u"Windows: Lock");
     EXPECT_EQ(kActionLists[25].chinese, u"Windows:锁定");
 }
 
 TEST(TranslationTables, TheMainWindowsOwnTextsReadAsItsUsersExpect) {
-    EXPECT_EQ(MainWindowText(MainText::BalloonTitle, 1), u"我在这里！");
-    EXPECT_EQ(MainWindowText(MainText::AllProgramsWord, 0), u"(all)");
-    EXPECT_EQ(MainWindowText(MainText::AllProgramsWord, 1), u"all");
-    EXPECT_EQ(MainWindowText(MainText::AutostartQuestion, 1),
+    EXPECT_EQ(MainWindowText(MainText::BalloonTitle, Language::Chinese), u"我在这里！");
+    EXPECT_EQ(MainWindowText(MainText::AllProgramsWord, Language::English), u"(all)");
+    EXPECT_EQ(MainWindowText(MainText::AllProgramsWord, Language::Chinese), u"all");
+    EXPECT_EQ(MainWindowText(MainText::AutostartQuestion, Language::Chinese),
               u"你现在使用的Traxo不是你之前设定随系统启动的版本！你想改让这个版本的Traxo自动启动吗？");
-    EXPECT_EQ(MainWindowText(MainText::OpenActionTitle, 1), u"为这个手势指定文件或程序");
-    EXPECT_EQ(MainWindowText(MainText::InactiveCaption, 1), u"关闭");
-    // Any other language is English.
-    EXPECT_EQ(MainWindowText(MainText::SaveQuestion, 2), MainWindowText(MainText::SaveQuestion, 0));
-    EXPECT_EQ(DialogStringWithCount(DialogText::AssignRulesDropped, 3, 1),
+    EXPECT_EQ(MainWindowText(MainText::OpenActionTitle, Language::Chinese), u"为这个手势指定文件或程序");
+    EXPECT_EQ(MainWindowText(MainText::InactiveCaption, Language::Chinese), u"关闭");
+    EXPECT_EQ(DialogStringWithCount(DialogText::AssignRulesDropped, 3, Language::Chinese),
               u"有 3 个程序的动作无法保存：一个手势最多只能有 101 个程序动作。");
 }
 

@@ -16,32 +16,32 @@ TEST(TutorialComments, RemovesEveryCommentLineButNeverLooksAtTheLast) {
 }
 
 TEST(TutorialScripts, SayWhereTheSpecialActionsAreAndHowToKeepGestures) {
-    const auto joined = [](int language) {
+    const auto joined = [](Language language) {
         std::u16string text;
         for (const std::u16string& line : TutorialScript(language)) {
             text += line;
         }
         return text;
     };
-    const std::u16string english = joined(0);
+    const std::u16string english = joined(Language::English);
     EXPECT_NE(english.find(u"At the top of the list are options"), std::u16string::npos);
     EXPECT_EQ(english.find(u"bottom of the list"), std::u16string::npos);
     EXPECT_NE(english.find(u"store them as a set"), std::u16string::npos);
-    const std::u16string chinese = joined(1);
+    const std::u16string chinese = joined(Language::Chinese);
     EXPECT_NE(chinese.find(u"在菜单的顶部可以选择运行程序"), std::u16string::npos);
     EXPECT_EQ(chinese.find(u"底部"), std::u16string::npos);
 }
 
 TEST(TutorialScripts, BothScriptsRunFromStageOneToTheirLastWithFinishOnlyThere) {
     struct Case {
-        int language;
+        Language language;
         int lastStage;
     };
-    for (const Case c : {Case{0, 12}, Case{1, 11}}) {
+    for (const Case c : {Case{Language::English, 12}, Case{Language::Chinese, 11}}) {
         const Lines script = WithoutComments(TutorialScript(c.language));
         for (int stage = 1; stage <= c.lastStage; ++stage) {
             const StagePlan plan = PlanStage(script, stage, StageSource::NextButton, u"M");
-            SCOPED_TRACE(testing::Message() << "language " << c.language << " stage " << stage);
+            SCOPED_TRACE(testing::Message() << "language " << LanguageNumber(c.language) << " stage " << stage);
             EXPECT_FALSE(plan.close);
             EXPECT_EQ(plan.backVisible, stage > 1);
             EXPECT_EQ(plan.finishVisible, stage == c.lastStage);
@@ -58,24 +58,24 @@ TEST(TutorialScripts, BothScriptsRunFromStageOneToTheirLastWithFinishOnlyThere) 
 
 TEST(TutorialScripts, StagesThatWaitNameTheirEventPromptAndControl) {
     struct Case {
-        int language;
+        Language language;
         int stage;
         std::u16string_view event;
         std::u16string_view prompt;
         std::optional<std::u16string_view> pointAt;
     };
     const Case cases[] = {
-        {0, 6, u"image1/mouseup", u"...try drawing a gesture first.", u"image1"},
-        {0, 7, u"btnCreate/click", u"...click the \"Create gesture\" button.", u"btnCreate"},
-        {0, 8, u"btnAssign/click", u"...click the button that appeared next to the gesture in the list",
+        {Language::English, 6, u"image1/mouseup", u"...try drawing a gesture first.", u"image1"},
+        {Language::English, 7, u"btnCreate/click", u"...click the \"Create gesture\" button.", u"btnCreate"},
+        {Language::English, 8, u"btnAssign/click", u"...click the button that appeared next to the gesture in the list",
          u"btnAssign"},
-        {0, 9, u"btnOK_/click", u"...choose an action for this gesture", u"lstActions"},
-        {0, 10, u"screenGesture", u"... draw a gesture somewhere on the screen.", std::nullopt},
-        {1, 8, u"comboActions/select", u"为该手势选择一个动作。", u"comboActions"},
-        {1, 9, u"screenGesture", u"在屏幕上画出手势。", std::nullopt},
+        {Language::English, 9, u"btnOK_/click", u"...choose an action for this gesture", u"lstActions"},
+        {Language::English, 10, u"screenGesture", u"... draw a gesture somewhere on the screen.", std::nullopt},
+        {Language::Chinese, 8, u"comboActions/select", u"为该手势选择一个动作。", u"comboActions"},
+        {Language::Chinese, 9, u"screenGesture", u"在屏幕上画出手势。", std::nullopt},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "language " << c.language << " stage " << c.stage);
+        SCOPED_TRACE(testing::Message() << "language " << LanguageNumber(c.language) << " stage " << c.stage);
         const Lines script = WithoutComments(TutorialScript(c.language));
         const StagePlan plan = PlanStage(script, c.stage, StageSource::NextButton, u"M");
         EXPECT_EQ(plan.waitingFor, c.event);
@@ -91,7 +91,7 @@ TEST(TutorialScripts, StagesThatWaitNameTheirEventPromptAndControl) {
 
 TEST(TutorialStage, TextLinesJoinWithSpacesAndBreaksBecomeLineFeedCarriageReturn) {
     const StagePlan plan =
-        PlanStage(WithoutComments(TutorialScript(0)), 1, StageSource::Window, u"M");
+        PlanStage(WithoutComments(TutorialScript(Language::English)), 1, StageSource::Window, u"M");
     EXPECT_EQ(plan.memo, u"Welcome to Traxo.\n\r\n\r \n\r Traxo gives you faster access to your "
                          u"favourite programs, websites and computer functions through gestures. ");
     EXPECT_EQ(MemoLine(u"a<br>b @method, @method.", u"Hold it"), u"a\n\rb Hold it, Hold it.");
@@ -99,21 +99,21 @@ TEST(TutorialStage, TextLinesJoinWithSpacesAndBreaksBecomeLineFeedCarriageReturn
 }
 
 TEST(TutorialStage, MethodIsTheTriggerModeTextCapitalisedInEnglish) {
-    EXPECT_EQ(MethodText(1, 0), u"Hold right button and drag mouse");
-    EXPECT_EQ(MethodText(0, 0), u"Press Ctrl+Shift and move mouse");
-    EXPECT_EQ(MethodText(1, 1), u"按住鼠标右键并拖动");
-    EXPECT_EQ(MethodText(9, 0), u"");
+    EXPECT_EQ(MethodText(1, Language::English), u"Hold right button and drag mouse");
+    EXPECT_EQ(MethodText(0, Language::English), u"Press Ctrl+Shift and move mouse");
+    EXPECT_EQ(MethodText(1, Language::Chinese), u"按住鼠标右键并拖动");
+    EXPECT_EQ(MethodText(9, Language::English), u"");
 
     TutorialGuide guide;
     for (int i = 0; i < 9; ++i) {
         guide.Next(TutorialGuide::Sender::FinishButton);
     }
     ASSERT_EQ(guide.Stage(), 10);
-    EXPECT_EQ(guide.LoadStage(StageSource::NextButton, 0, 1).memo,
+    EXPECT_EQ(guide.LoadStage(StageSource::NextButton, Language::English, 1).memo,
               u"Your gesture is ready to use. Hold right button and drag mouse. Later, you can click "
               u"the Options button to change this method if you want. ");
     guide.Back();
-    EXPECT_NE(guide.LoadStage(StageSource::BackButton, 1, 1).memo.find(u"你的手势可以使用了。按住鼠标右键并拖动。"),
+    EXPECT_NE(guide.LoadStage(StageSource::BackButton, Language::Chinese, 1).memo.find(u"你的手势可以使用了。按住鼠标右键并拖动。"),
               std::u16string::npos);
 }
 
@@ -190,10 +190,10 @@ TEST(TutorialPointer, MainControlsAreFoundWithoutRegardToCase) {
 TEST(TutorialGuide, NextWaitsForTheEventWhileReportersAndBackMoveOn) {
     TutorialGuide guide;
     guide.Start();
-    EXPECT_EQ(guide.LoadStage(StageSource::Window, 0, 1).backVisible, false);
+    EXPECT_EQ(guide.LoadStage(StageSource::Window, Language::English, 1).backVisible, false);
     for (int stage = 1; stage < 6; ++stage) {
         EXPECT_EQ(guide.Next(TutorialGuide::Sender::NextButton), std::nullopt);
-        guide.LoadStage(StageSource::NextButton, 0, 1);
+        guide.LoadStage(StageSource::NextButton, Language::English, 1);
     }
     ASSERT_EQ(guide.Stage(), 6);
     EXPECT_TRUE(guide.Awaits(u"image1/mouseup"));
@@ -205,19 +205,19 @@ TEST(TutorialGuide, NextWaitsForTheEventWhileReportersAndBackMoveOn) {
     EXPECT_EQ(guide.Stage(), 6);
     // Releasing the mouse on the pad moves on at once.
     EXPECT_EQ(guide.Next(TutorialGuide::Sender::Reporter), std::nullopt);
-    guide.LoadStage(StageSource::NextButton, 0, 1);
+    guide.LoadStage(StageSource::NextButton, Language::English, 1);
     EXPECT_EQ(guide.Stage(), 7);
     EXPECT_EQ(guide.WaitingFor(), u"btnCreate/click");
 
     // Back to 6: no wait there, so Next goes to 7 without drawing.
     guide.Back();
-    guide.LoadStage(StageSource::BackButton, 0, 1);
+    guide.LoadStage(StageSource::BackButton, Language::English, 1);
     EXPECT_EQ(guide.Stage(), 6);
     EXPECT_TRUE(guide.WaitingFor().empty());
     EXPECT_FALSE(guide.Awaits(u""));
     EXPECT_EQ(guide.Next(TutorialGuide::Sender::NextButton), std::nullopt);
     EXPECT_EQ(guide.Stage(), 7);
-    guide.LoadStage(StageSource::NextButton, 0, 1);
+    guide.LoadStage(StageSource::NextButton, Language::English, 1);
 
     // Cancel clears the wait but keeps the stage, so showing again resumes it.
     guide.Close();
@@ -236,15 +236,15 @@ TEST(TutorialGuide, FinishOnTheLastStageMovesPastTheEndWhichCloses) {
     for (int i = 1; i < 11; ++i) {
         guide.Next(TutorialGuide::Sender::Reporter);
     }
-    const StagePlan last = guide.LoadStage(StageSource::NextButton, 1, 1);
+    const StagePlan last = guide.LoadStage(StageSource::NextButton, Language::Chinese, 1);
     ASSERT_EQ(guide.Stage(), 11);
     EXPECT_TRUE(last.finishVisible);
     EXPECT_FALSE(last.close);
     EXPECT_EQ(guide.Next(TutorialGuide::Sender::FinishButton), std::nullopt);
-    EXPECT_TRUE(guide.LoadStage(StageSource::NextButton, 1, 1).close);
+    EXPECT_TRUE(guide.LoadStage(StageSource::NextButton, Language::Chinese, 1).close);
     // The English script has one stage more.
     guide.Back();
-    EXPECT_FALSE(guide.LoadStage(StageSource::BackButton, 0, 1).finishVisible);
+    EXPECT_FALSE(guide.LoadStage(StageSource::BackButton, Language::English, 1).finishVisible);
 }
 
 } // namespace

@@ -29,12 +29,12 @@ std::string Utf8(std::u16string_view text) {
 
 class UpdateCheckTest : public ::testing::Test {
 protected:
-    bool Check(const std::string& body, int language = 0, int answer = kYes,
+    bool Check(const std::string& body, Language language = Language::English, int answer = kYes,
                bool reportLatest = false) {
         fetch.AnswerBody(body);
         return CheckWith(language, answer, reportLatest);
     }
-    bool CheckWith(int language, int answer, bool reportLatest = false) {
+    bool CheckWith(Language language, int answer, bool reportLatest = false) {
         prompts = RecordingUpdatePrompts(answer);
         UpdateCheckRequest request;
         request.localCopy = folder / "updates.ini";
@@ -58,8 +58,8 @@ TEST_F(UpdateCheckTest, TheRunningVersionIsTheLatestAndShowsNothing) {
 
 TEST_F(UpdateCheckTest, CheckNowReportsTheLatestVersionInTheUsersLanguage) {
     for (const auto& [language, text, button] :
-         {std::tuple{0, u"You have the latest version.", u"OK"},
-          std::tuple{1, u"已经是最新版本。", u"好"}}) {
+         {std::tuple{Language::English, u"You have the latest version.", u"OK"},
+          std::tuple{Language::Chinese, u"已经是最新版本。", u"好"}}) {
         EXPECT_TRUE(Check("[traxo]\nversion=1.41\n", language, kYes, true));
         ASSERT_EQ(prompts.dialogs.size(), 1u);
         EXPECT_EQ(prompts.dialogs[0].mainInstruction, text);
@@ -83,7 +83,7 @@ TEST_F(UpdateCheckTest, AnotherVersionWithOnlyADateIsOfferedWithUnknownContent) 
 }
 
 TEST_F(UpdateCheckTest, TheChineseDialog) {
-    EXPECT_FALSE(Check("[traxo]\nversion=2.0\ndate=2025\ndownload=https://traxo.app/\n", 1, kNo));
+    EXPECT_FALSE(Check("[traxo]\nversion=2.0\ndate=2025\ndownload=https://traxo.app/\n", Language::Chinese, kNo));
     ASSERT_EQ(prompts.dialogs.size(), 1u);
     EXPECT_EQ(prompts.dialogs[0].mainInstruction, u"Traxo有可用更新！你想立刻下载吗？");
     EXPECT_EQ(prompts.dialogs[0].footer, u"最新版本是2.0，发布日期是 2025——你的版本是1.41。");
@@ -104,23 +104,23 @@ TEST_F(UpdateCheckTest, EveryOtherVersionTextIsOffered) {
 TEST_F(UpdateCheckTest, TheDescriptionInTheUsersLanguage) {
     struct Case {
         const char* keys;
-        int language;
+        Language language;
         std::u16string_view content;
     };
     const Case cases[] = {
-        {"info=general\ninfo1=中文说明\n", 1, u"中文说明"},
-        {"info1=中文说明\ninfo=general\n", 1, u"中文说明"},
-        {"info=general\n", 1, u"general"},
-        {"info=general\ninfo1=unknown\n", 1, u"general"},
-        {"info=general\ninfo0=english\ninfo1=中文\n", 0, u"english"},
-        {"info=general\ninfo1=中文\n", 0, u"general"},
-        {"info0=english\n", 1, u"unknown"},
-        {"", 0, u"unknown"},
+        {"info=general\ninfo1=中文说明\n", Language::Chinese, u"中文说明"},
+        {"info1=中文说明\ninfo=general\n", Language::Chinese, u"中文说明"},
+        {"info=general\n", Language::Chinese, u"general"},
+        {"info=general\ninfo1=unknown\n", Language::Chinese, u"general"},
+        {"info=general\ninfo0=english\ninfo1=中文\n", Language::English, u"english"},
+        {"info=general\ninfo1=中文\n", Language::English, u"general"},
+        {"info0=english\n", Language::Chinese, u"unknown"},
+        {"", Language::English, u"unknown"},
     };
     for (const Case& c : cases) {
         Check(std::string("[traxo]\nversion=9\ndownload=https://x.org/\n") + c.keys, c.language);
         ASSERT_EQ(prompts.dialogs.size(), 1u) << c.keys;
-        EXPECT_EQ(prompts.dialogs[0].content, c.content) << c.keys << " language " << c.language;
+        EXPECT_EQ(prompts.dialogs[0].content, c.content) << c.keys << " language " << LanguageNumber(c.language);
     }
 }
 
@@ -159,7 +159,7 @@ TEST_F(UpdateCheckTest, WhatEndsInTheNetworkError) {
         {HttpFetchStatus::ReadFailed, "[traxo]\nversion=1.41\n"},
         {HttpFetchStatus::BadStatus, "[traxo]\nversion=1.41\n"},
     };
-    for (int language : {0, 1}) {
+    for (Language language : kLanguages) {
         for (const HttpFetchResult& failure : failures) {
             fetch.Answer(failure);
             EXPECT_FALSE(CheckWith(language, kYes, true)) << testing::Printable(failure.body);
@@ -168,8 +168,8 @@ TEST_F(UpdateCheckTest, WhatEndsInTheNetworkError) {
             EXPECT_TRUE(prompts.opened.empty());
         }
     }
-    EXPECT_EQ(NetworkErrorText(0), u"Could not check for updates: check your connection.");
-    EXPECT_EQ(NetworkErrorText(1), u"无法检查更新：请检查网络连接。");
+    EXPECT_EQ(NetworkErrorText(Language::English), u"Could not check for updates: check your connection.");
+    EXPECT_EQ(NetworkErrorText(Language::Chinese), u"无法检查更新：请检查网络连接。");
 }
 
 // A start without a network: the automatic check logs its failure and shows nothing.
@@ -177,7 +177,7 @@ TEST_F(UpdateCheckTest, TheAutomaticCheckThatFailsOnlyLogs) {
     for (const HttpFetchResult& failure :
          {HttpFetchResult{HttpFetchStatus::OpenFailed, ""}, HttpFetchResult{HttpFetchStatus::Ok, ""}}) {
         fetch.Answer(failure);
-        EXPECT_FALSE(CheckWith(1, kYes, false));
+        EXPECT_FALSE(CheckWith(Language::Chinese, kYes, false));
         EXPECT_TRUE(prompts.NothingShown());
         ASSERT_EQ(prompts.logged.size(), 1u);
         EXPECT_NE(prompts.logged[0].find(u"Could not check for updates"), std::u16string::npos);
@@ -196,7 +196,7 @@ TEST_F(UpdateCheckTest, AnOldCopyIsNotTakenForTheReply) {
     testing::WriteFileBytes(folder / "updates.ini",
                             testing::Utf16File(u"[traxo]\r\nversion=1.41\r\n"));
     fetch.Answer({HttpFetchStatus::OpenFailed, ""});
-    EXPECT_FALSE(CheckWith(0, kYes));
+    EXPECT_FALSE(CheckWith(Language::English, kYes));
     EXPECT_EQ(prompts.logged.size(), 1u);
     EXPECT_EQ(testing::ReadFileBytes(folder / "updates.ini"), "\xFF\xFE");
 }
@@ -270,7 +270,7 @@ TEST_F(UpdateCheckTest, OnlyWebAddressesReachTheShell) {
             body += std::string("download=") + c.download + "\n";
         }
         for (const int answer : {kYes, kNo, 102, 2}) {
-            Check(body, 0, answer);
+            Check(body, Language::English, answer);
             ASSERT_EQ(prompts.dialogs.size(), 1u) << c.download;
             const TaskDialogContent& dialog = prompts.dialogs[0];
             const bool opens = c.web && answer != kNo;

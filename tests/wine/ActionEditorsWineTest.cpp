@@ -206,7 +206,7 @@ TEST_F(AssignDialog, WebsiteForAProgramAndSameAsDefaultAreWrittenOnOk) {
              Click(assign.Control(IDOK));
          }},
     });
-    ASSERT_TRUE(assign.EditMotion(nullptr, *set, 0, 0));
+    ASSERT_TRUE(assign.EditMotion(nullptr, *set, 0, Language::English));
     const Motion& motion = set->motions[0];
     EXPECT_EQ(motion.defaultAction.View(), u"@Copy");
     ASSERT_EQ(motion.ruleCount, 1);
@@ -221,7 +221,7 @@ TEST_F(AssignDialog, CancelChangesNothingInTheSet) {
                  EXPECT_EQ(assign.Rows()[0].action, u"");
                  Click(assign.Control(IDCANCEL));
              }}});
-    EXPECT_FALSE(assign.EditMotion(nullptr, *set, 0, 0));
+    EXPECT_FALSE(assign.EditMotion(nullptr, *set, 0, Language::English));
     EXPECT_EQ(set->motions[0].defaultAction.View(), u"@Copy");
     EXPECT_EQ(set->motions[0].ruleCount, 1);
     EXPECT_EQ(modified, 1); // the choice itself marked the set modified
@@ -238,7 +238,7 @@ TEST_F(AssignDialog, AnEditorOpensOwnedByTheAssignDialog) {
          }},
         {[&] { return !keystrokes.Showing(); }, [&] { Click(assign.Control(IDCANCEL)); }},
     });
-    EXPECT_FALSE(assign.EditMotion(nullptr, *set, 0, 0));
+    EXPECT_FALSE(assign.EditMotion(nullptr, *set, 0, Language::English));
     EXPECT_EQ(owner, assign.hwnd());
 }
 
@@ -258,7 +258,7 @@ TEST_F(AssignDialog, AListClosedWithoutAChoiceAppliesNothing) {
              Click(assign.Control(IDOK));
          }},
     });
-    ASSERT_TRUE(assign.EditMotion(nullptr, *set, 0, 0));
+    ASSERT_TRUE(assign.EditMotion(nullptr, *set, 0, Language::English));
     EXPECT_EQ(set->motions[0].defaultAction.View(), u"@Copy");
     EXPECT_EQ(modified, 0);
     EXPECT_EQ(shownEntry, 0) << "the drop-down shows the current action again";
@@ -283,7 +283,7 @@ TEST_F(AssignDialog, TypingInTheClosedBoxOpensIt) {
              Click(assign.Control(IDOK));
          }},
     });
-    ASSERT_TRUE(assign.EditMotion(nullptr, *set, 0, 0));
+    ASSERT_TRUE(assign.EditMotion(nullptr, *set, 0, Language::English));
     EXPECT_TRUE(opened);
     EXPECT_EQ(set->motions[0].defaultAction.View(), u"@Copy");
     EXPECT_EQ(modified, 0);
@@ -299,7 +299,7 @@ public:
     void mnExitClick() override {}
     bool IsActive() override { return true; }
     bool WillAutoStart() override { return false; }
-    int Language() override { return 0; }
+    Language CurrentLanguage() override { return Language::English; }
     int configure = 0;
 };
 

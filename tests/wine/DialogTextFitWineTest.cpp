@@ -79,7 +79,7 @@ void MoveToHigherDpi(HWND window, int dpi, int higher) {
 
 template <typename Dialog>
 void ExpectNoTextCut(const char* name) {
-    for (const int language : {0, 1}) {
+    for (const Language language : kLanguages) {
         Dialog dialog(nullptr);
         ASSERT_NE(dialog.hwnd(), nullptr) << name;
         dialog.TranslateMe(language);
@@ -89,7 +89,7 @@ void ExpectNoTextCut(const char* name) {
         const std::vector<std::string> cut = CutTexts(dialog.hwnd(), checked);
         EXPECT_GT(checked, 0) << name;
         for (const std::string& line : cut) {
-            ADD_FAILURE() << name << " in language " << language << ": " << line;
+            ADD_FAILURE() << name << " in language " << LanguageNumber(language) << ": " << line;
         }
     }
 }

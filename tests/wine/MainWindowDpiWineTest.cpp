@@ -61,7 +61,7 @@ TEST(MainWindowDpiWine, LayoutListAndPadFollowTheMonitorAndComeBack) {
         for (const int at : {higher, dpi}) {
             MoveToDpi(form.hwnd(), at == higher ? dpi : higher, at);
             const DpiScale scale{at};
-            const std::vector<PlacedControl> layout = BuildMainWindowLayout(scale, 0);
+            const std::vector<PlacedControl> layout = BuildMainWindowLayout(scale, Language::English);
             EXPECT_EQ(ClientOf(form.hwnd()), ScaledSize(kMainClientSize, scale)) << at;
             EXPECT_EQ(PlaceInParent(list), Find(layout, MainControl::ListBox1).client) << at;
             EXPECT_EQ(PlaceInParent(pad), Find(layout, MainControl::image1).client) << at;
@@ -69,7 +69,7 @@ TEST(MainWindowDpiWine, LayoutListAndPadFollowTheMonitorAndComeBack) {
         }
         // A message without a suggested place still rescales what is inside the window.
         SendMessageW(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(higher, higher), 0);
-        const Rect padAt = Find(BuildMainWindowLayout(DpiScale{higher}, 0), MainControl::image1).client;
+        const Rect padAt = Find(BuildMainWindowLayout(DpiScale{higher}, Language::English), MainControl::image1).client;
         EXPECT_EQ(ClientOf(pad), (Size{padAt.right - padAt.left, padAt.bottom - padAt.top}));
     }
     // Destroying the window ends the message loop it would run: the quit is taken back.

@@ -47,13 +47,13 @@ std::string Narrow(std::u16string_view text) {
 TEST_P(MainWindowTextFit, CaptionsAndLabelsLieInsideTheirControls) {
     const int dpi = GetParam();
     int checked = 0;
-    for (const int language : {kLanguageEnglish, kLanguageChinese}) {
+    for (const Language language : {Language::English, Language::Chinese}) {
         const std::vector<PlacedControl> layout = BuildMainWindowLayout(DpiScale{dpi}, language);
         for (const PlacedControl& control : layout) {
             const Size size{control.client.right - control.client.left,
                             control.client.bottom - control.client.top};
             const std::string name = std::string(control.name) + " (" + Narrow(control.text) +
-                                     ", language " + std::to_string(language) + ")";
+                                     ", language " + std::to_string(LanguageNumber(language)) + ")";
             if (control.text.empty() || !control.look) {
                 continue;
             }

@@ -177,7 +177,7 @@ TEST_F(OptionsDialogWine, ControlsSetThroughTheirMessagesAreWrittenBackOnOk) {
     EXPECT_EQ(TextOf(form.hwnd()), L"选项") << "the texts show the picked language at once";
     EXPECT_EQ(TextOf(C(chkTimeout)), L"超时时间");
     EXPECT_EQ(ListView_GetNextItem(C(listviewMethods), -1, LVNI_SELECTED), 3) << "the mode stays chosen";
-    EXPECT_EQ(settings.language, 0);
+    EXPECT_EQ(settings.language, Language::English);
     Look();
 
     ClickWith(form.OkButton().hwnd());
@@ -191,7 +191,7 @@ TEST_F(OptionsDialogWine, ControlsSetThroughTheirMessagesAreWrittenBackOnOk) {
     EXPECT_TRUE(settings.mouseExMode);
     EXPECT_FALSE(settings.autoCheck);
     EXPECT_FALSE(settings.recentList);
-    EXPECT_EQ(settings.language, 1);
+    EXPECT_EQ(settings.language, Language::Chinese);
     EXPECT_EQ(settings.excludedPrograms, std::vector<std::u16string>{u"c:\\traxo\\edit.exe"});
     EXPECT_TRUE(autoStart) << "the autostart entry was switched on";
     EXPECT_EQ(afterOk, 1);

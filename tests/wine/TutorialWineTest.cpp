@@ -56,7 +56,7 @@ struct Rig {
             return found == controls.end() ? std::nullopt : std::optional<Point>(found->second);
         };
         host.mainWindowBounds = [] { return Rect{100, 100, 900, 700}; };
-        host.language = [] { return 0; };
+        host.language = [] { return Language::English; };
         host.triggerMode = [] { return 1; };
         tutorial.Connect(std::move(host));
     }

@@ -162,7 +162,7 @@ protected:
 
     testing::ScratchFolder folder;
     RecordingUpdatePrompts prompts;
-    int language = 0;
+    Language language = Language::English;
 };
 
 TEST_F(UpdateCheckerTest, CheckNowSaysWhenTheLatestVersionRuns) {
@@ -179,18 +179,18 @@ TEST_F(UpdateCheckerTest, CheckNowSaysWhenTheLatestVersionRuns) {
 TEST_F(UpdateCheckerTest, TheRepliesThroughTheRealDownload) {
     struct Case {
         std::string body;
-        int language;
+        Language language;
         std::u16string_view content; // of dlgUpdate
         std::u16string_view footer;
     };
     const Case cases[] = {
-        {"[traxo]\r\nversion=1.50\r\ndate=2024-05-01\r\ndownload=https://traxo.app/\r\n", 0,
+        {"[traxo]\r\nversion=1.50\r\ndate=2024-05-01\r\ndownload=https://traxo.app/\r\n", Language::English,
          u"unknown", u"Update is v. 1.50, released 2024-05-01 - you have v. 1.41"},
-        {"[traxo]\r\nversion=1.30\r\ndownload=https://traxo.app/\r\n", 0, u"unknown",
+        {"[traxo]\r\nversion=1.30\r\ndownload=https://traxo.app/\r\n", Language::English, u"unknown",
          u"Update is v. 1.30, released unknown - you have v. 1.41"},
         {"[traxo]\r\nversion=2\r\ninfo=General\r\ninfo1=\xE4\xB8\xAD\xE6\x96\x87\r\ndownload=https://traxo.app/\r\n",
-         1, u"中文", u"最新版本是2，发布日期是 unknown——你的版本是1.41。"},
-        {"X[traxo]\r\nversion=2\r\ninfo=General\r\ndownload=https://traxo.app/\r\n", 1, u"General",
+         Language::Chinese, u"中文", u"最新版本是2，发布日期是 unknown——你的版本是1.41。"},
+        {"X[traxo]\r\nversion=2\r\ninfo=General\r\ndownload=https://traxo.app/\r\n", Language::Chinese, u"General",
          u"最新版本是2，发布日期是 unknown——你的版本是1.41。"},
     };
     LocalHttpServer server;
