@@ -2,7 +2,7 @@
 
 #include "app/Startup.h"
 #include "sets/SetImage.h"
-#include "ui/MainWindowTexts.h"
+#include "app/EngineTexts.h"
 
 #include <filesystem>
 #include <utility>

@@ -14,7 +14,7 @@
 #include "platform/IniStore.h"
 #include "platform/Keyboard.h"
 #include "recognition/GestureRecogniser.h"
-#include "recognition/ResultPopup.h"
+#include "app/ResultPopup.h"
 #include "sets/SetDocument.h"
 
 #include <cstdint>

@@ -1,5 +1,6 @@
 // What the main window's buttons, menus and links do, the dialogs the set commands ask for, and
 // the window's side of the recording pad.
+#include "app/EngineTexts.h"
 #include "ui/MainWindow_win.h"
 
 #include "app/ProductInfo.h"

@@ -37,7 +37,6 @@ constexpr TextRow kMainTexts[]{
     {BalloonText, u"Right-click the icon and click \"configure\" to get started.",
      u"右键点击图标，选择\"配置\"。"},
     {OpenActionTitle, u"Choose file or application for this gesture", u"为这个手势指定文件或程序"},
-    {CouldNotOpen, u"Could not open \"#\": ", u"无法打开“#”："},
     {AllProgramsWord, u"(all)", u"all"},
     // The file label is a path; the word for none stays as it is in both languages.
     {NoSetLoaded, u"no set loaded", u"no set loaded"},
@@ -63,15 +62,6 @@ std::u16string MainWindowText(MainText text, Language language) {
         break;
     }
     return std::u16string(Text(text, language));
-}
-
-std::u16string CouldNotOpenText(std::u16string_view target, std::u16string_view reason,
-                                Language language) {
-    std::u16string text = MainWindowText(MainText::CouldNotOpen, language);
-    if (const auto mark = text.find(u'#'); mark != std::u16string::npos) {
-        text.replace(mark, 1, target);
-    }
-    return text + std::u16string(reason);
 }
 
 std::u16string FileLabelCaption(std::u16string_view fileLabel, bool hasFile, bool modified) {

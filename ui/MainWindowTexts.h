@@ -35,7 +35,6 @@ enum class MainText : std::size_t {
     BalloonTitle,
     BalloonText,
     OpenActionTitle,
-    CouldNotOpen, // "#" stands for the program, file or address; the system's reason follows
     AllProgramsWord,
     NoSetLoaded,
     SaveFailed, // followed by the file name
@@ -51,10 +50,6 @@ const TextTable& TextTableOf(MainText);
 
 // The text in language 1 (Chinese) or otherwise English.
 std::u16string MainWindowText(MainText text, Language language);
-
-// What the popup or the tray balloon says of an action the shell could not open.
-std::u16string CouldNotOpenText(std::u16string_view target, std::u16string_view reason,
-                                Language language);
 
 // The caption's file label: a "*" follows the file name while the set has unsaved changes.
 std::u16string FileLabelCaption(std::u16string_view fileLabel, bool hasFile, bool modified);

@@ -4,7 +4,7 @@
 // for a second and then slides down out of it. The main window creates it on first use and
 // keeps it for the rest of the run.
 
-#include "recognition/ResultPopup.h"
+#include "app/ResultPopup.h"
 #include "ui/FormWindow_win.h"
 
 #include <memory>

@@ -1,5 +1,6 @@
 #include "ui/TextRegistry.h"
 
+#include "app/EngineTexts.h"
 #include "recognition/RecordingPad.h"
 #include "ui/DialogTexts.h"
 #include "ui/MainWindowTexts.h"
@@ -10,11 +11,12 @@
 namespace traxo {
 
 std::span<const TextTable* const> AllTextTables() {
-    static const std::array<const TextTable*, 4> tables{
+    static const std::array<const TextTable*, 5> tables{
         &TextTableOf(MainText{}),
         &TextTableOf(OptionsText{}),
         &TextTableOf(DialogText{}),
         &TextTableOf(PadText{}),
+        &TextTableOf(EngineText{}),
     };
     return tables;
 }

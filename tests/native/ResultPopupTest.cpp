@@ -3,7 +3,7 @@
 #include "RecognitionTestPaths.h"
 
 #include "platform/RecordingPaintCanvas.h"
-#include "recognition/ResultPopup.h"
+#include "app/ResultPopup.h"
 #include "actions/ActionLists.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "recognition/ResultPopup.h"
+#include "app/ResultPopup.h"
 
 #include "actions/ActionModel.h"
 #include "recognition/MotionGeometry.h"

@@ -1,0 +1,52 @@
+# cmake -DROOT=<source tree> [-DSTAMP=<file>] -P CheckLayers.cmake
+# Fails when a file includes a header of its own layer's sibling or of a layer above it: the
+# folders are layered (cmake/Layers.cmake), and includes run only down.
+include(${ROOT}/cmake/Layers.cmake)
+
+# The layer a path (relative to the root) belongs to, or nothing for files outside the layers.
+function(layer_of path out_name out_rank)
+    set(${out_name} "" PARENT_SCOPE)
+    set(best_length 0)
+    foreach(entry IN LISTS TRAXO_LAYERS)
+        string(REPLACE ":" ";" pair ${entry})
+        list(GET pair 0 folder)
+        list(GET pair 1 rank)
+        string(LENGTH "${folder}/" length)
+        string(SUBSTRING "${path}" 0 ${length} start)
+        if(start STREQUAL "${folder}/" AND length GREATER best_length)
+            set(best_length ${length})
+            set(${out_name} ${folder} PARENT_SCOPE)
+            set(${out_rank} ${rank} PARENT_SCOPE)
+        endif()
+    endforeach()
+endfunction()
+
+set(faults "")
+foreach(entry IN LISTS TRAXO_LAYERS)
+    string(REPLACE ":" ";" pair ${entry})
+    list(GET pair 0 folder)
+    file(GLOB_RECURSE files RELATIVE ${ROOT} ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp
+        ${ROOT}/${folder}/*.c ${ROOT}/${folder}/*.h.in)
+    foreach(file IN LISTS files)
+        layer_of(${file} own own_rank)
+        if(NOT own STREQUAL folder)
+            continue() # a file of a nested layer (app/entry) is checked with its own
+        endif()
+        file(STRINGS ${ROOT}/${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+        foreach(line IN LISTS includes)
+            string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" header "${line}")
+            layer_of(${header} other other_rank)
+            if(other AND NOT other STREQUAL own AND other_rank GREATER_EQUAL own_rank)
+                list(APPEND faults "${file} includes ${header}: ${other}/ is not below ${own}/")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+
+if(faults)
+    list(JOIN faults "\n  " text)
+    message(FATAL_ERROR "Includes that run up the layers (cmake/Layers.cmake):\n  ${text}")
+endif()
+if(STAMP)
+    file(TOUCH ${STAMP})
+endif()
