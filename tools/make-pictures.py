@@ -2,7 +2,7 @@
 """Draws the main window's pictures and writes them into ui/pictures/: the toolbar glyphs
 (white line art on magenta, the colour left out when drawn), the glyph of "Configure
 programs...", the banner behind the toolbar and the all-programs icon of the program list.
-Run it after changing a drawing; the files are kept in the tree (numbers in ui/Pictures.h)."""
+Run it after changing a drawing; the files are kept in the tree (numbers in ui/kit/Pictures.h)."""
 import math
 import struct
 from pathlib import Path

@@ -2,7 +2,7 @@
 """Draws the tutorial's three 100 by 100 pictures into ui/pictures/: a mouse drawing a gesture
 (welcome), a few gesture shapes, and the notification area with the program's white icon.
 White is the background (the top-left pixel, left out when drawn). Run it after changing a
-drawing; the files are kept in the tree (numbers in ui/Pictures.h)."""
+drawing; the files are kept in the tree (numbers in ui/kit/Pictures.h)."""
 import math
 import struct
 from pathlib import Path

@@ -1,7 +1,7 @@
 // Painting the motion list's visible rows (eight of them, with thumbnails, icons and counters)
 // on a recording canvas: the portable share of one repaint of the list.
 #include "platform/RecordingPaintCanvas.h"
-#include "ui/MotionListPainter.h"
+#include "ui/main/MotionListPainter.h"
 
 #include <benchmark/benchmark.h>
 #include <memory>

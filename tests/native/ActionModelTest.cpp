@@ -2,7 +2,7 @@
 #include "actions/ActionModel.h"
 
 #include "actions/ActionLists.h"
-#include "ui/ActionTooltip.h"
+#include "ui/main/ActionTooltip.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -1,5 +1,5 @@
 // The assign dialog's list rows and drop-down entries, drawn on the recording canvas.
-#include "ui/AssignRowPainter.h"
+#include "ui/editors/AssignRowPainter.h"
 
 #include "platform/RecordingPaintCanvas.h"
 

@@ -1,5 +1,5 @@
 // The first start's welcome, step by step, against a window that records what it was asked.
-#include "ui/FirstRun.h"
+#include "ui/main/FirstRun.h"
 
 #include <gtest/gtest.h>
 

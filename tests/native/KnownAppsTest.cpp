@@ -1,7 +1,7 @@
 // The known-programs page: list files, the rows, and what OK makes of them in the set.
 #include "SetTestSupport.h"
-#include "ui/KnownAppListFile.h"
-#include "ui/KnownAppsTable.h"
+#include "ui/options/KnownAppListFile.h"
+#include "ui/options/KnownAppsTable.h"
 
 #include <gtest/gtest.h>
 

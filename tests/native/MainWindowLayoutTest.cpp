@@ -1,9 +1,9 @@
 // The main window's layout table and the decisions of UpdateButtons: places, nesting, scaling,
 // texts in both languages, and what the active toggle, status tab and btnRecord show.
-#include "ui/MainButtons.h"
-#include "ui/MainWindowLayout.h"
-#include "ui/MainWindowLooks.h"
-#include "ui/Pictures.h"
+#include "ui/main/MainButtons.h"
+#include "ui/main/MainWindowLayout.h"
+#include "ui/main/MainWindowLooks.h"
+#include "ui/kit/Pictures.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

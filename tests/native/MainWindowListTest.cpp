@@ -1,6 +1,6 @@
 // The rows of the motion list and the action button over the selected row: what each row shows
 // of its actions, where, in which colour, and when the button moves or changes its caption.
-#include "ui/MotionListPainter.h"
+#include "ui/main/MotionListPainter.h"
 
 #include "SetTestSupport.h"
 #include "platform/RecordingPaintCanvas.h"

@@ -1,6 +1,6 @@
 // New set, Load set and Delete gesture as the main window runs them: the question first, what
 // a refusal or a failed load keeps, and what the window is told to refresh.
-#include "ui/SetCommands.h"
+#include "ui/main/SetCommands.h"
 
 #include "SetTestSupport.h"
 

@@ -2,10 +2,10 @@
 // Cancel, the text and layout tables, and the rows of the known-programs list.
 #include "SetTestSupport.h"
 #include "platform/RecordingPaintCanvas.h"
-#include "ui/KnownAppRowPainter.h"
-#include "ui/OptionsLayout.h"
-#include "ui/OptionsModel.h"
-#include "ui/OptionsTexts.h"
+#include "ui/options/KnownAppRowPainter.h"
+#include "ui/options/OptionsLayout.h"
+#include "ui/options/OptionsModel.h"
+#include "ui/options/OptionsTexts.h"
 
 #include <gtest/gtest.h>
 #include <set>

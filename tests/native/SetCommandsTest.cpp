@@ -1,6 +1,6 @@
 // The save question and Save set / Save as: what is saved, when, and that a refusal or a failed
 // save never throws unsaved gestures away.
-#include "ui/SetCommands.h"
+#include "ui/main/SetCommands.h"
 
 #include "SetTestSupport.h"
 

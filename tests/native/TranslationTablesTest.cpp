@@ -7,14 +7,14 @@
 #include "recognition/RecordingPad.h"
 #include "app/ResultPopup.h"
 #include "actions/ActionLists.h"
-#include "ui/DialogTexts.h"
-#include "ui/FirstRun.h"
-#include "ui/MainWindowLayout.h"
+#include "ui/kit/DialogTexts.h"
+#include "ui/main/FirstRun.h"
+#include "ui/main/MainWindowLayout.h"
 #include "app/EngineTexts.h"
-#include "ui/MainWindowTexts.h"
-#include "ui/OptionsTexts.h"
-#include "ui/TextRegistry.h"
-#include "ui/UpdateCheck.h"
+#include "ui/main/MainWindowTexts.h"
+#include "ui/options/OptionsTexts.h"
+#include "ui/kit/TextRegistry.h"
+#include "ui/update/UpdateCheck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The trigger modes' pictures: the keys to hold stand inside their key cap with room around them.
-#include "ui/TriggerPictures.h"
+#include "ui/options/TriggerPictures.h"
 
 #include "platform/RecordingPaintCanvas.h"
 

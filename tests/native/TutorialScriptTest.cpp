@@ -1,4 +1,4 @@
-#include "ui/TutorialScript.h"
+#include "ui/tutorial/TutorialScript.h"
 
 #include <gtest/gtest.h>
 

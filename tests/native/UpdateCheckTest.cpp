@@ -5,7 +5,7 @@
 #include "platform/Utf8.h"
 #include "shared/IniStoreTestSupport.h"
 #include "shared/RecordingUpdatePrompts.h"
-#include "ui/UpdateCheck.h"
+#include "ui/update/UpdateCheck.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // The update check's prompts as the tests see them: every message and dialog shown, every
 // address opened, and a set answer to the dialogs.
 
-#include "ui/UpdateCheck.h"
+#include "ui/update/UpdateCheck.h"
 
 #include <string>
 #include <vector>

@@ -5,11 +5,11 @@
 #include "app/TrayIcon_win.h"
 #include "platform/Registry_win.h"
 #include "platform/WideText_win.h"
-#include "ui/Assign_win.h"
-#include "ui/Input_win.h"
-#include "ui/KeyCombo_win.h"
-#include "ui/Keystrokes_win.h"
-#include "ui/Program_win.h"
+#include "ui/editors/Assign_win.h"
+#include "ui/editors/Input_win.h"
+#include "ui/editors/KeyCombo_win.h"
+#include "ui/editors/Keystrokes_win.h"
+#include "ui/editors/Program_win.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

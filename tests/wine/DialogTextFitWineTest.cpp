@@ -1,12 +1,12 @@
 // The modal dialogs moved to a 150 % monitor, in both languages: every label, button and box
 // shows its whole text at its own font, wrapped where the control wraps.
 #include "platform/Dpi_win.h"
-#include "ui/About_win.h"
-#include "ui/Assign_win.h"
-#include "ui/Input_win.h"
-#include "ui/KeyCombo_win.h"
-#include "ui/Keystrokes_win.h"
-#include "ui/Program_win.h"
+#include "ui/update/About_win.h"
+#include "ui/editors/Assign_win.h"
+#include "ui/editors/Input_win.h"
+#include "ui/editors/KeyCombo_win.h"
+#include "ui/editors/Keystrokes_win.h"
+#include "ui/editors/Program_win.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // in wParam, the suggested rectangle in lParam) rescales the window, places the layout's
 // controls at the new scale, makes the font again, and going back restores the design.
 #include "platform/Dpi_win.h"
-#include "ui/About_win.h"
-#include "ui/Options_win.h"
+#include "ui/update/About_win.h"
+#include "ui/options/Options_win.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 // The main window moved to a monitor of 1.5 times its DPI and back: the client area, the list
 // and the pad follow the design at each scale. The window runs from a folder of its own with
 // gestures off and no update check.
-#include "ui/MainWindow_win.h"
+#include "ui/main/MainWindow_win.h"
 
 #include "platform/Dpi_win.h"
 #include "platform/WideText_win.h"
-#include "ui/MainWindowIds_win.h"
+#include "ui/main/MainWindowIds_win.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

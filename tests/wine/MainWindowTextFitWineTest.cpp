@@ -6,8 +6,8 @@
 #include "platform/OffscreenBitmap_win.h"
 #include "platform/RecordingPaintCanvas.h"
 #include "actions/ActionLists.h"
-#include "ui/MainWindowLayout.h"
-#include "ui/MainWindowLooks.h"
+#include "ui/main/MainWindowLayout.h"
+#include "ui/main/MainWindowLooks.h"
 
 #include <gtest/gtest.h>
 

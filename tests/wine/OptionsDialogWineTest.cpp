@@ -1,7 +1,7 @@
 // The options dialog as a window: its controls are set through their own messages, OK and
 // Cancel are pressed with the mouse, and the settings and the set are read afterwards.
 #include "sets/SetDocument.h"
-#include "ui/Options_win.h"
+#include "ui/options/Options_win.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The result popup under the real window manager: it shows at the bottom-right corner on top
 // of everything without taking the foreground, paints its background picture, and is gone once
 // its second and its slide are over.
-#include "ui/ResultPopup_win.h"
+#include "ui/main/ResultPopup_win.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

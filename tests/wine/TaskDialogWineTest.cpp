@@ -1,6 +1,6 @@
 // The task dialog under the real common controls: each custom button answers with its place in
 // the order added, and a dialog closed without a button answers with the last one.
-#include "ui/TaskDialog_win.h"
+#include "ui/kit/TaskDialog_win.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

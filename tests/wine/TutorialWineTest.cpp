@@ -1,7 +1,7 @@
 // The tutorial window under the real window manager: it shows on top without taking the
 // foreground, stands where its stage points, follows the reported events, and resumes its stage
 // after it was closed.
-#include "ui/Tutorial_win.h"
+#include "ui/tutorial/Tutorial_win.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -5,7 +5,7 @@
 #include "platform/HttpFetch_win.h"
 #include "shared/IniStoreTestSupport.h"
 #include "shared/RecordingUpdatePrompts.h"
-#include "ui/UpdateCheck_win.h"
+#include "ui/update/UpdateCheck_win.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

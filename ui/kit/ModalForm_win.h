@@ -1,0 +1,96 @@
+#pragma once
+// The base of the modal dialogs that are created once and reused: controls built from a layout
+// table (96-DPI units, both languages), a modal loop with the dialog keys (Tab, Enter for the
+// default button, Esc for Cancel), and a modal result. Closing only hides the window.
+
+#include "platform/Language.h"
+#include "platform/ScopedWin_win.h"
+#include "ui/kit/DialogTexts.h"
+#include "ui/kit/FormWindow_win.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace traxo {
+
+inline constexpr int kModalResultOk = IDOK;
+inline constexpr int kModalResultCancel = IDCANCEL;
+
+// One control of a dialog's layout table; its texts come from the dialog's text table.
+struct ControlSpec {
+    ControlSpec(int id, const wchar_t* kind, DWORD style, DWORD exStyle, int left, int top, int width,
+                int height, TextPair texts = {})
+        : id(id), kind(kind), style(style), exStyle(exStyle), left(left), top(top), width(width),
+          height(height), english(texts.english), chinese(texts.chinese) {}
+    // A text that is not translated (a placeholder the dialog replaces before it shows).
+    ControlSpec(int id, const wchar_t* kind, DWORD style, DWORD exStyle, int left, int top, int width,
+                int height, std::u16string_view english, std::u16string_view chinese)
+        : ControlSpec(id, kind, style, exStyle, left, top, width, height, TextPair{english, chinese}) {}
+
+    int id;
+    const wchar_t* kind; // a window class: L"BUTTON", L"EDIT", L"STATIC", ...
+    DWORD style;         // added to WS_CHILD | WS_VISIBLE
+    DWORD exStyle;
+    int left, top, width, height; // 96-DPI units
+    std::u16string_view english;
+    std::u16string_view chinese;
+};
+
+class ModalForm : public FormWindow {
+public:
+    // Shows the dialog centred on `parent` (or the screen), with `parent` disabled, until it
+    // closes; returns the modal result (kModalResultOk, kModalResultCancel).
+    int ShowModal(HWND parent);
+    // Ends the modal loop with this result.
+    void CloseWith(int result);
+    bool Showing() const { return running_; }
+
+    HWND Control(int id) const { return GetDlgItem(hwnd(), id); }
+    std::u16string ControlText(int id) const;
+    void SetControlText(int id, std::u16string_view text);
+
+    // Sets the caption and every control's text for the language (1 Chinese, else English).
+    virtual void TranslateMe(Language language);
+    Language CurrentLanguage() const { return language_; }
+
+protected:
+    ModalForm(const wchar_t* className, HWND owner, SIZE clientUnits,
+              std::vector<ControlSpec> layout, std::u16string_view englishCaption,
+              std::u16string_view chineseCaption, bool whiteBackground = false);
+    ModalForm(const wchar_t* className, HWND owner, SIZE clientUnits,
+              std::vector<ControlSpec> layout, TextPair caption, bool whiteBackground = false)
+        : ModalForm(className, owner, clientUnits, std::move(layout), caption.english,
+                    caption.chinese, whiteBackground) {}
+    ~ModalForm() override;
+
+    int Scale(int units) const;
+    int Dpi() const { return dpi_; }
+    HFONT Font() const { return font_; }
+    // After the dialog moved to a monitor of another DPI and the base re-placed the table's
+    // controls (and scaled the others in proportion) with the new font: a dialog with fonts or
+    // sizes of its own makes them again here. Scale() already gives the new DPI.
+    virtual void DpiChanged(int /*oldDpi*/) {}
+    // Called just before the dialog is shown, after TranslateMe.
+    virtual void FormShow() {}
+    // WM_COMMAND from a control; the base handles IDOK and IDCANCEL by closing.
+    virtual void OnCommand(int id, int code, HWND control);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void BuildControls();
+    void FollowDpi(int newDpi, LPARAM suggested);
+
+    std::vector<ControlSpec> layout_;
+    std::u16string_view englishCaption_;
+    std::u16string_view chineseCaption_;
+    ScopedFont font_;
+    ScopedBrush background_;
+    int dpi_ = 96;
+    Language language_ = Language::English;
+    int result_ = kModalResultCancel;
+    bool running_ = false;
+};
+
+} // namespace traxo

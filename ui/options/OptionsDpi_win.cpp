@@ -1,0 +1,67 @@
+// The options dialog on a monitor of another DPI: every control of the layout table goes to its
+// place at the new scale with the message font of that DPI; the pictures, the row height and
+// the columns are made again.
+#include "ui/options/Options_win.h"
+
+#include "platform/Dpi_win.h"
+
+namespace traxo {
+namespace {
+
+using enum OptionsControl;
+
+DynamicLook LookAtDpi(DynamicLook look, int oldDpi, int newDpi) {
+    look.Font.height = MulDiv(look.Font.height, newDpi, oldDpi);
+    look.CornerWidth = MulDiv(look.CornerWidth, newDpi, oldDpi);
+    return look;
+}
+
+} // namespace
+
+void TfrmOptions::FollowDpi(int newDpi, LPARAM suggested) {
+    const int oldDpi = dpi_;
+    if (newDpi == oldDpi) {
+        return;
+    }
+    dpi_ = newDpi;
+    const DpiScale scale{dpi_};
+    const ScopedFont oldFont = std::move(font_); // released once no control uses it
+    font_.reset(CreateMessageFont(dpi_));
+    for (const OptionsControlSpec& spec : kOptionsLayout) {
+        const Rect r = Scaled(spec.bounds);
+        if (spec.kind == OptionsControlKind::OpaqueButton) {
+            TDynamicOpaqueButton& button = spec.id == btnOK ? *btnOK_ : *btnCancel_;
+            button.SetLook(LookAtDpi(button.Look(), oldDpi, newDpi));
+            button.SetBounds(r);
+            continue;
+        }
+        const HWND control = Control(spec.id);
+        SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        if (spec.kind == OptionsControlKind::Swatch && panelTail_) {
+            panelTail_->SetBounds({0, 0, r.right - r.left, r.bottom - r.top});
+        }
+    }
+    SendMessageW(tooltips_, TTM_SETMAXTIPWIDTH, 0, scale(300));
+
+    const HWND methods = Control(listviewMethods);
+    const Rect methodsPlace = Scaled(SpecOf(listviewMethods).bounds);
+    ListView_SetImageList(methods, nullptr, LVSIL_SMALL);
+    triggerPictures_.reset();
+    CreateTriggerPictures();
+    ListView_SetColumnWidth(methods, 0, methodsPlace.right - methodsPlace.left - 4);
+
+    const HWND apps = Control(lstKnownApps);
+    const ScopedImageList oldRowHeight = std::move(rowHeight_);
+    rowHeight_.reset(ImageList_Create(scale(16), scale(18), ILC_COLOR32, 1, 0));
+    ListView_SetImageList(apps, rowHeight_, LVSIL_SMALL);
+    ListView_SetColumnWidth(apps, 0, MulDiv(ListView_GetColumnWidth(apps, 0), newDpi, oldDpi));
+    ListView_SetColumnWidth(apps, 1, MulDiv(ListView_GetColumnWidth(apps, 1), newDpi, oldDpi));
+
+    PlaceAtChangedDpi(hwnd(), suggested,
+                      ScaledSize({kOptionsClientWidth, kOptionsClientHeight}, scale), newDpi);
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
+} // namespace traxo
