@@ -1,11 +1,11 @@
 #include "actions/ActionExecution.h"
 
+#include "actions/ActionLists.h"
 #include "actions/ActionModel.h"
 #include "actions/sndkey32.h"
 #include "platform/AppPaths.h"
 #include "platform/AsciiText.h"
 #include "platform/PathCase.h"
-#include "actions/ActionLists.h"
 
 #include <algorithm>
 #include <iterator>
@@ -241,23 +241,22 @@ void PlanBuiltIn(std::u16string_view commandName, const PlanContext& context,
     if (command == nullptr) {
         return;
     }
-    std::visit(Overloaded{
-                   [&](OwnCommand own) { steps.push_back(OwnCommandStep{own}); },
-                   [&](Press press) {
-                       PressWithModifiers(steps, press.virtualKey, press.modifiers, press.extended);
-                   },
-                   [&](WindowsShortcut shortcut) { PressWindowsShortcut(steps, shortcut.letter); },
-                   [&](OpenFile open) { ExecuteFile(open.file, {}, context.appFolder, steps); },
-                   [&](SystemProgram program) {
-                       RunSystemProgram(program.fileName, queries, steps);
-                   },
-                   [&](LockStep lock) { steps.push_back(lock); },
-                   [&](WindowCommand window) {
-                       steps.push_back(WindowStep{window, context.target});
-                   },
-                   [&](VolumeChange change) { steps.push_back(VolumeStep{change}); },
-               },
-               command->effect);
+    std::visit(
+        Overloaded{
+            [&](OwnCommand own) { steps.push_back(OwnCommandStep{own}); },
+            [&](Press press) {
+                PressWithModifiers(steps, press.virtualKey, press.modifiers, press.extended);
+            },
+            [&](WindowsShortcut shortcut) { PressWindowsShortcut(steps, shortcut.letter); },
+            [&](OpenFile open) { ExecuteFile(open.file, {}, context.appFolder, steps); },
+            [&](SystemProgram program) { RunSystemProgram(program.fileName, queries, steps); },
+            [&](LockStep lock) { steps.push_back(lock); },
+            [&](WindowCommand window) {
+                steps.push_back(WindowStep{window, context.target});
+            },
+            [&](VolumeChange change) { steps.push_back(VolumeStep{change}); },
+        },
+        command->effect);
 }
 
 } // namespace

@@ -4,9 +4,10 @@
 
 #include "actions/ActionExecution.h"
 
+#include <windows.h>
+
 #include <optional>
 #include <string>
-#include <windows.h>
 
 namespace traxo {
 

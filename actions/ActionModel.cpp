@@ -1,4 +1,5 @@
 #include "actions/ActionModel.h"
+
 #include "platform/AsciiText.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "actions/AssignRules.h"
 
+#include "actions/ActionLists.h"
 #include "actions/ActionModel.h"
 #include "platform/AsciiText.h"
-#include "actions/ActionLists.h"
 
 #include <algorithm>
 
@@ -52,8 +52,7 @@ std::vector<AssignRow> RowsFromMotion(const MotionSet& set, int motionIndex, Lan
     return rows;
 }
 
-std::size_t WriteRowsToMotion(MotionSet& set, int motionIndex,
-                              const std::vector<AssignRow>& rows) {
+std::size_t WriteRowsToMotion(MotionSet& set, int motionIndex, const std::vector<AssignRow>& rows) {
     if (motionIndex < 0 || motionIndex >= kMotionSlots || rows.empty()) {
         return 0;
     }
@@ -139,8 +138,8 @@ std::u16string JoinProgramAction(const ProgramFields& fields) {
     return action;
 }
 
-std::u16string comboActionSelect(std::optional<std::size_t> chosenRow,
-                                 std::u16string_view current, ActionEditors& editors) {
+std::u16string comboActionSelect(std::optional<std::size_t> chosenRow, std::u16string_view current,
+                                 ActionEditors& editors) {
     std::u16string result(current);
     if (!chosenRow || *chosenRow >= kActionListRowCount) {
         return result; // entry 0: the action stays

@@ -34,8 +34,7 @@ std::vector<AssignRow> RowsFromMotion(const MotionSet& set, int motionIndex, Lan
 // OK: the default action from row 0, and one rule for every program row not holding the marker,
 // in row order (an empty action is a rule too: "do nothing here"). Rule slots beyond the
 // record's capacity are not written; the number of rows that did not fit is returned.
-std::size_t WriteRowsToMotion(MotionSet& set, int motionIndex,
-                              const std::vector<AssignRow>& rows);
+std::size_t WriteRowsToMotion(MotionSet& set, int motionIndex, const std::vector<AssignRow>& rows);
 
 // The action-list rows offered after entry 0 (the row's current action) for row `rowIndex`:
 // every row of the action list, without "[ Same as default ]" for row 0.
@@ -77,7 +76,7 @@ std::u16string JoinProgramAction(const ProgramFields& fields);
 // The new action of the selected row after entry `chosenRow` of the action list (nullopt:
 // entry 0, the current action itself) was picked; `current` is the row's action. An editor
 // that is cancelled leaves the current action.
-std::u16string comboActionSelect(std::optional<std::size_t> chosenRow,
-                                 std::u16string_view current, ActionEditors& editors);
+std::u16string comboActionSelect(std::optional<std::size_t> chosenRow, std::u16string_view current,
+                                 ActionEditors& editors);
 
 } // namespace traxo

@@ -11,9 +11,15 @@ struct ToggleNames {
 };
 
 constexpr std::array<ToggleNames, kKeyComboToggleCount> kToggles{{
-    {u"Win", u"Win"},   {u"Ctrl", u"Ctrl"}, {u"Alt", u"Alt"},
-    {u"Shift", u"Shift"}, {u"Tab", u"Tab"}, {u"Del", u"Del"},
-    {u"Backspace", u"Bksp"}, {u"Esc", u"Esc"}, {u"Enter", u"Enter"},
+    {u"Win", u"Win"},
+    {u"Ctrl", u"Ctrl"},
+    {u"Alt", u"Alt"},
+    {u"Shift", u"Shift"},
+    {u"Tab", u"Tab"},
+    {u"Del", u"Del"},
+    {u"Backspace", u"Bksp"},
+    {u"Esc", u"Esc"},
+    {u"Enter", u"Enter"},
     {u"Space", u"Space"},
 }};
 
@@ -31,8 +37,8 @@ constexpr FixedKeyName kFixedKeyNames[] = {
 constexpr std::u16string_view kJoin = u" + ";
 
 bool IsModifierKey(std::uint8_t virtualKey) {
-    return (virtualKey >= 0x10 && virtualKey <= 0x12) || (virtualKey >= 0xA0 && virtualKey <= 0xA5) ||
-           virtualKey == 0x5B || virtualKey == 0x5C;
+    return (virtualKey >= 0x10 && virtualKey <= 0x12) ||
+           (virtualKey >= 0xA0 && virtualKey <= 0xA5) || virtualKey == 0x5B || virtualKey == 0x5C;
 }
 
 } // namespace
@@ -82,7 +88,8 @@ std::u16string KeyCombinationText(const KeyComboToggles& pressed, std::u16string
         text += keyName;
         text += kJoin;
     }
-    if (text.size() >= kJoin.size() && std::u16string_view(text).substr(text.size() - kJoin.size()) == kJoin) {
+    if (text.size() >= kJoin.size() &&
+        std::u16string_view(text).substr(text.size() - kJoin.size()) == kJoin) {
         text.resize(text.size() - kJoin.size());
     }
     return text;
@@ -99,7 +106,8 @@ bool IsValidKeyCombination(std::u16string_view text, PlanningQueries& queries) {
     if (const auto at = shortcut.find(u"Win + "); at != std::u16string::npos) {
         shortcut.erase(at, 6);
     }
-    for (auto at = shortcut.find(kJoin); at != std::u16string::npos; at = shortcut.find(kJoin, at)) {
+    for (auto at = shortcut.find(kJoin); at != std::u16string::npos;
+         at = shortcut.find(kJoin, at)) {
         shortcut.replace(at, kJoin.size(), u"+");
         ++at;
     }
@@ -107,7 +115,8 @@ bool IsValidKeyCombination(std::u16string_view text, PlanningQueries& queries) {
 }
 
 std::u16string_view InvalidCombinationLabel(Language language) {
-    return language == Language::Chinese ? u"不是有效的组合键" : u"This isn't a valid key combination";
+    return language == Language::Chinese ? u"不是有效的组合键"
+                                         : u"This isn't a valid key combination";
 }
 
 std::u16string_view InvalidCombinationMessage(Language language) {

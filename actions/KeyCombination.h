@@ -2,8 +2,8 @@
 // The key-combination dialog's text: the pressed toggles in a fixed order, then the key, joined
 // by " + ", and whether action execution can press it.
 
-#include "platform/Language.h"
 #include "actions/ActionExecution.h"
+#include "platform/Language.h"
 
 #include <array>
 #include <cstddef>
@@ -16,8 +16,16 @@ namespace traxo {
 
 // The ten toggles in the order the text names them.
 enum KeyComboToggle : std::size_t {
-    kToggleWin, kToggleCtrl, kToggleAlt, kToggleShift, kToggleTab,
-    kToggleDel, kToggleBksp, kToggleEsc, kToggleEnter, kToggleSpace,
+    kToggleWin,
+    kToggleCtrl,
+    kToggleAlt,
+    kToggleShift,
+    kToggleTab,
+    kToggleDel,
+    kToggleBksp,
+    kToggleEsc,
+    kToggleEnter,
+    kToggleSpace,
     kKeyComboToggleCount,
 };
 using KeyComboToggles = std::array<bool, kKeyComboToggleCount>;

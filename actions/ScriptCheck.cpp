@@ -60,7 +60,8 @@ std::optional<ScriptProblem> FindSyntaxProblem(std::u16string_view text) {
         const std::size_t open = i;
         const std::size_t close = text.find(u'}', i + 1);
         if (close == std::u16string_view::npos) {
-            return ScriptProblem{ScriptProblemKind::MissingBrace, open, UnclosedExcerpt(text, open), {}};
+            return ScriptProblem{
+                ScriptProblemKind::MissingBrace, open, UnclosedExcerpt(text, open), {}};
         }
         const std::u16string_view name =
             text.substr(open + 1, std::min(close - open - 1, kMaxBracedName));
@@ -97,7 +98,8 @@ std::u16string CharacterNumber(const ScriptProblem& problem, std::u16string_view
     if (at == std::u16string_view::npos) {
         return {};
     }
-    return chinese ? u"（第 " + Number(at + 1) + u" 个字符）" : u" (character " + Number(at + 1) + u")";
+    return chinese ? u"（第 " + Number(at + 1) + u" 个字符）"
+                   : u" (character " + Number(at + 1) + u")";
 }
 
 std::u16string DescribeOverrun(const ScriptProblem& problem, std::u16string_view userScript,
@@ -122,8 +124,8 @@ std::optional<ScriptProblem> FindScriptProblem(std::u16string_view text, Keyboar
     }
     // The count stops where a syntax fault stops the sender, so an overrun it finds comes first.
     if (const auto overrun = FindEventLimitOverrun(keyboard, text)) {
-        return ScriptProblem{ScriptProblemKind::TooManyKeyEvents, *overrun,
-                             ItemExcerpt(text, *overrun), {}};
+        return ScriptProblem{
+            ScriptProblemKind::TooManyKeyEvents, *overrun, ItemExcerpt(text, *overrun), {}};
     }
     return FindSyntaxProblem(text);
 }
@@ -146,7 +148,8 @@ std::u16string DescribeScriptProblem(const ScriptProblem& problem, std::u16strin
                          : u": this \"{\" has no closing \"}\". To type a brace as text, write "
                            u"\\{ or \\}.";
     } else {
-        where += chinese ? u"处停止：重复次数“" + problem.repeatCount + u"”必须是 0 到 65535 之间的整数。"
+        where += chinese ? u"处停止：重复次数“" + problem.repeatCount +
+                               u"”必须是 0 到 65535 之间的整数。"
                          : u": the repeat count \"" + problem.repeatCount +
                                u"\" must be a whole number from 0 to 65535.";
     }

@@ -2,8 +2,8 @@
 // Why the keystroke sender would stop on a script, and where: the keystrokes editor tells the
 // user instead of leaving a test (or a gesture) that types half the text without a word.
 
-#include "platform/Language.h"
 #include "platform/Keyboard.h"
+#include "platform/Language.h"
 
 #include <cstddef>
 #include <optional>
@@ -13,9 +13,9 @@
 namespace traxo {
 
 enum class ScriptProblemKind {
-    Empty,           // nothing to send
-    MissingBrace,    // a "{" without its "}"
-    BadRepeatCount,  // "{name count}" whose count is not a number from 0 to 65,535
+    Empty,            // nothing to send
+    MissingBrace,     // a "{" without its "}"
+    BadRepeatCount,   // "{name count}" whose count is not a number from 0 to 65,535
     TooManyKeyEvents, // a run would pass kMaxKeyEventsPerRun, so nothing is sent
 };
 

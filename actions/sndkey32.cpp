@@ -1,4 +1,5 @@
 #include "actions/sndkey32.h"
+
 #include "platform/AsciiText.h"
 
 #include <algorithm>

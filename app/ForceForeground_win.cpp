@@ -16,7 +16,8 @@ bool HasForegroundLock() {
     if (version.dwPlatformId == VER_PLATFORM_WIN32_NT) {
         return version.dwMajorVersion > 4;
     }
-    return version.dwMajorVersion > 4 || (version.dwMajorVersion == 4 && version.dwMinorVersion >= 10);
+    return version.dwMajorVersion > 4 ||
+           (version.dwMajorVersion == 4 && version.dwMinorVersion >= 10);
 }
 
 void BringToFront(HWND window) {
@@ -29,8 +30,8 @@ void BringToFront(HWND window) {
 bool BringToFrontAttached(HWND window) {
     const DWORD foregroundThread = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
     const DWORD ownThread = GetWindowThreadProcessId(window, nullptr);
-    const bool attached = foregroundThread != ownThread &&
-                          AttachThreadInput(ownThread, foregroundThread, TRUE);
+    const bool attached =
+        foregroundThread != ownThread && AttachThreadInput(ownThread, foregroundThread, TRUE);
     BringToFront(window);
     if (attached) {
         AttachThreadInput(ownThread, foregroundThread, FALSE);

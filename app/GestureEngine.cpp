@@ -1,8 +1,8 @@
 #include "app/GestureEngine.h"
 
+#include "app/EngineTexts.h"
 #include "app/Startup.h"
 #include "sets/SetImage.h"
-#include "app/EngineTexts.h"
 
 #include <filesystem>
 #include <utility>

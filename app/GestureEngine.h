@@ -8,13 +8,13 @@
 
 #include "actions/ActionExecution.h"
 #include "app/EngineServices.h"
-#include "platform/Settings.h"
+#include "app/ResultPopup.h"
 #include "app/TrayMenu.h"
 #include "capture/GesturePoller.h"
 #include "platform/IniStore.h"
 #include "platform/Keyboard.h"
+#include "platform/Settings.h"
 #include "recognition/GestureRecogniser.h"
-#include "app/ResultPopup.h"
 #include "sets/SetDocument.h"
 
 #include <cstdint>

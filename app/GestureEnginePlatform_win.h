@@ -10,8 +10,9 @@
 #include "capture/TrailScreen_win.h"
 #include "platform/Keyboard_win.h"
 
-#include <filesystem>
 #include <windows.h>
+
+#include <filesystem>
 
 namespace traxo {
 

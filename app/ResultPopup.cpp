@@ -1,9 +1,8 @@
 #include "app/ResultPopup.h"
 
 #include "actions/ActionModel.h"
-#include "recognition/MotionGeometry.h"
-
 #include "platform/AsciiText.h"
+#include "recognition/MotionGeometry.h"
 
 #include <limits>
 #include <string>
@@ -75,13 +74,15 @@ void DrawActionLabel(PaintCanvas& canvas, Rect box, std::u16string_view text) {
 
 } // namespace
 
-PopupContent MakePopupContent(int result, const MotionPath& normalised, const MotionPath& motionPath,
-                              std::u16string_view actionText, Language language) {
+PopupContent MakePopupContent(int result, const MotionPath& normalised,
+                              const MotionPath& motionPath, std::u16string_view actionText,
+                              Language language) {
     PopupContent content;
     if (result < 0) {
         content.number = kNoNumber;
         content.thumbnail = normalised;
-        content.actionText = language == Language::Chinese ? kUnrecognisedChinese : kUnrecognisedEnglish;
+        content.actionText =
+            language == Language::Chinese ? kUnrecognisedChinese : kUnrecognisedEnglish;
         return content;
     }
     content.number = DecimalText(result + 1);

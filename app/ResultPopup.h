@@ -3,8 +3,8 @@
 // when it shows, how it slides away, and how it is painted. The window itself is TfrmInfo
 // (ResultPopup_win.h); everything it decides lives here.
 
-#include "platform/Language.h"
 #include "platform/DpiScale.h"
+#include "platform/Language.h"
 #include "platform/PaintCanvas.h"
 #include "sets/MotionPath.h"
 #include "sets/MotionSet.h"
@@ -31,15 +31,16 @@ inline constexpr int kPopupActionMaxLength = 1000;
 
 // Everything the popup shows for one gesture.
 struct PopupContent {
-    MotionPath thumbnail{};   // the matched motion's path, or the drawn gesture when none matched
-    std::u16string number;    // "?" or the motion's number from 1
+    MotionPath thumbnail{}; // the matched motion's path, or the drawn gesture when none matched
+    std::u16string number;  // "?" or the motion's number from 1
     std::u16string actionText;
 };
 
 // result is the motion index or -1; actionText the action that ran, as action execution left it
 // (its display text is shown); language 0 English, 1 Chinese.
-PopupContent MakePopupContent(int result, const MotionPath& normalised, const MotionPath& motionPath,
-                              std::u16string_view actionText, Language language);
+PopupContent MakePopupContent(int result, const MotionPath& normalised,
+                              const MotionPath& motionPath, std::u16string_view actionText,
+                              Language language);
 // The same with the matched motion's path taken from the set (any result outside it shows as
 // unrecognised).
 PopupContent MakePopupContent(int result, const MotionPath& normalised, const MotionSet& set,
@@ -59,8 +60,8 @@ public:
 
     struct Step {
         bool visible = false;
-        Point topLeft;       // the window's position
-        int timerMs = 0;     // 0: the timer is off
+        Point topLeft;   // the window's position
+        int timerMs = 0; // 0: the timer is off
         friend bool operator==(const Step&, const Step&) = default;
     };
 

@@ -22,9 +22,9 @@ std::u16string AppFolderOf(std::u16string_view modulePath);
 std::u16string ExeNameOf(std::u16string_view modulePath);
 
 enum class HookLibraryFileState : std::uint8_t {
-    Kept,          // the file there already holds the program's own copy
-    Written,       // the file now holds the program's own copy
-    WriteRefused,  // no file holding the program's own copy could be had; none may be loaded
+    Kept,         // the file there already holds the program's own copy
+    Written,      // the file now holds the program's own copy
+    WriteRefused, // no file holding the program's own copy could be had; none may be loaded
 };
 
 struct ProvidedHookLibrary {
@@ -33,8 +33,8 @@ struct ProvidedHookLibrary {
 };
 
 // Writes bytes in place of a file, all or nothing; an error when the file is as it was.
-using FileReplacer = std::function<std::error_code(const std::filesystem::path&,
-                                                   std::span<const std::uint8_t>)>;
+using FileReplacer =
+    std::function<std::error_code(const std::filesystem::path&, std::span<const std::uint8_t>)>;
 
 // Makes sure the program loads its own hook library and nothing else: the file next to the program
 // is compared with the embedded copy at every start and replaced when it differs (a foreign or

@@ -17,7 +17,6 @@ void CopyText(wchar_t* target, std::size_t capacity, std::u16string_view text) {
     target[capacity - 1] = L'\0';
 }
 
-
 } // namespace
 
 TrayIcon::TrayIcon(HWND window, HICON icon, TrayOwner& owner)
@@ -165,8 +164,9 @@ void TrayIcon::PopupIcon(POINT at) {
     }
     // The menu closes when the user clicks elsewhere only if the window is in front.
     SetForegroundWindow(window_);
-    const UINT chosen = static_cast<UINT>(TrackPopupMenu(
-        menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr));
+    const UINT chosen =
+        static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
+                                         at.x, at.y, 0, window_, nullptr));
     PostMessageW(window_, WM_NULL, 0, 0);
     switch (chosen) {
     case mnActive:

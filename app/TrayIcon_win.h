@@ -4,12 +4,12 @@
 // the session); a TrayOwner (the gesture engine) carries out what the icon and its menu ask for.
 
 #include "app/EngineServices.h"
-#include "platform/Language.h"
 #include "app/TrayMenu.h"
+#include "platform/Language.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
+#include <shellapi.h>
 #include <string_view>
 
 namespace traxo {
@@ -41,7 +41,8 @@ public:
 
     // The first-run balloon: information icon, shown for `seconds`.
     bool ShowBalloon(std::u16string_view title, std::u16string_view text, UINT seconds);
-    void ShowNotice(std::u16string_view title, std::u16string_view text, unsigned seconds) override {
+    void ShowNotice(std::u16string_view title, std::u16string_view text,
+                    unsigned seconds) override {
         ShowBalloon(title, text, seconds);
     }
 

@@ -12,10 +12,8 @@ struct TrayCaption {
 };
 
 constexpr TrayCaption kTrayCaptions[] = {
-    {mnActive, u"&Active", u"启动"},
-    {mnConfigure, u"&Configure...", u"配置"},
-    {kTraySeparator, u"-", u"-"},
-    {mnAutostart, u"Always run at &startup", u"随系统启动"},
+    {mnActive, u"&Active", u"启动"}, {mnConfigure, u"&Configure...", u"配置"},
+    {kTraySeparator, u"-", u"-"},    {mnAutostart, u"Always run at &startup", u"随系统启动"},
     {mnExit, u"E&xit", u"退出"},
 };
 
@@ -32,7 +30,8 @@ std::vector<TrayMenuEntry> BuildTrayMenu(Language language, bool active, bool wi
     for (const TrayCaption& caption : kTrayCaptions) {
         TrayMenuEntry entry;
         entry.command = caption.command;
-        entry.caption = std::u16string(language == Language::Chinese ? caption.chinese : caption.english);
+        entry.caption =
+            std::u16string(language == Language::Chinese ? caption.chinese : caption.english);
         entry.checked = (caption.command == mnActive && active) ||
                         (caption.command == mnAutostart && willAutoStart);
         entry.isDefault = caption.command == mnConfigure;

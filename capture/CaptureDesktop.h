@@ -1,7 +1,8 @@
 #pragma once
 // What the poll and the gesture capture ask of the desktop: key and button states, the cursor,
 // the foreground program, the monitors, injected mouse events, the poll timer, the hook library's
-// entry points and the screen the trail is drawn on. Windows gives the real ones; tests script them.
+// entry points and the screen the trail is drawn on. Windows gives the real ones; tests script
+// them.
 
 #include "platform/Canvas.h"
 #include "platform/CoreTypes.h"

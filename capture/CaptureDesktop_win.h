@@ -5,8 +5,9 @@
 #include "capture/CaptureDesktop.h"
 #include "capture/ForegroundPath.h"
 
-#include <string>
 #include <windows.h>
+
+#include <string>
 
 namespace traxo {
 

@@ -3,8 +3,8 @@
 // and filled in where the cursor jumped, the trail drawn over all windows, and what becomes of
 // the path when the trigger is let go.
 
-#include "platform/Settings.h"
 #include "capture/CaptureDesktop.h"
+#include "platform/Settings.h"
 #include "sets/MotionPath.h"
 
 #include <array>

@@ -4,9 +4,9 @@
 // is held and drives the capture, and hands a press held still too long back to the program
 // under the cursor.
 
-#include "platform/Settings.h"
 #include "capture/CaptureDesktop.h"
 #include "capture/GestureCapture.h"
+#include "platform/Settings.h"
 
 #include <cstdint>
 #include <optional>

@@ -5,7 +5,6 @@
 // through a missing entry point do nothing.
 
 #include "capture/CaptureDesktop.h"
-
 #include "platform/ScopedWin_win.h"
 
 #include <windows.h>

@@ -8,11 +8,12 @@
 #include "platform/GdiCanvas_win.h"
 #include "platform/ScopedWin_win.h"
 
+#include <windows.h>
+
 #include <array>
 #include <memory>
 #include <optional>
 #include <type_traits>
-#include <windows.h>
 
 namespace traxo {
 

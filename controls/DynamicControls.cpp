@@ -16,8 +16,8 @@ std::vector<Point> ShapeOutline(TDynamicShape shape, int width, int height, int 
     case fsEllipse:
         return {{i, i}, {w, h}};
     case fsJaggedRect:
-        return {{i, c}, {c, i}, {w - c - 1, i}, {r, c}, {r, h - c - 1}, {w - c - 1, b}, {c, b},
-                {i, h - c - 1}};
+        return {{i, c},         {c, i},         {w - c - 1, i}, {r, c},
+                {r, h - c - 1}, {w - c - 1, b}, {c, b},         {i, h - c - 1}};
     case fsSemiJagged:
         return {{i, c}, {c, i}, {r, i}, {r, c}, {r, h - c - 1}, {w - c - 1, b}, {i, b}};
     case fsJaggedNW:
@@ -63,9 +63,8 @@ void DrawShape(PaintCanvas& canvas, TDynamicShape shape, int width, int height, 
     }
 }
 
-CaptionPlacement PlaceCaption(int width, int height, int margin, TAlignment alignment,
-                              Size text, std::optional<Size> glyph, TButtonLayout layout,
-                              CentreRule centre) {
+CaptionPlacement PlaceCaption(int width, int height, int margin, TAlignment alignment, Size text,
+                              std::optional<Size> glyph, TButtonLayout layout, CentreRule centre) {
     CaptionPlacement place;
     switch (alignment) {
     case taLeftJustify:
@@ -75,8 +74,8 @@ CaptionPlacement PlaceCaption(int width, int height, int margin, TAlignment alig
         place.caption.x = width - text.width - margin;
         break;
     case taCenter:
-        place.caption.x = centre == CentreRule::Halves ? width / 2 - text.width / 2
-                                                       : (width - text.width) / 2;
+        place.caption.x =
+            centre == CentreRule::Halves ? width / 2 - text.width / 2 : (width - text.width) / 2;
         break;
     }
     place.caption.y = (height - text.height) / 2;

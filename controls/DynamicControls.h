@@ -52,8 +52,7 @@ enum class CentreRule {
 };
 
 // Where caption and glyph go in a W by H control.
-CaptionPlacement PlaceCaption(int width, int height, int margin, TAlignment alignment,
-                              Size text, std::optional<Size> glyph, TButtonLayout layout,
-                              CentreRule centre);
+CaptionPlacement PlaceCaption(int width, int height, int margin, TAlignment alignment, Size text,
+                              std::optional<Size> glyph, TButtonLayout layout, CentreRule centre);
 
 } // namespace traxo

@@ -3,8 +3,8 @@
 namespace traxo {
 
 TDynamicLabel::TDynamicLabel(HWND parent, Rect boundsInParent, DynamicLook look)
-    : DynamicWindow(L"TDynamicLabel", parent, boundsInParent),
-      state_(look, kLabelDisabledColour), fontFade_(look.FontColour) {}
+    : DynamicWindow(L"TDynamicLabel", parent, boundsInParent), state_(look, kLabelDisabledColour),
+      fontFade_(look.FontColour) {}
 
 void TDynamicLabel::SetLook(const DynamicLook& look) {
     if (look.FontColour != state_.Look().FontColour) {
@@ -33,8 +33,7 @@ void TDynamicLabel::FadeFontColourTo(Colour target, int timeMs) {
 }
 
 void TDynamicLabel::Paint(GdiPaintCanvas& canvas, Size size) {
-    PaintLabel(canvas, state_.Look(),
-               {size, state_.Current(), false, state_.Enabled(), Visible()},
+    PaintLabel(canvas, state_.Look(), {size, state_.Current(), false, state_.Enabled(), Visible()},
                fontFade_.Current(), Hooks());
 }
 

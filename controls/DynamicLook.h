@@ -20,7 +20,7 @@ inline constexpr Colour kButtonDisabledFontColour = Rgb(128, 128, 128);
 inline constexpr Colour kLabelDisabledFontColour = Rgb(192, 192, 192);
 
 struct DynamicLook {
-    ::traxo::Colour Colour = Rgb(232, 233, 209); // resting fill
+    ::traxo::Colour Colour = Rgb(232, 233, 209);         // resting fill
     ::traxo::Colour SelectedColour = Rgb(160, 150, 131); // hover
     ::traxo::Colour MouseDownColour = Rgb(138, 120, 79);
     ::traxo::Colour BorderColour = Rgb(160, 150, 131);
@@ -33,11 +33,11 @@ struct DynamicLook {
     ::traxo::Colour SelectedFontColour = 0;
     std::u16string Caption;
     TAlignment Alignment = taLeftJustify;
-    int FadeInTime = 200;  // milliseconds, 10 and more
+    int FadeInTime = 200; // milliseconds, 10 and more
     int FadeOutTime = 300;
     int MarginWidth = 7;
     int CornerWidth = 3;
-    int FrameWidth = 1;    // the frame's pen width
+    int FrameWidth = 1; // the frame's pen width
     int StaticSectionWidth = 0;
     TDynamicShape Shape = fsSemiJagged;
     std::optional<Picture> Glyph;
@@ -45,7 +45,7 @@ struct DynamicLook {
     TTransparentMode TransparentMode = tmOpaque;
     bool InitiallyHidden = false; // label: the shape only, no caption or glyph
     TDynamicAnimation Animation = anFromLeft;
-    int Angle = 0;                // label caption, degrees counter-clockwise
+    int Angle = 0; // label caption, degrees counter-clockwise
     bool CustomTextRenderer = false;
 };
 

@@ -7,8 +7,7 @@
 namespace traxo {
 namespace {
 
-Size MeasureCaption(PaintCanvas& canvas, std::u16string_view caption,
-                    const CaptionHooks& hooks) {
+Size MeasureCaption(PaintCanvas& canvas, std::u16string_view caption, const CaptionHooks& hooks) {
     return hooks.extent ? hooks.extent(canvas, caption) : canvas.MeasureText(caption);
 }
 
@@ -37,16 +36,14 @@ Colour PenOf(Colour border, Colour fill) {
 }
 
 // The shape, the static section, glyph and caption of both buttons.
-void PaintButtonBody(PaintCanvas& canvas, const DynamicLook& look,
-                     const DynamicPaintState& state, const CaptionHooks& hooks, bool solid,
-                     CentreRule centre) {
+void PaintButtonBody(PaintCanvas& canvas, const DynamicLook& look, const DynamicPaintState& state,
+                     const CaptionHooks& hooks, bool solid, CentreRule centre) {
     const int w = state.size.width;
     const int h = state.size.height;
     const BrushStyle brush = solid ? BrushStyle::Solid : BrushStyle::Clear;
     canvas.SetBrushStyle(brush);
     canvas.SetBrushColour(state.current);
-    canvas.SetPen(PenOf(state.hover ? look.SelectedBorderColour : look.BorderColour,
-                        state.current),
+    canvas.SetPen(PenOf(state.hover ? look.SelectedBorderColour : look.BorderColour, state.current),
                   1);
     DrawShape(canvas, look.Shape, w, h, look.CornerWidth, 1);
     if (look.StaticSectionWidth > 0) {
@@ -72,9 +69,8 @@ void PaintButtonBody(PaintCanvas& canvas, const DynamicLook& look,
 }
 
 // A caption turned by `angle` degrees, placed by the box around the turned text.
-void DrawTurnedCaption(PaintCanvas& canvas, const DynamicLook& look,
-                       const DynamicPaintState& state, int angle, Colour fontColour,
-                       const CaptionHooks& hooks) {
+void DrawTurnedCaption(PaintCanvas& canvas, const DynamicLook& look, const DynamicPaintState& state,
+                       int angle, Colour fontColour, const CaptionHooks& hooks) {
     FontSpec font = look.Font;
     font.angle = angle;
     canvas.SetFont(font, fontColour);
@@ -107,8 +103,8 @@ bool ButtonFillsSolid(TTransparentMode mode, bool hover) {
     return mode == tmOpaque || (mode == tmWhenInactive && hover);
 }
 
-void PaintOpaqueButton(PaintCanvas& canvas, const DynamicLook& look,
-                       const DynamicPaintState& state, const CaptionHooks& hooks) {
+void PaintOpaqueButton(PaintCanvas& canvas, const DynamicLook& look, const DynamicPaintState& state,
+                       const CaptionHooks& hooks) {
     if (!state.visible) {
         return;
     }
@@ -146,7 +142,8 @@ void PaintLabel(PaintCanvas& canvas, const DynamicLook& look, const DynamicPaint
     canvas.SetFont(look.Font, textColour);
     const Size text = MeasureCaption(canvas, look.Caption, hooks);
     if (look.Shape == fsTab) {
-        canvas.Polygon(ShapeOutline(fsJaggedNW, TabWidth(look, text.width), h, look.CornerWidth, 1));
+        canvas.Polygon(
+            ShapeOutline(fsJaggedNW, TabWidth(look, text.width), h, look.CornerWidth, 1));
         canvas.MoveTo({0, h - 1});
         canvas.LineTo({w, h - 1});
     } else {
@@ -161,9 +158,9 @@ void PaintLabel(PaintCanvas& canvas, const DynamicLook& look, const DynamicPaint
         DrawTurnedCaption(canvas, look, state, angle, textColour, hooks);
         return;
     }
-    const CaptionPlacement place = PlaceCaption(w, h, look.MarginWidth, look.Alignment, text,
-                                                GlyphSize(look), look.Layout,
-                                                CentreRule::WholeWidth);
+    const CaptionPlacement place =
+        PlaceCaption(w, h, look.MarginWidth, look.Alignment, text, GlyphSize(look), look.Layout,
+                     CentreRule::WholeWidth);
     if (look.Glyph) {
         canvas.DrawPicture(*look.Glyph, place.glyph, !state.enabled);
     }

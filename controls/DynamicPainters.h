@@ -18,14 +18,14 @@ struct CaptionHooks {
 // What the control shows at the moment of painting.
 struct DynamicPaintState {
     Size size = kDynamicDefaultSize;
-    Colour current = 0;  // the fill colour the fade has reached
+    Colour current = 0; // the fill colour the fade has reached
     bool hover = false;
     bool enabled = true;
     bool visible = true;
 };
 
-void PaintOpaqueButton(PaintCanvas& canvas, const DynamicLook& look,
-                       const DynamicPaintState& state, const CaptionHooks& hooks);
+void PaintOpaqueButton(PaintCanvas& canvas, const DynamicLook& look, const DynamicPaintState& state,
+                       const CaptionHooks& hooks);
 // The windowless button: draws nothing of the background; the brush is clear (outline, glyph
 // and caption only) unless ButtonFillsSolid.
 void PaintButton(PaintCanvas& canvas, const DynamicLook& look, const DynamicPaintState& state,

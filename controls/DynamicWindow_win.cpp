@@ -149,8 +149,7 @@ void DynamicWindow::TrackMouse(LPARAM lParam) {
 void DynamicWindow::HandleButton(UINT message, LPARAM lParam) {
     const Point at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     const int button = ButtonOf(message);
-    const bool down = message != WM_LBUTTONUP && message != WM_RBUTTONUP &&
-                      message != WM_MBUTTONUP;
+    const bool down = message != WM_LBUTTONUP && message != WM_RBUTTONUP && message != WM_MBUTTONUP;
     if (down) {
         if (!capturing_) {
             SetCapture(hwnd());

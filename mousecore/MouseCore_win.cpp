@@ -31,8 +31,8 @@ void MapSharedRecord() {
     if (mappingHandle == nullptr) {
         return;
     }
-    hookRec = static_cast<HookRec*>(
-        MapViewOfFile(mappingHandle, FILE_MAP_WRITE, 0, 0, sizeof(HookRec)));
+    hookRec =
+        static_cast<HookRec*>(MapViewOfFile(mappingHandle, FILE_MAP_WRITE, 0, 0, sizeof(HookRec)));
     if (hookRec == nullptr) {
         CloseHandle(mappingHandle);
         mappingHandle = nullptr;

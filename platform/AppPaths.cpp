@@ -1,4 +1,5 @@
 #include "platform/AppPaths.h"
+
 #include "platform/AsciiText.h"
 
 #include <algorithm>

@@ -9,8 +9,8 @@ int FontHeightAtDpi(int height, int fromDpi, int toDpi) {
     // Rounded half away from zero, as MulDiv rounds; never 0, which would mean "any size".
     const std::int64_t product = std::int64_t(height) * toDpi;
     const std::int64_t half = fromDpi / 2;
-    const auto scaled = static_cast<int>(product >= 0 ? (product + half) / fromDpi
-                                                      : (product - half) / fromDpi);
+    const auto scaled =
+        static_cast<int>(product >= 0 ? (product + half) / fromDpi : (product - half) / fromDpi);
     if (scaled == 0 && height != 0) {
         return height < 0 ? -1 : 1;
     }

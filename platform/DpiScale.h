@@ -17,7 +17,8 @@ struct DpiScale {
         return static_cast<std::int32_t>(product >= 0 ? (product + 48) / 96 : (product - 48) / 96);
     }
     constexpr Rect operator()(Rect units) const {
-        return {(*this)(units.left), (*this)(units.top), (*this)(units.right), (*this)(units.bottom)};
+        return {(*this)(units.left), (*this)(units.top), (*this)(units.right),
+                (*this)(units.bottom)};
     }
     constexpr Point operator()(Point units) const { return {(*this)(units.x), (*this)(units.y)}; }
 };

@@ -9,8 +9,7 @@ using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
 
-template <typename Fn>
-Fn User32Function(const char* name) {
+template <typename Fn> Fn User32Function(const char* name) {
     const HMODULE user32 = GetModuleHandleW(L"user32.dll");
     if (user32 == nullptr) {
         return nullptr;
@@ -32,8 +31,9 @@ int ScreenDpi() {
 
 int WindowDpi(HWND window) {
     static const auto getDpiForWindow = User32Function<GetDpiForWindowFn>("GetDpiForWindow");
-    const int monitorDpi =
-        getDpiForWindow != nullptr && window != nullptr ? static_cast<int>(getDpiForWindow(window)) : 0;
+    const int monitorDpi = getDpiForWindow != nullptr && window != nullptr
+                               ? static_cast<int>(getDpiForWindow(window))
+                               : 0;
     return ChooseDpi(monitorDpi, monitorDpi > 0 ? 0 : ScreenDpi());
 }
 
@@ -50,7 +50,8 @@ LOGFONTW MessageFontAt(int dpi) {
     metrics.cbSize = sizeof(metrics);
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
     // Given at the system's DPI.
-    metrics.lfMessageFont.lfHeight = FontHeightAtDpi(metrics.lfMessageFont.lfHeight, ScreenDpi(), dpi);
+    metrics.lfMessageFont.lfHeight =
+        FontHeightAtDpi(metrics.lfMessageFont.lfHeight, ScreenDpi(), dpi);
     return metrics.lfMessageFont;
 }
 
@@ -60,7 +61,8 @@ HFONT CreateMessageFont(int dpi) {
 }
 
 Size FrameSizeAtDpi(Size client, DWORD style, DWORD exStyle, int dpi) {
-    static const auto forDpi = User32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
+    static const auto forDpi =
+        User32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
     RECT frame{0, 0, client.width, client.height};
     if (forDpi == nullptr || !forDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi))) {
         frame = RECT{0, 0, client.width, client.height};
@@ -88,7 +90,8 @@ void PlaceAtChangedDpi(HWND window, LPARAM suggested, Size clientAtNewDpi, int n
     const int taller = clientAtNewDpi.height - client.bottom;
     if (wider != 0 || taller != 0) {
         SetWindowPos(window, nullptr, 0, 0, placed.right - placed.left + wider,
-                     placed.bottom - placed.top + taller, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                     placed.bottom - placed.top + taller,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 

@@ -173,10 +173,10 @@ bool GdiObjectCache::Prepare(HBITMAP bitmap, bool greyed, PreparedPicture& prepa
 
 GdiPaintCanvas::GdiPaintCanvas(HDC dc, GdiObjectCache* cache)
     : dc_(dc), ownCache_(cache == nullptr ? std::make_unique<GdiObjectCache>() : nullptr),
-      cache_(cache != nullptr ? cache : ownCache_.get()),
-      oldPen_(GetCurrentObject(dc, OBJ_PEN)), oldBrush_(GetCurrentObject(dc, OBJ_BRUSH)),
-      oldFont_(GetCurrentObject(dc, OBJ_FONT)), oldBrushColour_(GetDCBrushColor(dc)),
-      oldTextColour_(GetTextColor(dc)), oldBkMode_(GetBkMode(dc)), oldTextAlign_(GetTextAlign(dc)) {
+      cache_(cache != nullptr ? cache : ownCache_.get()), oldPen_(GetCurrentObject(dc, OBJ_PEN)),
+      oldBrush_(GetCurrentObject(dc, OBJ_BRUSH)), oldFont_(GetCurrentObject(dc, OBJ_FONT)),
+      oldBrushColour_(GetDCBrushColor(dc)), oldTextColour_(GetTextColor(dc)),
+      oldBkMode_(GetBkMode(dc)), oldTextAlign_(GetTextAlign(dc)) {
     SelectObject(dc_, GetStockObject(DC_BRUSH));
     SetBkMode(dc_, TRANSPARENT);
     SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
@@ -248,8 +248,9 @@ void GdiPaintCanvas::Polygon(std::span<const Point> points) {
         return;
     }
     std::vector<POINT> corners(points.size());
-    std::transform(points.begin(), points.end(), corners.begin(),
-                   [](Point p) { return POINT{p.x, p.y}; });
+    std::transform(points.begin(), points.end(), corners.begin(), [](Point p) {
+        return POINT{p.x, p.y};
+    });
     ::Polygon(dc_, corners.data(), int(corners.size()));
 }
 
@@ -291,13 +292,14 @@ void GdiPaintCanvas::DrawPicture(const Picture& picture, Point topLeft, bool gre
     const COLORREF oldText = SetTextColor(dc_, RGB(0, 0, 0));
     const COLORREF oldBack = SetBkColor(dc_, RGB(255, 255, 255));
     // A picture asked for at another size (a scaled window) is stretched to it.
-    const bool stretched = picture.size.width > 0 && picture.size.height > 0 &&
-                           (picture.size.width != prepared->width || picture.size.height != prepared->height);
+    const bool stretched =
+        picture.size.width > 0 && picture.size.height > 0 &&
+        (picture.size.width != prepared->width || picture.size.height != prepared->height);
     const auto copy = [&](HBITMAP bitmap, DWORD operation) {
         const ScopedSelection selected(source.get(), bitmap);
         if (stretched) {
-            StretchBlt(dc_, topLeft.x, topLeft.y, picture.size.width, picture.size.height, source.get(),
-                       0, 0, prepared->width, prepared->height, operation);
+            StretchBlt(dc_, topLeft.x, topLeft.y, picture.size.width, picture.size.height,
+                       source.get(), 0, 0, prepared->width, prepared->height, operation);
         } else {
             BitBlt(dc_, topLeft.x, topLeft.y, prepared->width, prepared->height, source.get(), 0, 0,
                    operation);

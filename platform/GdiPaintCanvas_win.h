@@ -7,11 +7,12 @@
 #include "platform/PaintCanvas.h"
 #include "platform/ScopedWin_win.h"
 
+#include <windows.h>
+
+#include <commctrl.h>
 #include <map>
 #include <memory>
 #include <vector>
-#include <windows.h>
-#include <commctrl.h>
 
 // <windows.h> maps DrawText to DrawTextW, which would rename PaintCanvas::DrawText wherever the
 // two meet; the program calls the wide routine by its own name.

@@ -4,11 +4,11 @@
 #include "platform/WideText_win.h"
 
 #include <windows.h>
-#include <wininet.h>
 
 #include <algorithm>
 #include <iterator>
 #include <utility>
+#include <wininet.h>
 
 namespace traxo {
 namespace {
@@ -23,7 +23,8 @@ struct WinInetFunctions {
     decltype(&InternetCloseHandle) close = WinInetFunction<decltype(close)>("InternetCloseHandle");
     decltype(&InternetSetOptionW) setOption =
         WinInetFunction<decltype(setOption)>("InternetSetOptionW");
-    decltype(&InternetCrackUrlW) crackUrl = WinInetFunction<decltype(crackUrl)>("InternetCrackUrlW");
+    decltype(&InternetCrackUrlW) crackUrl =
+        WinInetFunction<decltype(crackUrl)>("InternetCrackUrlW");
     decltype(&InternetConnectW) connect = WinInetFunction<decltype(connect)>("InternetConnectW");
     decltype(&HttpOpenRequestW) openRequest =
         WinInetFunction<decltype(openRequest)>("HttpOpenRequestW");
@@ -83,8 +84,8 @@ void SetTimeouts(HINTERNET session, std::chrono::milliseconds timeout) {
 bool AnsweredOk(HINTERNET request) {
     DWORD status = 0;
     DWORD size = sizeof(status);
-    if (!WinInet().queryInfo(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size,
-                        nullptr)) {
+    if (!WinInet().queryInfo(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status,
+                             &size, nullptr)) {
         return false;
     }
     return status == HTTP_STATUS_OK;
@@ -114,8 +115,8 @@ HINTERNET OpenHttpRequest(HINTERNET session, const std::wstring& url,
         object.append(parts.lpszExtraInfo, parts.dwExtraInfoLength);
     }
     const bool secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
-    connection = InternetHandle(
-        WinInet().connect(session, host, parts.nPort, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
+    connection = InternetHandle(WinInet().connect(session, host, parts.nPort, nullptr, nullptr,
+                                                  INTERNET_SERVICE_HTTP, 0, 0));
     if (!connection) {
         return nullptr;
     }
@@ -124,8 +125,8 @@ HINTERNET OpenHttpRequest(HINTERNET session, const std::wstring& url,
     if (secure) {
         flags |= INTERNET_FLAG_SECURE;
     }
-    HINTERNET request =
-        WinInet().openRequest(connection.get(), L"GET", object.c_str(), nullptr, nullptr, nullptr, flags, 0);
+    HINTERNET request = WinInet().openRequest(connection.get(), L"GET", object.c_str(), nullptr,
+                                              nullptr, nullptr, flags, 0);
     if (request == nullptr) {
         return nullptr;
     }
@@ -154,9 +155,8 @@ HttpFetchResult WinInetFetch::Get(std::u16string_view address) {
     SetTimeouts(session.get(), std::min(options_.timeout, options_.deadline));
     const std::wstring url = WideText(address);
     InternetHandle connection(nullptr);
-    const InternetHandle request(OpenHttpRequest(session.get(), url,
-                                                 std::min(options_.timeout, options_.deadline),
-                                                 connection));
+    const InternetHandle request(OpenHttpRequest(
+        session.get(), url, std::min(options_.timeout, options_.deadline), connection));
     if (!request) {
         return {HttpFetchStatus::OpenFailed, {}};
     }
@@ -166,7 +166,8 @@ HttpFetchResult WinInetFetch::Get(std::u16string_view address) {
     std::string body;
     char chunk[kChunkBytes];
     for (;;) {
-        const auto wait = NextWaitLimit(std::chrono::steady_clock::now(), deadline, options_.timeout);
+        const auto wait =
+            NextWaitLimit(std::chrono::steady_clock::now(), deadline, options_.timeout);
         if (wait == std::chrono::milliseconds::zero()) {
             return {HttpFetchStatus::ReadFailed, {}};
         }

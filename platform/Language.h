@@ -13,12 +13,15 @@ inline constexpr Language kLanguages[] = {Language::English, Language::Chinese};
 
 // The language a stored number names, or nothing for a number that names none.
 constexpr std::optional<Language> LanguageFromNumber(std::int32_t number) {
-    if (number == static_cast<std::int32_t>(Language::English) || number == static_cast<std::int32_t>(Language::Chinese)) {
+    if (number == static_cast<std::int32_t>(Language::English) ||
+        number == static_cast<std::int32_t>(Language::Chinese)) {
         return static_cast<Language>(number);
     }
     return std::nullopt;
 }
 
-constexpr std::int32_t LanguageNumber(Language language) { return static_cast<std::int32_t>(language); }
+constexpr std::int32_t LanguageNumber(Language language) {
+    return static_cast<std::int32_t>(language);
+}
 
 } // namespace traxo

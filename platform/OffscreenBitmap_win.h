@@ -5,9 +5,10 @@
 #include "platform/CoreTypes.h"
 #include "platform/ScopedWin_win.h"
 
+#include <windows.h>
+
 #include <cstdint>
 #include <optional>
-#include <windows.h>
 
 namespace traxo {
 

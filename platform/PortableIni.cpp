@@ -1,6 +1,6 @@
 #include "platform/PortableIni.h"
-#include "platform/AsciiText.h"
 
+#include "platform/AsciiText.h"
 #include "platform/Utf8.h"
 
 #include <algorithm>
@@ -342,8 +342,8 @@ std::u16string KeyNameBuffer(const IniSection& section, std::size_t bufferUnits)
     return buffer;
 }
 
-std::u16string ReadFrom(IniDocument& document, std::u16string_view section,
-                        std::u16string_view key, std::u16string_view defaultValue) {
+std::u16string ReadFrom(IniDocument& document, std::u16string_view section, std::u16string_view key,
+                        std::u16string_view defaultValue) {
     IniSection* foundSection = FindSection(document, Trim(section));
     const IniKey* foundKey = foundSection ? FindKey(*foundSection, key) : nullptr;
     const std::u16string_view value = foundKey && foundKey->value

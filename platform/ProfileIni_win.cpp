@@ -3,9 +3,10 @@
 #include "platform/ScopedWin_win.h"
 #include "platform/WideText_win.h"
 
+#include <windows.h>
+
 #include <system_error>
 #include <utility>
-#include <windows.h>
 
 namespace traxo {
 
@@ -34,9 +35,9 @@ bool ProfileIni::Open() {
 std::u16string ProfileIni::ReadString(std::u16string_view section, std::u16string_view key,
                                       std::u16string_view defaultValue) const {
     wchar_t buffer[kIniReadBufferUnits];
-    const DWORD length = GetPrivateProfileStringW(
-        WideText(section).c_str(), WideText(key).c_str(), WideText(defaultValue).c_str(),
-        buffer, DWORD(kIniReadBufferUnits), file_.c_str());
+    const DWORD length = GetPrivateProfileStringW(WideText(section).c_str(), WideText(key).c_str(),
+                                                  WideText(defaultValue).c_str(), buffer,
+                                                  DWORD(kIniReadBufferUnits), file_.c_str());
     return std::u16string(buffer, buffer + length);
 }
 
@@ -47,8 +48,8 @@ bool ProfileIni::WriteString(std::u16string_view section, std::u16string_view ke
 }
 
 bool ProfileIni::EraseSection(std::u16string_view section) {
-    return WritePrivateProfileStringW(WideText(section).c_str(), nullptr, nullptr,
-                                      file_.c_str()) != FALSE;
+    return WritePrivateProfileStringW(WideText(section).c_str(), nullptr, nullptr, file_.c_str()) !=
+           FALSE;
 }
 
 std::vector<std::u16string> ProfileIni::ReadKeyNames(std::u16string_view section) const {

@@ -85,8 +85,8 @@ Size RecordingPaintCanvas::MeasureText(std::u16string_view text) {
 
 void RecordingPaintCanvas::DrawText(Point topLeft, std::u16string_view text) {
     const Size size = MeasureText(text);
-    PaintCall call = Call(PaintOp::Text, {topLeft.x, topLeft.y, topLeft.x + size.width,
-                                          topLeft.y + size.height});
+    PaintCall call = Call(PaintOp::Text,
+                          {topLeft.x, topLeft.y, topLeft.x + size.width, topLeft.y + size.height});
     call.text = text;
     calls.push_back(std::move(call));
 }

@@ -12,7 +12,18 @@
 
 namespace traxo {
 
-enum class PaintOp { Fill, Rectangle, RoundRect, Polygon, Ellipse, Line, Text, Picture, AppIcon, FocusRect };
+enum class PaintOp {
+    Fill,
+    Rectangle,
+    RoundRect,
+    Polygon,
+    Ellipse,
+    Line,
+    Text,
+    Picture,
+    AppIcon,
+    FocusRect
+};
 
 struct PaintCall {
     PaintOp op = PaintOp::Fill;
@@ -21,13 +32,13 @@ struct PaintCall {
     std::u16string text;
     Colour penColour = 0;
     int penWidth = 1;
-    Colour brushColour = 0;    // a fill's colour
+    Colour brushColour = 0; // a fill's colour
     bool brushSolid = true;
     FontSpec font;
     Colour fontColour = 0;
-    int pictureId = 0;         // a picture's id, an app icon's index
+    int pictureId = 0; // a picture's id, an app icon's index
     bool greyed = false;
-    std::optional<Rect> clip;  // the innermost clip in force
+    std::optional<Rect> clip; // the innermost clip in force
 };
 
 class RecordingPaintCanvas final : public PaintCanvas {

@@ -14,7 +14,7 @@ class RecordingRegistry final : public StringValueStore {
 public:
     std::map<std::u16string, std::u16string> values;
     bool refuseReads = false;
-    bool refuseWrites = false; // writes and deletes
+    bool refuseWrites = false;         // writes and deletes
     std::vector<std::u16string> calls; // "read traxo", "write traxo=...", "delete traxo"
 
     RegistryRead Read(std::u16string_view name) override {

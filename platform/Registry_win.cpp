@@ -47,7 +47,8 @@ RegistryRead RunKeyRegistry::Read(std::u16string_view name) {
     const std::wstring valueName = WideText(name);
     DWORD type = 0;
     DWORD bytes = 0;
-    LSTATUS status = RegQueryValueExW(key.key(), valueName.c_str(), nullptr, &type, nullptr, &bytes);
+    LSTATUS status =
+        RegQueryValueExW(key.key(), valueName.c_str(), nullptr, &type, nullptr, &bytes);
     if (status == ERROR_FILE_NOT_FOUND) {
         return {};
     }
@@ -75,10 +76,9 @@ RegistryStatus RunKeyRegistry::Write(std::u16string_view name, std::u16string_vi
     }
     const std::wstring valueName = WideText(name);
     const std::wstring data = WideText(value);
-    const LSTATUS status =
-        RegSetValueExW(key.key(), valueName.c_str(), 0, REG_SZ,
-                       reinterpret_cast<const BYTE*>(data.c_str()),
-                       static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+    const LSTATUS status = RegSetValueExW(key.key(), valueName.c_str(), 0, REG_SZ,
+                                          reinterpret_cast<const BYTE*>(data.c_str()),
+                                          static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
     return status == ERROR_SUCCESS ? RegistryStatus::Ok : RegistryStatus::Refused;
 }
 

@@ -1,8 +1,8 @@
 #include "platform/Settings.h"
 
 #include "platform/AppPaths.h"
-#include "platform/SettingsColours.h"
 #include "platform/PortableIni.h"
+#include "platform/SettingsColours.h"
 
 namespace traxo {
 namespace {
@@ -74,7 +74,8 @@ Settings ReadSettings(IniStore& ini, std::u16string_view appFolder) {
     settings.active = ReadBool(ini, u"active", true);
     settings.mouseExMode = ReadBool(ini, u"mouseExMode", false);
     settings.invoke = ReadInRange(ini, u"invoke", 1, 0, 4);
-    settings.language = LanguageFromNumber(ReadInRange(ini, u"language", 0, 0, 1)).value_or(Language::English);
+    settings.language =
+        LanguageFromNumber(ReadInRange(ini, u"language", 0, 0, 1)).value_or(Language::English);
     settings.idleTimeout =
         ReadInRange(ini, u"idleTimeout", 0, kLeastIdleTimeout, kMostIdleTimeout, true);
     settings.recogniser = ReadInRange(ini, u"recogniser", 0, 0, 1);
@@ -116,8 +117,8 @@ std::optional<std::u16string> SaveSettings(IniStore& ini, const Settings& settin
 }
 
 std::optional<std::u16string> SaveSettingsFile(const std::filesystem::path& file,
-                                              const Settings& settings,
-                                              std::u16string_view appFolder) {
+                                               const Settings& settings,
+                                               std::u16string_view appFolder) {
     IniFileEdit edit(file);
     const std::optional<std::u16string> failure = SaveSettings(edit, settings, appFolder);
     if (failure || !edit.Commit()) {

@@ -2,9 +2,9 @@
 // The program's settings: section "main" of AppFolder + "traxo.ini" and the excluded programs
 // of section "exclude". Read once at start, written whole by SaveSettings.
 
-#include "platform/Language.h"
 #include "platform/CoreTypes.h"
 #include "platform/IniStore.h"
+#include "platform/Language.h"
 #include "platform/ProductIdentity.h"
 
 #include <cstdint>
@@ -33,7 +33,7 @@ struct Settings {
     bool fastTrails = false;
     bool active = true;
     bool mouseExMode = false;
-    std::int32_t invoke = 1;      // TriggerMode, 0 to 4
+    std::int32_t invoke = 1; // TriggerMode, 0 to 4
     Language language = Language::English;
     std::int32_t idleTimeout = 0; // 0: off, otherwise a number of polls
     std::int32_t recogniser = 0;  // 0 the scoring recogniser, 1 the precise one

@@ -1,4 +1,5 @@
 #include "platform/SettingsColours.h"
+
 #include "platform/AsciiText.h"
 
 #include <algorithm>
@@ -151,8 +152,9 @@ std::u16string ColorToString(Colour colour) {
 }
 
 std::optional<Colour> StringToColor(std::u16string_view text) {
-    const auto named = std::ranges::find_if(
-        kNamedColours, [text](const NamedColour& colour) { return SameTextIgnoringCase(colour.name, text); });
+    const auto named = std::ranges::find_if(kNamedColours, [text](const NamedColour& colour) {
+        return SameTextIgnoringCase(colour.name, text);
+    });
     if (named != kNamedColours.end()) {
         return named->value;
     }

@@ -46,8 +46,7 @@ struct TextTable {
 // The text of row `id` in the language; empty for an id the table lacks.
 std::u16string_view TextIn(const TextTable& table, std::size_t id, Language language);
 
-template <typename Id>
-std::u16string_view Text(Id id, Language language) {
+template <typename Id> std::u16string_view Text(Id id, Language language) {
     return TextIn(TextTableOf(id), static_cast<std::size_t>(id), language);
 }
 

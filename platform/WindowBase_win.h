@@ -6,8 +6,9 @@
 
 #include "platform/ExceptionGuard.h"
 
-#include <functional>
 #include <windows.h>
+
+#include <functional>
 
 namespace traxo {
 

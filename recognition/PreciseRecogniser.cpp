@@ -113,7 +113,8 @@ double ElasticDistance(const PreparedPath& a, const PreparedPath& b, double give
     current.fill(kUnlimited);
     std::array<double, kBandCells> fromAbove;
     std::array<double, kBandCells> cost;
-    const double giveUpTotal = giveUpAbove >= kUnlimited ? kUnlimited : giveUpAbove * kPreparedPoints;
+    const double giveUpTotal =
+        giveUpAbove >= kUnlimited ? kUnlimited : giveUpAbove * kPreparedPoints;
 
     for (int i = 0; i < kPreparedPoints; ++i) {
         const int lo = std::max(0, kWarpBand - i);
@@ -172,8 +173,8 @@ std::string PreciseTrace(const MotionDistances& distances, const PreciseVerdict&
             trace += " Motion " + std::to_string(i + 1) + " : " + DistanceText(*distance) + '\n';
         }
     }
-    trace += "Nearest : " + std::to_string(verdict.bestIndex + 1) + " ~" +
-             DistanceText(verdict.best);
+    trace +=
+        "Nearest : " + std::to_string(verdict.bestIndex + 1) + " ~" + DistanceText(verdict.best);
     if (verdict.runnerUpIndex >= 0) {
         trace += ", next : " + std::to_string(verdict.runnerUpIndex + 1) + " ~" +
                  DistanceText(verdict.runnerUp);

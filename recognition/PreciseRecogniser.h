@@ -6,8 +6,8 @@
 // too far away or too close to the next nearest, in which case nothing is recognised. It reads
 // only what sets store (the normalised paths), so it works on every existing set.
 
-#include "sets/MotionPath.h"
 #include "recognition/Recogniser.h"
+#include "sets/MotionPath.h"
 #include "sets/MotionSet.h"
 
 #include <array>

@@ -1,9 +1,8 @@
 #include "recognition/RecordingPad.h"
 
+#include "platform/AsciiText.h"
 #include "recognition/MotionGeometry.h"
 #include "sets/SetDocument.h"
-
-#include "platform/AsciiText.h"
 
 #include <algorithm>
 #include <array>
@@ -251,7 +250,8 @@ void RecordingPad::EndRecording() {
     const int similar = owner_.RecogniseWithoutAction(capturedPath_);
     document_.motionSet().motions[index].path.count = keptCount;
     if (similar >= 0 && similar < kMotionSlots) {
-        ShowMessage(PadText::SimilarWarning, similar, document_.motionSet().motions[similar].path, 0);
+        ShowMessage(PadText::SimilarWarning, similar, document_.motionSet().motions[similar].path,
+                    0);
         owner_.PadChanged();
     }
 }
@@ -301,7 +301,8 @@ void RecordingPad::MessageInGestureArea(const MotionPath& path, std::u16string_v
     const int cy = (pad.height / 5) * 3 + offset / 2;
     const Size measured = canvas.MeasureText(text);
     const int width = measured.width + scale(withPath ? 55 : 10);
-    const int height = std::max(scale(withPath ? 50 : 30), measured.height + scale(2 * kBoxPadding));
+    const int height =
+        std::max(scale(withPath ? 50 : 30), measured.height + scale(2 * kBoxPadding));
     const int left = cx - width / 2;
     const int top = cy - height / 2;
     const int padding = scale(kBoxPadding);

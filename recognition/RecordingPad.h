@@ -5,9 +5,9 @@
 // boxes. The window hosts it: it forwards the pad's mouse events and the reminder timer, and
 // keeps the picture the pad draws on.
 
-#include "platform/TextTable.h"
 #include "platform/DpiScale.h"
 #include "platform/PaintCanvas.h"
+#include "platform/TextTable.h"
 #include "sets/MotionPath.h"
 
 #include <memory>
@@ -30,22 +30,23 @@ inline constexpr Size kPadLayoutSize{483, 400};
 class PadOwner {
 public:
     virtual ~PadOwner() = default;
-    virtual PaintCanvas& PadCanvas() = 0;   // the pad's picture (an off-screen bitmap the window keeps, so it survives repaints)
-    virtual Size PadSize() = 0;             // pad client size in pixels
-    virtual void PadChanged() = 0;          // the picture changed: show it on the screen
+    virtual PaintCanvas& PadCanvas() = 0; // the pad's picture (an off-screen bitmap the window
+                                          // keeps, so it survives repaints)
+    virtual Size PadSize() = 0;           // pad client size in pixels
+    virtual void PadChanged() = 0;        // the picture changed: show it on the screen
     virtual void SelectAndFocusMotion(int index) = 0; // rebuild the list, select, focus
     virtual void RepaintMotionList() = 0;
-    virtual void MotionListClick() = 0;     // ListBox1Click (which calls RecordingPad::ShowMotion)
+    virtual void MotionListClick() = 0; // ListBox1Click (which calls RecordingPad::ShowMotion)
     virtual void UpdateButtons() = 0;
     virtual void SetRecordButtonVisible(bool visible) = 0;
     virtual void ShowSetFullMessage(std::u16string_view text) = 0; // error dialog, OK button
-    virtual void TutorialEvent(std::u16string_view name) = 0;      // "btnCreate/click", "image1/mouseup"
+    virtual void TutorialEvent(std::u16string_view name) = 0; // "btnCreate/click", "image1/mouseup"
     virtual void ProcessPendingMessages() = 0;
-    virtual void SetReminderTimer(bool enabled) = 0;               // ReminderTimer, 1500 ms
+    virtual void SetReminderTimer(bool enabled) = 0; // ReminderTimer, 1500 ms
     virtual bool CapturingOnScreen() = 0;
     // Recognise with action execution off; the motion index or -1.
     virtual int RecogniseWithoutAction(const MotionPath& normalised) = 0;
-    virtual Language CurrentLanguage() = 0;                                    // 0 English, 1 Chinese
+    virtual Language CurrentLanguage() = 0; // 0 English, 1 Chinese
     // The scale of the pad's window: its dots, message box and font follow it.
     virtual DpiScale PadScale() { return {}; }
 };

@@ -1,27 +1,27 @@
 // The program's entry: the library search restricted, one instance per session, the hook library
 // next to the executable, the windows created once in their order, and the message loop until the
 // main window closes.
-#include "platform/Settings.h"
 #include "app/Startup.h"
 #include "platform/PathCase_win.h"
+#include "platform/Settings.h"
 #include "platform/WideText_win.h"
 #include "sets/FileBytes.h"
-#include "ui/update/About_win.h"
 #include "ui/editors/Assign_win.h"
 #include "ui/editors/Input_win.h"
 #include "ui/editors/KeyCombo_win.h"
 #include "ui/editors/Keystrokes_win.h"
-#include "ui/main/MainWindow_win.h"
-#include "ui/options/Options_win.h"
 #include "ui/editors/Program_win.h"
+#include "ui/main/MainWindow_win.h"
 #include "ui/main/RunningInstance_win.h"
+#include "ui/options/Options_win.h"
 #include "ui/tutorial/Tutorial_win.h"
+#include "ui/update/About_win.h"
 // After the views: its <windows.h> must not come before the canvas interface they implement.
 #include "platform/SystemLibrary_win.h"
 
-#include <commctrl.h>
 #include <windows.h>
 
+#include <commctrl.h>
 #include <filesystem>
 #include <memory>
 #include <span>
@@ -33,7 +33,8 @@ namespace {
 std::u16string ModulePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             return std::u16string(path.begin(), path.begin() + length);
         }
@@ -52,7 +53,8 @@ std::span<const std::uint8_t> EmbeddedHookLibrary() {
     if (loaded == nullptr) {
         return {};
     }
-    return {static_cast<const std::uint8_t*>(LockResource(loaded)), SizeofResource(nullptr, resource)};
+    return {static_cast<const std::uint8_t*>(LockResource(loaded)),
+            SizeofResource(nullptr, resource)};
 }
 
 // Run only by the instance that goes on running: a second start never touches the file that
@@ -141,7 +143,8 @@ int RunProgram() {
         return 0;
     }
     const auto forms = std::make_unique<Forms>(applicationWindow);
-    mainForm.UseDialogs({&forms->frmAssign, &forms->frmAbout, &forms->frmOptions, &forms->frmTutorial});
+    mainForm.UseDialogs(
+        {&forms->frmAssign, &forms->frmAbout, &forms->frmOptions, &forms->frmTutorial});
     mainForm.FirstRunPrompt();
     TellWhenGesturesAreOff(applicationWindow, hookLibrary.state, mainForm.GesturesAvailable(),
                            appFolder);

@@ -39,7 +39,8 @@ void BM_PaintVisibleRows(benchmark::State& state) {
         RecordingPaintCanvas canvas;
         for (int row = 0; row < 8; ++row) {
             const Rect rect{0, row * kMotionRowHeight, 296, (row + 1) * kMotionRowHeight};
-            ListBox1DrawItem(canvas, *set, row, rect, {row == 2, row == 2}, Language::English, fonts, DpiScale{});
+            ListBox1DrawItem(canvas, *set, row, rect, {row == 2, row == 2}, Language::English,
+                             fonts, DpiScale{});
         }
         benchmark::DoNotOptimize(canvas.calls.data());
     }

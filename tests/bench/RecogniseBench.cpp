@@ -46,8 +46,7 @@ void BM_Recognise(benchmark::State& state) {
     Recogniser recogniser;
     RecognitionState recognition;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            recogniser.Recognise(*full.gesture, *full.set, recognition));
+        benchmark::DoNotOptimize(recogniser.Recognise(*full.gesture, *full.set, recognition));
     }
 }
 BENCHMARK(BM_Recognise);
@@ -58,8 +57,7 @@ void BM_RecogniseFirstAfterLoad(benchmark::State& state) {
     RecognitionState recognition;
     for (auto _ : state) {
         Recogniser recogniser;
-        benchmark::DoNotOptimize(
-            recogniser.Recognise(*full.gesture, *full.set, recognition));
+        benchmark::DoNotOptimize(recogniser.Recognise(*full.gesture, *full.set, recognition));
     }
 }
 BENCHMARK(BM_RecogniseFirstAfterLoad);
@@ -70,8 +68,7 @@ void BM_RecognisePrecise(benchmark::State& state) {
     PreciseRecogniser recogniser;
     RecognitionState recognition;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            recogniser.Recognise(*full.gesture, *full.set, recognition));
+        benchmark::DoNotOptimize(recogniser.Recognise(*full.gesture, *full.set, recognition));
     }
 }
 BENCHMARK(BM_RecognisePrecise);
@@ -89,8 +86,7 @@ void BM_RecognisePreciseNearMatch(benchmark::State& state) {
     PreciseRecogniser recogniser;
     RecognitionState recognition;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            recogniser.Recognise(gesture, *full.set, recognition));
+        benchmark::DoNotOptimize(recogniser.Recognise(gesture, *full.set, recognition));
     }
     if (recogniser.Recognise(gesture, *full.set, recognition) != 50) {
         state.SkipWithError("the wobbly copy was not recognised");
@@ -104,8 +100,7 @@ void BM_RecognisePreciseFirstAfterLoad(benchmark::State& state) {
     RecognitionState recognition;
     for (auto _ : state) {
         PreciseRecogniser recogniser;
-        benchmark::DoNotOptimize(
-            recogniser.Recognise(*full.gesture, *full.set, recognition));
+        benchmark::DoNotOptimize(recogniser.Recognise(*full.gesture, *full.set, recognition));
     }
 }
 BENCHMARK(BM_RecognisePreciseFirstAfterLoad);

@@ -10,8 +10,8 @@ static void LeaveMarker(HINSTANCE self) {
         return;
     }
     lstrcpyW(path + length, L".loaded");
-    const HANDLE marker = CreateFileW(path, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, NULL);
+    const HANDLE marker =
+        CreateFileW(path, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
     if (marker != INVALID_HANDLE_VALUE) {
         CloseHandle(marker);
     }

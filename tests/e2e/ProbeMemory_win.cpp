@@ -1,8 +1,9 @@
 #include "ProbeMemory_win.h"
 
+#include <windows.h>
+
 #include <cstdio>
 #include <vector>
-#include <windows.h>
 // After windows.h, whose types it uses.
 #include <psapi.h>
 

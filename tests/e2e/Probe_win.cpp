@@ -28,15 +28,16 @@
 #include "ProbeMemory_win.h"
 #include "platform/ProductIdentity.h"
 
+#include <windows.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
+#include <shellapi.h>
 #include <string>
 #include <vector>
-#include <windows.h>
-#include <shellapi.h>
 
 namespace {
 
@@ -385,7 +386,8 @@ int TimeShow(const std::wstring& className, int rounds) {
         }
         UpdateWindow(window); // the paint is sent, not posted: it has run when this returns
         QueryPerformanceCounter(&painted);
-        const double ms = 1000.0 * double(painted.QuadPart - begun.QuadPart) / double(frequency.QuadPart);
+        const double ms =
+            1000.0 * double(painted.QuadPart - begun.QuadPart) / double(frequency.QuadPart);
         PrintLine(std::to_wstring(ms));
     }
     return kOk;
@@ -612,9 +614,9 @@ int TrayRecorder(const std::wstring& logFile) {
     if (!RegisterClassW(&windowClass)) {
         return kFailed;
     }
-    const HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"Shell_TrayWnd", L"",
-                                        WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                        windowClass.hInstance, nullptr);
+    const HWND window =
+        CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"Shell_TrayWnd", L"", WS_POPUP, 0, 0, 0,
+                        0, nullptr, nullptr, windowClass.hInstance, nullptr);
     if (!window) {
         return kFailed;
     }
@@ -662,7 +664,8 @@ int ChildRect(const std::wstring& parentClass, const std::wstring& childClass) {
         parent,
         [](HWND child, LPARAM data) -> BOOL {
             auto& s = *reinterpret_cast<Search*>(data);
-            if (IsWindowVisible(child) && lstrcmpiW(ClassOf(child).c_str(), s.className.c_str()) == 0) {
+            if (IsWindowVisible(child) &&
+                lstrcmpiW(ClassOf(child).c_str(), s.className.c_str()) == 0) {
                 s.found = child;
                 return FALSE;
             }
@@ -681,7 +684,8 @@ int ChildRect(const std::wstring& parentClass, const std::wstring& childClass) {
 
 // Waits until a window of the class is visible with nothing left to paint, in it or in its
 // children, and prints the moment in seconds of the performance counter, which under Wine
-// counts the host's monotonic clock: "armed SECONDS" at start, "shown SECONDS" when it is visible, "painted SECONDS" at the end.
+// counts the host's monotonic clock: "armed SECONDS" at start, "shown SECONDS" when it is visible,
+// "painted SECONDS" at the end.
 double CounterSeconds() {
     LARGE_INTEGER frequency{};
     LARGE_INTEGER now{};
@@ -734,7 +738,8 @@ std::wstring Unescaped(const std::wstring& text) {
     std::wstring result;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == L'\\' && i + 5 < text.size() && text[i + 1] == L'u') {
-            result += static_cast<wchar_t>(std::wcstoul(text.substr(i + 2, 4).c_str(), nullptr, 16));
+            result +=
+                static_cast<wchar_t>(std::wcstoul(text.substr(i + 2, 4).c_str(), nullptr, 16));
             i += 5;
         } else {
             result += text[i];
@@ -846,8 +851,8 @@ int DpiCommand(const std::wstring& className) {
         reinterpret_cast<void (*)()>(GetProcAddress(user32, "GetDpiForWindow")));
     const auto contextOf = reinterpret_cast<GetContextFn>(
         reinterpret_cast<void (*)()>(GetProcAddress(user32, "GetWindowDpiAwarenessContext")));
-    const auto awarenessOf = reinterpret_cast<GetAwarenessFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
+    const auto awarenessOf = reinterpret_cast<GetAwarenessFn>(reinterpret_cast<void (*)()>(
+        GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
     const HDC screen = GetDC(nullptr);
     const int screenDpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
@@ -889,8 +894,9 @@ int CutTexts(const std::wstring& className) {
                 return TRUE;
             }
             const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
-            if (isStatic && ((style & SS_TYPEMASK) == SS_OWNERDRAW || (style & SS_TYPEMASK) == SS_ICON ||
-                             (style & SS_TYPEMASK) == SS_BITMAP)) {
+            if (isStatic &&
+                ((style & SS_TYPEMASK) == SS_OWNERDRAW || (style & SS_TYPEMASK) == SS_ICON ||
+                 (style & SS_TYPEMASK) == SS_BITMAP)) {
                 return TRUE;
             }
             const LONG_PTR type = style & BS_TYPEMASK;
@@ -912,7 +918,8 @@ int CutTexts(const std::wstring& className) {
             }
             const HFONT font = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0));
             LOGFONTW logical{};
-            const bool readable = font != nullptr && GetObjectW(font, sizeof(logical), &logical) != 0;
+            const bool readable =
+                font != nullptr && GetObjectW(font, sizeof(logical), &logical) != 0;
             f.ownFont += readable ? 1 : 0;
             const HGDIOBJ old = SelectObject(dc, readable ? font : f.messageFont);
             const bool wraps = (isStatic && (style & SS_TYPEMASK) != SS_LEFTNOWORDWRAP &&
@@ -958,7 +965,8 @@ int ChildText(const std::wstring& parentClass, const std::wstring& childClass) {
         parent,
         [](HWND child, LPARAM data) -> BOOL {
             auto& s = *reinterpret_cast<Search*>(data);
-            if (IsWindowVisible(child) && lstrcmpiW(ClassOf(child).c_str(), s.className.c_str()) == 0) {
+            if (IsWindowVisible(child) &&
+                lstrcmpiW(ClassOf(child).c_str(), s.className.c_str()) == 0) {
                 s.found = child;
                 return FALSE;
             }
@@ -1090,8 +1098,8 @@ std::wstring Wide(const std::string& text) {
     if (text.empty()) {
         return {};
     }
-    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0);
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring result(static_cast<size_t>(size), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(),
                         size);

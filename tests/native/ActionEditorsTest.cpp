@@ -1,3 +1,4 @@
+#include "actions/ActionLists.h"
 #include "actions/AssignRules.h"
 #include "actions/DroppedFile.h"
 #include "actions/KeyCombination.h"
@@ -5,10 +6,8 @@
 #include "actions/sndkey32.h"
 #include "platform/RecordingKeyboard.h"
 #include "sets/MotionSet.h"
-#include "actions/ActionLists.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 #include <memory>
 #include <string>
@@ -71,7 +70,7 @@ TEST_F(AssignRows, DamagedCountsStayWithinTheSlots) {
 TEST_F(AssignRows, OkWritesRulesForRowsNotSameAsDefault) {
     auto rows = RowsFromMotion(*set, 1, Language::English);
     rows[0].action = u"C:\\Документы\\отчёт.pdf"; // stays UTF-16, whole
-    rows[3].action = SameAsDefaultMarker();      // the rule goes
+    rows[3].action = SameAsDefaultMarker();       // the rule goes
     rows[2].action = u"";                         // "do nothing" here is a rule
     rows[4].action = u"@Lock";
     EXPECT_EQ(WriteRowsToMotion(*set, 1, rows), 0u);
@@ -157,8 +156,18 @@ TEST(ComboActionSelect, EveryEntryGivesItsAction) {
         {std::nullopt, u"@Copy", u"x", {}, u"@Copy", u""},
         {kRowDoNothing, u"@Copy", u"x", {}, u"", u""},
         {kRowSameAsDefault, u"@Copy", u"x", {}, u"@[ Same as default ]", u""},
-        {kFirstBuiltInRow, u"", u"x", {}, u"@" + std::u16string(kActionLists[kFirstBuiltInRow].english), u""},
-        {kRowKeystrokes, u"@Keystrokes: abc{enter}", u"xyz", {}, u"@Keystrokes: xyz", u"keys:abc{enter}"},
+        {kFirstBuiltInRow,
+         u"",
+         u"x",
+         {},
+         u"@" + std::u16string(kActionLists[kFirstBuiltInRow].english),
+         u""},
+        {kRowKeystrokes,
+         u"@Keystrokes: abc{enter}",
+         u"xyz",
+         {},
+         u"@Keystrokes: xyz",
+         u"keys:abc{enter}"},
         {kRowKeystrokes, u"@Copy", std::nullopt, {}, u"@Copy", u"keys:"},
         {kRowKeyCombination, u"", u"Ctrl + F5", {}, u"@Keys: Ctrl + F5", u"combo"},
         {kRowKeyCombination, u"@Lock", std::nullopt, {}, u"@Lock", u"combo"},
@@ -167,8 +176,11 @@ TEST(ComboActionSelect, EveryEntryGivesItsAction) {
         {kRowWebsite, u"@Keys: A", u"httpbin.org", {}, u"httpbin.org", u"web:http://"},
         {kRowWebsite, u"https://a.b/", std::nullopt, {}, u"https://a.b/", u"web:https://a.b/"},
         {kRowFolder, u"@Copy", u"D:\\Mes documents", {}, u"D:\\Mes documents", u"folder"},
-        {kRowProgramOrFile, u"notepad.exe a.txt*in*c:\\work", u"",
-         {u"notepad.exe b.txt", u"  c:\\work "}, u"notepad.exe b.txt*in*c:\\work",
+        {kRowProgramOrFile,
+         u"notepad.exe a.txt*in*c:\\work",
+         u"",
+         {u"notepad.exe b.txt", u"  c:\\work "},
+         u"notepad.exe b.txt*in*c:\\work",
          u"program:notepad.exe a.txt|c:\\work"},
         {kRowProgramOrFile, u"http://x.y/", u"", {u"calc.exe", u"  "}, u"calc.exe", u"program:|"},
         {kRowProgramOrFile, u"a.exe*in*", std::nullopt, {}, u"a.exe*in*", u"program:a.exe|"},
@@ -247,15 +259,17 @@ TEST(KeyCombination, TextInFixedOrderAndValidity) {
 
 TEST(KeyCombination, KeyNamesReadBackByTheParser) {
     FakeKeyNames queries;
-    const auto layout = [](std::uint8_t vk) { return vk == 0x65 ? std::u16string(u"Num 5") : std::u16string(); };
+    const auto layout = [](std::uint8_t vk) {
+        return vk == 0x65 ? std::u16string(u"Num 5") : std::u16string();
+    };
     struct Case {
         std::uint8_t vk;
         std::u16string name;
     };
     const std::vector<Case> cases = {
-        {0x74, u"F5"}, {0x7B, u"F12"}, {0x87, u"F24"}, {0x41, u"A"},  {0x37, u"7"},
-        {0x21, u"PgUp"}, {0x08, u"BkSp"}, {0x2E, u"Del"}, {0x65, u"Num 5"},
-        {0x10, u""}, {0xA2, u""}, {0x5B, u""}, {0x00, u""},
+        {0x74, u"F5"},   {0x7B, u"F12"},  {0x87, u"F24"}, {0x41, u"A"},     {0x37, u"7"},
+        {0x21, u"PgUp"}, {0x08, u"BkSp"}, {0x2E, u"Del"}, {0x65, u"Num 5"}, {0x10, u""},
+        {0xA2, u""},     {0x5B, u""},     {0x00, u""},
     };
     for (const Case& c : cases) {
         const std::u16string name = ShortcutKeyName(c.vk, layout);
@@ -372,7 +386,8 @@ TEST(DropOnActionButton, OneFileBecomesTheDefaultAction) {
         {1, u"D:\\" + std::u16string(300, u'd') + u"\\" + std::u16string(800, u'f'), true,
          DropOutcome::Unsupported, u""},
         {1, u"D:\\" + std::u16string(300, u'd') + u"\\" + std::u16string(400, u'f'), true,
-         DropOutcome::Assigned, u"D:\\" + std::u16string(300, u'd') + u"\\" + std::u16string(400, u'f')},
+         DropOutcome::Assigned,
+         u"D:\\" + std::u16string(300, u'd') + u"\\" + std::u16string(400, u'f')},
         // Exactly the action's capacity, and one character more.
         {1, PathOfLength(1024), true, DropOutcome::Assigned, PathOfLength(1024)},
         {1, PathOfLength(1025), true, DropOutcome::Unsupported, u""},
@@ -382,8 +397,10 @@ TEST(DropOnActionButton, OneFileBecomesTheDefaultAction) {
         EXPECT_EQ(decision.outcome, c.outcome) << Narrow(c.name);
         EXPECT_EQ(decision.action, c.action);
     }
-    EXPECT_EQ(DropMessage(DropOutcome::TooMany, Language::English), u"Drop only one file on to this action.");
-    EXPECT_EQ(DropMessage(DropOutcome::Unsupported, Language::English), u"That type of object isn't supported.");
+    EXPECT_EQ(DropMessage(DropOutcome::TooMany, Language::English),
+              u"Drop only one file on to this action.");
+    EXPECT_EQ(DropMessage(DropOutcome::Unsupported, Language::English),
+              u"That type of object isn't supported.");
 }
 
 } // namespace

@@ -2,8 +2,8 @@
 // plan out against a recording keyboard and system.
 #include "actions/ActionExecution.h"
 
-#include "platform/RecordingKeyboard.h"
 #include "actions/ActionLists.h"
+#include "platform/RecordingKeyboard.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -362,10 +362,11 @@ TEST_F(Execution, ShellStepsFromOutsideTheSetAreRefused) {
 
 TEST_F(Execution, AShellStepThatFailsIsReportedAndTheRestStillRuns) {
     system_.missing = {u"c:\\gone.exe", u"c:\\also gone.exe"};
-    const auto failure = executor_.Execute(UserPlan(
-        {Shell(u"c:\\gone.exe", u" -x"), Shell(u"c:\\also gone.exe", u""), LockStep{}}));
+    const auto failure = executor_.Execute(
+        UserPlan({Shell(u"c:\\gone.exe", u" -x"), Shell(u"c:\\also gone.exe", u""), LockStep{}}));
     ASSERT_TRUE(failure);
-    EXPECT_EQ(*failure, (ActionFailure{u"c:\\gone.exe -x", u"The system cannot find the file specified."}));
+    EXPECT_EQ(*failure,
+              (ActionFailure{u"c:\\gone.exe -x", u"The system cannot find the file specified."}));
     EXPECT_EQ(system_.shell.size(), 2u);
     EXPECT_EQ(system_.locks, 1);
     EXPECT_FALSE(executor_.Execute(UserPlan({Shell(u"c:\\here.exe", u""), LockStep{}})));

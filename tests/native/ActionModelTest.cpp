@@ -127,13 +127,15 @@ TEST(ActionButtonTooltip, NamesInFullTheActionTheButtonShows) {
     auto motion = std::make_unique<Motion>();
     motion->ruleCount = 1;
     motion->rules[0].action.Assign(u"c:\\bin\\wipe.bat \\\\server\\share\\*");
-    EXPECT_EQ(ActionButtonTooltip(*motion, Language::English), u"c:\\bin\\wipe.bat \\\\server\\share\\*");
+    EXPECT_EQ(ActionButtonTooltip(*motion, Language::English),
+              u"c:\\bin\\wipe.bat \\\\server\\share\\*");
     motion->defaultAction.Assign(u"cmd.exe /c del c:\\x\\*");
     EXPECT_EQ(ActionButtonTooltip(*motion, Language::English), u"cmd.exe /c del c:\\x\\*");
     // A rule count a damaged file got wrong reads no slot beyond the last.
     motion->defaultAction.Assign(u"");
     motion->ruleCount = 255;
-    EXPECT_EQ(ActionButtonTooltip(*motion, Language::English), u"c:\\bin\\wipe.bat \\\\server\\share\\*");
+    EXPECT_EQ(ActionButtonTooltip(*motion, Language::English),
+              u"c:\\bin\\wipe.bat \\\\server\\share\\*");
 }
 
 TEST(ActionToDisplayString, KeyPrefixesWithoutBlankOrPayload) {

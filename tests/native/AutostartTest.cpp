@@ -1,9 +1,9 @@
 #include "app/Autostart.h"
+
 #include "app/TrayMenu.h"
 #include "platform/RecordingRegistry.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -38,16 +38,17 @@ TEST(RunValue, QuestionAtStartOnlyForAnotherCopy) {
         bool asks;
     };
     const std::vector<Case> cases = {
-        {u"", false},                                          // no entry
-        {QuotedRunValue(kExe), false},                         // this copy, quoted
-        {kExe, false},                                         // this copy, written without quotes
-        {u"c:\\PROGRAM FILES\\traxo\\TRAXO.EXE", false},      // differs in A-Z case only
-        {u"\"D:\\Old\\Traxo.exe\"", true},                    // another copy
+        {u"", false},                                    // no entry
+        {QuotedRunValue(kExe), false},                   // this copy, quoted
+        {kExe, false},                                   // this copy, written without quotes
+        {u"c:\\PROGRAM FILES\\traxo\\TRAXO.EXE", false}, // differs in A-Z case only
+        {u"\"D:\\Old\\Traxo.exe\"", true},               // another copy
         {u"D:\\Old\\Traxo.exe", true},
         {u"   ", true}, // blanks only: off for the menu, but it names no program
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(AutostartNeedsQuestion(c.value, kExe), c.asks) << std::string(c.value.begin(), c.value.end());
+        EXPECT_EQ(AutostartNeedsQuestion(c.value, kExe), c.asks)
+            << std::string(c.value.begin(), c.value.end());
     }
     EXPECT_FALSE(WillAutoStart(u"  \t"));
     EXPECT_TRUE(WillAutoStart(u"x"));

@@ -101,9 +101,8 @@ TEST(CliRecognise, ReportsAGestureItCannotTell) {
 }
 
 TEST(CliRecognise, PreciseRecognitionPrintsItsOwnTrace) {
-    const json input =
-        InputOf({test::Reversed(test::HorizontalStroke()), test::HorizontalStroke()},
-                test::HorizontalStroke());
+    const json input = InputOf({test::Reversed(test::HorizontalStroke()), test::HorizontalStroke()},
+                               test::HorizontalStroke());
     const CliResult result = RunCli({"recognise", "--precise", "-"}, input.dump());
     EXPECT_EQ(result.status, cli::kExitOk);
     EXPECT_THAT(result.out, StartsWith("Precise match, mean distance of matched points;\n"

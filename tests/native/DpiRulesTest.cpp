@@ -1,13 +1,13 @@
 // How a window follows the DPI of its monitor: which DPI it takes, what a font height becomes,
 // where the window goes on WM_DPICHANGED; and that a gesture does not depend on the scale of the
 // display it was drawn on.
-#include "RecognitionTestPaths.h"
 #include "platform/DpiRules.h"
+
+#include "RecognitionTestPaths.h"
 #include "recognition/MotionGeometry.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
@@ -15,9 +15,9 @@ namespace traxo {
 namespace {
 
 TEST(ChooseDpi, PrefersTheMonitorThenTheScreenThenTheDesign) {
-    EXPECT_EQ(ChooseDpi(144, 96), 144);   // a second monitor at 150 %
-    EXPECT_EQ(ChooseDpi(0, 120), 120);    // a system without GetDpiForWindow
-    EXPECT_EQ(ChooseDpi(0, 0), 96);       // no screen DC either
+    EXPECT_EQ(ChooseDpi(144, 96), 144); // a second monitor at 150 %
+    EXPECT_EQ(ChooseDpi(0, 120), 120);  // a system without GetDpiForWindow
+    EXPECT_EQ(ChooseDpi(0, 0), 96);     // no screen DC either
     EXPECT_EQ(ChooseDpi(-1, 144), 144);
 }
 
@@ -35,15 +35,13 @@ TEST(FontHeightAtDpi, CarriesTheHeightKeepingItsSignAndRoundingAsMulDiv) {
         int height, from, to, expected;
     };
     const Case cases[] = {
-        {-12, 96, 144, -18},  // the message font at 150 %
-        {-12, 96, 120, -15},
-        {-18, 144, 96, -12},  // back to the primary monitor
-        {-11, 96, 144, -17},  // -16.5 rounds away from zero
-        {11, 96, 144, 17},
-        {-16, 120, 120, -16}, // the same DPI leaves it alone
-        {-12, 0, 144, -12},   // an unknown DPI leaves it alone
-        {-1, 192, 96, -1},    // -0.5 rounds to -1
-        {-1, 960, 96, -1},    // never 0, which would be "any height"
+        {-12, 96, 144, -18},                       // the message font at 150 %
+        {-12, 96, 120, -15}, {-18, 144, 96, -12},  // back to the primary monitor
+        {-11, 96, 144, -17},                       // -16.5 rounds away from zero
+        {11, 96, 144, 17},   {-16, 120, 120, -16}, // the same DPI leaves it alone
+        {-12, 0, 144, -12},                        // an unknown DPI leaves it alone
+        {-1, 192, 96, -1},                         // -0.5 rounds to -1
+        {-1, 960, 96, -1},                         // never 0, which would be "any height"
         {0, 96, 144, 0},
     };
     for (const Case& c : cases) {
@@ -57,7 +55,8 @@ TEST(WindowRectAtDpi, KeepsTheSuggestedCornerWithTheFrameTheClientNeeds) {
     // the new DPI is 452 by 303 (borders do not scale linearly).
     EXPECT_EQ(WindowRectAtDpi({1900, 100, 2350, 400}, {452, 303}), (Rect{1900, 100, 2352, 403}));
     // Negative coordinates: a monitor left of the primary one.
-    EXPECT_EQ(WindowRectAtDpi({-1500, -20, -1050, 280}, {300, 200}), (Rect{-1500, -20, -1200, 180}));
+    EXPECT_EQ(WindowRectAtDpi({-1500, -20, -1050, 280}, {300, 200}),
+              (Rect{-1500, -20, -1200, 180}));
     // Nothing sensible to take: the suggestion stands.
     EXPECT_EQ(WindowRectAtDpi({10, 20, 30, 40}, {0, 0}), (Rect{10, 20, 30, 40}));
 }

@@ -1,5 +1,6 @@
 // The outlines of the eleven shapes and the placing of caption and glyph.
 #include "controls/DynamicControls.h"
+
 #include "platform/RecordingPaintCanvas.h"
 
 #include <gtest/gtest.h>
@@ -51,8 +52,8 @@ TEST(DrawShape, UsesTheBoxRoutinesForTheRoundShapesAndPolygonsForTheRest) {
     EXPECT_EQ(canvas.calls[2].op, PaintOp::Ellipse);
     EXPECT_EQ(canvas.calls[2].rect, (Rect{1, 1, 20, 10}));
     EXPECT_EQ(canvas.calls[3].op, PaintOp::Polygon);
-    EXPECT_EQ(canvas.calls[3].points, (std::vector<Point>{{100, 53}, {103, 50}, {119, 50},
-                                                          {119, 59}, {100, 59}}));
+    EXPECT_EQ(canvas.calls[3].points,
+              (std::vector<Point>{{100, 53}, {103, 50}, {119, 50}, {119, 59}, {100, 59}}));
 }
 
 struct PlaceCase {
@@ -73,18 +74,60 @@ const PlaceCase kPlaces[] = {
     {"right", 100, taRightJustify, {40, 13}, {}, blGlyphLeft, CentreRule::WholeWidth, {53, 8}, {}},
     {"centre whole", 100, taCenter, {41, 13}, {}, blGlyphLeft, CentreRule::WholeWidth, {29, 8}, {}},
     {"centre halves", 100, taCenter, {41, 13}, {}, blGlyphLeft, CentreRule::Halves, {30, 8}, {}},
-    {"glyph left moves a left caption", 100, taLeftJustify, {40, 13}, Size{16, 16}, blGlyphLeft,
-     CentreRule::WholeWidth, {26, 8}, {7, 7}},
-    {"glyph left keeps a centred caption", 100, taCenter, {40, 13}, Size{16, 16}, blGlyphLeft,
-     CentreRule::WholeWidth, {30, 8}, {7, 7}},
-    {"glyph right moves a right caption", 100, taRightJustify, {40, 13}, Size{16, 16},
-     blGlyphRight, CentreRule::WholeWidth, {35, 8}, {81, 7}},
-    {"glyph right keeps a left caption", 100, taLeftJustify, {40, 13}, Size{16, 16},
-     blGlyphRight, CentreRule::WholeWidth, {7, 8}, {81, 7}},
-    {"glyph top", 100, taLeftJustify, {40, 13}, Size{16, 16}, blGlyphTop,
-     CentreRule::WholeWidth, {7, 16}, {42, 3}},
-    {"glyph bottom", 100, taLeftJustify, {40, 13}, Size{16, 16}, blGlyphBottom,
-     CentreRule::WholeWidth, {7, 0}, {42, 10}},
+    {"glyph left moves a left caption",
+     100,
+     taLeftJustify,
+     {40, 13},
+     Size{16, 16},
+     blGlyphLeft,
+     CentreRule::WholeWidth,
+     {26, 8},
+     {7, 7}},
+    {"glyph left keeps a centred caption",
+     100,
+     taCenter,
+     {40, 13},
+     Size{16, 16},
+     blGlyphLeft,
+     CentreRule::WholeWidth,
+     {30, 8},
+     {7, 7}},
+    {"glyph right moves a right caption",
+     100,
+     taRightJustify,
+     {40, 13},
+     Size{16, 16},
+     blGlyphRight,
+     CentreRule::WholeWidth,
+     {35, 8},
+     {81, 7}},
+    {"glyph right keeps a left caption",
+     100,
+     taLeftJustify,
+     {40, 13},
+     Size{16, 16},
+     blGlyphRight,
+     CentreRule::WholeWidth,
+     {7, 8},
+     {81, 7}},
+    {"glyph top",
+     100,
+     taLeftJustify,
+     {40, 13},
+     Size{16, 16},
+     blGlyphTop,
+     CentreRule::WholeWidth,
+     {7, 16},
+     {42, 3}},
+    {"glyph bottom",
+     100,
+     taLeftJustify,
+     {40, 13},
+     Size{16, 16},
+     blGlyphBottom,
+     CentreRule::WholeWidth,
+     {7, 0},
+     {42, 10}},
 };
 
 TEST(PlaceCaption, FollowsAlignmentAndGlyphLayout) {

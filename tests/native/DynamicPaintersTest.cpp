@@ -1,6 +1,7 @@
 // What the four painters put on the canvas: fills and outlines, transparency, the tab, the
 // caption's place, font and colour, the glyph, and the owner's text hooks.
 #include "controls/DynamicPainters.h"
+
 #include "platform/RecordingPaintCanvas.h"
 
 #include <gtest/gtest.h>
@@ -29,9 +30,8 @@ TEST(ButtonPainting, TransparentModeDecidesTheBrush) {
         bool solid;
     };
     const Case cases[] = {
-        {tmOpaque, false, true},       {tmOpaque, true, true},
-        {tmAlways, false, false},      {tmAlways, true, false},
-        {tmWhenInactive, false, false}, {tmWhenInactive, true, true},
+        {tmOpaque, false, true}, {tmOpaque, true, true},         {tmAlways, false, false},
+        {tmAlways, true, false}, {tmWhenInactive, false, false}, {tmWhenInactive, true, true},
     };
     for (const Case& c : cases) {
         DynamicLook look = DefaultButtonLook();
@@ -201,9 +201,9 @@ TEST(LabelPainting, TurnedCaptionIsPlacedByItsBoundingBox) {
     };
     // "abcd" is 28 by 13; the label 100 by 50, margin 3, left-aligned.
     const Case cases[] = {
-        {90, 90, {3, 11 + 28}},         // reads upwards: starts at the bottom
-        {-90, 270, {3 + 13, 11}},       // reads downwards, kept within 0 to 360
-        {180, 180, {3 + 28, 18 + 13}},  // upside down
+        {90, 90, {3, 11 + 28}},        // reads upwards: starts at the bottom
+        {-90, 270, {3 + 13, 11}},      // reads downwards, kept within 0 to 360
+        {180, 180, {3 + 28, 18 + 13}}, // upside down
     };
     for (const Case& c : cases) {
         DynamicLook look = DefaultLabelLook();

@@ -1,9 +1,8 @@
 // The first start's welcome, step by step, against a window that records what it was asked.
 #include "ui/main/FirstRun.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -21,7 +20,9 @@ public:
         return index < answers.size() ? answers[index] : TaskButtonResult(0);
     }
     void TranslateMe() override {
-        steps.push_back(u"translate:" + std::u16string(1, static_cast<char16_t>(u'0' + LanguageNumber(settings_.language))));
+        steps.push_back(
+            u"translate:" +
+            std::u16string(1, static_cast<char16_t>(u'0' + LanguageNumber(settings_.language))));
     }
     bool FileExists(const std::u16string& file) override {
         steps.push_back(u"exists:" + file);
@@ -31,7 +32,8 @@ public:
         steps.push_back(u"load:" + file);
         return starterLoads;
     }
-    void ShowBalloon(std::u16string_view title, std::u16string_view text, unsigned seconds) override {
+    void ShowBalloon(std::u16string_view title, std::u16string_view text,
+                     unsigned seconds) override {
         steps.push_back(u"balloon:" + std::u16string(title) + u"|" + std::u16string(text));
         balloonSeconds = seconds;
     }
@@ -124,7 +126,9 @@ TEST(FirstRun, EnglishWithYesShowsTheTutorialAfterTheSettingsAreWritten) {
     EXPECT_EQ(host.steps[host.steps.size() - 3], u"save");
     EXPECT_EQ(host.asked.at(0).content, u"请选择语言。"); // asked in the language it had
     EXPECT_EQ(host.asked.at(1).content, u"Would you like to see a brief tutorial?");
-    EXPECT_EQ(host.steps.at(4), u"balloon:I'm down here!|Right-click the icon and click \"configure\" to get started.");
+    EXPECT_EQ(
+        host.steps.at(4),
+        u"balloon:I'm down here!|Right-click the icon and click \"configure\" to get started.");
 }
 
 TEST(FirstRun, AMissingOrBrokenStarterSetKeepsTheCurrentSet) {
@@ -139,7 +143,8 @@ TEST(FirstRun, AMissingOrBrokenStarterSetKeepsTheCurrentSet) {
         ASSERT_TRUE(RunFirstRunPrompt(settings, kFolder, host));
 
         EXPECT_EQ(settings.motions, u"C:\\sets\\mine.mtd") << exists;
-        EXPECT_EQ(std::count(host.steps.begin(), host.steps.end(), u"load:" + kStarter), exists ? 1 : 0);
+        EXPECT_EQ(std::count(host.steps.begin(), host.steps.end(), u"load:" + kStarter),
+                  exists ? 1 : 0);
         EXPECT_EQ(std::count(host.steps.begin(), host.steps.end(), u"save"), 1);
         EXPECT_FALSE(settings.tutorialPrompt);
     }

@@ -2,10 +2,10 @@
 // tracking, the idle timeout, thinning and filling in, the end of a gesture and the trail.
 #include "capture/GesturePoller.h"
 
+#include "actions/ActionLists.h"
 #include "native/FakeDesktop.h"
 #include "platform/PathCase.h"
 #include "recognition/MotionGeometry.h"
-#include "actions/ActionLists.h"
 
 #include <functional>
 #include <gmock/gmock.h>

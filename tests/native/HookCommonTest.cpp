@@ -31,8 +31,8 @@ TEST(HookDecision, WithholdsOnlyTheTrappedButtonsPressAndRelease) {
 TEST(HookDecision, DoubleClicksLeftButtonWheelAndNonClientMessagesAlwaysPass) {
     for (std::uint16_t trap : {kTrapRightButton, kTrapMiddleButton}) {
         const HookRec rec = Record(trap, 1);
-        for (std::uintptr_t message : {0x201u, 0x202u, 0x203u, 0x206u, 0x209u, 0x20Au, 0x20Eu,
-                                       0xA1u, 0xA4u, 0xA5u, 0xA7u}) {
+        for (std::uintptr_t message :
+             {0x201u, 0x202u, 0x203u, 0x206u, 0x209u, 0x20Au, 0x20Eu, 0xA1u, 0xA4u, 0xA5u, 0xA7u}) {
             EXPECT_FALSE(ShouldWithhold(rec, message)) << std::hex << message;
         }
     }

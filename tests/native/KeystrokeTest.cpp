@@ -238,9 +238,9 @@ TEST(SendScript, ARunSendsAtMostTenThousandEventsOrNothing) {
     const std::vector<Case> cases = {
         {u"{tab 5000}", 10000},
         {u"{tab 5000}a", 0},
-        {u"[shift:{left 4999}]", 10000},   // the held Shift counts, pressed and released
-        {u"{a 5000}", 0},                  // "A" needs Shift: 10,002 events
-        {u"{中 5000}", 10000},         // Unicode events count as key events
+        {u"[shift:{left 4999}]", 10000}, // the held Shift counts, pressed and released
+        {u"{a 5000}", 0},                // "A" needs Shift: 10,002 events
+        {u"{中 5000}", 10000},           // Unicode events count as key events
         {u"{中 5000}中", 0},
         {u"{tab 65535}", 0},
         {u"[ctrl:[alt:{a 9999}{b 9999}]]{c 9999}", 0},
@@ -249,8 +249,8 @@ TEST(SendScript, ARunSendsAtMostTenThousandEventsOrNothing) {
     for (const Case& c : cases) {
         const KeystrokePlan plan = PlanScript(MyFormatToTheirs(c.script));
         EXPECT_EQ(plan.result, c.events != 0) << std::string(c.script.begin(), c.script.end());
-        const std::size_t keyEvents = std::count_if(
-            plan.events.begin(), plan.events.end(), [](const RecordedKey& key) {
+        const std::size_t keyEvents =
+            std::count_if(plan.events.begin(), plan.events.end(), [](const RecordedKey& key) {
                 return key.action == KeyAction::Down || key.action == KeyAction::Up;
             });
         EXPECT_EQ(keyEvents + plan.unlistedEvents, c.events)
@@ -290,8 +290,8 @@ TEST(SendScript, AModifierWaitsForTheNextItemThatSendsSomething) {
     // An unknown name sends nothing, so Shift still applies to "a".
     EXPECT_THAT(Send(u"+{bogus}a").events, ElementsAre("down 10", "down 41", "up 41", "up 10"));
     // A character without a key is an item too.
-    EXPECT_THAT(Send(u"+\u4E2Da").events, ElementsAre("down 10", "down U+4E2D", "up U+4E2D",
-                                                       "up 10", "down 41", "up 41"));
+    EXPECT_THAT(Send(u"+\u4E2Da").events,
+                ElementsAre("down 10", "down U+4E2D", "up U+4E2D", "up 10", "down 41", "up 41"));
     EXPECT_THAT(Send(u"+(ab)c").events, ElementsAre("down 10", "down 41", "up 41", "down 42",
                                                     "up 42", "up 10", "down 43", "up 43"));
 }

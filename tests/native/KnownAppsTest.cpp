@@ -63,12 +63,12 @@ TEST(KnownAppListFile, ReadsEveryUnicodeFormWithItsMarkAndPairsTheLines) {
         {"LF only", Utf16LeWithBom(u"A\na.exe\nB\nb.exe\n"), two},
         {"CR only", Utf16LeWithBom(u"A\ra.exe\rB\rb.exe\r"), two},
         {"big-endian", Utf16BeWithBom(u"A\r\na.exe\r\nB\r\nb.exe\r\n"), two},
-        {"UTF-8 with its mark",
-         Bytes({0xEF, 0xBB, 0xBF, 'A', '\r', '\n', 'a', '.', 'e', 'x', 'e', '\r', '\n', 'B', '\n',
-                'b', '.', 'e', 'x', 'e'}),
+        {"UTF-8 with its mark", Bytes({0xEF, 0xBB, 0xBF, 'A', '\r', '\n', 'a', '.', 'e', 'x',
+                                       'e',  '\r', '\n', 'B', '\n', 'b',  '.', 'e', 'x', 'e'}),
          two},
         {"an empty title is a line", Utf16LeWithBom(u"\r\na.exe\r\n"), {{u"", u"a.exe"}}},
-        {"Chinese title", Utf16LeWithBom(u"浏览器\r\nc:\\浏览器\\b.exe\r\n"),
+        {"Chinese title",
+         Utf16LeWithBom(u"浏览器\r\nc:\\浏览器\\b.exe\r\n"),
          {{u"浏览器", u"c:\\浏览器\\b.exe"}}},
         {"only the mark", Bytes({0xFF, 0xFE}), {}},
         {"one line", Utf16LeWithBom(u"Lonely\r\n"), {}},
@@ -127,7 +127,8 @@ std::unique_ptr<MotionSet> RuleSet() {
         for (std::size_t r = 0; r < rules[m].size(); ++r) {
             motion.rules[r].appIndex = static_cast<std::uint8_t>(rules[m][r]);
             // The action names its program, so that a test sees which rule went where.
-            motion.rules[r].action.Assign(u"for P" + std::u16string(1, char16_t(u'0' + rules[m][r])));
+            motion.rules[r].action.Assign(u"for P" +
+                                          std::u16string(1, char16_t(u'0' + rules[m][r])));
         }
         motion.ruleCount = static_cast<std::uint8_t>(rules[m].size());
     }
@@ -219,12 +220,14 @@ TEST(KnownAppsWriteBack, AShorterOpenedListDropsTheRulesPastItsEnd) {
     auto set = RuleSet();
     KnownAppsTable table;
     table.Load(*set);
-    table.ReplaceWith(std::vector<KnownAppEntry>{{u"X", u"x.exe"}, {u"Y", u"y.exe"}, {u"Z", u"z.exe"}});
+    table.ReplaceWith(
+        std::vector<KnownAppEntry>{{u"X", u"x.exe"}, {u"Y", u"y.exe"}, {u"Z", u"z.exe"}});
     const KnownAppsWriteBack result = WriteKnownApps(*set, table.Rows());
     EXPECT_EQ(result.orphanRules, 3); // one for P3 and P4 in motion 1, one for P3 in motion 0
     EXPECT_EQ(TitlesOf(*set), (std::vector<std::u16string>{u"X", u"Y", u"Z"}));
-    EXPECT_EQ(RulesOf(*set), (std::vector<std::vector<std::u16string>>{
-                                 {u"1:for P1", u"1:for P1", u"1:for P1"}, {}, {u"0:for P0", u"2:for P2"}}));
+    EXPECT_EQ(RulesOf(*set),
+              (std::vector<std::vector<std::u16string>>{
+                  {u"1:for P1", u"1:for P1", u"1:for P1"}, {}, {u"0:for P0", u"2:for P2"}}));
     EXPECT_TRUE(TextsPastTheRules(*set).empty()) << "a dropped rule's text stays in its slot";
 }
 
@@ -243,7 +246,8 @@ TEST(KnownAppsTable, AddingRefusesDuplicatesWhenAskedAndStopsAtTheSlotCount) {
     EXPECT_EQ(table.Add(u"a.exe", u"New", true), AddProgramResult::Added);
     EXPECT_EQ(table.Selected(), 0);
     EXPECT_EQ(table.Add(u"a.exe", u"New", true), AddProgramResult::Duplicate);
-    EXPECT_EQ(table.Add(u"a.exe", u"New", false), AddProgramResult::Added) << "from the recent list";
+    EXPECT_EQ(table.Add(u"a.exe", u"New", false), AddProgramResult::Added)
+        << "from the recent list";
     while (table.Rows().size() < static_cast<std::size_t>(kKnownAppSlots)) {
         table.Add(u"b.exe", u"B", false);
     }

@@ -1,13 +1,13 @@
 // The main window's layout table and the decisions of UpdateButtons: places, nesting, scaling,
 // texts in both languages, and what the active toggle, status tab and btnRecord show.
-#include "ui/main/MainButtons.h"
 #include "ui/main/MainWindowLayout.h"
-#include "ui/main/MainWindowLooks.h"
+
 #include "ui/kit/Pictures.h"
+#include "ui/main/MainButtons.h"
+#include "ui/main/MainWindowLooks.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
 #include <set>
 #include <string>
 
@@ -54,7 +54,7 @@ TEST(MainWindowLayout, PanelsStackAndTheToolbarButtonsAbut) {
     EXPECT_EQ(Find(layout, MC::Panel1).client.top, 93);
     EXPECT_EQ(Find(layout, MC::Panel1).client.bottom, kMainClientSize.height);
 
-    const MC toolbar[] = {MC::btnActive, MC::btnClear, MC::btnLoad,    MC::btnSave,
+    const MC toolbar[] = {MC::btnActive, MC::btnClear,   MC::btnLoad, MC::btnSave,
                           MC::btnSaveAs, MC::btnOptions, MC::btnHelp, MC::btnExit};
     for (std::size_t i = 1; i < std::size(toolbar); ++i) {
         const Rect previous = Find(layout, toolbar[i - 1]).client;
@@ -66,7 +66,8 @@ TEST(MainWindowLayout, PanelsStackAndTheToolbarButtonsAbut) {
     // The list and the pad sit in Panel1, under the tabs, the buttons under the frames.
     EXPECT_EQ(Find(layout, MC::ListBox1).client, (Rect{5, 93 + 26, 301, 93 + 26 + 359}));
     EXPECT_EQ(Find(layout, MC::image1).client, (Rect{303, 93 + 26, 786, 93 + 426}));
-    EXPECT_EQ(Find(layout, MC::btnRecord).client.top, Find(layout, MC::DynamicFrame2).client.bottom);
+    EXPECT_EQ(Find(layout, MC::btnRecord).client.top,
+              Find(layout, MC::DynamicFrame2).client.bottom);
 }
 
 TEST(MainWindowLayout, ScalesPlacesFontsAndMargins) {
@@ -90,13 +91,19 @@ struct TextCase {
 
 TEST(MainWindowLayout, TextsInBothLanguages) {
     const TextCase cases[] = {
-        {MC::btnClear, u"New set", u"新建"},       {MC::btnLoad, u"Load set", u"载入"},
-        {MC::btnSave, u"Save set", u"保存"},       {MC::btnSaveAs, u"as...", u"另存为"},
-        {MC::btnOptions, u"Options", u"选项"},     {MC::btnHelp, u"Help", u"帮助"},
-        {MC::btnExit, u"Exit", u"退出"},           {MC::btnCreate, u"Create gesture", u"创建"},
-        {MC::btnDelete, u"Delete gesture", u"删除"}, {MC::btnRecord, u"Record again", u"重新录制"},
+        {MC::btnClear, u"New set", u"新建"},
+        {MC::btnLoad, u"Load set", u"载入"},
+        {MC::btnSave, u"Save set", u"保存"},
+        {MC::btnSaveAs, u"as...", u"另存为"},
+        {MC::btnOptions, u"Options", u"选项"},
+        {MC::btnHelp, u"Help", u"帮助"},
+        {MC::btnExit, u"Exit", u"退出"},
+        {MC::btnCreate, u"Create gesture", u"创建"},
+        {MC::btnDelete, u"Delete gesture", u"删除"},
+        {MC::btnRecord, u"Record again", u"重新录制"},
         {MC::btnKnownApps, u"Configure programs...", u"配置程序…"},
-        {MC::lblSet, u"Gesture set", u"手势组"},   {MC::lblCopyright, u"about/donate", u"关于Traxo"},
+        {MC::lblSet, u"Gesture set", u"手势组"},
+        {MC::lblCopyright, u"about/donate", u"关于Traxo"},
         {MC::btnHide, u"hide", u"隐藏"},
         {MC::lblVersion, u"version 1.41 by traxo.app", u"版本1.41 traxo.app"},
     };
@@ -172,8 +179,10 @@ class UpdateButtons : public ::testing::TestWithParam<ButtonsCase> {};
 
 TEST_P(UpdateButtons, FollowTheState) {
     const ButtonsCase& c = GetParam();
-    const ControlLook toolbar = *Find(BuildMainWindowLayout(DpiScale{}, c.language), MC::btnActive).look;
-    const MainButtons buttons = DecideButtons(c.active, c.language, c.padState, c.selected, toolbar);
+    const ControlLook toolbar =
+        *Find(BuildMainWindowLayout(DpiScale{}, c.language), MC::btnActive).look;
+    const MainButtons buttons =
+        DecideButtons(c.active, c.language, c.padState, c.selected, toolbar);
     EXPECT_EQ(buttons.activeCaption, c.caption);
     EXPECT_EQ(buttons.status, c.status);
     EXPECT_EQ(buttons.recordVisible, c.recordVisible);
@@ -191,14 +200,20 @@ TEST_P(UpdateButtons, FollowTheState) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, UpdateButtons,
-    ::testing::Values(
-        ButtonsCase{"ActiveEnglishIdle", true, Language::English, kPadStateIdle, -1, u"Active", u"Testing", false},
-        ButtonsCase{"InactiveEnglishStaysActive", false, Language::English, kPadStateIdle, 3, u"Active", u"Testing", true},
-        ButtonsCase{"ActiveChinese", true, Language::Chinese, kPadStateArmed, 0, u"启动", u"录制", true},
-        ButtonsCase{"InactiveChinese", false, Language::Chinese, kPadStateIdle, -1, u"关闭", u"测试", false},
-        ButtonsCase{"ArmedEnglish", true, Language::English, kPadStateArmed, -1, u"Active", u"Recording", false},
-        ButtonsCase{"RecordingKeepsTheStatus", true, Language::English, kPadStateRecording, 0, u"Active", std::nullopt, true},
-        ButtonsCase{"TestingKeepsTheStatus", true, Language::English, kPadStateTesting, 0, u"Active", std::nullopt, true}),
+    ::testing::Values(ButtonsCase{"ActiveEnglishIdle", true, Language::English, kPadStateIdle, -1,
+                                  u"Active", u"Testing", false},
+                      ButtonsCase{"InactiveEnglishStaysActive", false, Language::English,
+                                  kPadStateIdle, 3, u"Active", u"Testing", true},
+                      ButtonsCase{"ActiveChinese", true, Language::Chinese, kPadStateArmed, 0,
+                                  u"启动", u"录制", true},
+                      ButtonsCase{"InactiveChinese", false, Language::Chinese, kPadStateIdle, -1,
+                                  u"关闭", u"测试", false},
+                      ButtonsCase{"ArmedEnglish", true, Language::English, kPadStateArmed, -1,
+                                  u"Active", u"Recording", false},
+                      ButtonsCase{"RecordingKeepsTheStatus", true, Language::English,
+                                  kPadStateRecording, 0, u"Active", std::nullopt, true},
+                      ButtonsCase{"TestingKeepsTheStatus", true, Language::English,
+                                  kPadStateTesting, 0, u"Active", std::nullopt, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,13 +1,11 @@
 // The rows of the motion list and the action button over the selected row: what each row shows
 // of its actions, where, in which colour, and when the button moves or changes its caption.
-#include "ui/main/MotionListPainter.h"
-
 #include "SetTestSupport.h"
 #include "platform/RecordingPaintCanvas.h"
+#include "ui/main/MotionListPainter.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
 #include <optional>
 #include <utility>
 #include <vector>
@@ -43,8 +41,8 @@ std::unique_ptr<MotionSet> OneMotion(std::u16string defaultAction, std::vector<R
     return set;
 }
 
-RecordingPaintCanvas DrawRow(const MotionSet& set, MotionRowState state = {}, Language language = Language::English,
-                             Rect row = kRow) {
+RecordingPaintCanvas DrawRow(const MotionSet& set, MotionRowState state = {},
+                             Language language = Language::English, Rect row = kRow) {
     RecordingPaintCanvas canvas;
     ListBox1DrawItem(canvas, set, 0, row, state, language, MotionListFonts{}, DpiScale{});
     return canvas;
@@ -127,26 +125,79 @@ constexpr Colour kLightGrey = Rgb(192, 192, 192);
 INSTANTIATE_TEST_SUITE_P(
     Cases, MotionRow,
     ::testing::Values(
-        RowCase{"DefaultWithOneOwnAndOneEmptyRule", u"@Browser: back", {{0, u"@Keys: Ctrl + W"}, {1, u""}},
-                u"Browser: back", kBlue, false, 0,
+        RowCase{"DefaultWithOneOwnAndOneEmptyRule",
+                u"@Browser: back",
+                {{0, u"@Keys: Ctrl + W"}, {1, u""}},
+                u"Browser: back",
+                kBlue,
+                false,
+                0,
                 {{u"+1", {236, 112}, kGrey}, {u"-1", {236, 126}, kLightGrey}}},
-        RowCase{"NoDefaultThreeRulesShowsTheFirst", u"", {{2, u"notepad.exe"}, {0, u"@Browser: back"}, {1, u"calc.exe"}},
-                u"notepad.exe", kBlack, false, 3, {{u"+2", {236, 119}, kGrey}}},
-        RowCase{"NoDefaultAllRulesEmpty", u"", {{0, u""}, {1, u""}, {2, u""}}, u"[ Do nothing ]", kRed, false,
-                std::nullopt, {}},
-        RowCase{"NoDefaultNoRules", u"", {}, u"[ Do nothing ]", kRed, false, std::nullopt, {}},
-        RowCase{"DefaultWebAddressIsUnderlined", u"https://example.org/", {}, u"https://example.org/", kBlue,
-                true, 0, {}},
-        RowCase{"UpperCaseAddressToo", u"", {{1, u"HTTP://EXAMPLE.ORG"}}, u"HTTP://EXAMPLE.ORG", kBlack, true, 2,
+        RowCase{"NoDefaultThreeRulesShowsTheFirst",
+                u"",
+                {{2, u"notepad.exe"}, {0, u"@Browser: back"}, {1, u"calc.exe"}},
+                u"notepad.exe",
+                kBlack,
+                false,
+                3,
+                {{u"+2", {236, 119}, kGrey}}},
+        RowCase{"NoDefaultAllRulesEmpty",
+                u"",
+                {{0, u""}, {1, u""}, {2, u""}},
+                u"[ Do nothing ]",
+                kRed,
+                false,
+                std::nullopt,
                 {}},
-        RowCase{"KeystrokesAreBlueNotUnderlined", u"", {{0, u"@Keystrokes: http"}}, u"Keystrokes: http", kBlue,
-                false, 1, {}},
-        RowCase{"OwnRuleAloneSitsLow", u"@Browser: back", {{0, u"calc.exe"}}, u"Browser: back", kBlue, false, 0,
+        RowCase{"NoDefaultNoRules", u"", {}, u"[ Do nothing ]", kRed, false, std::nullopt, {}},
+        RowCase{"DefaultWebAddressIsUnderlined",
+                u"https://example.org/",
+                {},
+                u"https://example.org/",
+                kBlue,
+                true,
+                0,
+                {}},
+        RowCase{"UpperCaseAddressToo",
+                u"",
+                {{1, u"HTTP://EXAMPLE.ORG"}},
+                u"HTTP://EXAMPLE.ORG",
+                kBlack,
+                true,
+                2,
+                {}},
+        RowCase{"KeystrokesAreBlueNotUnderlined",
+                u"",
+                {{0, u"@Keystrokes: http"}},
+                u"Keystrokes: http",
+                kBlue,
+                false,
+                1,
+                {}},
+        RowCase{"OwnRuleAloneSitsLow",
+                u"@Browser: back",
+                {{0, u"calc.exe"}},
+                u"Browser: back",
+                kBlue,
+                false,
+                0,
                 {{u"+1", {236, 119}, kGrey}}},
-        RowCase{"SwitchedOffAloneSitsLow", u"@Browser: back", {{0, u""}, {2, u""}}, u"Browser: back", kBlue,
-                false, 0, {{u"-2", {236, 119}, kLightGrey}}},
-        RowCase{"RuleForAProgramTheSetLacksHasNoIcon", u"", {{7, u"calc.exe"}}, u"calc.exe", kBlack, false,
-                std::nullopt, {}}),
+        RowCase{"SwitchedOffAloneSitsLow",
+                u"@Browser: back",
+                {{0, u""}, {2, u""}},
+                u"Browser: back",
+                kBlue,
+                false,
+                0,
+                {{u"-2", {236, 119}, kLightGrey}}},
+        RowCase{"RuleForAProgramTheSetLacksHasNoIcon",
+                u"",
+                {{7, u"calc.exe"}},
+                u"calc.exe",
+                kBlack,
+                false,
+                std::nullopt,
+                {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MotionRowDrawing, NumberThumbnailAndFillOfAPlainRow) {
@@ -195,7 +246,8 @@ TEST(MotionRowDrawing, TextFollowsTheLanguageAndTheDisplayScale) {
 
     RecordingPaintCanvas canvas;
     const DpiScale scale{144};
-    ListBox1DrawItem(canvas, *set, 0, {0, 150, 444, 225}, {}, Language::English, ScaledMotionListFonts(scale), scale);
+    ListBox1DrawItem(canvas, *set, 0, {0, 150, 444, 225}, {}, Language::English,
+                     ScaledMotionListFonts(scale), scale);
     ASSERT_EQ(canvas.CallsOf(PaintOp::Line).size(), 1u);
     EXPECT_EQ(canvas.CallsOf(PaintOp::Line)[0].points, (std::vector<Point>{{15, 158}, {68, 210}}));
     const std::vector<PaintCall> text = canvas.CallsOf(PaintOp::Text);
@@ -254,15 +306,19 @@ TEST_P(AssignButtonCaption, FollowsTheShownAction) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, AssignButtonCaption,
     ::testing::Values(
-        CaptionCase{"Default", u"@Browser: back", {{0, u"calc.exe"}}, Language::English, u"Browser: back"},
-        CaptionCase{"FirstOwnRule", u"", {{0, u""}, {1, u"@Browser: forward"}, {2, u"calc.exe"}}, Language::English,
+        CaptionCase{
+            "Default", u"@Browser: back", {{0, u"calc.exe"}}, Language::English, u"Browser: back"},
+        CaptionCase{"FirstOwnRule",
+                    u"",
+                    {{0, u""}, {1, u"@Browser: forward"}, {2, u"calc.exe"}},
+                    Language::English,
                     u"Browser: forward"},
         CaptionCase{"NothingEnglish", u"", {{0, u""}}, Language::English, u"[ Do nothing ]"},
         CaptionCase{"NothingChinese", u"", {}, Language::Chinese, u"[无]"},
         CaptionCase{"ChineseBuiltIn", u"@Browser: back", {}, Language::Chinese, u"浏览器:后退"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-constexpr Size kList{279, 359};  // the list's client area beside its scroll bar
+constexpr Size kList{279, 359}; // the list's client area beside its scroll bar
 constexpr Size kPanel{165, 21};
 
 TEST(ActionPanelPlacement, MovesOverTheSelectedRowAndKeepsStillOtherwise) {
@@ -270,7 +326,8 @@ TEST(ActionPanelPlacement, MovesOverTheSelectedRowAndKeepsStillOtherwise) {
     set->motions[1].defaultAction.Assign(u"calc.exe");
     set->motionCount = 2;
 
-    const ActionPanelPlacement first = PlaceActionPanel({}, *set, 0, kRow, kList, kPanel, Language::English, DpiScale{});
+    const ActionPanelPlacement first =
+        PlaceActionPanel({}, *set, 0, kRow, kList, kPanel, Language::English, DpiScale{});
     EXPECT_TRUE(first.changed);
     EXPECT_TRUE(first.captionChanged);
     EXPECT_EQ(first.panel.tag, 0);
@@ -279,21 +336,22 @@ TEST(ActionPanelPlacement, MovesOverTheSelectedRowAndKeepsStillOtherwise) {
     EXPECT_TRUE(first.panel.visible);
     EXPECT_EQ(first.panel.caption, u"Browser: back");
 
-    const ActionPanelPlacement again = PlaceActionPanel(first.panel, *set, 0, kRow, kList, kPanel, Language::English, DpiScale{});
+    const ActionPanelPlacement again =
+        PlaceActionPanel(first.panel, *set, 0, kRow, kList, kPanel, Language::English, DpiScale{});
     EXPECT_FALSE(again.changed);
 
     // Scrolled: the same motion's row moved, so only the top follows it.
     ActionPanel dragged = first.panel;
     dragged.left = 80;
-    const ActionPanelPlacement scrolled =
-        PlaceActionPanel(dragged, *set, 0, {0, 50, 296, 100}, kList, kPanel, Language::English, DpiScale{});
+    const ActionPanelPlacement scrolled = PlaceActionPanel(
+        dragged, *set, 0, {0, 50, 296, 100}, kList, kPanel, Language::English, DpiScale{});
     EXPECT_TRUE(scrolled.changed);
     EXPECT_FALSE(scrolled.captionChanged);
     EXPECT_EQ(scrolled.panel.top, 65);
     EXPECT_EQ(scrolled.panel.left, 80);
 
-    const ActionPanelPlacement other =
-        PlaceActionPanel(scrolled.panel, *set, 1, {0, 150, 296, 200}, kList, kPanel, Language::English, DpiScale{});
+    const ActionPanelPlacement other = PlaceActionPanel(
+        scrolled.panel, *set, 1, {0, 150, 296, 200}, kList, kPanel, Language::English, DpiScale{});
     EXPECT_TRUE(other.captionChanged);
     EXPECT_EQ(other.panel.caption, u"calc.exe");
     EXPECT_EQ(other.panel.left, 50);
@@ -302,18 +360,24 @@ TEST(ActionPanelPlacement, MovesOverTheSelectedRowAndKeepsStillOtherwise) {
     const ActionPanel hidden = HiddenActionPanel(other.panel);
     EXPECT_FALSE(hidden.visible);
     EXPECT_EQ(hidden.tag, -1);
-    EXPECT_TRUE(PlaceActionPanel(hidden, *set, 1, {0, 150, 296, 200}, kList, kPanel, Language::English, DpiScale{}).panel.visible);
+    EXPECT_TRUE(PlaceActionPanel(hidden, *set, 1, {0, 150, 296, 200}, kList, kPanel,
+                                 Language::English, DpiScale{})
+                    .panel.visible);
 
     // No selection, or one outside the live motions: the panel is left alone.
-    EXPECT_FALSE(PlaceActionPanel(hidden, *set, -1, kRow, kList, kPanel, Language::English, DpiScale{}).changed);
-    EXPECT_FALSE(PlaceActionPanel(hidden, *set, 2, kRow, kList, kPanel, Language::English, DpiScale{}).changed);
+    EXPECT_FALSE(
+        PlaceActionPanel(hidden, *set, -1, kRow, kList, kPanel, Language::English, DpiScale{})
+            .changed);
+    EXPECT_FALSE(
+        PlaceActionPanel(hidden, *set, 2, kRow, kList, kPanel, Language::English, DpiScale{})
+            .changed);
 }
 
 struct ScrollCase {
     const char* name;
-    int rowTop;       // the selected row's top in the list's client area
+    int rowTop; // the selected row's top in the list's client area
     bool visible;
-    Rect shown;       // the part of the 165 by 21 panel inside the list
+    Rect shown; // the part of the 165 by 21 panel inside the list
 };
 
 class ActionPanelScrollTest : public ::testing::TestWithParam<ScrollCase> {};
@@ -322,25 +386,26 @@ TEST_P(ActionPanelScrollTest, ThePanelShowsOnlyInsideTheList) {
     const ScrollCase& c = GetParam();
     auto set = OneMotion(u"@Browser: forward", {});
     set->motionCount = 2;
-    const ActionPanelPlacement placed = PlaceActionPanel({}, *set, 1, {0, 0, 279, 50}, kList, kPanel, Language::English, DpiScale{});
+    const ActionPanelPlacement placed = PlaceActionPanel({}, *set, 1, {0, 0, 279, 50}, kList,
+                                                         kPanel, Language::English, DpiScale{});
     ASSERT_TRUE(placed.panel.visible);
-    const ActionPanelPlacement scrolled = PlaceActionPanel(
-        placed.panel, *set, 1, {0, c.rowTop, 279, c.rowTop + 50}, kList, kPanel, Language::English, DpiScale{});
+    const ActionPanelPlacement scrolled =
+        PlaceActionPanel(placed.panel, *set, 1, {0, c.rowTop, 279, c.rowTop + 50}, kList, kPanel,
+                         Language::English, DpiScale{});
     EXPECT_EQ(scrolled.panel.visible, c.visible);
     EXPECT_EQ(scrolled.panel.shown, c.shown);
     EXPECT_EQ(scrolled.panel.tag, 1) << "a scroll keeps the panel's motion";
     EXPECT_EQ(scrolled.changed, c.rowTop != 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Scrolls, ActionPanelScrollTest,
-    ::testing::Values(ScrollCase{"InView", 0, true, {0, 0, 165, 21}},
-                      ScrollCase{"AboveTheList", -50, false, {}},
-                      ScrollCase{"JustAbove", -36, false, {}},
-                      ScrollCase{"HalfAbove", -25, true, {0, 10, 165, 21}},
-                      ScrollCase{"HalfBelow", 334, true, {0, 0, 165, 10}},
-                      ScrollCase{"BelowTheList", 400, false, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Scrolls, ActionPanelScrollTest,
+                         ::testing::Values(ScrollCase{"InView", 0, true, {0, 0, 165, 21}},
+                                           ScrollCase{"AboveTheList", -50, false, {}},
+                                           ScrollCase{"JustAbove", -36, false, {}},
+                                           ScrollCase{"HalfAbove", -25, true, {0, 10, 165, 21}},
+                                           ScrollCase{"HalfBelow", 334, true, {0, 0, 165, 10}},
+                                           ScrollCase{"BelowTheList", 400, false, {}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace traxo

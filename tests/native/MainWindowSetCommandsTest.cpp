@@ -1,8 +1,7 @@
 // New set, Load set and Delete gesture as the main window runs them: the question first, what
 // a refusal or a failed load keeps, and what the window is told to refresh.
-#include "ui/main/SetCommands.h"
-
 #include "SetTestSupport.h"
+#include "ui/main/SetCommands.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -28,10 +27,16 @@ public:
     SaveChangesAnswer AskSaveChanges() override { return Note("ask", answer); }
     std::optional<fs::path> ChooseSaveFile() override { return Note("choose save", saveFile); }
     std::optional<fs::path> ChooseOpenFile() override { return Note("choose open", openFile); }
-    void ShowSaveFailed(const fs::path& file) override { calls.push_back("save failed " + file.filename().string()); }
-    void ShowLoadFailed(const fs::path& file) override { calls.push_back("load failed " + file.filename().string()); }
+    void ShowSaveFailed(const fs::path& file) override {
+        calls.push_back("save failed " + file.filename().string());
+    }
+    void ShowLoadFailed(const fs::path& file) override {
+        calls.push_back("load failed " + file.filename().string());
+    }
     void SetPadIdle() override { calls.push_back("pad idle"); }
-    void ShowFileName(const fs::path& file) override { calls.push_back("label " + file.filename().string()); }
+    void ShowFileName(const fs::path& file) override {
+        calls.push_back("label " + file.filename().string());
+    }
     void UpdateButtons() override { calls.push_back("buttons"); }
     void SaveSettings() override { calls.push_back("settings"); }
     void Busy(bool on) override {
@@ -148,18 +153,19 @@ TEST_P(LoadSetFailure, IsReportedAndKeepsTheSetTheNameAndTheLabel) {
     EXPECT_EQ(f.ui.busy, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LoadSetFailure,
-    ::testing::Values(BadFile{"Missing", {}, false},
-                      BadFile{"NotCompressed", {'n', 'o', 't', ' ', 'a', ' ', 's', 'e', 't'}, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, LoadSetFailure,
+                         ::testing::Values(BadFile{"Missing", {}, false},
+                                           BadFile{"NotCompressed",
+                                                   {'n', 'o', 't', ' ', 'a', ' ', 's', 'e', 't'},
+                                                   true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SaveAs, ShowsTheHourglassOnlyWhileWriting) {
     Fixture f;
     f.ui.saveFile = f.folder / "new.mtd";
     EXPECT_TRUE(f.commands.btnSaveAsClick());
-    EXPECT_THAT(f.ui.calls, ElementsAre("pad idle", "choose save", "busy", "normal", "label new.mtd",
-                                        "settings", "buttons"));
+    EXPECT_THAT(f.ui.calls, ElementsAre("pad idle", "choose save", "busy", "normal",
+                                        "label new.mtd", "settings", "buttons"));
 }
 
 TEST(DeleteGesture, RemovesTheSelectedMotionAndShowsItsNeighbour) {

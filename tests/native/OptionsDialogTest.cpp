@@ -82,8 +82,8 @@ TEST(OptionsDialogRules, TriggerModesEnableTheTimeoutAndTheModifierSwitch) {
         bool timeout;
         bool mouseEx;
     };
-    const Case cases[] = {{0, false, false}, {1, true, true}, {2, true, false}, {3, true, true},
-                          {4, true, false}};
+    const Case cases[] = {
+        {0, false, false}, {1, true, true}, {2, true, false}, {3, true, true}, {4, true, false}};
     for (const Case& c : cases) {
         Opened o;
         o.model.listviewMethodsSelectItem(c.mode);
@@ -253,7 +253,9 @@ TEST(OptionsDialogOk, KnownProgramsOfAShorterListMarkTheSetModified) {
 TEST(OptionsTexts, EveryTextHasBothLanguagesInTableOrder) {
     for (const TextRow& row : TextTableOf(OptionsText{}).rows) {
         // The remove buttons' hint is cleared in Chinese (tests/native/TranslationTablesTest.cpp).
-        EXPECT_EQ(row.chinese.empty(), row.id == static_cast<std::size_t>(OptionsText::BtnRemoveHint)) << row.id;
+        EXPECT_EQ(row.chinese.empty(),
+                  row.id == static_cast<std::size_t>(OptionsText::BtnRemoveHint))
+            << row.id;
         EXPECT_NE(row.english, row.chinese) << row.id;
     }
     EXPECT_EQ(TriggerModeText(3, Language::Chinese), u"按住鼠标中键并移动鼠标");
@@ -272,8 +274,10 @@ TEST(OptionsTexts, TheTimeoutSliderShowsItsValueInSeconds) {
     EXPECT_EQ(IdleTimeoutText(kIdleTimeoutMax, Language::English), u"2.0 s");
     EXPECT_EQ(IdleTimeoutText(35, Language::Chinese), u"0.4 秒");
     // The label stands beside the slider, on its page.
-    const OptionsControlSpec& label = kOptionsLayout[static_cast<std::size_t>(OptionsControl::lblIdleValue)];
-    const OptionsControlSpec& slider = kOptionsLayout[static_cast<std::size_t>(OptionsControl::trackIdle)];
+    const OptionsControlSpec& label =
+        kOptionsLayout[static_cast<std::size_t>(OptionsControl::lblIdleValue)];
+    const OptionsControlSpec& slider =
+        kOptionsLayout[static_cast<std::size_t>(OptionsControl::trackIdle)];
     EXPECT_EQ(label.page, slider.page);
     EXPECT_GE(label.bounds.left, slider.bounds.right);
 }
@@ -308,7 +312,8 @@ TEST(OptionsLayout, NoTwoControlsShownTogetherOverlap) {
                 for (const OptionsControlSpec& b : kOptionsLayout) {
                     if (&a < &b && !overlays.contains(a.id) && !overlays.contains(b.id) &&
                         ShownOnPage(a, view, page) && ShownOnPage(b, view, page) &&
-                        a.kind != OptionsControlKind::DropDown && b.kind != OptionsControlKind::DropDown) {
+                        a.kind != OptionsControlKind::DropDown &&
+                        b.kind != OptionsControlKind::DropDown) {
                         EXPECT_FALSE(Overlap(a.bounds, b.bounds))
                             << std::string(a.name.begin(), a.name.end()) << " / "
                             << std::string(b.name.begin(), b.name.end());
@@ -318,7 +323,8 @@ TEST(OptionsLayout, NoTwoControlsShownTogetherOverlap) {
         }
     }
     EXPECT_EQ(PagesOf(OptionsView::KnownPrograms).size(), 1u);
-    EXPECT_FALSE(ShownOnPage(SpecOf(chkAutoStart), OptionsView::KnownPrograms, OptionsPage::KnownApps));
+    EXPECT_FALSE(
+        ShownOnPage(SpecOf(chkAutoStart), OptionsView::KnownPrograms, OptionsPage::KnownApps));
     EXPECT_TRUE(ShownOnPage(SpecOf(chkAutoStart), OptionsView::Options, OptionsPage::Exclusion));
 }
 

@@ -1,9 +1,9 @@
 // The precise recogniser: its preparation of paths, the elastic distance, the rejection rule and
 // trace, the preparation cache, and a few dozen real strokes as a check against a bad regression.
-#include "recognition/GestureRecogniser.h"
 #include "recognition/PreciseRecogniser.h"
 
 #include "RecognitionTestPaths.h"
+#include "recognition/GestureRecogniser.h"
 #include "recognition/MotionGeometry.h"
 #include "sets/MotionSet.h"
 
@@ -98,14 +98,14 @@ TEST(JudgeDistances, AcceptsOnlyANearMatchClearlyAheadOfTheNextOne) {
     };
     const double near = kMaxMatchDistance / 2;
     const std::vector<Case> cases{
-        {{near}, 0, true},                                           // a lone motion, near
-        {{kMaxMatchDistance}, 0, true},                              // at the limit
-        {{kMaxMatchDistance + 0.01}, 0, false},                      // too far
-        {{near / kMaxRunnerUpRatio, std::nullopt, near}, 2, true},   // at the ratio
-        {{near / kMaxRunnerUpRatio - 0.01, near}, 1, false},         // too close to call
-        {{near, near}, 0, false},                                    // a tie: lower index leads
-        {{std::nullopt, std::nullopt}, -1, false},                   // nothing took part
-        {{kUnlimited, kUnlimited}, -1, false},                       // nothing measurable
+        {{near}, 0, true},                                         // a lone motion, near
+        {{kMaxMatchDistance}, 0, true},                            // at the limit
+        {{kMaxMatchDistance + 0.01}, 0, false},                    // too far
+        {{near / kMaxRunnerUpRatio, std::nullopt, near}, 2, true}, // at the ratio
+        {{near / kMaxRunnerUpRatio - 0.01, near}, 1, false},       // too close to call
+        {{near, near}, 0, false},                                  // a tie: lower index leads
+        {{std::nullopt, std::nullopt}, -1, false},                 // nothing took part
+        {{kUnlimited, kUnlimited}, -1, false},                     // nothing measurable
     };
     for (std::size_t c = 0; c < cases.size(); ++c) {
         MotionDistances distances{};
@@ -210,8 +210,8 @@ std::vector<Point> Drawn(const std::vector<Point>& corners) {
         const Point to = corners[c];
         const int steps = std::max(std::abs(to.x - from.x), std::abs(to.y - from.y)) / 10;
         for (int k = 1; k <= steps; ++k) {
-            points.push_back({from.x + (to.x - from.x) * k / steps,
-                              from.y + (to.y - from.y) * k / steps});
+            points.push_back(
+                {from.x + (to.x - from.x) * k / steps, from.y + (to.y - from.y) * k / steps});
         }
     }
     return points;
@@ -219,13 +219,12 @@ std::vector<Point> Drawn(const std::vector<Point>& corners) {
 
 TEST(GestureRecogniser, ThePreciseOneKnowsAWobblyHurriedStarterGestureTheScoringOneCannotTell) {
     // The starter set's strokes; motion 5 is "close tab": down, then right.
-    const auto set = SetOf({Drawn({{400, 250}, {100, 250}}), Drawn({{100, 250}, {400, 250}}),
-                            Drawn({{250, 400}, {250, 100}}), Drawn({{250, 100}, {250, 400}}),
-                            Drawn({{100, 100}, {100, 400}, {400, 400}}),
-                            Drawn({{100, 400}, {100, 100}, {400, 100}}),
-                            Drawn({{400, 100}, {400, 400}, {100, 400}}),
-                            Drawn({{400, 400}, {400, 100}, {100, 100}}),
-                            Drawn({{100, 400}, {400, 100}}), Drawn({{400, 100}, {100, 400}})});
+    const auto set = SetOf(
+        {Drawn({{400, 250}, {100, 250}}), Drawn({{100, 250}, {400, 250}}),
+         Drawn({{250, 400}, {250, 100}}), Drawn({{250, 100}, {250, 400}}),
+         Drawn({{100, 100}, {100, 400}, {400, 400}}), Drawn({{100, 400}, {100, 100}, {400, 100}}),
+         Drawn({{400, 100}, {400, 400}, {100, 400}}), Drawn({{400, 400}, {400, 100}, {100, 100}}),
+         Drawn({{100, 400}, {400, 100}}), Drawn({{400, 100}, {100, 400}})});
     // As the screen capture records it: a flick before the stroke, a tremor on the way down,
     // and a sweep to the right in steps of 50 pixels.
     std::vector<Point> wobbly{{490, 362}, {478, 337}, {490, 362}};
@@ -238,10 +237,8 @@ TEST(GestureRecogniser, ThePreciseOneKnowsAWobblyHurriedStarterGestureTheScoring
     GestureRecogniser recogniser;
     RecognitionState state;
     const auto gesture = Normalised(wobbly);
-    EXPECT_EQ(recogniser.Recognise(RecogniserChoice::Scoring, *gesture, *set, state),
-              -1);
-    EXPECT_EQ(recogniser.Recognise(RecogniserChoice::Precise, *gesture, *set, state),
-              4);
+    EXPECT_EQ(recogniser.Recognise(RecogniserChoice::Scoring, *gesture, *set, state), -1);
+    EXPECT_EQ(recogniser.Recognise(RecogniserChoice::Precise, *gesture, *set, state), 4);
 }
 
 // A few recorded strokes of 16 shapes: the set is one medium-speed recording of each by person

@@ -347,8 +347,7 @@ protected:
 
 TEST_F(RecogniseTest, MatchesTheHorizontalStroke) {
     const auto set = SetOf({test::HorizontalStroke()});
-    EXPECT_EQ(recogniser.Recognise(*NormalisedPath(test::HorizontalStroke()), *set, state),
-              0);
+    EXPECT_EQ(recogniser.Recognise(*NormalisedPath(test::HorizontalStroke()), *set, state), 0);
     EXPECT_EQ(state.diagnosticLog, "Comparitive liklihood of match;\n"
                                    " Motion 1 : 2999.06275\n"
                                    "Most likely : 1 ~100%\n");
@@ -367,8 +366,7 @@ TEST_F(RecogniseTest, AcceptsTheReversedStrokeWhenItIsTheOnlyMotion) {
 TEST_F(RecogniseTest, PicksTheRightStrokeAmongSeveral) {
     const auto set = SetOf(
         {test::VerticalStroke(), test::HorizontalStroke(), test::Reversed(test::VerticalStroke())});
-    EXPECT_EQ(recogniser.Recognise(*NormalisedPath(test::VerticalStroke()), *set, state),
-              0);
+    EXPECT_EQ(recogniser.Recognise(*NormalisedPath(test::VerticalStroke()), *set, state), 0);
     EXPECT_THAT(state.diagnosticLog, HasSubstr(" Motion 1 : 155.38569\n"));
     EXPECT_THAT(state.diagnosticLog, HasSubstr("Most likely : 1 ~"));
 }
@@ -376,8 +374,7 @@ TEST_F(RecogniseTest, PicksTheRightStrokeAmongSeveral) {
 TEST_F(RecogniseTest, SkipsMotionsOfFewerThanThreePoints) {
     auto set = SetOf({{{5, 5}, {9, 9}}, {}, test::HorizontalStroke()});
     set->motions[0].path.count = 2;
-    EXPECT_EQ(recogniser.Recognise(*NormalisedPath(test::HorizontalStroke()), *set, state),
-              2);
+    EXPECT_EQ(recogniser.Recognise(*NormalisedPath(test::HorizontalStroke()), *set, state), 2);
     EXPECT_EQ(state.diagnosticLog, "Comparitive liklihood of match;\n"
                                    " Motion 3 : 2999.06275\n"
                                    "Most likely : 3 ~100%\n");
@@ -386,8 +383,7 @@ TEST_F(RecogniseTest, SkipsMotionsOfFewerThanThreePoints) {
 TEST_F(RecogniseTest, RejectsWhenNoMotionIsClearlyAhead) {
     // The horizontal stroke's low score displaces an even lower one and is not far enough ahead.
     const auto set = SetOf({test::Reversed(test::VerticalStroke()), test::HorizontalStroke()});
-    EXPECT_EQ(recogniser.Recognise(*NormalisedPath(test::VerticalStroke()), *set, state),
-              -1);
+    EXPECT_EQ(recogniser.Recognise(*NormalisedPath(test::VerticalStroke()), *set, state), -1);
     EXPECT_EQ(state.diagnosticLog, "Comparitive liklihood of match;\n"
                                    " Motion 1 : 0.01051\n"
                                    " Motion 2 : 0.19609\n"
@@ -403,8 +399,7 @@ TEST_F(RecogniseTest, ShortGestureOrEmptySetStopsBeforeTheTrace) {
     EXPECT_EQ(state.diagnosticLog, "left over\n");
 
     const auto empty = SetOf({});
-    EXPECT_EQ(recogniser.Recognise(*NormalisedPath(test::HorizontalStroke()), *empty, state),
-              -1);
+    EXPECT_EQ(recogniser.Recognise(*NormalisedPath(test::HorizontalStroke()), *empty, state), -1);
     EXPECT_EQ(state.diagnosticLog, "left over\n");
 }
 

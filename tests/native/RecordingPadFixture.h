@@ -2,18 +2,17 @@
 // The recording pad's test fixture: a recording canvas and a main window that notes what it was
 // asked to do; recognition is the real recogniser over the document's set.
 
-#include "platform/Language.h"
 #include "RecognitionTestPaths.h"
+#include "platform/Language.h"
 #include "platform/RecordingPaintCanvas.h"
 #include "recognition/Recogniser.h"
 #include "recognition/RecordingPad.h"
 #include "sets/SetDocument.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -67,7 +66,9 @@ public:
         Note(visible ? u"show record" : u"hide record");
     }
     void ShowSetFullMessage(std::u16string_view text) override { dialogs.emplace_back(text); }
-    void TutorialEvent(std::u16string_view name) override { Note(u"tutorial " + std::u16string(name)); }
+    void TutorialEvent(std::u16string_view name) override {
+        Note(u"tutorial " + std::u16string(name));
+    }
     void ProcessPendingMessages() override { Note(u"pump"); }
     void SetReminderTimer(bool enabled) override { reminderTimer = enabled; }
     bool CapturingOnScreen() override { return capturing; }
@@ -108,8 +109,12 @@ private:
 };
 
 // Distinct shapes of at least 30 raw points, drawn in pad pixels.
-inline std::vector<Point> HorizontalLine() { return Stroke({40, 200}, {10, 0}, 40); }
-inline std::vector<Point> DiagonalDown() { return Stroke({40, 40}, {8, 8}, 40); }
+inline std::vector<Point> HorizontalLine() {
+    return Stroke({40, 200}, {10, 0}, 40);
+}
+inline std::vector<Point> DiagonalDown() {
+    return Stroke({40, 40}, {8, 8}, 40);
+}
 inline std::vector<Point> LShape() {
     std::vector<Point> points = Stroke({100, 40}, {0, 10}, 20);
     const std::vector<Point> foot = Stroke({110, 230}, {10, 0}, 20);

@@ -4,7 +4,6 @@
 #include "RecordingPadFixture.h"
 
 #include <gtest/gtest.h>
-
 #include <optional>
 #include <ostream>
 #include <string>

@@ -3,9 +3,8 @@
 
 #include "RecordingPadFixture.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -23,7 +22,7 @@ using test::Stroke;
 
 struct SpacingCase {
     const char* name;
-    Point move;      // from the first point at (100, 100)
+    Point move; // from the first point at (100, 100)
     int expectedCount;
 };
 
@@ -145,9 +144,9 @@ TEST_F(RecordingPadTest, CreateAppendsAnEmptyMotionSelectsItAndArmsThePad) {
     EXPECT_EQ(document.selectedIndex(), 1);
     EXPECT_TRUE(document.IsModified());
     EXPECT_EQ(pad.PadState(), padArmed);
-    EXPECT_EQ(window->events, (std::vector<std::u16string>{u"select 1", u"update buttons",
-                                                           u"hide record",
-                                                           u"tutorial btnCreate/click"}));
+    EXPECT_EQ(window->events,
+              (std::vector<std::u16string>{u"select 1", u"update buttons", u"hide record",
+                                           u"tutorial btnCreate/click"}));
     EXPECT_EQ(window->Texts(), (std::vector<std::u16string>{u"Left-click and drag here to draw."}));
 }
 
@@ -235,9 +234,8 @@ TEST_F(RecordingPadTest, AMotionLikeAnotherIsStoredWithAWarningNamingIt) {
         return call.op == PaintOp::Rectangle;
     });
     ASSERT_NE(box, calls.end());
-    const auto marker = std::find_if(box, calls.end(), [](const PaintCall& call) {
-        return call.op == PaintOp::Ellipse;
-    });
+    const auto marker = std::find_if(
+        box, calls.end(), [](const PaintCall& call) { return call.op == PaintOp::Ellipse; });
     ASSERT_NE(marker, calls.end());
     const Point start = PointAt(set->motions[2].path, 0);
     const Point corner{box->rect.left + 5, box->rect.top + 5};
@@ -328,7 +326,8 @@ TEST_F(RecordingPadTest, AShownMotionKeepsAMarginOfEightPercentOfThePad) {
         const auto dots = window->canvas.CallsOf(PaintOp::Ellipse);
         ASSERT_EQ(dots.size(), 5u);
         for (const PaintCall& dot : dots) {
-            const Point centre{(dot.rect.left + dot.rect.right) / 2, (dot.rect.top + dot.rect.bottom) / 2};
+            const Point centre{(dot.rect.left + dot.rect.right) / 2,
+                               (dot.rect.top + dot.rect.bottom) / 2};
             EXPECT_TRUE(centre.x == marginX || centre.x == size.width - marginX) << centre.x;
             EXPECT_TRUE(centre.y == marginY || centre.y == size.height - marginY) << centre.y;
         }
@@ -349,8 +348,8 @@ TEST_F(RecordingPadTest, TheReminderIsDrawnOnceBelowTheResultWhenThePadIsIdle) {
 
     pad.SetIdle();
     pad.ReminderTimerTimer();
-    EXPECT_EQ(window->Texts(), (std::vector<std::u16string>{
-                                   u"Click \"Create gesture\" to record a new gesture."}));
+    EXPECT_EQ(window->Texts(),
+              (std::vector<std::u16string>{u"Click \"Create gesture\" to record a new gesture."}));
     EXPECT_EQ(window->reminderTimer, std::optional<bool>(false));
     // Offset 90 moves the box's centre 45 pixels below the result's: (400 / 5) * 3 + 45.
     const auto boxes = window->canvas.CallsOf(PaintOp::Rectangle);
@@ -365,7 +364,7 @@ struct MessageCase {
     bool withPath;
     int offset;
     Size pad;
-    Rect box;        // for a 10-character text, measured 70 by 13
+    Rect box; // for a 10-character text, measured 70 by 13
     Point textAt;
 };
 
@@ -485,9 +484,11 @@ TEST_F(RecordingPadTest, ChineseTextsCarryTheSameNumbers) {
 
 TEST(PadTextTest, TheWarningNumbersOnlyTheFirstX) {
     EXPECT_EQ(SimilarityWarning(0, Language::English), u"Warning: this is similar to gesture #1");
-    EXPECT_EQ(SimilarityWarning(99, Language::English), u"Warning: this is similar to gesture #100");
+    EXPECT_EQ(SimilarityWarning(99, Language::English),
+              u"Warning: this is similar to gesture #100");
     EXPECT_EQ(SimilarityWarning(11, Language::Chinese), u"警告：这个与手势#12相似");
-    EXPECT_EQ(PadMessage(PadText::SetFull, Language::Chinese), u"You can have a maximum of 100 gestures in a set");
+    EXPECT_EQ(PadMessage(PadText::SetFull, Language::Chinese),
+              u"You can have a maximum of 100 gestures in a set");
 }
 
 } // namespace

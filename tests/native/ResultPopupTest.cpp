@@ -1,13 +1,12 @@
 // What the result popup shows, when it shows, how it slides away, and how it is painted.
 
-#include "RecognitionTestPaths.h"
-
-#include "platform/RecordingPaintCanvas.h"
 #include "app/ResultPopup.h"
+
+#include "RecognitionTestPaths.h"
 #include "actions/ActionLists.h"
+#include "platform/RecordingPaintCanvas.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <ostream>
 #include <string>
@@ -39,7 +38,8 @@ TEST_P(PopupContentTest, NumberLabelAndThumbnail) {
     const ContentCase& c = GetParam();
     const auto gesture = PathOf({{0, 50}, {50, 50}, {100, 50}});
     const auto motion = PathOf({{50, 0}, {50, 100}, {0, 100}, {0, 0}});
-    const PopupContent content = MakePopupContent(c.result, *gesture, *motion, c.actionText, c.language);
+    const PopupContent content =
+        MakePopupContent(c.result, *gesture, *motion, c.actionText, c.language);
     EXPECT_EQ(content.number, c.number);
     EXPECT_EQ(content.actionText, c.label);
     EXPECT_EQ(PointsOf(content.thumbnail), PointsOf(c.thumbnailIsGesture ? *gesture : *motion));
@@ -50,25 +50,31 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // An unrecognised gesture leaves actionText empty; the label does not depend on it.
         ContentCase{"unrecognised", -1, u"", Language::English, u"?", u"(unrecognised)", true},
-        ContentCase{"unrecognised_chinese", -1, u"", Language::Chinese, u"?", u"（未知手势）", true},
-        ContentCase{"first_motion", 0, u"@Keys: Ctrl + W", Language::English, u"1", u"Keys: Ctrl + W", false},
-        ContentCase{"twelfth_motion", 11, u"@Keys: Ctrl + W", Language::Chinese, u"12", u"组合键:Ctrl + W", false},
+        ContentCase{"unrecognised_chinese", -1, u"", Language::Chinese, u"?", u"（未知手势）",
+                    true},
+        ContentCase{"first_motion", 0, u"@Keys: Ctrl + W", Language::English, u"1",
+                    u"Keys: Ctrl + W", false},
+        ContentCase{"twelfth_motion", 11, u"@Keys: Ctrl + W", Language::Chinese, u"12",
+                    u"组合键:Ctrl + W", false},
         ContentCase{"hundredth_motion", 99, u"https://example.org/a", Language::English, u"100",
                     u"https://example.org/a", false},
         // The action that ran for the program, e.g. a rule's, is what the label names.
-        ContentCase{"program_rule", 4, u"c:\\tools\\notepad.exe", Language::English, u"5", u"notepad.exe", false}),
+        ContentCase{"program_rule", 4, u"c:\\tools\\notepad.exe", Language::English, u"5",
+                    u"notepad.exe", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PopupContentLimitTest, TheLabelIsCutToAThousandCharactersWithoutSplittingAPair) {
     const auto path = PathOf({});
     const std::u16string address = u"https://example.org/" + std::u16string(1500, u'a');
-    EXPECT_EQ(MakePopupContent(0, *path, *path, address, Language::English).actionText, address.substr(0, 1000));
+    EXPECT_EQ(MakePopupContent(0, *path, *path, address, Language::English).actionText,
+              address.substr(0, 1000));
 
     // A surrogate pair across the limit is dropped whole.
     std::u16string wide = u"https://example.org/" + std::u16string(979, u'b');
     wide += u"\U0001F600tail";
     ASSERT_EQ(wide[999], u'\xD83D');
-    EXPECT_EQ(MakePopupContent(0, *path, *path, wide, Language::English).actionText, wide.substr(0, 999));
+    EXPECT_EQ(MakePopupContent(0, *path, *path, wide, Language::English).actionText,
+              wide.substr(0, 999));
 
     const std::u16string exact = u"https://example.org/" + std::u16string(980, u'c');
     EXPECT_EQ(MakePopupContent(0, *path, *path, exact, Language::English).actionText, exact);
@@ -79,11 +85,13 @@ TEST(PopupContentFromSetTest, TakesTheMatchedMotionsPathAndNeverReadsOutsideTheS
     set->motions[2].path = *PathOf({{10, 10}, {90, 90}, {10, 90}});
     set->motionCount = 3;
     const auto gesture = PathOf({{0, 0}, {100, 0}, {50, 50}});
-    const PopupContent matched = MakePopupContent(2, *gesture, *set, u"@Keys: Alt + F4", Language::English);
+    const PopupContent matched =
+        MakePopupContent(2, *gesture, *set, u"@Keys: Alt + F4", Language::English);
     EXPECT_EQ(matched.number, u"3");
     EXPECT_EQ(PointsOf(matched.thumbnail), PointsOf(set->motions[2].path));
     for (const int outside : {-1, 3, 100, 5000}) {
-        const PopupContent content = MakePopupContent(outside, *gesture, *set, u"", Language::English);
+        const PopupContent content =
+            MakePopupContent(outside, *gesture, *set, u"", Language::English);
         EXPECT_EQ(content.number, u"?");
         EXPECT_EQ(content.actionText, u"(unrecognised)");
         EXPECT_EQ(PointsOf(content.thumbnail), PointsOf(*gesture));

@@ -24,9 +24,13 @@ public:
 
     SaveChangesAnswer AskSaveChanges() override { return Note("ask", answer); }
     std::optional<fs::path> ChooseSaveFile() override { return Note("choose", chosenFile); }
-    void ShowSaveFailed(const fs::path& file) override { calls.push_back("failed " + file.filename().string()); }
+    void ShowSaveFailed(const fs::path& file) override {
+        calls.push_back("failed " + file.filename().string());
+    }
     void SetPadIdle() override { calls.push_back("pad idle"); }
-    void ShowFileName(const fs::path& file) override { calls.push_back("label " + file.filename().string()); }
+    void ShowFileName(const fs::path& file) override {
+        calls.push_back("label " + file.filename().string());
+    }
     void UpdateButtons() override { calls.push_back("buttons"); }
     void SaveSettings() override { calls.push_back("settings"); }
 

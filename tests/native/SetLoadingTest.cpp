@@ -33,7 +33,8 @@ TEST(SetLoading, ASetThatCannotBeLoadedIsReportedOnceAndNothingLooksLoaded) {
     const fs::path foreign = folder / fs::path(u"\u00C4.mtd");
     fs::copy_file(folder / "damaged.mtd", foreign);
     EXPECT_EQ(LoadFailedMessage(foreign),
-              u"\"" + foreign.u16string() + u"\" could not be loaded. It may be in an invalid format");
+              u"\"" + foreign.u16string() +
+                  u"\" could not be loaded. It may be in an invalid format");
     EXPECT_EQ(LoadFailedMessage(folder / "missing.mtd"),
               u"\"" + (folder / "missing.mtd").u16string() +
                   u"\" could not be loaded: the file does not exist.");

@@ -44,10 +44,12 @@ TEST_F(SettingsTest, AFreshFileListsTheKeysInWriteOrder) {
     settings.motions = u"C:\\Traxo\\sets\\a.mtd";
     settings.excludedPrograms = {u"c:\\games\\a.exe", u"c:\\tools\\b.exe"};
     Save(settings);
-    ExpectFile(u"[main]\r\nversion=" TRAXO_PROJECT_VERSION "\r\nmotions=sets\\a.mtd\r\nactive=1\r\ntutorialPrompt=1\r\n"
-               u"showInfo=1\r\nshowTrails=1\r\nautoCheck=1\r\nmouseExMode=0\r\nfastTrails=0\r\n"
-               u"recentList=1\r\nlanguage=0\r\nidleTimeout=0\r\ninvoke=1\r\ntail=clBlue\r\n"
-               u"recogniser=0\r\n[exclude]\r\nprogram0=c:\\games\\a.exe\r\nprogram1=c:\\tools\\b.exe\r\n");
+    ExpectFile(
+        u"[main]\r\nversion=" TRAXO_PROJECT_VERSION
+        "\r\nmotions=sets\\a.mtd\r\nactive=1\r\ntutorialPrompt=1\r\n"
+        u"showInfo=1\r\nshowTrails=1\r\nautoCheck=1\r\nmouseExMode=0\r\nfastTrails=0\r\n"
+        u"recentList=1\r\nlanguage=0\r\nidleTimeout=0\r\ninvoke=1\r\ntail=clBlue\r\n"
+        u"recogniser=0\r\n[exclude]\r\nprogram0=c:\\games\\a.exe\r\nprogram1=c:\\tools\\b.exe\r\n");
 }
 
 TEST_F(SettingsTest, AMissingFileReadsAsTheDefaultsAndIsCreatedAsUtf16) {
@@ -138,9 +140,10 @@ TEST_F(SettingsTest, IntegersOutsideTheirRangeReadAsTheDefault) {
         const Case& c = cases[i];
         EXPECT_EQ(ReadMain(std::u16string(c.line) + u"\r\n").*c.field, c.expected) << i;
     }
-    for (const auto& [line, expected] : std::vector<std::pair<std::u16string, Language>>{
-             {u"language=99", Language::English}, {u"language=-1", Language::English},
-             {u"language=1", Language::Chinese}}) {
+    for (const auto& [line, expected] :
+         std::vector<std::pair<std::u16string, Language>>{{u"language=99", Language::English},
+                                                          {u"language=-1", Language::English},
+                                                          {u"language=1", Language::Chinese}}) {
         EXPECT_EQ(ReadMain(line + u"\r\n").language, expected);
     }
     Save(ReadMain(u"language=99\r\ninvoke=-1\r\n"));
@@ -148,9 +151,13 @@ TEST_F(SettingsTest, IntegersOutsideTheirRangeReadAsTheDefault) {
 }
 
 TEST_F(SettingsTest, TheRecogniserIsZeroUnlessTheFileChoosesThePreciseOne) {
-    for (const auto& [line, expected] : std::vector<std::pair<std::u16string, int>>{
-             {u"recogniser=1", 1}, {u"recogniser=0", 0}, {u"recogniser=2", 0},
-             {u"recogniser=-1", 0}, {u"recogniser=precise", 0}, {u"", 0}}) {
+    for (const auto& [line, expected] :
+         std::vector<std::pair<std::u16string, int>>{{u"recogniser=1", 1},
+                                                     {u"recogniser=0", 0},
+                                                     {u"recogniser=2", 0},
+                                                     {u"recogniser=-1", 0},
+                                                     {u"recogniser=precise", 0},
+                                                     {u"", 0}}) {
         EXPECT_EQ(ReadMain(line + u"\r\n").recogniser, expected);
     }
     Settings settings;
@@ -204,7 +211,8 @@ TEST_F(SettingsTest, SavingKeepsThePlaceOfKeysAlreadyInTheFile) {
     Settings settings = Read();
     settings.invoke = 2;
     Save(settings);
-    ExpectFile(u"; settings\r\n[main]\r\ntail=clRed\r\ninvoke=2\r\nversion=" TRAXO_PROJECT_VERSION "\r\nmotions=\r\n"
+    ExpectFile(u"; settings\r\n[main]\r\ntail=clRed\r\ninvoke=2\r\nversion=" TRAXO_PROJECT_VERSION
+               "\r\nmotions=\r\n"
                u"active=1\r\ntutorialPrompt=1\r\nshowInfo=1\r\nshowTrails=1\r\nautoCheck=1\r\n"
                u"mouseExMode=0\r\nfastTrails=0\r\nrecentList=1\r\nlanguage=0\r\nidleTimeout=0\r\n"
                u"recogniser=0\r\n");

@@ -5,12 +5,12 @@
 #include "RecognitionTestPaths.h"
 #include "SetTestSupport.h"
 #include "actions/ActionExecution.h"
+#include "actions/ActionLists.h"
 #include "actions/ActionModel.h"
 #include "platform/Utf8.h"
 #include "recognition/MotionGeometry.h"
 #include "recognition/Recogniser.h"
 #include "sets/SetFile.h"
-#include "actions/ActionLists.h"
 
 #include <cmath>
 #include <cstdint>
@@ -398,8 +398,7 @@ TEST_F(StarterSet, EveryGestureDrawnByHandIsRecognisedAsItself) {
                 // The capture replays a gesture of 4 points or fewer as a click.
                 ASSERT_GT(raw.size(), 4u) << gesture.name << " at " << size << " px";
                 RecognitionState state;
-                const int matched =
-                    recogniser.Recognise(ResizeGesture(*PathOf(raw)), Set(), state);
+                const int matched = recogniser.Recognise(ResizeGesture(*PathOf(raw)), Set(), state);
                 EXPECT_EQ(matched, static_cast<int>(m))
                     << gesture.name << " drawn " << size << " px wide, variant " << variant
                     << "\nraw:" << Describe(raw) << "\nnormalised:" << Describe(Normalised(raw))
@@ -427,9 +426,7 @@ TEST_F(StarterSet, ShapesUnlikeEveryGestureAreNotRecognised) {
             for (int variant = 0; variant < kVariantsPerSize; ++variant) {
                 const std::vector<Point> raw = DrawLikeAPerson(stroke, size, random);
                 RecognitionState state;
-                EXPECT_EQ(
-                    recogniser.Recognise(ResizeGesture(*PathOf(raw)), Set(), state),
-                    -1)
+                EXPECT_EQ(recogniser.Recognise(ResizeGesture(*PathOf(raw)), Set(), state), -1)
                     << name << " drawn " << size << " px wide, variant " << variant << '\n'
                     << state.diagnosticLog;
             }

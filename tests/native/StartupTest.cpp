@@ -27,7 +27,8 @@ class HookLibraryFile : public ::testing::Test {
 protected:
     ProvidedHookLibrary Provide() { return ProvideHookLibraryFile(library, ownCopy, replace); }
     // Each write the provider asks for, carried out unless the file is one still held loaded.
-    std::error_code Replace(const std::filesystem::path& file, std::span<const std::uint8_t> bytes) {
+    std::error_code Replace(const std::filesystem::path& file,
+                            std::span<const std::uint8_t> bytes) {
         writes.push_back(file.filename().string());
         if (file == library && libraryHeldLoaded) {
             return std::make_error_code(std::errc::permission_denied);
@@ -41,7 +42,9 @@ protected:
     const std::vector<std::uint8_t> other{'o', 'l', 'd'};
     bool libraryHeldLoaded = false;
     std::vector<std::string> writes;
-    const FileReplacer replace = [this](const auto& file, auto bytes) { return Replace(file, bytes); };
+    const FileReplacer replace = [this](const auto& file, auto bytes) {
+        return Replace(file, bytes);
+    };
 };
 
 TEST_F(HookLibraryFile, IsWrittenWhenMissing) {

@@ -1,23 +1,22 @@
 // Every text the user reads, from every window's table, checked in one place: both languages
 // present, the Chinese ones real UTF-16 Chinese (not text decoded through an 8-bit code page),
 // tables indexed by their names in the order of the names, and the two action lists row for row.
+#include "actions/ActionLists.h"
 #include "actions/AssignRules.h"
 #include "actions/KeyCombination.h"
+#include "app/EngineTexts.h"
+#include "app/ResultPopup.h"
 #include "app/TrayMenu.h"
 #include "recognition/RecordingPad.h"
-#include "app/ResultPopup.h"
-#include "actions/ActionLists.h"
 #include "ui/kit/DialogTexts.h"
+#include "ui/kit/TextRegistry.h"
 #include "ui/main/FirstRun.h"
 #include "ui/main/MainWindowLayout.h"
-#include "app/EngineTexts.h"
 #include "ui/main/MainWindowTexts.h"
 #include "ui/options/OptionsTexts.h"
-#include "ui/kit/TextRegistry.h"
 #include "ui/update/UpdateCheck.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 #include <string>
 #include <utility>
@@ -34,7 +33,8 @@ struct Translated {
 
 // Texts whose Chinese is left empty on purpose: the remove buttons of the options dialog show no
 // hint in Chinese.
-const std::set<std::string> kClearedInChinese{"options " + std::to_string(static_cast<std::size_t>(OptionsText::BtnRemoveHint))};
+const std::set<std::string> kClearedInChinese{
+    "options " + std::to_string(static_cast<std::size_t>(OptionsText::BtnRemoveHint))};
 
 void AddPair(std::vector<Translated>& texts, std::string where, std::u16string_view english,
              std::u16string_view chinese) {
@@ -56,7 +56,8 @@ void AddDialog(std::vector<Translated>& texts, const std::string& where,
     }
     ASSERT_EQ(english.buttons.size(), chinese.buttons.size()) << where;
     for (std::size_t i = 0; i < english.buttons.size(); ++i) {
-        AddPair(texts, where + " button " + std::to_string(i), english.buttons[i], chinese.buttons[i]);
+        AddPair(texts, where + " button " + std::to_string(i), english.buttons[i],
+                chinese.buttons[i]);
     }
 }
 
@@ -64,47 +65,62 @@ std::vector<Translated> AllTexts() {
     std::vector<Translated> texts;
     for (const MainLayoutRow& row : MainWindowLayoutTable()) {
         if (!row.texts.english.empty() || !row.texts.chinese.empty()) {
-            AddPair(texts, "main window " + std::string(row.name), row.texts.english, row.texts.chinese);
+            AddPair(texts, "main window " + std::string(row.name), row.texts.english,
+                    row.texts.chinese);
         }
     }
     for (const TextTable* table : AllTextTables()) {
         for (const TextRow& row : table->rows) {
-            AddPair(texts, std::string(table->name) + " " + std::to_string(row.id), row.english, row.chinese);
+            AddPair(texts, std::string(table->name) + " " + std::to_string(row.id), row.english,
+                    row.chinese);
         }
     }
-    AddPair(texts, "main window lblVersion", MainWindowText(MainText::VersionLabel, Language::English),
+    AddPair(texts, "main window lblVersion",
+            MainWindowText(MainText::VersionLabel, Language::English),
             MainWindowText(MainText::VersionLabel, Language::Chinese));
     const std::vector<TrayMenuEntry> trayEnglish = BuildTrayMenu(Language::English, true, true);
     const std::vector<TrayMenuEntry> trayChinese = BuildTrayMenu(Language::Chinese, true, true);
     for (std::size_t i = 0; i < trayEnglish.size() && i < trayChinese.size(); ++i) {
         if (trayEnglish[i].command != kTraySeparator) {
-            AddPair(texts, "tray menu " + std::to_string(i), trayEnglish[i].caption, trayChinese[i].caption);
+            AddPair(texts, "tray menu " + std::to_string(i), trayEnglish[i].caption,
+                    trayChinese[i].caption);
         }
     }
-    AddDialog(texts, "dlgLanguage", LanguageDialog(Language::English), LanguageDialog(Language::Chinese));
-    AddDialog(texts, "dlgTutorial", TutorialDialog(Language::English), TutorialDialog(Language::Chinese));
+    AddDialog(texts, "dlgLanguage", LanguageDialog(Language::English),
+              LanguageDialog(Language::Chinese));
+    AddDialog(texts, "dlgTutorial", TutorialDialog(Language::English),
+              TutorialDialog(Language::Chinese));
     const MotionPath none{};
-    AddPair(texts, "popup unrecognised", MakePopupContent(-1, none, none, u"", Language::English).actionText,
+    AddPair(texts, "popup unrecognised",
+            MakePopupContent(-1, none, none, u"", Language::English).actionText,
             MakePopupContent(-1, none, none, u"", Language::Chinese).actionText);
-    AddPair(texts, "assign default row", DefaultRowTitle(Language::English), DefaultRowTitle(Language::Chinese));
-    AddPair(texts, "key combination invalid", InvalidCombinationMessage(Language::English), InvalidCombinationMessage(Language::Chinese));
+    AddPair(texts, "assign default row", DefaultRowTitle(Language::English),
+            DefaultRowTitle(Language::Chinese));
+    AddPair(texts, "key combination invalid", InvalidCombinationMessage(Language::English),
+            InvalidCombinationMessage(Language::Chinese));
     UpdateReply offer;
     offer.version = u"9.9";
     offer.download = u"https://example.org/traxo.zip";
     UpdateReply noLink = offer;
     noLink.download = u"somewhere";
-    AddDialog(texts, "dlgUpdate", UpdateDialog(offer, Language::English), UpdateDialog(offer, Language::Chinese));
-    AddDialog(texts, "dlgUpdate without link", UpdateDialog(noLink, Language::English), UpdateDialog(noLink, Language::Chinese));
-    AddDialog(texts, "dlgLatestOK", LatestVersionDialog(Language::English), LatestVersionDialog(Language::Chinese));
-    AddPair(texts, "update network error", NetworkErrorText(Language::English), NetworkErrorText(Language::Chinese));
+    AddDialog(texts, "dlgUpdate", UpdateDialog(offer, Language::English),
+              UpdateDialog(offer, Language::Chinese));
+    AddDialog(texts, "dlgUpdate without link", UpdateDialog(noLink, Language::English),
+              UpdateDialog(noLink, Language::Chinese));
+    AddDialog(texts, "dlgLatestOK", LatestVersionDialog(Language::English),
+              LatestVersionDialog(Language::Chinese));
+    AddPair(texts, "update network error", NetworkErrorText(Language::English),
+            NetworkErrorText(Language::Chinese));
     for (std::size_t row = 0; row < kActionLists.size(); ++row) {
-        AddPair(texts, "action row " + std::to_string(row), kActionLists[row].english, kActionLists[row].chinese);
+        AddPair(texts, "action row " + std::to_string(row), kActionLists[row].english,
+                kActionLists[row].chinese);
     }
     return texts;
 }
 
 bool IsChineseCharacter(char16_t c) {
-    return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3000 && c <= 0x303F) || (c >= 0xFF00 && c <= 0xFFEF);
+    return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3000 && c <= 0x303F) ||
+           (c >= 0xFF00 && c <= 0xFFEF);
 }
 
 // Chinese text that went through an 8-bit code page on its way shows as Latin-1 letters, C1
@@ -122,7 +138,8 @@ bool LooksLikeCodePageDamage(std::u16string_view text, bool chinese) {
 TEST(TranslationTables, EveryTextHasBothLanguagesAndNoneIsEmpty) {
     const std::vector<Translated> texts = AllTexts();
     // Every table was gathered, and the main window's controls besides.
-    ASSERT_GT(texts.size(), kMainTextCount + kOptionsTextCount + kDialogTextCount + kActionListRowCount);
+    ASSERT_GT(texts.size(),
+              kMainTextCount + kOptionsTextCount + kDialogTextCount + kActionListRowCount);
     std::set<std::string> clearedSeen;
     for (const Translated& text : texts) {
         EXPECT_FALSE(text.english.empty()) << text.where;
@@ -138,7 +155,8 @@ TEST(TranslationTables, EveryTextHasBothLanguagesAndNoneIsEmpty) {
 
 TEST(TranslationTables, ChineseTextsAreRealUtf16Chinese) {
     // The one translation that is a word of the Latin alphabet.
-    const std::string allWord = "main window " + std::to_string(static_cast<std::size_t>(MainText::AllProgramsWord));
+    const std::string allWord =
+        "main window " + std::to_string(static_cast<std::size_t>(MainText::AllProgramsWord));
     std::size_t translated = 0;
     for (const Translated& text : AllTexts()) {
         EXPECT_FALSE(LooksLikeCodePageDamage(text.english, false)) << text.where;
@@ -186,8 +204,9 @@ TEST(TranslationTables, TheActionListsNameTheSameActionsRowForRow) {
         EXPECT_EQ(kActionLists[row].chinese.front() == u'[', bracketed) << row;
     }
     const std::pair<std::size_t, std::u16string_view> samples[] = {
-        {0, u"[与默认动作相同]"}, {7, u"Traxo:禁用"}, {9, u"浏览器:后退"}, {21, u"Windows:我的电脑"},
-        {25, u"Windows:锁定"}, {36, u"特殊：句首"}, {40, u"特殊：关闭窗口"}};
+        {0, u"[与默认动作相同]"},  {7, u"Traxo:禁用"},    {9, u"浏览器:后退"},
+        {21, u"Windows:我的电脑"}, {25, u"Windows:锁定"}, {36, u"特殊：句首"},
+        {40, u"特殊：关闭窗口"}};
     for (const auto& [row, text] : samples) {
         EXPECT_EQ(kActionLists[row].chinese, text) << row;
     }
@@ -199,15 +218,17 @@ TEST(TranslationTables, TextsNameWhatTheUserSees) {
     // The assign dialog names the main window's button as the button reads, in both languages.
     const ControlTexts& button = LayoutRow(MainControl::btnKnownApps).texts;
     for (const Language language : kLanguages) {
-        const std::u16string quoted = language == Language::Chinese ? u"“" + std::u16string(button.chinese) + u"”"
-                                                    : u"\"" + std::u16string(button.english) + u"\"";
+        const std::u16string quoted = language == Language::Chinese
+                                          ? u"“" + std::u16string(button.chinese) + u"”"
+                                          : u"\"" + std::u16string(button.english) + u"\"";
         const std::u16string_view info = DialogString(DialogText::AssignInfo3, language);
         EXPECT_NE(info.find(quoted), std::u16string_view::npos) << LanguageNumber(language);
     }
     // An action that could not be opened, with the system's reason.
     EXPECT_EQ(CouldNotOpenText(u"c:\\x#1.exe", u"File not found.", Language::English),
               u"Could not open \"c:\\x#1.exe\": File not found.");
-    EXPECT_EQ(CouldNotOpenText(u"http://a/", u"原因", Language::Chinese), u"无法打开“http://a/”：原因");
+    EXPECT_EQ(CouldNotOpenText(u"http://a/", u"原因", Language::Chinese),
+              u"无法打开“http://a/”：原因");
     // The lock action locks.
     EXPECT_EQ(kActionLists[25].english, u"Windows: Lock");
     EXPECT_EQ(kActionLists[25].chinese, u"Windows:锁定");
@@ -217,9 +238,11 @@ TEST(TranslationTables, TheMainWindowsOwnTextsReadAsItsUsersExpect) {
     EXPECT_EQ(MainWindowText(MainText::BalloonTitle, Language::Chinese), u"我在这里！");
     EXPECT_EQ(MainWindowText(MainText::AllProgramsWord, Language::English), u"(all)");
     EXPECT_EQ(MainWindowText(MainText::AllProgramsWord, Language::Chinese), u"all");
-    EXPECT_EQ(MainWindowText(MainText::AutostartQuestion, Language::Chinese),
-              u"你现在使用的Traxo不是你之前设定随系统启动的版本！你想改让这个版本的Traxo自动启动吗？");
-    EXPECT_EQ(MainWindowText(MainText::OpenActionTitle, Language::Chinese), u"为这个手势指定文件或程序");
+    EXPECT_EQ(
+        MainWindowText(MainText::AutostartQuestion, Language::Chinese),
+        u"你现在使用的Traxo不是你之前设定随系统启动的版本！你想改让这个版本的Traxo自动启动吗？");
+    EXPECT_EQ(MainWindowText(MainText::OpenActionTitle, Language::Chinese),
+              u"为这个手势指定文件或程序");
     EXPECT_EQ(MainWindowText(MainText::InactiveCaption, Language::Chinese), u"关闭");
     EXPECT_EQ(DialogStringWithCount(DialogText::AssignRulesDropped, 3, Language::Chinese),
               u"有 3 个程序的动作无法保存：一个手势最多只能有 101 个程序动作。");

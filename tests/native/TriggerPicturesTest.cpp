@@ -4,7 +4,6 @@
 #include "platform/RecordingPaintCanvas.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -31,7 +30,8 @@ TEST_P(TriggerKeyCap, TheKeysLieInsideTheCapWithRoomAround) {
     constexpr int kRoom = 2;
     for (const PaintCall& text : texts) {
         lines.push_back(text.text);
-        EXPECT_GE(text.rect.left, cap.left + kRoom) << std::string(text.text.begin(), text.text.end());
+        EXPECT_GE(text.rect.left, cap.left + kRoom)
+            << std::string(text.text.begin(), text.text.end());
         EXPECT_LE(text.rect.right, cap.right - kRoom);
         EXPECT_GE(text.rect.top, cap.top + 1);
         EXPECT_LE(text.rect.bottom, cap.bottom - 1);

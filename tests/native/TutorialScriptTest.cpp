@@ -8,7 +8,7 @@ namespace {
 using Lines = std::vector<std::u16string>;
 
 TEST(TutorialComments, RemovesEveryCommentLineButNeverLooksAtTheLast) {
-    const Lines script{u"// a", u"// b", u"#1", u"  // indented", u"text // not a comment",
+    const Lines script{u"// a",     u"// b", u"#1",     u"  // indented", u"text // not a comment",
                        u"/ single", u"#end", u"// last"};
     EXPECT_EQ(WithoutComments(script),
               (Lines{u"#1", u"text // not a comment", u"/ single", u"#end", u"// last"}));
@@ -41,7 +41,8 @@ TEST(TutorialScripts, BothScriptsRunFromStageOneToTheirLastWithFinishOnlyThere) 
         const Lines script = WithoutComments(TutorialScript(c.language));
         for (int stage = 1; stage <= c.lastStage; ++stage) {
             const StagePlan plan = PlanStage(script, stage, StageSource::NextButton, u"M");
-            SCOPED_TRACE(testing::Message() << "language " << LanguageNumber(c.language) << " stage " << stage);
+            SCOPED_TRACE(testing::Message()
+                         << "language " << LanguageNumber(c.language) << " stage " << stage);
             EXPECT_FALSE(plan.close);
             EXPECT_EQ(plan.backVisible, stage > 1);
             EXPECT_EQ(plan.finishVisible, stage == c.lastStage);
@@ -66,21 +67,26 @@ TEST(TutorialScripts, StagesThatWaitNameTheirEventPromptAndControl) {
     };
     const Case cases[] = {
         {Language::English, 6, u"image1/mouseup", u"...try drawing a gesture first.", u"image1"},
-        {Language::English, 7, u"btnCreate/click", u"...click the \"Create gesture\" button.", u"btnCreate"},
-        {Language::English, 8, u"btnAssign/click", u"...click the button that appeared next to the gesture in the list",
-         u"btnAssign"},
-        {Language::English, 9, u"btnOK_/click", u"...choose an action for this gesture", u"lstActions"},
-        {Language::English, 10, u"screenGesture", u"... draw a gesture somewhere on the screen.", std::nullopt},
+        {Language::English, 7, u"btnCreate/click", u"...click the \"Create gesture\" button.",
+         u"btnCreate"},
+        {Language::English, 8, u"btnAssign/click",
+         u"...click the button that appeared next to the gesture in the list", u"btnAssign"},
+        {Language::English, 9, u"btnOK_/click", u"...choose an action for this gesture",
+         u"lstActions"},
+        {Language::English, 10, u"screenGesture", u"... draw a gesture somewhere on the screen.",
+         std::nullopt},
         {Language::Chinese, 8, u"comboActions/select", u"为该手势选择一个动作。", u"comboActions"},
         {Language::Chinese, 9, u"screenGesture", u"在屏幕上画出手势。", std::nullopt},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "language " << LanguageNumber(c.language) << " stage " << c.stage);
+        SCOPED_TRACE(testing::Message()
+                     << "language " << LanguageNumber(c.language) << " stage " << c.stage);
         const Lines script = WithoutComments(TutorialScript(c.language));
         const StagePlan plan = PlanStage(script, c.stage, StageSource::NextButton, u"M");
         EXPECT_EQ(plan.waitingFor, c.event);
         EXPECT_EQ(plan.prompt, c.prompt);
-        EXPECT_EQ(plan.pointAt, c.pointAt ? std::optional<std::u16string>(*c.pointAt) : std::nullopt);
+        EXPECT_EQ(plan.pointAt,
+                  c.pointAt ? std::optional<std::u16string>(*c.pointAt) : std::nullopt);
         // Reached by Back, the stage lets the user go on freely.
         const StagePlan back = PlanStage(script, c.stage, StageSource::BackButton, u"M");
         EXPECT_TRUE(back.waitingFor.empty());
@@ -109,11 +115,13 @@ TEST(TutorialStage, MethodIsTheTriggerModeTextCapitalisedInEnglish) {
         guide.Next(TutorialGuide::Sender::FinishButton);
     }
     ASSERT_EQ(guide.Stage(), 10);
-    EXPECT_EQ(guide.LoadStage(StageSource::NextButton, Language::English, 1).memo,
-              u"Your gesture is ready to use. Hold right button and drag mouse. Later, you can click "
-              u"the Options button to change this method if you want. ");
+    EXPECT_EQ(
+        guide.LoadStage(StageSource::NextButton, Language::English, 1).memo,
+        u"Your gesture is ready to use. Hold right button and drag mouse. Later, you can click "
+        u"the Options button to change this method if you want. ");
     guide.Back();
-    EXPECT_NE(guide.LoadStage(StageSource::BackButton, Language::Chinese, 1).memo.find(u"你的手势可以使用了。按住鼠标右键并拖动。"),
+    EXPECT_NE(guide.LoadStage(StageSource::BackButton, Language::Chinese, 1)
+                  .memo.find(u"你的手势可以使用了。按住鼠标右键并拖动。"),
               std::u16string::npos);
 }
 
@@ -123,8 +131,14 @@ TEST(TutorialStage, PictureLinesShowOnlyPicturesTheListHoldsAndNarrowTheMemo) {
         std::optional<int> picture;
     };
     const Case cases[] = {
-        {u"+0", 0}, {u"+2", 2}, {u"+ 1", 1}, {u"+intro.jpg", std::nullopt}, {u"+-1", std::nullopt},
-        {u"+3", std::nullopt}, {u"+", std::nullopt}, {u"+99999999999", std::nullopt},
+        {u"+0", 0},
+        {u"+2", 2},
+        {u"+ 1", 1},
+        {u"+intro.jpg", std::nullopt},
+        {u"+-1", std::nullopt},
+        {u"+3", std::nullopt},
+        {u"+", std::nullopt},
+        {u"+99999999999", std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.line.begin(), c.line.end()));
@@ -162,11 +176,11 @@ TEST(TutorialPlacement, BesideTheControlWhereItFitsElseAboveWithTheJaggedCornerA
     };
     const Case cases[] = {
         {{500, 400}, {{500, 400}, fsJaggedNW}},
-        {{878, 811}, {{878, 811}, fsJaggedNW}},    // exactly fits
-        {{879, 400}, {{477, 187}, fsJaggedSE}},    // right edge
-        {{500, 812}, {{98, 599}, fsJaggedSE}},     // bottom edge
-        {{300, 1000}, {{300, 787}, fsJaggedSW}},   // bottom and near the left
-        {{402, 1000}, {{0, 787}, fsJaggedSE}},     // the left edge just stays on the screen
+        {{878, 811}, {{878, 811}, fsJaggedNW}},  // exactly fits
+        {{879, 400}, {{477, 187}, fsJaggedSE}},  // right edge
+        {{500, 812}, {{98, 599}, fsJaggedSE}},   // bottom edge
+        {{300, 1000}, {{300, 787}, fsJaggedSW}}, // bottom and near the left
+        {{402, 1000}, {{0, 787}, fsJaggedSE}},   // the left edge just stays on the screen
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.centre.x << "," << c.centre.y);

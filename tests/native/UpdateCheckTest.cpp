@@ -1,24 +1,24 @@
 // The update check from the downloaded description to what the user sees and what is opened.
+#include "ui/update/UpdateCheck.h"
+
 #include "app/UpdateAddress.h"
 #include "platform/PortableIni.h"
 #include "platform/RecordingHttpFetch.h"
 #include "platform/Utf8.h"
 #include "shared/IniStoreTestSupport.h"
 #include "shared/RecordingUpdatePrompts.h"
-#include "ui/update/UpdateCheck.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace traxo {
 namespace {
 
+using ::testing::HasSubstr;
 using testing::RecordingUpdatePrompts;
 using testing::ScratchFolder;
-using ::testing::HasSubstr;
 
 constexpr int kYes = 100;
 constexpr int kNo = 101;
@@ -70,7 +70,8 @@ TEST_F(UpdateCheckTest, CheckNowReportsTheLatestVersionInTheUsersLanguage) {
 }
 
 TEST_F(UpdateCheckTest, AnotherVersionWithOnlyADateIsOfferedWithUnknownContent) {
-    EXPECT_FALSE(Check("[traxo]\r\nversion=1.50\r\ndate=2024-05-01\r\ndownload=https://traxo.app/get\r\n"));
+    EXPECT_FALSE(
+        Check("[traxo]\r\nversion=1.50\r\ndate=2024-05-01\r\ndownload=https://traxo.app/get\r\n"));
     ASSERT_EQ(prompts.dialogs.size(), 1u);
     const TaskDialogContent& dialog = prompts.dialogs[0];
     EXPECT_EQ(dialog.title, u"Traxo");
@@ -83,7 +84,8 @@ TEST_F(UpdateCheckTest, AnotherVersionWithOnlyADateIsOfferedWithUnknownContent) 
 }
 
 TEST_F(UpdateCheckTest, TheChineseDialog) {
-    EXPECT_FALSE(Check("[traxo]\nversion=2.0\ndate=2025\ndownload=https://traxo.app/\n", Language::Chinese, kNo));
+    EXPECT_FALSE(Check("[traxo]\nversion=2.0\ndate=2025\ndownload=https://traxo.app/\n",
+                       Language::Chinese, kNo));
     ASSERT_EQ(prompts.dialogs.size(), 1u);
     EXPECT_EQ(prompts.dialogs[0].mainInstruction, u"Traxo有可用更新！你想立刻下载吗？");
     EXPECT_EQ(prompts.dialogs[0].footer, u"最新版本是2.0，发布日期是 2025——你的版本是1.41。");
@@ -120,7 +122,8 @@ TEST_F(UpdateCheckTest, TheDescriptionInTheUsersLanguage) {
     for (const Case& c : cases) {
         Check(std::string("[traxo]\nversion=9\ndownload=https://x.org/\n") + c.keys, c.language);
         ASSERT_EQ(prompts.dialogs.size(), 1u) << c.keys;
-        EXPECT_EQ(prompts.dialogs[0].content, c.content) << c.keys << " language " << LanguageNumber(c.language);
+        EXPECT_EQ(prompts.dialogs[0].content, c.content)
+            << c.keys << " language " << LanguageNumber(c.language);
     }
 }
 
@@ -168,14 +171,15 @@ TEST_F(UpdateCheckTest, WhatEndsInTheNetworkError) {
             EXPECT_TRUE(prompts.opened.empty());
         }
     }
-    EXPECT_EQ(NetworkErrorText(Language::English), u"Could not check for updates: check your connection.");
+    EXPECT_EQ(NetworkErrorText(Language::English),
+              u"Could not check for updates: check your connection.");
     EXPECT_EQ(NetworkErrorText(Language::Chinese), u"无法检查更新：请检查网络连接。");
 }
 
 // A start without a network: the automatic check logs its failure and shows nothing.
 TEST_F(UpdateCheckTest, TheAutomaticCheckThatFailsOnlyLogs) {
-    for (const HttpFetchResult& failure :
-         {HttpFetchResult{HttpFetchStatus::OpenFailed, ""}, HttpFetchResult{HttpFetchStatus::Ok, ""}}) {
+    for (const HttpFetchResult& failure : {HttpFetchResult{HttpFetchStatus::OpenFailed, ""},
+                                           HttpFetchResult{HttpFetchStatus::Ok, ""}}) {
         fetch.Answer(failure);
         EXPECT_FALSE(CheckWith(Language::Chinese, kYes, false));
         EXPECT_TRUE(prompts.NothingShown());
@@ -278,7 +282,8 @@ TEST_F(UpdateCheckTest, OnlyWebAddressesReachTheShell) {
             if (!c.web) {
                 EXPECT_EQ(dialog.buttons, std::vector<std::u16string>{u"OK"}) << c.download;
                 EXPECT_EQ(dialog.mainInstruction, u"A Traxo update is available.");
-                EXPECT_EQ(Utf8(dialog.content), std::string("New\n\nDownload it from: ") + c.download);
+                EXPECT_EQ(Utf8(dialog.content),
+                          std::string("New\n\nDownload it from: ") + c.download);
             }
         }
     }
@@ -339,9 +344,14 @@ TEST(HttpFetchDeadline, EachWaitIsCutToWhatIsLeftAndNoneFollowsTheDeadline) {
         std::chrono::milliseconds limit;
     };
     const Case cases[] = {
-        {0ms, kHttpFetchTimeout},   {14s, kHttpFetchTimeout}, {20s, 10000ms},
-        {29999ms, 1ms},             {29999500us, 1ms},        {30s, 0ms},
-        {31s, 0ms},                 {24h, 0ms},
+        {0ms, kHttpFetchTimeout},
+        {14s, kHttpFetchTimeout},
+        {20s, 10000ms},
+        {29999ms, 1ms},
+        {29999500us, 1ms},
+        {30s, 0ms},
+        {31s, 0ms},
+        {24h, 0ms},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(NextWaitLimit(start + c.elapsed, deadline, kHttpFetchTimeout), c.limit)

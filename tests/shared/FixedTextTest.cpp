@@ -3,7 +3,6 @@
 #include "sets/MotionSet.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace traxo {

@@ -282,7 +282,8 @@ TEST_F(IniStoreTest, AFileWrittenWholeReadsAsEdited) {
     EXPECT_EQ(Store().ReadString(u"main", u"updateUrl", u""), u"http://x/");
     EXPECT_THAT(Store().ReadKeyNames(u"exclude"), ElementsAre(u"program0"));
     EXPECT_EQ(Store().ReadString(u"exclude", u"program0", u""), u"c:\\b.exe");
-    ExpectFile(u"[main]\r\nupdateUrl=http://x/\r\nversion=1.41\r\n[exclude]\r\nprogram0=c:\\b.exe\r\n");
+    ExpectFile(
+        u"[main]\r\nupdateUrl=http://x/\r\nversion=1.41\r\n[exclude]\r\nprogram0=c:\\b.exe\r\n");
 }
 
 TEST(IniStoreFailure, AFileInAMissingFolderCannotBeOpenedOrWritten) {

@@ -11,12 +11,12 @@
 #include "ui/editors/Keystrokes_win.h"
 #include "ui/editors/Program_win.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
-#include <commctrl.h>
 
+#include <commctrl.h>
 #include <deque>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 
@@ -88,7 +88,8 @@ TEST_F(InputDialog, OkHandsBackTheTextCancelLeavesTheValue) {
                  Type(form.Control(TfrmInput::kEdtInput), L"typed, then cancelled");
                  Click(form.Control(IDCANCEL));
              }}});
-    EXPECT_FALSE(CustomInputQuery(form, nullptr, u"网站", u"输入一个网址：", value, u"取消", u"好"));
+    EXPECT_FALSE(
+        CustomInputQuery(form, nullptr, u"网站", u"输入一个网址：", value, u"取消", u"好"));
     EXPECT_EQ(value, u"example.org/\u00FC");
 }
 
@@ -172,8 +173,8 @@ protected:
     int EntryOf(std::u16string_view english) {
         const HWND combo = assign.Control(TfrmAssign::kComboAction);
         const std::wstring wanted = WideText(english);
-        return static_cast<int>(SendMessageW(combo, CB_FINDSTRINGEXACT, 0,
-                                             reinterpret_cast<LPARAM>(wanted.c_str())));
+        return static_cast<int>(
+            SendMessageW(combo, CB_FINDSTRINGEXACT, 0, reinterpret_cast<LPARAM>(wanted.c_str())));
     }
 
     std::unique_ptr<MotionSet> set = std::make_unique<MotionSet>();
@@ -187,7 +188,8 @@ protected:
 
 TEST_F(AssignDialog, WebsiteForAProgramAndSameAsDefaultAreWrittenOnOk) {
     Script({
-        {Shown(assign), [&] {
+        {Shown(assign),
+         [&] {
              // Row 0 does not offer "[ Same as default ]".
              EXPECT_EQ(EntryOf(u"[ Same as default ]"), CB_ERR);
              assign.SelectRow(1);
@@ -195,12 +197,14 @@ TEST_F(AssignDialog, WebsiteForAProgramAndSameAsDefaultAreWrittenOnOk) {
              // Opens the input dialog; the next step runs inside its loop.
              assign.ChooseEntry(EntryOf(u"[ Website... ]"));
          }},
-        {Shown(input), [&] {
+        {Shown(input),
+         [&] {
              EXPECT_EQ(TextOf(input.Control(TfrmInput::kEdtInput)), L"http://");
              Type(input.Control(TfrmInput::kEdtInput), L"example.org");
              Click(input.Control(IDOK));
          }},
-        {[&] { return !input.Showing(); }, [&] {
+        {[&] { return !input.Showing(); },
+         [&] {
              assign.SelectRow(2);
              assign.ChooseEntry(EntryOf(u"[ Same as default ]"));
              Click(assign.Control(IDOK));
@@ -232,7 +236,8 @@ TEST_F(AssignDialog, AnEditorOpensOwnedByTheAssignDialog) {
     HWND owner = nullptr;
     Script({
         {Shown(assign), [&] { assign.ChooseEntry(EntryOf(u"[ Keystrokes... ]")); }},
-        {Shown(keystrokes), [&] {
+        {Shown(keystrokes),
+         [&] {
              owner = GetWindow(keystrokes.hwnd(), GW_OWNER);
              Click(keystrokes.Control(IDCANCEL));
          }},
@@ -247,13 +252,15 @@ TEST_F(AssignDialog, AListClosedWithoutAChoiceAppliesNothing) {
     const HWND combo = assign.Control(TfrmAssign::kComboAction);
     int shownEntry = -1;
     Script({
-        {Shown(assign), [&] {
+        {Shown(assign),
+         [&] {
              SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
              SendMessageW(combo, CB_SETCURSEL, EntryOf(u"[ Do nothing ]"), 0);
              SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0); // as Esc closes it
          }},
         // The timer's tick comes after the posted message that settles the closing.
-        {[&] { return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) == 0; }, [&] {
+        {[&] { return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) == 0; },
+         [&] {
              shownEntry = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
              Click(assign.Control(IDOK));
          }},
@@ -270,7 +277,8 @@ TEST_F(AssignDialog, TypingInTheClosedBoxOpensIt) {
     bool opened = false;
     const DWORD deadline = GetTickCount() + 3000;
     Script({
-        {Shown(assign), [&] {
+        {Shown(assign),
+         [&] {
              SetFocus(combo);
              SendMessageW(combo, WM_CHAR, L'[', 0);
          }},
@@ -332,7 +340,8 @@ TEST(TrayIconWine, ClickOpensTheWindowAndTaskbarCreatedAddsItAgain) {
 TEST(RunKeyWine, WritesReadsAndDeletesAValue) {
     RunKeyRegistry registry;
     constexpr std::u16string_view kName = u"traxo wine test";
-    ASSERT_EQ(registry.Write(kName, u"\"C:\\Program Files\\Träxo\\Traxo.exe\""), RegistryStatus::Ok);
+    ASSERT_EQ(registry.Write(kName, u"\"C:\\Program Files\\Träxo\\Traxo.exe\""),
+              RegistryStatus::Ok);
     const RegistryRead read = registry.Read(kName);
     EXPECT_EQ(read.status, RegistryStatus::Ok);
     EXPECT_EQ(read.value, u"\"C:\\Program Files\\Träxo\\Traxo.exe\"");

@@ -5,9 +5,10 @@
 #include "platform/Keyboard_win.h"
 #include "wine/EditWindowTest.h"
 
+#include <windows.h>
+
 #include <gtest/gtest.h>
 #include <string>
-#include <windows.h>
 
 namespace traxo {
 namespace {
@@ -55,8 +56,8 @@ TEST_F(ActionExecutionWine, RestoreTogglesBetweenNormalAndMaximised) {
 
 TEST_F(ActionExecutionWine, AProgramThatCannotBeOpenedIsReportedWithTheSystemsReason) {
     const PlanContext context{u"c:\\", frame_, ActionSource::UserSet};
-    const auto failure = executor_.Execute(
-        PlanAction(u"c:\\no such folder\\missing.exe /q", context, system_));
+    const auto failure =
+        executor_.Execute(PlanAction(u"c:\\no such folder\\missing.exe /q", context, system_));
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->target, u"c:\\no such folder\\missing.exe /q");
     EXPECT_FALSE(failure->reason.empty());

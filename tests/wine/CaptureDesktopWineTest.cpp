@@ -5,10 +5,11 @@
 #include "capture/TrailScreen_win.h"
 #include "native/FakeDesktop.h"
 
+#include <windows.h>
+
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
-#include <windows.h>
 
 namespace traxo {
 namespace {

@@ -1,17 +1,17 @@
 // The modal dialogs moved to a 150 % monitor, in both languages: every label, button and box
 // shows its whole text at its own font, wrapped where the control wraps.
 #include "platform/Dpi_win.h"
-#include "ui/update/About_win.h"
 #include "ui/editors/Assign_win.h"
 #include "ui/editors/Input_win.h"
 #include "ui/editors/KeyCombo_win.h"
 #include "ui/editors/Keystrokes_win.h"
 #include "ui/editors/Program_win.h"
+#include "ui/update/About_win.h"
+
+#include <windows.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
-#include <windows.h>
-
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,14 +41,16 @@ std::vector<std::string> CutTexts(HWND dialog, int& checked) {
         const std::wstring text = TextOf(child);
         const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
         const LONG_PTR type = isStatic ? (style & SS_TYPEMASK) : (style & BS_TYPEMASK);
-        if ((!isStatic && !isButton) || text.empty() || (isStatic && (type == SS_ICON || type == SS_OWNERDRAW)) ||
+        if ((!isStatic && !isButton) || text.empty() ||
+            (isStatic && (type == SS_ICON || type == SS_OWNERDRAW)) ||
             (isButton && (type == BS_GROUPBOX || type == BS_OWNERDRAW))) {
             continue;
         }
         RECT client{};
         GetClientRect(child, &client);
         const HDC dc = GetDC(child);
-        const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)));
+        const HGDIOBJ old =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)));
         const bool mark = isButton && type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON;
         const int dpi = ScreenDpi();
         const int room = client.right - (mark ? MulDiv(13 + 4, dpi, 96) : isButton ? 4 : 0);
@@ -62,8 +64,8 @@ std::vector<std::string> CutTexts(HWND dialog, int& checked) {
         ++checked;
         if (need.right > room || need.bottom > client.bottom) {
             cut.push_back("control " + std::to_string(GetDlgCtrlID(child)) + " needs " +
-                          std::to_string(need.right) + "x" + std::to_string(need.bottom) + ", has " +
-                          std::to_string(room) + "x" + std::to_string(client.bottom));
+                          std::to_string(need.right) + "x" + std::to_string(need.bottom) +
+                          ", has " + std::to_string(room) + "x" + std::to_string(client.bottom));
         }
     }
     return cut;
@@ -74,11 +76,11 @@ void MoveToHigherDpi(HWND window, int dpi, int higher) {
     GetWindowRect(window, &frame);
     RECT suggested{0, 0, MulDiv(frame.right - frame.left, higher, dpi),
                    MulDiv(frame.bottom - frame.top, higher, dpi)};
-    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(higher, higher), reinterpret_cast<LPARAM>(&suggested));
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(higher, higher),
+                 reinterpret_cast<LPARAM>(&suggested));
 }
 
-template <typename Dialog>
-void ExpectNoTextCut(const char* name) {
+template <typename Dialog> void ExpectNoTextCut(const char* name) {
     for (const Language language : kLanguages) {
         Dialog dialog(nullptr);
         ASSERT_NE(dialog.hwnd(), nullptr) << name;
@@ -102,12 +104,24 @@ protected:
     }
 };
 
-TEST_F(DialogTextFitWine, AboutBox) { ExpectNoTextCut<TfrmAbout>("about"); }
-TEST_F(DialogTextFitWine, AssignDialog) { ExpectNoTextCut<TfrmAssign>("assign"); }
-TEST_F(DialogTextFitWine, InputDialog) { ExpectNoTextCut<TfrmInput>("input"); }
-TEST_F(DialogTextFitWine, KeyComboDialog) { ExpectNoTextCut<TfrmKeyCombo>("key combination"); }
-TEST_F(DialogTextFitWine, KeystrokesDialog) { ExpectNoTextCut<TfrmKeystrokes>("keystrokes"); }
-TEST_F(DialogTextFitWine, ProgramDialog) { ExpectNoTextCut<TfrmProgram>("program"); }
+TEST_F(DialogTextFitWine, AboutBox) {
+    ExpectNoTextCut<TfrmAbout>("about");
+}
+TEST_F(DialogTextFitWine, AssignDialog) {
+    ExpectNoTextCut<TfrmAssign>("assign");
+}
+TEST_F(DialogTextFitWine, InputDialog) {
+    ExpectNoTextCut<TfrmInput>("input");
+}
+TEST_F(DialogTextFitWine, KeyComboDialog) {
+    ExpectNoTextCut<TfrmKeyCombo>("key combination");
+}
+TEST_F(DialogTextFitWine, KeystrokesDialog) {
+    ExpectNoTextCut<TfrmKeystrokes>("keystrokes");
+}
+TEST_F(DialogTextFitWine, ProgramDialog) {
+    ExpectNoTextCut<TfrmProgram>("program");
+}
 
 } // namespace
 } // namespace traxo

@@ -2,14 +2,14 @@
 // in wParam, the suggested rectangle in lParam) rescales the window, places the layout's
 // controls at the new scale, makes the font again, and going back restores the design.
 #include "platform/Dpi_win.h"
-#include "ui/update/About_win.h"
 #include "ui/options/Options_win.h"
+#include "ui/update/About_win.h"
 
-#include <commctrl.h>
-#include <gtest/gtest.h>
 #include <windows.h>
 
+#include <commctrl.h>
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 namespace traxo {
 namespace {
@@ -31,7 +31,8 @@ Rect PlaceInParent(HWND child) {
 
 int FontHeight(HWND control) {
     LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),
+               &font);
     return std::abs(font.lfHeight);
 }
 
@@ -41,7 +42,8 @@ void MoveToMonitorOf(HWND window, int fromDpi, int toDpi, POINT corner) {
     GetWindowRect(window, &frame);
     RECT suggested{corner.x, corner.y, corner.x + MulDiv(frame.right - frame.left, toDpi, fromDpi),
                    corner.y + MulDiv(frame.bottom - frame.top, toDpi, fromDpi)};
-    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(toDpi, toDpi), reinterpret_cast<LPARAM>(&suggested));
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(toDpi, toDpi),
+                 reinterpret_cast<LPARAM>(&suggested));
 }
 
 class DpiChangeWine : public ::testing::Test {
@@ -72,7 +74,8 @@ TEST_F(DpiChangeWine, TheOptionsDialogFollowsTheMonitorAndComesBack) {
     EXPECT_EQ(frame.left, 40);
     EXPECT_EQ(frame.top, 30);
     for (const OptionsControl id : {chkAutoStart, listviewMethods, btnOK}) {
-        EXPECT_EQ(PlaceInParent(form.Control(id)), after(SpecOf(id).bounds)) << static_cast<int>(id);
+        EXPECT_EQ(PlaceInParent(form.Control(id)), after(SpecOf(id).bounds))
+            << static_cast<int>(id);
     }
     // A drop-down list's height is that of its open list; the closed box keeps its own.
     EXPECT_EQ(PlaceInParent(form.Control(comboLang)).right, after(SpecOf(comboLang).bounds).right);
@@ -97,7 +100,8 @@ TEST_F(DpiChangeWine, AModalDialogPlacesItsTableAndItsOwnControls) {
     const int fontBefore = FontHeight(notice);
     // The OK button is a control of its own, not of the table: it keeps its place in proportion.
     HWND ok = nullptr;
-    for (HWND child = GetWindow(about.hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = GetWindow(about.hwnd(), GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
         if (GetDlgCtrlID(child) == 0) {
             ok = child;
         }

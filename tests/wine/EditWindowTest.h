@@ -2,9 +2,10 @@
 // A test window holding one edit control, in the foreground with the focus, for tests that send
 // real input through the system's queue.
 
+#include <windows.h>
+
 #include <gtest/gtest.h>
 #include <string>
-#include <windows.h>
 
 namespace traxo::wine_testing {
 

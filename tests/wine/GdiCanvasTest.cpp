@@ -4,10 +4,11 @@
 #include "platform/GdiColour_win.h"
 #include "recognition/MotionGeometry.h"
 
+#include <windows.h>
+
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <memory>
-#include <windows.h>
 
 namespace traxo {
 namespace {

@@ -51,7 +51,7 @@ TEST_F(GdiPaintCanvasTest, FillsRectanglesAndPolygonsWithPenAndBrush) {
     EXPECT_EQ(bitmap.Pixel(38, 18), kGreen); // inside the triangle
     EXPECT_EQ(bitmap.Pixel(50, 10), kBlue);  // its top edge
     EXPECT_EQ(bitmap.Pixel(65, 40), kWhite); // beyond its long side
-    EXPECT_EQ(bitmap.Pixel(90, 20), kGreen);  // no pen: brush only
+    EXPECT_EQ(bitmap.Pixel(90, 20), kGreen); // no pen: brush only
     EXPECT_EQ(bitmap.Pixel(80, 20), kGreen);
 }
 
@@ -82,7 +82,7 @@ TEST_F(GdiPaintCanvasTest, ClipKeepsDrawingInsideAndIsGivenBack) {
         canvas.PopClip();
         canvas.PopClip();
         canvas.FillRect({100, 60, 110, 70}, kGreen); // no clip any more
-        canvas.PushClip({0, 0, 5, 5}); // left pushed: the canvas gives it back
+        canvas.PushClip({0, 0, 5, 5});               // left pushed: the canvas gives it back
     }
     EXPECT_EQ(bitmap.Pixel(25, 25), kRed);
     EXPECT_EQ(bitmap.Pixel(35, 35), kBlue);

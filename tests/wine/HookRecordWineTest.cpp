@@ -2,9 +2,10 @@
 // entry point leaves the fields as the application and every hooked program expect them.
 #include "mousecore/HookCommon.h"
 
+#include <windows.h>
+
 #include <gtest/gtest.h>
 #include <string>
-#include <windows.h>
 
 namespace traxo {
 namespace {

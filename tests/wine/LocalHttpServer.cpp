@@ -29,8 +29,9 @@ int BoundPort(SOCKET socket) {
 
 std::string Response(int status, const std::string& reason, const std::string& body) {
     return "HTTP/1.1 " + std::to_string(status) + " " + reason +
-           "\r\nContent-Type: text/plain\r\nCache-Control: public, max-age=3600\r\nContent-Length: " + std::to_string(body.size()) +
-           "\r\nConnection: close\r\n\r\n" + body;
+           "\r\nContent-Type: text/plain\r\nCache-Control: public, "
+           "max-age=3600\r\nContent-Length: " +
+           std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
 }
 
 } // namespace
@@ -129,7 +130,8 @@ void LocalHttpServer::Serve(SOCKET client) {
         // A client that stops reading (a reply over the limit) ends the sending with an error.
         std::size_t sent = 0;
         while (sent < response.size()) {
-            const int chunk = static_cast<int>(std::min<std::size_t>(response.size() - sent, 65536));
+            const int chunk =
+                static_cast<int>(std::min<std::size_t>(response.size() - sent, 65536));
             const int result = send(client, response.data() + sent, chunk, 0);
             if (result <= 0) {
                 break;

@@ -2,13 +2,12 @@
 // A small HTTP server on 127.0.0.1 for the update check's tests: each connection gets the set
 // answer, or none at all (a server that accepts and never answers).
 
-#include <winsock2.h>
-
 #include <atomic>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
+#include <winsock2.h>
 
 namespace traxo::testing {
 

@@ -1,17 +1,15 @@
 // The main window moved to a monitor of 1.5 times its DPI and back: the client area, the list
 // and the pad follow the design at each scale. The window runs from a folder of its own with
 // gestures off and no update check.
-#include "ui/main/MainWindow_win.h"
-
 #include "platform/Dpi_win.h"
 #include "platform/WideText_win.h"
 #include "ui/main/MainWindowIds_win.h"
+#include "ui/main/MainWindow_win.h"
 
 #include <commctrl.h>
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 
@@ -36,7 +34,8 @@ void MoveToDpi(HWND window, int fromDpi, int toDpi) {
     GetWindowRect(window, &frame);
     RECT suggested{20, 20, 20 + MulDiv(frame.right - frame.left, toDpi, fromDpi),
                    20 + MulDiv(frame.bottom - frame.top, toDpi, fromDpi)};
-    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(toDpi, toDpi), reinterpret_cast<LPARAM>(&suggested));
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(toDpi, toDpi),
+                 reinterpret_cast<LPARAM>(&suggested));
 }
 
 TEST(MainWindowDpiWine, LayoutListAndPadFollowTheMonitorAndComeBack) {
@@ -46,8 +45,10 @@ TEST(MainWindowDpiWine, LayoutListAndPadFollowTheMonitorAndComeBack) {
     std::filesystem::create_directories(folder);
     {
         std::ofstream ini(folder / "traxo.ini", std::ios::binary);
-        const std::u16string text = u"\xFEFF[main]\r\nactive=0\r\nautoCheck=0\r\ntutorialPrompt=0\r\n";
-        ini.write(reinterpret_cast<const char*>(text.data()), static_cast<std::streamsize>(text.size() * 2));
+        const std::u16string text =
+            u"\xFEFF[main]\r\nactive=0\r\nautoCheck=0\r\ntutorialPrompt=0\r\n";
+        ini.write(reinterpret_cast<const char*>(text.data()),
+                  static_cast<std::streamsize>(text.size() * 2));
     }
     const int dpi = ScreenDpi();
     const int higher = dpi * 3 / 2;
@@ -61,7 +62,8 @@ TEST(MainWindowDpiWine, LayoutListAndPadFollowTheMonitorAndComeBack) {
         for (const int at : {higher, dpi}) {
             MoveToDpi(form.hwnd(), at == higher ? dpi : higher, at);
             const DpiScale scale{at};
-            const std::vector<PlacedControl> layout = BuildMainWindowLayout(scale, Language::English);
+            const std::vector<PlacedControl> layout =
+                BuildMainWindowLayout(scale, Language::English);
             EXPECT_EQ(ClientOf(form.hwnd()), ScaledSize(kMainClientSize, scale)) << at;
             EXPECT_EQ(PlaceInParent(list), Find(layout, MainControl::ListBox1).client) << at;
             EXPECT_EQ(PlaceInParent(pad), Find(layout, MainControl::image1).client) << at;
@@ -69,7 +71,9 @@ TEST(MainWindowDpiWine, LayoutListAndPadFollowTheMonitorAndComeBack) {
         }
         // A message without a suggested place still rescales what is inside the window.
         SendMessageW(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(higher, higher), 0);
-        const Rect padAt = Find(BuildMainWindowLayout(DpiScale{higher}, Language::English), MainControl::image1).client;
+        const Rect padAt =
+            Find(BuildMainWindowLayout(DpiScale{higher}, Language::English), MainControl::image1)
+                .client;
         EXPECT_EQ(ClientOf(pad), (Size{padAt.right - padAt.left, padAt.bottom - padAt.top}));
     }
     // Destroying the window ends the message loop it would run: the quit is taken back.

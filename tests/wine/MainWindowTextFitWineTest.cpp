@@ -1,16 +1,15 @@
 // The main window's captions and labels measured with the system's own fonts at 125 % and
 // 150 %, in both languages: every text the controls draw lies inside the control, so none is
 // cut on a high-DPI display.
+#include "actions/ActionLists.h"
 #include "controls/DynamicPainters.h"
 #include "platform/GdiPaintCanvas_win.h"
 #include "platform/OffscreenBitmap_win.h"
 #include "platform/RecordingPaintCanvas.h"
-#include "actions/ActionLists.h"
 #include "ui/main/MainWindowLayout.h"
 #include "ui/main/MainWindowLooks.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -61,10 +60,10 @@ TEST_P(MainWindowTextFit, CaptionsAndLabelsLieInsideTheirControls) {
                 if (control.id == MainControl::lblFile) {
                     continue; // a path, cut to the caption bar by design
                 }
-                const FontSpec font = control.id == MainControl::lblVersion ||
-                                              control.id == MainControl::lblCopyright
-                                          ? LabelFont(control.id, false, DpiScale{dpi})
-                                          : control.look->font;
+                const FontSpec font =
+                    control.id == MainControl::lblVersion || control.id == MainControl::lblCopyright
+                        ? LabelFont(control.id, false, DpiScale{dpi})
+                        : control.look->font;
                 const Size text = Measure(font, control.text);
                 EXPECT_LE(text.width, size.width) << name;
                 EXPECT_LE(text.height, size.height + 1) << name;
@@ -80,7 +79,9 @@ TEST_P(MainWindowTextFit, CaptionsAndLabelsLieInsideTheirControls) {
             look.Caption = control.text;
             std::vector<DrawnText> drawn;
             CaptionHooks hooks;
-            hooks.extent = [&](PaintCanvas&, std::u16string_view text) { return Measure(look.Font, text); };
+            hooks.extent = [&](PaintCanvas&, std::u16string_view text) {
+                return Measure(look.Font, text);
+            };
             hooks.render = [&](PaintCanvas&, int x, int y, std::u16string_view text) {
                 drawn.push_back({{x, y}, std::u16string(text)});
             };
@@ -101,7 +102,8 @@ TEST_P(MainWindowTextFit, CaptionsAndLabelsLieInsideTheirControls) {
                 EXPECT_GE(text.at.x, 0) << name;
                 EXPECT_GE(text.at.y, 0) << name;
                 EXPECT_LE(text.at.x + extent.width, size.width) << name << " is cut on the right";
-                EXPECT_LE(text.at.y + extent.height, size.height) << name << " is cut at the bottom";
+                EXPECT_LE(text.at.y + extent.height, size.height)
+                    << name << " is cut at the bottom";
             }
             ++checked;
         }

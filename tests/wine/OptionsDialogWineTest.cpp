@@ -3,11 +3,11 @@
 #include "sets/SetDocument.h"
 #include "ui/options/Options_win.h"
 
-#include <commctrl.h>
-#include <gtest/gtest.h>
 #include <windows.h>
 
+#include <commctrl.h>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 
@@ -97,7 +97,9 @@ protected:
     }
 
     HWND C(OptionsControl id) const { return form.Control(id); }
-    bool Checked(OptionsControl id) const { return SendMessageW(C(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    bool Checked(OptionsControl id) const {
+        return SendMessageW(C(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
     void Tick(OptionsControl id) {
         SendMessageW(C(id), BM_CLICK, 0, 0);
         Pump();
@@ -153,7 +155,8 @@ TEST_F(OptionsDialogWine, ControlsSetThroughTheirMessagesAreWrittenBackOnOk) {
     Tick(chkTimeout);
     EXPECT_TRUE(IsWindowEnabled(C(trackIdle)));
     SendMessageW(C(trackIdle), TBM_SETPOS, TRUE, 90);
-    SendMessageW(form.hwnd(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(C(trackIdle)));
+    SendMessageW(form.hwnd(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0),
+                 reinterpret_cast<LPARAM>(C(trackIdle)));
     Tick(chkFast);
     Tick(chkShowInfo);
     Tick(chkMouseExMode);
@@ -176,7 +179,8 @@ TEST_F(OptionsDialogWine, ControlsSetThroughTheirMessagesAreWrittenBackOnOk) {
     PickFromCombo(comboLang, 1);
     EXPECT_EQ(TextOf(form.hwnd()), L"选项") << "the texts show the picked language at once";
     EXPECT_EQ(TextOf(C(chkTimeout)), L"超时时间");
-    EXPECT_EQ(ListView_GetNextItem(C(listviewMethods), -1, LVNI_SELECTED), 3) << "the mode stays chosen";
+    EXPECT_EQ(ListView_GetNextItem(C(listviewMethods), -1, LVNI_SELECTED), 3)
+        << "the mode stays chosen";
     EXPECT_EQ(settings.language, Language::English);
     Look();
 
@@ -229,7 +233,8 @@ TEST_F(OptionsDialogWine, KnownProgramsViewMarksAProgramAndOkDropsItsRules) {
     EXPECT_TRUE(IsWindowVisible(C(lstKnownApps)));
     ASSERT_EQ(ListView_GetItemCount(C(lstKnownApps)), 3);
 
-    ListView_SetItemState(C(lstKnownApps), 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetItemState(C(lstKnownApps), 1, LVIS_SELECTED | LVIS_FOCUSED,
+                          LVIS_SELECTED | LVIS_FOCUSED);
     UpdateWindow(C(lstKnownApps));
     Pump();
     EXPECT_TRUE(IsWindowVisible(C(btnReloadApp))) << "the re-pick button lies over the focused row";
@@ -250,7 +255,8 @@ TEST_F(OptionsDialogWine, KnownProgramsViewMarksAProgramAndOkDropsItsRules) {
     EXPECT_EQ(static_cast<int>(set->knownAppCount), 2);
     EXPECT_EQ(set->knownApps[1].title.View(), u"Program 2");
     ASSERT_EQ(static_cast<int>(set->motions[0].ruleCount), 1);
-    EXPECT_EQ(static_cast<int>(set->motions[0].rules[0].appIndex), 1) << "program 2's rule follows it to position 1";
+    EXPECT_EQ(static_cast<int>(set->motions[0].rules[0].appIndex), 1)
+        << "program 2's rule follows it to position 1";
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // The portable ini store against the system's profile functions: the same operations on the
 // same file must give the same answers and the same bytes.
-#include "platform/Settings.h"
 #include "platform/PortableIni.h"
 #include "platform/ProfileIni_win.h"
+#include "platform/Settings.h"
 #include "shared/IniStoreTestSupport.h"
 
 #include <array>

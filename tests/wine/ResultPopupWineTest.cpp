@@ -3,9 +3,9 @@
 // its second and its slide are over.
 #include "ui/main/ResultPopup_win.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
 
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace traxo {
@@ -37,9 +37,9 @@ public:
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.lpszClassName = L"TraxoPopupTestForeground";
         RegisterClassW(&windowClass);
-        hwnd_ = CreateWindowExW(0, windowClass.lpszClassName, L"Foreground", WS_OVERLAPPEDWINDOW,
-                                100, 100, 300, 200, nullptr, nullptr, windowClass.hInstance,
-                                nullptr);
+        hwnd_ =
+            CreateWindowExW(0, windowClass.lpszClassName, L"Foreground", WS_OVERLAPPEDWINDOW, 100,
+                            100, 300, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
         ShowWindow(hwnd_, SW_SHOW);
         SetForegroundWindow(hwnd_);
         SetActiveWindow(hwnd_);

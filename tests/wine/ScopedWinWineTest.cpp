@@ -2,9 +2,10 @@
 // of it (destroyed, reset or moved from), and never while it is lent or moved on.
 #include "platform/ScopedWin_win.h"
 
+#include <windows.h>
+
 #include <gtest/gtest.h>
 #include <utility>
-#include <windows.h>
 
 namespace traxo {
 namespace {

@@ -1,13 +1,14 @@
 // The portable path arithmetic of the settings against the system's own: the expansion of a
 // stored path must be what GetFullPathNameW makes of it in the program's folder.
 #include "platform/AppPaths.h"
+#include "platform/ProfileIni_win.h"
 #include "platform/Settings.h"
 #include "platform/SettingsColours.h"
-#include "platform/ProfileIni_win.h"
 #include "shared/IniStoreTestSupport.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 namespace traxo::testing {
 namespace {

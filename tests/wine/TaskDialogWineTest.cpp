@@ -2,9 +2,9 @@
 // the order added, and a dialog closed without a button answers with the last one.
 #include "ui/kit/TaskDialog_win.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
 
+#include <gtest/gtest.h>
 #include <string>
 
 namespace traxo {

@@ -3,9 +3,9 @@
 // after it was closed.
 #include "ui/tutorial/Tutorial_win.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
 
+#include <gtest/gtest.h>
 #include <map>
 #include <string>
 
@@ -32,8 +32,9 @@ public:
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.lpszClassName = L"TraxoTutorialTestForeground";
         RegisterClassW(&windowClass);
-        hwnd_ = CreateWindowExW(0, windowClass.lpszClassName, L"Foreground", WS_OVERLAPPEDWINDOW,
-                                100, 100, 300, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
+        hwnd_ =
+            CreateWindowExW(0, windowClass.lpszClassName, L"Foreground", WS_OVERLAPPEDWINDOW, 100,
+                            100, 300, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
         ShowWindow(hwnd_, SW_SHOW);
         SetForegroundWindow(hwnd_);
         Pump(200);
@@ -136,7 +137,7 @@ TEST(TutorialWineTest, ReportedEventsMoveOnAndClosingKeepsTheStage) {
 
     rig.NextByReporter(5);
     EXPECT_TRUE(rig.tutorial.Visible()); // the last stage, 12
-    rig.NextByReporter(1); // past it: the end closes the window
+    rig.NextByReporter(1);               // past it: the end closes the window
     EXPECT_FALSE(rig.tutorial.Visible());
 }
 

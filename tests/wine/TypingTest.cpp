@@ -4,10 +4,11 @@
 #include "platform/Keyboard_win.h"
 #include "wine/EditWindowTest.h"
 
+#include <windows.h>
+
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
-#include <windows.h>
 
 namespace traxo {
 namespace {

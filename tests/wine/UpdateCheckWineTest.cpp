@@ -7,23 +7,23 @@
 #include "shared/RecordingUpdatePrompts.h"
 #include "ui/update/UpdateCheck_win.h"
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-#include <tlhelp32.h>
 #include <windows.h>
 
 #include <chrono>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #include <memory>
 #include <optional>
+#include <tlhelp32.h>
 
 namespace traxo {
 namespace {
 
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
+using ::testing::HasSubstr;
 using testing::LocalHttpServer;
 using testing::RecordingUpdatePrompts;
-using ::testing::HasSubstr;
 
 constexpr auto kShortTimeout = 1500ms;
 const std::string kLatest = "[traxo]\r\nversion=1.41\r\n";
@@ -125,12 +125,17 @@ protected:
         setup.owner = nullptr;
         setup.language = [this] { return language; };
         setup.firstRunPromptShowing = std::move(promptShowing);
-        setup.fetch = std::make_shared<WinInetFetch>(HttpFetchOptions{kShortTimeout, kHttpFetchMaxBytes});
+        setup.fetch =
+            std::make_shared<WinInetFetch>(HttpFetchOptions{kShortTimeout, kHttpFetchMaxBytes});
         setup.prompts = [this](HWND) {
             struct Forward final : UpdatePrompts {
                 explicit Forward(RecordingUpdatePrompts& to) : to(to) {}
-                void ShowNetworkError(std::u16string_view text) override { to.ShowNetworkError(text); }
-                int ShowDialog(const TaskDialogContent& dialog) override { return to.ShowDialog(dialog); }
+                void ShowNetworkError(std::u16string_view text) override {
+                    to.ShowNetworkError(text);
+                }
+                int ShowDialog(const TaskDialogContent& dialog) override {
+                    return to.ShowDialog(dialog);
+                }
                 void OpenAddress(std::u16string_view address) override { to.OpenAddress(address); }
                 void LogFailure(std::u16string_view text) override { to.LogFailure(text); }
                 RecordingUpdatePrompts& to;
@@ -141,7 +146,8 @@ protected:
     }
 
     // Runs the message loop until the check has answered, as the program's loop would.
-    static void PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 10s) {
+    static void PumpUntil(const std::function<bool()>& done,
+                          std::chrono::milliseconds limit = 10s) {
         const auto end = Clock::now() + limit;
         while (!done() && Clock::now() < end) {
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
@@ -173,7 +179,8 @@ TEST_F(UpdateCheckerTest, CheckNowSaysWhenTheLatestVersionRuns) {
     ASSERT_EQ(prompts.dialogs.size(), 1u);
     EXPECT_EQ(prompts.dialogs[0].mainInstruction, u"You have the latest version.");
     EXPECT_TRUE(prompts.errors.empty());
-    EXPECT_EQ(testing::ReadFileBytes(folder / "updates.ini"), testing::Utf16File(u"[traxo]\r\nversion=1.41\r\n"));
+    EXPECT_EQ(testing::ReadFileBytes(folder / "updates.ini"),
+              testing::Utf16File(u"[traxo]\r\nversion=1.41\r\n"));
 }
 
 TEST_F(UpdateCheckerTest, TheRepliesThroughTheRealDownload) {
@@ -184,14 +191,16 @@ TEST_F(UpdateCheckerTest, TheRepliesThroughTheRealDownload) {
         std::u16string_view footer;
     };
     const Case cases[] = {
-        {"[traxo]\r\nversion=1.50\r\ndate=2024-05-01\r\ndownload=https://traxo.app/\r\n", Language::English,
-         u"unknown", u"Update is v. 1.50, released 2024-05-01 - you have v. 1.41"},
-        {"[traxo]\r\nversion=1.30\r\ndownload=https://traxo.app/\r\n", Language::English, u"unknown",
-         u"Update is v. 1.30, released unknown - you have v. 1.41"},
-        {"[traxo]\r\nversion=2\r\ninfo=General\r\ninfo1=\xE4\xB8\xAD\xE6\x96\x87\r\ndownload=https://traxo.app/\r\n",
+        {"[traxo]\r\nversion=1.50\r\ndate=2024-05-01\r\ndownload=https://traxo.app/\r\n",
+         Language::English, u"unknown",
+         u"Update is v. 1.50, released 2024-05-01 - you have v. 1.41"},
+        {"[traxo]\r\nversion=1.30\r\ndownload=https://traxo.app/\r\n", Language::English,
+         u"unknown", u"Update is v. 1.30, released unknown - you have v. 1.41"},
+        {"[traxo]\r\nversion=2\r\ninfo=General\r\ninfo1=\xE4\xB8\xAD\xE6\x96\x87\r\ndownload=https:"
+         "//traxo.app/\r\n",
          Language::Chinese, u"中文", u"最新版本是2，发布日期是 unknown——你的版本是1.41。"},
-        {"X[traxo]\r\nversion=2\r\ninfo=General\r\ndownload=https://traxo.app/\r\n", Language::Chinese, u"General",
-         u"最新版本是2，发布日期是 unknown——你的版本是1.41。"},
+        {"X[traxo]\r\nversion=2\r\ninfo=General\r\ndownload=https://traxo.app/\r\n",
+         Language::Chinese, u"General", u"最新版本是2，发布日期是 unknown——你的版本是1.41。"},
     };
     LocalHttpServer server;
     const auto checker = MakeChecker(server.Address());
@@ -224,7 +233,10 @@ TEST_F(UpdateCheckerTest, NoUsableReplyEndsInTheNetworkError) {
         prompts = RecordingUpdatePrompts();
         const auto checker = MakeChecker(server.Address());
         EXPECT_EQ(CheckNow(*checker), std::optional<bool>(false)) << c.what;
-        EXPECT_EQ(prompts.errors, std::vector<std::u16string>{u"Could not check for updates: check your connection."}) << c.what;
+        EXPECT_EQ(
+            prompts.errors,
+            std::vector<std::u16string>{u"Could not check for updates: check your connection."})
+            << c.what;
         EXPECT_TRUE(prompts.dialogs.empty()) << c.what;
     }
     prompts = RecordingUpdatePrompts();
@@ -248,7 +260,8 @@ TEST_F(UpdateCheckerTest, TheWindowsKeepAnsweringWhileTheServerIsSilent) {
     EXPECT_TRUE(checker->Busy());
     PumpUntil([&] { return !server.Requests().empty(); });
     DWORD_PTR result = 0;
-    EXPECT_NE(SendMessageTimeoutW(checker->hwnd(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 200, &result), 0);
+    EXPECT_NE(SendMessageTimeoutW(checker->hwnd(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 200, &result),
+              0);
     EXPECT_FALSE(answer.has_value());
     PumpUntil([&] { return answer.has_value(); });
     EXPECT_EQ(answer, std::optional<bool>(false));
@@ -292,7 +305,8 @@ int CountProcesses(const wchar_t* exeName) {
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof(entry);
     int count = 0;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    for (BOOL more = Process32FirstW(snapshot, &entry); more;
+         more = Process32NextW(snapshot, &entry)) {
         count += lstrcmpiW(entry.szExeFile, exeName) == 0 ? 1 : 0;
     }
     CloseHandle(snapshot);
@@ -324,12 +338,14 @@ void CALLBACK PressOk(HWND, UINT, UINT_PTR timer, DWORD) {
 
 TEST(UpdateCheckerDialogTest, AFileAddressIsShownAndNotOpened) {
     LocalHttpServer server;
-    server.ServeBody("[traxo]\r\nversion=9.9\r\ninfo=Big news\r\ndownload=file:///C:/windows/notepad.exe\r\n");
+    server.ServeBody(
+        "[traxo]\r\nversion=9.9\r\ninfo=Big news\r\ndownload=file:///C:/windows/notepad.exe\r\n");
     testing::ScratchFolder folder;
     UpdateChecker::Setup setup;
     setup.address = server.Address();
     setup.localCopy = folder / "updates.ini";
-    setup.fetch = std::make_shared<WinInetFetch>(HttpFetchOptions{kShortTimeout, kHttpFetchMaxBytes});
+    setup.fetch =
+        std::make_shared<WinInetFetch>(HttpFetchOptions{kShortTimeout, kHttpFetchMaxBytes});
     UpdateChecker checker(std::move(setup)); // the real task dialog and shell
     const int notepadsBefore = CountProcesses(L"notepad.exe");
     std::optional<bool> answer;

@@ -3,11 +3,12 @@
 // for a timer callback and a window run by a function.
 #include "platform/WindowBase_win.h"
 
+#include <windows.h>
+
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
 #include <vector>
-#include <windows.h>
 
 namespace traxo {
 namespace {

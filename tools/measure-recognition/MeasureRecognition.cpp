@@ -84,9 +84,7 @@ struct Outcome {
 
 struct Tally {
     int right = 0, wrong = 0, rejected = 0;
-    void Add(bool accepted, bool correct) {
-        (accepted ? (correct ? right : wrong) : rejected)++;
-    }
+    void Add(bool accepted, bool correct) { (accepted ? (correct ? right : wrong) : rejected)++; }
     int Total() const { return right + wrong + rejected; }
     std::string Text() const {
         char text[96];
@@ -153,8 +151,7 @@ Outcome Nearest(const std::vector<const Stroke*>& set, const Stroke& gesture,
 Tally Judge(const std::vector<Outcome>& outcomes, double maxDistance, double maxRatio) {
     Tally tally;
     for (const Outcome& o : outcomes) {
-        tally.Add(o.nearest <= maxDistance && o.nearest <= maxRatio * o.next,
-                  o.best == o.expected);
+        tally.Add(o.nearest <= maxDistance && o.nearest <= maxRatio * o.next, o.best == o.expected);
     }
     return tally;
 }
@@ -234,7 +231,8 @@ double ElasticWithDirection(const PreparedPath& a, const PreparedPath& b, int ba
             double turn = std::abs(da[i - 1] - db[j - 1]);
             turn = std::min(turn, 2 * 3.14159265358979 - turn);
             const double gap = std::hypot(a.points[i - 1].x - b.points[j - 1].x,
-                                          a.points[i - 1].y - b.points[j - 1].y) + weight * turn;
+                                          a.points[i - 1].y - b.points[j - 1].y) +
+                               weight * turn;
             cost[i * (n + 1) + j] =
                 gap + std::min({cost[(i - 1) * (n + 1) + j], cost[i * (n + 1) + j - 1],
                                 cost[(i - 1) * (n + 1) + j - 1]});
@@ -243,8 +241,8 @@ double ElasticWithDirection(const PreparedPath& a, const PreparedPath& b, int ba
     return cost[n * (n + 1) + n] / n;
 }
 
-void Report(const char* name, const std::vector<Outcome>& same,
-            const std::vector<Outcome>& cross, double maxDistance, double maxRatio) {
+void Report(const char* name, const std::vector<Outcome>& same, const std::vector<Outcome>& cross,
+            double maxDistance, double maxRatio) {
     std::printf("%s\n  same person:  %s  (%d)\n  cross person: %s  (%d)\n", name,
                 Judge(same, maxDistance, maxRatio).Text().c_str(), int(same.size()),
                 Judge(cross, maxDistance, maxRatio).Text().c_str(), int(cross.size()));
@@ -289,7 +287,8 @@ void SweepRule(const char* name, const std::vector<Outcome>& same,
 int main(int argc, char** argv) {
     using namespace traxo;
     if (argc < 2) {
-        std::fprintf(stderr, "usage: measure-recognition STROKES.json [--table | --sweep [headings]]\n");
+        std::fprintf(stderr,
+                     "usage: measure-recognition STROKES.json [--table | --sweep [headings]]\n");
         return 2;
     }
     std::vector<std::string> shapes;
@@ -309,8 +308,8 @@ int main(int argc, char** argv) {
             MotionScores scores = specified.ScoreMotions(*gesture.path, *set);
             const Verdict verdict = JudgeScores(scores);
             scores[static_cast<std::size_t>(gesture.shape)].reset();
-            return Outcome{0, verdict.bestIndex, 0, 0, verdict.accepted,
-                           JudgeScores(scores).accepted};
+            return Outcome{0, verdict.bestIndex, 0,
+                           0, verdict.accepted,  JudgeScores(scores).accepted};
         },
         same, cross);
     const auto selfJudged = [](const std::vector<Outcome>& outcomes) {
@@ -344,7 +343,8 @@ int main(int argc, char** argv) {
             for (std::size_t i = 0; i < motions.size(); ++i) {
                 set->motions[i].path = *motions[i]->path;
             }
-            const PreciseVerdict verdict = JudgeDistances(precise.MeasureMotions(*gesture.path, *set));
+            const PreciseVerdict verdict =
+                JudgeDistances(precise.MeasureMotions(*gesture.path, *set));
             // Every distance in full, so that leaving a motion out cannot uncover an abandoned one.
             MotionDistances all{};
             for (std::size_t i = 0; i < motions.size(); ++i) {
@@ -352,8 +352,14 @@ int main(int argc, char** argv) {
             }
             all[static_cast<std::size_t>(gesture.shape)].reset();
             const PreciseVerdict others = JudgeDistances(all);
-            return Outcome{0,           verdict.bestIndex, verdict.best,  verdict.runnerUp,
-                           verdict.accepted, others.accepted, others.best, others.runnerUp};
+            return Outcome{0,
+                           verdict.bestIndex,
+                           verdict.best,
+                           verdict.runnerUp,
+                           verdict.accepted,
+                           others.accepted,
+                           others.best,
+                           others.runnerUp};
         },
         same, cross);
     Report("precise recogniser", same, cross, kMaxMatchDistance, kMaxRunnerUpRatio);
@@ -366,14 +372,16 @@ int main(int argc, char** argv) {
                 double unknown[2] = {0, 0};
                 for (int c = 0; c < 2; ++c) {
                     for (const Outcome& o : c == 0 ? same : cross) {
-                        unknown[c] += o.otherNearest <= limit && o.otherNearest <= ratio * o.otherNext;
+                        unknown[c] +=
+                            o.otherNearest <= limit && o.otherNearest <= ratio * o.otherNext;
                     }
                     unknown[c] = 100 * unknown[c] / double((c == 0 ? same : cross).size());
                 }
                 char title[160];
                 std::snprintf(title, sizeof title,
                               "distance <= %.0f, ratio <= %.1f (shape missing, accepted: "
-                              "%.1f %% / %.1f %%)", limit, ratio, unknown[0], unknown[1]);
+                              "%.1f %% / %.1f %%)",
+                              limit, ratio, unknown[0], unknown[1]);
                 Report(title, same, cross, limit, ratio);
             }
         }
@@ -398,12 +406,10 @@ int main(int argc, char** argv) {
             }
             return 0;
         }
-        sweep("mean gap of evenly spaced points", [](const Stroke& m, const Stroke& g) {
-            return MeanGap(m.prepared, g.prepared);
-        });
-        sweep("cosine of centred points", [](const Stroke& m, const Stroke& g) {
-            return CosineAngle(m.prepared, g.prepared);
-        });
+        sweep("mean gap of evenly spaced points",
+              [](const Stroke& m, const Stroke& g) { return MeanGap(m.prepared, g.prepared); });
+        sweep("cosine of centred points",
+              [](const Stroke& m, const Stroke& g) { return CosineAngle(m.prepared, g.prepared); });
         for (int band : {2, 4, 6, 8, 31}) {
             const std::string name = "elastic, band " + std::to_string(band);
             sweep(name.c_str(), [band](const Stroke& m, const Stroke& g) {

@@ -12,7 +12,8 @@ namespace traxo::cli {
 // Exit statuses shared by every command.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFindings = 1; // the command ran and found something wrong
-inline constexpr int kExitBadInput = 2; // unusable arguments or input: one line on err, nothing on out
+inline constexpr int kExitBadInput =
+    2; // unusable arguments or input: one line on err, nothing on out
 
 struct Streams {
     std::istream& in;

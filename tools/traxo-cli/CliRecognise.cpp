@@ -3,8 +3,8 @@
 // the program would for a gesture captured on the screen (without running any action). With
 // --precise the precise recogniser decides, as with the setting `recogniser` at 1.
 #include "Cli.h"
-#include "recognition/MotionGeometry.h"
 #include "recognition/GestureRecogniser.h"
+#include "recognition/MotionGeometry.h"
 #include "sets/MotionSet.h"
 
 #include <cstdint>
@@ -84,7 +84,7 @@ std::vector<Point> ReadPath(const json& value, const std::string& where) {
     }
     if (value.size() > static_cast<std::size_t>(kMaxPathPoints)) {
         throw BadMotions{where + " has " + std::to_string(value.size()) + " points; at most " +
-                       std::to_string(kMaxPathPoints) + " fit in a path"};
+                         std::to_string(kMaxPathPoints) + " fit in a path"};
     }
     std::vector<Point> path;
     for (std::size_t i = 0; i < value.size(); ++i) {
@@ -128,7 +128,7 @@ RecogniseInput ParseInput(const std::string& text) {
     }
     if (motions.size() > static_cast<std::size_t>(kMaxMotions)) {
         throw BadMotions{"motions has " + std::to_string(motions.size()) +
-                       " paths; a set holds at most " + std::to_string(kMaxMotions)};
+                         " paths; a set holds at most " + std::to_string(kMaxMotions)};
     }
     RecogniseInput input;
     for (std::size_t i = 0; i < motions.size(); ++i) {

@@ -1,16 +1,16 @@
 #include "ui/editors/Assign_win.h"
 
+#include "actions/ActionLists.h"
 #include "actions/ActionModel.h"
 #include "platform/GdiPaintCanvas_win.h"
 #include "platform/WideText_win.h"
-#include "actions/ActionLists.h"
 #include "ui/editors/AssignRowPainter.h"
-#include "ui/options/FolderChooser_win.h"
 #include "ui/editors/Input_win.h"
 #include "ui/editors/KeyCombo_win.h"
 #include "ui/editors/Keystrokes_win.h"
 #include "ui/editors/Program_win.h"
 #include "ui/kit/TaskDialog_win.h"
+#include "ui/options/FolderChooser_win.h"
 
 #include <windowsx.h>
 
@@ -359,8 +359,9 @@ void TfrmAssign::lstActionsCustomDrawItem(const DRAWITEMSTRUCT& item) {
     {
         GdiPaintCanvas canvas(item.hDC, objects_.get());
         canvas.SetAppIcons(imgApps_);
-        PaintAssignRow(canvas, rows_[row], place, ActionToFullText(rows_[row].action, CurrentLanguage()),
-                       RowFont(Font()), DpiScale{Dpi()});
+        PaintAssignRow(canvas, rows_[row], place,
+                       ActionToFullText(rows_[row].action, CurrentLanguage()), RowFont(Font()),
+                       DpiScale{Dpi()});
     }
     if (selected) {
         PlaceCombo(item.rcItem, row);
@@ -377,7 +378,8 @@ std::u16string TfrmAssign::EntryText(int entry) const {
     } else if (entry > 0 && static_cast<std::size_t>(entry) <= comboRows_.size()) {
         const ActionListRow& listRow =
             kActionLists[comboRows_[static_cast<std::size_t>(entry) - 1]];
-        return std::u16string(CurrentLanguage() == Language::Chinese ? listRow.chinese : listRow.english);
+        return std::u16string(CurrentLanguage() == Language::Chinese ? listRow.chinese
+                                                                     : listRow.english);
     }
     return {};
 }

@@ -4,8 +4,8 @@
 // every decision come from actions/AssignRules, their looks from ui/editors/AssignRowPainter; this
 // window carries them out and moves text.
 
-#include "platform/Language.h"
 #include "actions/AssignRules.h"
+#include "platform/Language.h"
 #include "platform/PaintCanvas.h" // before <windows.h> renames its DrawText
 #include "ui/kit/ModalForm_win.h"
 

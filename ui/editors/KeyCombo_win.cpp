@@ -5,7 +5,6 @@
 #include "ui/kit/TaskDialog_win.h"
 
 #include <commctrl.h>
-
 #include <vector>
 
 namespace traxo {
@@ -13,24 +12,34 @@ namespace {
 
 std::vector<ControlSpec> KeyComboLayout() {
     std::vector<ControlSpec> layout = {
-        {TfrmKeyCombo::kLblSpK, L"STATIC", 0, 0, 12, 10, 300, 18, DialogTexts(DialogText::KeyComboSpecialKeys)},
+        {TfrmKeyCombo::kLblSpK, L"STATIC", 0, 0, 12, 10, 300, 18,
+         DialogTexts(DialogText::KeyComboSpecialKeys)},
     };
     for (std::size_t t = 0; t < kKeyComboToggleCount; ++t) {
         const int column = static_cast<int>(t % 5);
         const int row = static_cast<int>(t / 5);
-        layout.push_back({TfrmKeyCombo::ToggleId(t), L"BUTTON",
-                          BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, 0, 12 + column * 78,
-                          30 + row * 32, 72, 26, ToggleCaption(static_cast<KeyComboToggle>(t)), {}});
+        layout.push_back({TfrmKeyCombo::ToggleId(t),
+                          L"BUTTON",
+                          BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP,
+                          0,
+                          12 + column * 78,
+                          30 + row * 32,
+                          72,
+                          26,
+                          ToggleCaption(static_cast<KeyComboToggle>(t)),
+                          {}});
     }
     const ControlSpec rest[] = {
-        {TfrmKeyCombo::kLblLNK, L"STATIC", 0, 0, 12, 102, 300, 18, 
+        {TfrmKeyCombo::kLblLNK, L"STATIC", 0, 0, 12, 102, 300, 18,
          DialogTexts(DialogText::KeyComboOtherKey)},
         {TfrmKeyCombo::kEdtKey, HOTKEY_CLASSW, WS_TABSTOP | WS_BORDER, 0, 12, 122, 150, 23},
         {TfrmKeyCombo::kLblCombo, L"STATIC", SS_LEFTNOWORDWRAP, 0, 12, 158, 378, 20},
         {TfrmKeyCombo::kLblInfoK1, L"STATIC", 0, 0, 12, 186, 378, 34,
          DialogTexts(DialogText::KeyComboReserved)},
-        {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 234, 230, 75, 25, DialogTexts(DialogText::ButtonOk)},
-        {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 315, 230, 75, 25, DialogTexts(DialogText::ButtonCancel)},
+        {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 234, 230, 75, 25,
+         DialogTexts(DialogText::ButtonOk)},
+        {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 315, 230, 75, 25,
+         DialogTexts(DialogText::ButtonCancel)},
     };
     layout.insert(layout.end(), std::begin(rest), std::end(rest));
     return layout;
@@ -82,8 +91,7 @@ void TfrmKeyCombo::ClearCombo() {
 void TfrmKeyCombo::edtKeyChange() {
     KeyComboToggles pressed{};
     for (std::size_t t = 0; t < kKeyComboToggleCount; ++t) {
-        pressed[t] = SendMessageW(Control(ToggleId(t)), BM_GETCHECK, 0, 0) ==
-                     BST_CHECKED;
+        pressed[t] = SendMessageW(Control(ToggleId(t)), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
     const auto hotKey = static_cast<WORD>(SendMessageW(Control(kEdtKey), HKM_GETHOTKEY, 0, 0));
     const std::u16string keyName = ShortcutKeyName(LOBYTE(hotKey), LayoutKeyName);

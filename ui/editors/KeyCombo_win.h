@@ -14,7 +14,11 @@ class TfrmKeyCombo final : public ModalForm {
 public:
     enum : int {
         kFirstToggle = 200, // the ten toggles, in KeyComboToggle order
-        kEdtKey = 220, kLblCombo, kLblSpK, kLblLNK, kLblInfoK1,
+        kEdtKey = 220,
+        kLblCombo,
+        kLblSpK,
+        kLblLNK,
+        kLblInfoK1,
     };
     // The control id of a toggle (a KeyComboToggle).
     static constexpr int ToggleId(std::size_t toggle) {

@@ -28,33 +28,34 @@ constexpr std::u16string_view kExamples[] = {
 std::vector<ControlSpec> KeystrokesLayout() {
     using F = TfrmKeystrokes;
     return {
-        {F::kLabel1, L"STATIC", 0, 0, 12, 10, 496, 18,
-         DialogTexts(DialogText::KeystrokesLabel1)},
+        {F::kLabel1, L"STATIC", 0, 0, 12, 10, 496, 18, DialogTexts(DialogText::KeystrokesLabel1)},
         {F::kEdtKeys, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER, 0, 12, 30, 496, 23},
-        {F::kLabel2, L"STATIC", 0, 0, 12, 62, 496, 18,
-         DialogTexts(DialogText::KeystrokesLabel2)},
+        {F::kLabel2, L"STATIC", 0, 0, 12, 62, 496, 18, DialogTexts(DialogText::KeystrokesLabel2)},
         {F::kLblKeyNames, L"STATIC", 0, 0, 24, 80, 484, 32, // two lines
          DialogTexts(DialogText::KeystrokesKeyNames)},
-        {F::kLabel3, L"STATIC", 0, 0, 12, 114, 240, 18, 
-         DialogTexts(DialogText::KeystrokesLabel3)},
+        {F::kLabel3, L"STATIC", 0, 0, 12, 114, 240, 18, DialogTexts(DialogText::KeystrokesLabel3)},
         {F::kLblModifiers, L"STATIC", 0, 0, 254, 114, 254, 18,
          DialogTexts(DialogText::KeystrokesModifiers)},
-        {F::kLabel4, L"STATIC", 0, 0, 12, 136, 496, 32,
-         DialogTexts(DialogText::KeystrokesLabel4)},
-        {F::kMemoTest, L"EDIT", ES_MULTILINE | ES_READONLY | ES_WANTRETURN | WS_VSCROLL | WS_BORDER, 0,
-         12, 174, 408, 66},
-        {F::kBtnTest, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 174, 75, 25, DialogTexts(DialogText::KeystrokesTest)},
-        {F::kBtnClear, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 206, 75, 25, DialogTexts(DialogText::KeystrokesClear)},
-        {F::kBtnExamples, L"BUTTON", BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, 0, 12, 254, 120, 25,
-         DialogTexts(DialogText::KeystrokesShowExamples)},
-        {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 352, 254, 75, 25, DialogTexts(DialogText::ButtonOk)},
-        {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 254, 75, 25, DialogTexts(DialogText::ButtonCancel)},
+        {F::kLabel4, L"STATIC", 0, 0, 12, 136, 496, 32, DialogTexts(DialogText::KeystrokesLabel4)},
+        {F::kMemoTest, L"EDIT", ES_MULTILINE | ES_READONLY | ES_WANTRETURN | WS_VSCROLL | WS_BORDER,
+         0, 12, 174, 408, 66},
+        {F::kBtnTest, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 174, 75, 25,
+         DialogTexts(DialogText::KeystrokesTest)},
+        {F::kBtnClear, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 206, 75, 25,
+         DialogTexts(DialogText::KeystrokesClear)},
+        {F::kBtnExamples, L"BUTTON", BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, 0, 12, 254, 120,
+         25, DialogTexts(DialogText::KeystrokesShowExamples)},
+        {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 352, 254, 75, 25,
+         DialogTexts(DialogText::ButtonOk)},
+        {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 254, 75, 25,
+         DialogTexts(DialogText::ButtonCancel)},
         // Transparent, so that the form's own erasing reaches inside it: a group box draws only
         // its frame, and its inside stayed unpainted (black) when the form opened expanded.
-        {F::kFrameExamples, L"BUTTON", BS_GROUPBOX, WS_EX_TRANSPARENT, 12, 288, 496, 104, 
+        {F::kFrameExamples, L"BUTTON", BS_GROUPBOX, WS_EX_TRANSPARENT, 12, 288, 496, 104,
          DialogTexts(DialogText::KeystrokesLabel5)},
-        {F::kLstExamples, L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
-         0, 22, 306, 476, 78},
+        {F::kLstExamples, L"LISTBOX",
+         LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 0, 22, 306, 476,
+         78},
     };
 }
 
@@ -70,7 +71,8 @@ TfrmKeystrokes::TfrmKeystrokes(HWND owner, Keyboard* keyboard)
     }
     for (const std::u16string_view example : kExamples) {
         const std::wstring text = WideText(example);
-        SendMessageW(Control(kLstExamples), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        SendMessageW(Control(kLstExamples), LB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(text.c_str()));
     }
     ExpandMe(false);
 }
@@ -95,9 +97,9 @@ void TfrmKeystrokes::ExpandMe(bool expanded) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(Control(kFrameExamples), expanded ? SW_SHOW : SW_HIDE);
     ShowWindow(Control(kLstExamples), expanded ? SW_SHOW : SW_HIDE);
-    SetControlText(kBtnExamples,
-                   DialogString(expanded ? DialogText::KeystrokesHideExamples : DialogText::KeystrokesShowExamples,
-                                CurrentLanguage()));
+    SetControlText(kBtnExamples, DialogString(expanded ? DialogText::KeystrokesHideExamples
+                                                       : DialogText::KeystrokesShowExamples,
+                                              CurrentLanguage()));
 }
 
 void TfrmKeystrokes::btnExamplesClick() {
@@ -120,8 +122,9 @@ bool TfrmKeystrokes::ExplainProblem(std::u16string_view script, bool offerToKeep
     message.content = DescribeScriptProblem(*problem, script, CurrentLanguage());
     message.icon = offerToKeep ? TaskDialogIcon::Warning : TaskDialogIcon::Error;
     if (offerToKeep) {
-        message.buttons = {std::u16string(DialogString(DialogText::KeystrokesEdit, language)),
-                           std::u16string(DialogString(DialogText::KeystrokesSaveAnyway, language))};
+        message.buttons = {
+            std::u16string(DialogString(DialogText::KeystrokesEdit, language)),
+            std::u16string(DialogString(DialogText::KeystrokesSaveAnyway, language))};
     } else {
         message.buttons = {std::u16string(DialogString(DialogText::ButtonOk, language))};
     }

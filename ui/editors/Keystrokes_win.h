@@ -14,8 +14,19 @@ namespace traxo {
 class TfrmKeystrokes final : public ModalForm {
 public:
     enum : int {
-        kLabel1 = 101, kEdtKeys, kLabel2, kLblKeyNames, kLabel3, kLblModifiers, kLabel4,
-        kMemoTest, kBtnTest, kBtnClear, kBtnExamples, kFrameExamples, kLstExamples,
+        kLabel1 = 101,
+        kEdtKeys,
+        kLabel2,
+        kLblKeyNames,
+        kLabel3,
+        kLblModifiers,
+        kLabel4,
+        kMemoTest,
+        kBtnTest,
+        kBtnClear,
+        kBtnExamples,
+        kFrameExamples,
+        kLstExamples,
     };
 
     // keyboard: the sender's keyboard; null for the real one. Must outlive the form.

@@ -7,19 +7,41 @@
 namespace traxo {
 
 TfrmProgram::TfrmProgram(HWND owner)
-    : ModalForm(L"TfrmProgram", owner, SIZE{460, 150},
-                {
-                    {kLblFile, L"STATIC", 0, 0, 12, 10, 400, 18, 
-                     DialogTexts(DialogText::ProgramFile)},
-                    {kEdtFile, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER, 0, 12, 30, 400, 23, {}, {}},
-                    {kBtnBrowseFile, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 418, 30, 30, 23, DialogTexts(DialogText::ProgramBrowse)},
-                    {kLblDir, L"STATIC", 0, 0, 12, 62, 400, 18, DialogTexts(DialogText::ProgramFolder)},
-                    {kEdtWorkinDir, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER, 0, 12, 82, 400, 23, {}, {}},
-                    {kBtnBrowseFolder, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 418, 82, 30, 23, DialogTexts(DialogText::ProgramBrowse)},
-                    {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 292, 116, 75, 25, DialogTexts(DialogText::ButtonOk)},
-                    {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 373, 116, 75, 25, DialogTexts(DialogText::ButtonCancel)},
-                },
-                DialogTexts(DialogText::ProgramCaption)) {}
+    : ModalForm(
+          L"TfrmProgram", owner, SIZE{460, 150},
+          {
+              {kLblFile, L"STATIC", 0, 0, 12, 10, 400, 18, DialogTexts(DialogText::ProgramFile)},
+              {kEdtFile,
+               L"EDIT",
+               ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER,
+               0,
+               12,
+               30,
+               400,
+               23,
+               {},
+               {}},
+              {kBtnBrowseFile, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 418, 30, 30, 23,
+               DialogTexts(DialogText::ProgramBrowse)},
+              {kLblDir, L"STATIC", 0, 0, 12, 62, 400, 18, DialogTexts(DialogText::ProgramFolder)},
+              {kEdtWorkinDir,
+               L"EDIT",
+               ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER,
+               0,
+               12,
+               82,
+               400,
+               23,
+               {},
+               {}},
+              {kBtnBrowseFolder, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 418, 82, 30, 23,
+               DialogTexts(DialogText::ProgramBrowse)},
+              {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 292, 116, 75, 25,
+               DialogTexts(DialogText::ButtonOk)},
+              {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 373, 116, 75, 25,
+               DialogTexts(DialogText::ButtonCancel)},
+          },
+          DialogTexts(DialogText::ProgramCaption)) {}
 
 void TfrmProgram::SetFields(const ProgramFields& fields) {
     SetControlText(kEdtFile, fields.file);

@@ -8,7 +8,14 @@ namespace traxo {
 
 class TfrmProgram final : public ModalForm {
 public:
-    enum : int { kLblFile = 101, kEdtFile, kBtnBrowseFile, kLblDir, kEdtWorkinDir, kBtnBrowseFolder };
+    enum : int {
+        kLblFile = 101,
+        kEdtFile,
+        kBtnBrowseFile,
+        kLblDir,
+        kEdtWorkinDir,
+        kBtnBrowseFolder
+    };
 
     explicit TfrmProgram(HWND owner);
 

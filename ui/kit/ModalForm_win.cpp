@@ -37,7 +37,8 @@ void ModalForm::FollowDpi(int newDpi, LPARAM suggested) {
     const ScopedFont oldFont = std::move(font_); // released once no child uses it
     font_.reset(CreateMessageFont(dpi_));
     std::vector<HWND> children;
-    for (HWND child = GetWindow(hwnd(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = GetWindow(hwnd(), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
         children.push_back(child);
     }
     for (const HWND child : children) {
@@ -106,10 +107,12 @@ void ModalForm::SetControlText(int id, std::u16string_view text) {
 
 void ModalForm::TranslateMe(Language language) {
     language_ = language;
-    const std::wstring caption = WideText(language == Language::Chinese ? chineseCaption_ : englishCaption_);
+    const std::wstring caption =
+        WideText(language == Language::Chinese ? chineseCaption_ : englishCaption_);
     SetWindowTextW(hwnd(), caption.c_str());
     for (const ControlSpec& spec : layout_) {
-        const std::u16string_view text = language == Language::Chinese && !spec.chinese.empty() ? spec.chinese : spec.english;
+        const std::u16string_view text =
+            language == Language::Chinese && !spec.chinese.empty() ? spec.chinese : spec.english;
         if (!text.empty()) {
             SetControlText(spec.id, text);
         }

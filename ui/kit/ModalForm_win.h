@@ -20,14 +20,15 @@ inline constexpr int kModalResultCancel = IDCANCEL;
 
 // One control of a dialog's layout table; its texts come from the dialog's text table.
 struct ControlSpec {
-    ControlSpec(int id, const wchar_t* kind, DWORD style, DWORD exStyle, int left, int top, int width,
-                int height, TextPair texts = {})
+    ControlSpec(int id, const wchar_t* kind, DWORD style, DWORD exStyle, int left, int top,
+                int width, int height, TextPair texts = {})
         : id(id), kind(kind), style(style), exStyle(exStyle), left(left), top(top), width(width),
           height(height), english(texts.english), chinese(texts.chinese) {}
     // A text that is not translated (a placeholder the dialog replaces before it shows).
-    ControlSpec(int id, const wchar_t* kind, DWORD style, DWORD exStyle, int left, int top, int width,
-                int height, std::u16string_view english, std::u16string_view chinese)
-        : ControlSpec(id, kind, style, exStyle, left, top, width, height, TextPair{english, chinese}) {}
+    ControlSpec(int id, const wchar_t* kind, DWORD style, DWORD exStyle, int left, int top,
+                int width, int height, std::u16string_view english, std::u16string_view chinese)
+        : ControlSpec(id, kind, style, exStyle, left, top, width, height,
+                      TextPair{english, chinese}) {}
 
     int id;
     const wchar_t* kind; // a window class: L"BUTTON", L"EDIT", L"STATIC", ...

@@ -5,8 +5,8 @@
 
 namespace traxo {
 
-inline constexpr int kPictureBanner = 200;      // Image2, centred on Panel2
-inline constexpr int kIconAllPrograms = 201;    // imgApps icon 0
+inline constexpr int kPictureBanner = 200;   // Image2, centred on Panel2
+inline constexpr int kIconAllPrograms = 201; // imgApps icon 0
 inline constexpr int kGlyphActive = 210;
 inline constexpr int kGlyphNewSet = 211;
 inline constexpr int kGlyphLoadSet = 212;

@@ -1,7 +1,6 @@
 #include "ui/kit/TaskDialog_win.h"
 
 #include <commctrl.h>
-
 #include <optional>
 #include <string>
 #include <vector>
@@ -70,7 +69,8 @@ std::optional<int> ShowSystemTaskDialog(HWND owner, const TaskDialogContent& dia
     TASKDIALOGCONFIG config{};
     config.cbSize = sizeof(config);
     config.hwndParent = owner;
-    config.dwFlags = (dialog.cancellable ? TDF_ALLOW_DIALOG_CANCELLATION : 0) | TDF_POSITION_RELATIVE_TO_WINDOW;
+    config.dwFlags =
+        (dialog.cancellable ? TDF_ALLOW_DIALOG_CANCELLATION : 0) | TDF_POSITION_RELATIVE_TO_WINDOW;
     config.pszWindowTitle = Wide(dialog.title);
     config.pszMainInstruction = Wide(dialog.mainInstruction);
     config.pszContent = Wide(dialog.content);

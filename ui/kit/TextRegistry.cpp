@@ -12,11 +12,8 @@ namespace traxo {
 
 std::span<const TextTable* const> AllTextTables() {
     static const std::array<const TextTable*, 5> tables{
-        &TextTableOf(MainText{}),
-        &TextTableOf(OptionsText{}),
-        &TextTableOf(DialogText{}),
-        &TextTableOf(PadText{}),
-        &TextTableOf(EngineText{}),
+        &TextTableOf(MainText{}), &TextTableOf(OptionsText{}), &TextTableOf(DialogText{}),
+        &TextTableOf(PadText{}),  &TextTableOf(EngineText{}),
     };
     return tables;
 }

@@ -3,12 +3,12 @@
 // default action. The caller carries out an Assigned decision (default action, modified flag,
 // hiding and moving the panel, redrawing the row).
 
-#include "platform/Language.h"
 #include "actions/DroppedFile.h"
+#include "platform/Language.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
+#include <shellapi.h>
 #include <string>
 #include <vector>
 

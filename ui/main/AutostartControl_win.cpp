@@ -1,8 +1,8 @@
 #include "ui/main/AutostartControl_win.h"
 
 #include "platform/WideText_win.h"
-#include "ui/main/MainWindowTexts.h"
 #include "ui/kit/TaskDialog_win.h"
+#include "ui/main/MainWindowTexts.h"
 
 #include <utility>
 
@@ -59,7 +59,8 @@ bool AutostartControl::HandleMessage(UINT message, WPARAM wParam) {
 }
 
 void AutostartControl::ReportRefusal() {
-    const std::wstring text = WideText(AutostartRefusedText(language_ ? language_() : Language::English));
+    const std::wstring text =
+        WideText(AutostartRefusedText(language_ ? language_() : Language::English));
     MessageBoxW(owner_, text.c_str(), L"Traxo", MB_OK | MB_ICONWARNING);
 }
 

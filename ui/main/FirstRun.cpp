@@ -36,7 +36,8 @@ bool RunFirstRunPrompt(Settings& settings, std::u16string_view appFolder, FirstR
     if (!settings.tutorialPrompt) {
         return false;
     }
-    settings.language = LanguageFromAnswer(host.Ask(LanguageDialog(settings.language)), settings.language);
+    settings.language =
+        LanguageFromAnswer(host.Ask(LanguageDialog(settings.language)), settings.language);
     host.TranslateMe();
 
     const std::u16string starter = std::u16string(appFolder) + std::u16string(kStarterSetName);

@@ -29,7 +29,8 @@ public:
     // Loads the set as the current one, shows its path, updates the buttons and refills the
     // list. False when it did not load (the window has reported why).
     virtual bool LoadStarterSet(const std::u16string& file) = 0;
-    virtual void ShowBalloon(std::u16string_view title, std::u16string_view text, unsigned seconds) = 0;
+    virtual void ShowBalloon(std::u16string_view title, std::u16string_view text,
+                             unsigned seconds) = 0;
     virtual void SaveSettings() = 0;
     virtual void ShowTutorial() = 0;
 };

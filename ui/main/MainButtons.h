@@ -18,7 +18,7 @@ inline constexpr int kPadStateIdle = 4;
 
 struct MainButtons {
     bool trayActiveChecked = false;
-    ControlLook activeLook;   // btnActive: opaque and lit while active, else like btnClear
+    ControlLook activeLook; // btnActive: opaque and lit while active, else like btnClear
     std::u16string activeCaption;
     std::optional<std::u16string> status; // lblStatus; nothing while the pad records or tests
     bool recordVisible = false;

@@ -1,16 +1,15 @@
 // What the main window's buttons, menus and links do, the dialogs the set commands ask for, and
 // the window's side of the recording pad.
-#include "app/EngineTexts.h"
-#include "ui/main/MainWindow_win.h"
-
-#include "app/ProductInfo.h"
 #include "actions/ActionExecution_win.h"
+#include "app/EngineTexts.h"
+#include "app/ProductInfo.h"
 #include "app/UpdateAddress.h"
 #include "platform/ProfileIni_win.h"
 #include "platform/WideText_win.h"
+#include "ui/kit/TaskDialog_win.h"
 #include "ui/main/ActionDrop_win.h"
 #include "ui/main/MainWindowIds_win.h"
-#include "ui/kit/TaskDialog_win.h"
+#include "ui/main/MainWindow_win.h"
 
 #include <commdlg.h>
 #include <shellapi.h>
@@ -157,8 +156,9 @@ void TgestureConfigForm::btnAssignClick() {
 // A file dropped on the action button becomes the selected motion's default action.
 void TgestureConfigForm::ActionPanelDrop(HDROP drop) {
     const int selected = document_.selectedIndex();
-    const DropDecision decision = comboActionsPanelDrop(
-        hwnd(), drop, selected >= 0 && actionPanel_.visible, engine_.AppFolder(), settings_.language);
+    const DropDecision decision =
+        comboActionsPanelDrop(hwnd(), drop, selected >= 0 && actionPanel_.visible,
+                              engine_.AppFolder(), settings_.language);
     if (decision.outcome != DropOutcome::Assigned || selected < 0) {
         return;
     }
@@ -188,8 +188,8 @@ void TgestureConfigForm::btnHelpMouseDown() {
     AppendMenuW(PopupMenu2, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(PopupMenu2, MF_STRING, kMenuTutorial,
                 WideText(MainWindowText(MainText::HelpMenuTutorial, settings_.language)).c_str());
-    const UINT chosen = static_cast<UINT>(
-        TrackPopupMenu(PopupMenu2, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, hwnd(), nullptr));
+    const UINT chosen = static_cast<UINT>(TrackPopupMenu(
+        PopupMenu2, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, hwnd(), nullptr));
     if (chosen == kMenuHelp) {
         OpenAddress(kHelpPageAddress);
     } else if (chosen == kMenuDonate) {

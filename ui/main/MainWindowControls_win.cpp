@@ -1,19 +1,17 @@
 // The main window's controls as the layout table gives them, the texts of the chosen language,
 // UpdateButtons carried out, and the set's program icons.
-#include "ui/main/MainWindow_win.h"
-
-#include "platform/WideText_win.h"
 #include "actions/ActionLists.h"
+#include "platform/WideText_win.h"
+#include "ui/kit/Pictures.h"
 #include "ui/main/ActionTooltip.h"
 #include "ui/main/MainButtons.h"
 #include "ui/main/MainWindowIds_win.h"
 #include "ui/main/MainWindowLooks.h"
-#include "ui/kit/Pictures.h"
-
-#include <commctrl.h>
-#include <shellapi.h>
+#include "ui/main/MainWindow_win.h"
 
 #include <algorithm>
+#include <commctrl.h>
+#include <shellapi.h>
 #include <vector>
 
 namespace traxo {
@@ -24,12 +22,14 @@ constexpr wchar_t kPadClass[] = L"TraxoPad";
 HICON MakeBlankIcon(int width, int height) {
     const std::vector<BYTE> allSet(static_cast<std::size_t>((width + 15) / 16 * 2 * height), 0xFF);
     const std::vector<BYTE> allClear(allSet.size(), 0x00);
-    return CreateIcon(GetModuleHandleW(nullptr), width, height, 1, 1, allSet.data(), allClear.data());
+    return CreateIcon(GetModuleHandleW(nullptr), width, height, 1, 1, allSet.data(),
+                      allClear.data());
 }
 
 // Program paths are stored relative to the program's folder where they can be.
 std::wstring IconPath(const std::u16string& stored, const std::u16string& appFolder) {
-    const bool absolute = stored.size() >= 2 && (stored[1] == u':' || (stored[0] == u'\\' && stored[1] == u'\\'));
+    const bool absolute =
+        stored.size() >= 2 && (stored[1] == u':' || (stored[0] == u'\\' && stored[1] == u'\\'));
     return WideText(absolute ? stored : appFolder + stored);
 }
 
@@ -46,8 +46,8 @@ void TgestureConfigForm::CreateControls() {
     for (const PlacedControl& control : layout_) {
         switch (control.kind) {
         case ControlKind::DynamicButton:
-            buttons_[control.id] = std::make_unique<TDynamicButton>(hwnd(), control.client,
-                                                                    DynamicLookOf(layout_, control.id));
+            buttons_[control.id] = std::make_unique<TDynamicButton>(
+                hwnd(), control.client, DynamicLookOf(layout_, control.id));
             break;
         case ControlKind::DynamicOpaqueButton:
             buttons_[control.id] = std::make_unique<TDynamicOpaqueButton>(
@@ -110,7 +110,8 @@ void TgestureConfigForm::CreateActionTooltip() {
 }
 
 void TgestureConfigForm::UpdateActionTooltip(int motion) {
-    std::wstring text = WideText(ActionButtonTooltip(motionSet_.motions[motion], settings_.language));
+    std::wstring text =
+        WideText(ActionButtonTooltip(motionSet_.motions[motion], settings_.language));
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND;
@@ -169,7 +170,9 @@ void TgestureConfigForm::BindControlEvents() {
     const auto render = [this](PaintCanvas& canvas, int x, int y, std::u16string_view text) {
         btnActiveCustomTextRender(canvas, x, y, text);
     };
-    const auto background = [this](PaintCanvas& canvas, Rect area) { PaintBackground(canvas, area); };
+    const auto background = [this](PaintCanvas& canvas, Rect area) {
+        PaintBackground(canvas, area);
+    };
     for (auto& [id, button] : buttons_) {
         button->OnCustomTextExtent = extent;
         button->OnCustomTextRender = render;
@@ -219,7 +222,8 @@ void TgestureConfigForm::TranslateMe() {
     const Language language = settings_.language;
     const std::vector<PlacedControl> texts = BuildMainWindowLayout(scale_, language);
     for (const PlacedControl& control : texts) {
-        if (auto button = buttons_.find(control.id); button != buttons_.end() && !control.text.empty()) {
+        if (auto button = buttons_.find(control.id);
+            button != buttons_.end() && !control.text.empty()) {
             button->second->SetCaption(control.text);
         } else if (auto tab = tabs_.find(control.id); tab != tabs_.end()) {
             tab->second->SetCaption(control.text);
@@ -265,8 +269,9 @@ void TgestureConfigForm::GetAppIcons() {
     }
     // Empty when new, and when a new DPI gave the list another icon size.
     if (ImageList_GetImageCount(imgApps_) == 0) {
-        const ScopedIcon allPrograms(static_cast<HICON>(LoadImageW(
-            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconAllPrograms), IMAGE_ICON, side, side, 0)));
+        const ScopedIcon allPrograms(static_cast<HICON>(
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconAllPrograms), IMAGE_ICON,
+                       side, side, 0)));
         blankIcon_.reset(MakeBlankIcon(side, side));
         ImageList_AddIcon(imgApps_, allPrograms != nullptr ? allPrograms.get() : blankIcon_.get());
     }
@@ -275,9 +280,11 @@ void TgestureConfigForm::GetAppIcons() {
     }
     const int known = std::clamp(static_cast<int>(motionSet_.knownAppCount), 0, kKnownAppSlots);
     for (int k = 0; k < known; ++k) {
-        const std::wstring path = IconPath(motionSet_.knownApps[k].path.View(), engine_.AppFolder());
+        const std::wstring path =
+            IconPath(motionSet_.knownApps[k].path.View(), engine_.AppFolder());
         SHFILEINFOW info{};
-        const bool found = SHGetFileInfoW(path.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON) != 0 &&
+        const bool found = SHGetFileInfoW(path.c_str(), 0, &info, sizeof(info),
+                                          SHGFI_ICON | SHGFI_SMALLICON) != 0 &&
                            info.hIcon != nullptr;
         // A program the shell has no icon for still takes its place, so positions stay aligned.
         const ScopedIcon shellIcon(found ? info.hIcon : nullptr);

@@ -1,11 +1,10 @@
 // The main window on a monitor of another DPI: the layout is built again at the new scale and
 // every control, font, row height, icon and the pad follow it; the window takes the suggested
 // place with the client size of the design at that scale.
-#include "ui/main/MainWindow_win.h"
-
-#include "platform/Dpi_win.h"
 #include "actions/ActionLists.h"
+#include "platform/Dpi_win.h"
 #include "ui/main/MainWindowLooks.h"
+#include "ui/main/MainWindow_win.h"
 
 #include <utility>
 
@@ -77,7 +76,8 @@ void TgestureConfigForm::FollowDpi(int newDpi, LPARAM suggested) {
     updateList();
     ListBox1Click(); // the pad shows the selected motion again, the action button its row
     UpdateButtons();
-    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    RedrawWindow(hwnd(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 } // namespace traxo

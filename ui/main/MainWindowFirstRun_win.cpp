@@ -1,11 +1,10 @@
 // The first start's welcome, carried out by the main window once it and the dialogs exist and
 // before the message loop runs (ui/FirstRun.h decides the steps).
-#include "ui/main/MainWindow_win.h"
-
 #include "platform/WideText_win.h"
-#include "ui/main/FirstRun.h"
-#include "ui/main/SetLoading.h"
 #include "ui/kit/TaskDialog_win.h"
+#include "ui/main/FirstRun.h"
+#include "ui/main/MainWindow_win.h"
+#include "ui/main/SetLoading.h"
 
 #include <filesystem>
 #include <system_error>
@@ -40,7 +39,8 @@ void TgestureConfigForm::FirstRunPrompt() {
             form_.updateList();
             return true;
         }
-        void ShowBalloon(std::u16string_view title, std::u16string_view text, unsigned seconds) override {
+        void ShowBalloon(std::u16string_view title, std::u16string_view text,
+                         unsigned seconds) override {
             if (form_.tray_) {
                 form_.tray_->ShowBalloon(title, text, seconds);
             }

@@ -5,8 +5,8 @@
 
 namespace traxo {
 
-inline constexpr UINT_PTR kTimer1 = 1;         // the poll
-inline constexpr UINT_PTR kReminderTimer = 2;  // the pad's reminder
+inline constexpr UINT_PTR kTimer1 = 1;        // the poll
+inline constexpr UINT_PTR kReminderTimer = 2; // the pad's reminder
 inline constexpr UINT kPollInterval = 100;
 
 inline constexpr WORD kListBox1Id = 100;

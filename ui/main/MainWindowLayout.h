@@ -3,8 +3,8 @@
 // its texts in both languages and its look. One builder scales the table to the display; the
 // window creates what the builder returns and never places a control by hand.
 
-#include "platform/Language.h"
 #include "platform/DpiScale.h"
+#include "platform/Language.h"
 #include "platform/PaintCanvas.h"
 #include "ui/main/MainWindowTexts.h"
 
@@ -16,26 +16,53 @@
 namespace traxo {
 
 enum class MainControl {
-    panelCaptionBar, Shape1, Image3, Label1, lblFile, btnHide,
-    Panel2, Image2, btnActive, btnClear, btnLoad, btnSave, btnSaveAs, btnOptions, btnHelp,
-    btnExit, lblVersion, lblCopyright,
-    Panel1, lblSet, lblStatus, DynamicFrame1, DynamicFrame2, ListPanel, ListBox1,
-    comboActionsPanel, btnAssign, btnKnownApps, image1, btnCreate, btnDelete, btnRecord,
+    panelCaptionBar,
+    Shape1,
+    Image3,
+    Label1,
+    lblFile,
+    btnHide,
+    Panel2,
+    Image2,
+    btnActive,
+    btnClear,
+    btnLoad,
+    btnSave,
+    btnSaveAs,
+    btnOptions,
+    btnHelp,
+    btnExit,
+    lblVersion,
+    lblCopyright,
+    Panel1,
+    lblSet,
+    lblStatus,
+    DynamicFrame1,
+    DynamicFrame2,
+    ListPanel,
+    ListBox1,
+    comboActionsPanel,
+    btnAssign,
+    btnKnownApps,
+    image1,
+    btnCreate,
+    btnDelete,
+    btnRecord,
     None,
 };
 
 enum class ControlKind {
-    Panel,               // an area the window paints itself
-    Shape,               // a filled shape the window paints
-    Icon,                // the program icon the window paints
-    Picture,             // a picture the window paints
-    Label,               // text the window paints
+    Panel,   // an area the window paints itself
+    Shape,   // a filled shape the window paints
+    Icon,    // the program icon the window paints
+    Picture, // a picture the window paints
+    Label,   // text the window paints
     DynamicButton,
     DynamicOpaqueButton,
     DynamicLabel,
     DynamicFrame,
-    ListBox,             // the owner-drawn motion list
-    Pad,                 // the recording pad
+    ListBox, // the owner-drawn motion list
+    Pad,     // the recording pad
 };
 
 enum class LookShape { Rectangle, JaggedLeft, JaggedRight, JaggedTopLeft, JaggedBottomRight, Tab };
@@ -62,8 +89,8 @@ struct ControlLook {
     int staticSectionWidth = 0;
     LookShape shape = LookShape::Rectangle;
     LookTransparency transparency = LookTransparency::Opaque;
-    int glyph = 0;              // picture number (ui/kit/Pictures.h), 0 for none
-    bool customText = false;    // the caption is measured and drawn by the window's renderer
+    int glyph = 0;           // picture number (ui/kit/Pictures.h), 0 for none
+    bool customText = false; // the caption is measured and drawn by the window's renderer
     friend bool operator==(const ControlLook&, const ControlLook&) = default;
 };
 

@@ -7,30 +7,42 @@ namespace {
 
 TDynamicShape ShapeOf(LookShape shape) {
     switch (shape) {
-    case LookShape::Rectangle: return fsRectangle;
-    case LookShape::JaggedLeft: return fsJaggedLeft;
-    case LookShape::JaggedRight: return fsJaggedRight;
-    case LookShape::JaggedTopLeft: return fsJaggedNW;
-    case LookShape::JaggedBottomRight: return fsJaggedSE;
-    case LookShape::Tab: return fsTab;
+    case LookShape::Rectangle:
+        return fsRectangle;
+    case LookShape::JaggedLeft:
+        return fsJaggedLeft;
+    case LookShape::JaggedRight:
+        return fsJaggedRight;
+    case LookShape::JaggedTopLeft:
+        return fsJaggedNW;
+    case LookShape::JaggedBottomRight:
+        return fsJaggedSE;
+    case LookShape::Tab:
+        return fsTab;
     }
     return fsRectangle;
 }
 
 TTransparentMode TransparencyOf(LookTransparency mode) {
     switch (mode) {
-    case LookTransparency::Opaque: return tmOpaque;
-    case LookTransparency::WhenInactive: return tmWhenInactive;
-    case LookTransparency::Always: return tmAlways;
+    case LookTransparency::Opaque:
+        return tmOpaque;
+    case LookTransparency::WhenInactive:
+        return tmWhenInactive;
+    case LookTransparency::Always:
+        return tmAlways;
     }
     return tmOpaque;
 }
 
 TAlignment AlignmentOf(TextAlign align) {
     switch (align) {
-    case TextAlign::Left: return taLeftJustify;
-    case TextAlign::Centre: return taCenter;
-    case TextAlign::Right: return taRightJustify;
+    case TextAlign::Left:
+        return taLeftJustify;
+    case TextAlign::Centre:
+        return taCenter;
+    case TextAlign::Right:
+        return taRightJustify;
     }
     return taCenter;
 }
@@ -74,7 +86,8 @@ DynamicLook DynamicLookOf(const std::vector<PlacedControl>& layout, MainControl 
     Colour outside = control.parent == MainControl::panelCaptionBar
                          ? Find(layout, MainControl::Shape1).background
                          : kColourNone;
-    for (MainControl parent = control.parent; outside == kColourNone && parent != MainControl::None;) {
+    for (MainControl parent = control.parent;
+         outside == kColourNone && parent != MainControl::None;) {
         const PlacedControl& panel = Find(layout, parent);
         if (panel.background != kColourNone) {
             outside = panel.background;

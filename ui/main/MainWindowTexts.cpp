@@ -54,8 +54,10 @@ std::u16string MainWindowText(MainText text, Language language) {
     const bool chinese = language == Language::Chinese;
     switch (text) {
     case VersionLabel:
-        return chinese ? u"版本" + std::u16string(kProductVersion) + u" " + std::u16string(kProductCreditChinese)
-                       : u"version " + std::u16string(kProductVersion) + u" by " + std::u16string(kProductCredit);
+        return chinese ? u"版本" + std::u16string(kProductVersion) + u" " +
+                             std::u16string(kProductCreditChinese)
+                       : u"version " + std::u16string(kProductVersion) + u" by " +
+                             std::u16string(kProductCredit);
     case AboutTitle:
         return u"Traxo " + std::u16string(kProductVersion);
     default:

@@ -1,8 +1,7 @@
 // The main window's side of the tutorial: where the controls it points at are, and the events
 // the window reports to it.
-#include "ui/main/MainWindow_win.h"
-
 #include "platform/AsciiText.h"
+#include "ui/main/MainWindow_win.h"
 
 namespace traxo {
 namespace {

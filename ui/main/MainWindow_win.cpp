@@ -1,5 +1,6 @@
 #include "ui/main/MainWindow_win.h"
 
+#include "actions/ActionLists.h"
 #include "app/ForceForeground_win.h"
 #include "app/Startup.h"
 #include "app/UpdateAddress.h"
@@ -7,17 +8,15 @@
 #include "platform/Dpi_win.h"
 #include "platform/ProfileIni_win.h"
 #include "platform/WideText_win.h"
-#include "actions/ActionLists.h"
-#include "ui/main/MainWindowIds_win.h"
 #include "ui/kit/Pictures.h"
-#include "ui/main/SetLoading.h"
 #include "ui/kit/TaskDialog_win.h"
-
-#include <windowsx.h>
+#include "ui/main/MainWindowIds_win.h"
+#include "ui/main/SetLoading.h"
 
 #include <algorithm>
 #include <exception>
 #include <string>
+#include <windowsx.h>
 
 namespace traxo {
 
@@ -25,13 +24,14 @@ TgestureConfigForm::TgestureConfigForm(std::u16string modulePath, HWND applicati
                                        std::filesystem::path hookLibraryFile)
     : hookLibraryFile_(std::move(hookLibraryFile)),
       traxoMessage_(RegisterWindowMessageA(hook::kMessageName)), engine_(modulePath, *this),
-      settings_(engine_.settings()), document_(engine_.document()),
-      motionSet_(engine_.motionSet()), setCommands_(document_, *this) {
+      settings_(engine_.settings()), document_(engine_.document()), motionSet_(engine_.motionSet()),
+      setCommands_(document_, *this) {
     scale_ = DpiScale{ScreenDpi()}; // made on the primary monitor; WM_DPICHANGED follows moves
     const Size client{scale_(kMainClientSize.width), scale_(kMainClientSize.height)};
     // CS_DBLCLKS: a double click on the caption icon hides the window.
-    CreateForm(kMainWindowClass, L"Traxo", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
-               0, SIZE{client.width, client.height}, applicationWindow, CS_DBLCLKS);
+    CreateForm(kMainWindowClass, L"Traxo",
+               WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0,
+               SIZE{client.width, client.height}, applicationWindow, CS_DBLCLKS);
 }
 
 TgestureConfigForm::~TgestureConfigForm() = default;
@@ -79,7 +79,8 @@ LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
         OnMouse(message, {-1, -1});
         return 0;
     case WM_SETCURSOR:
-        if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == hwnd() && OnSetCursor()) {
+        if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == hwnd() &&
+            OnSetCursor()) {
             return TRUE;
         }
         break;
@@ -183,7 +184,8 @@ void TgestureConfigForm::UseThinBorder() {
     AdjustWindowRectEx(&frame, static_cast<DWORD>(style), FALSE, 0);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    SetWindowPos(hwnd(), nullptr, 0, 0, width, height - 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd(), nullptr, 0, 0, width, height - 1,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                  (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -267,7 +269,8 @@ void TgestureConfigForm::PaintBackground(PaintCanvas& canvas, Rect area) {
 
 std::u16string TgestureConfigForm::FileCaption() {
     captionShowsModified_ = document_.IsModified();
-    return FileLabelCaption(fileLabel_, !document_.currentFileName().empty(), captionShowsModified_);
+    return FileLabelCaption(fileLabel_, !document_.currentFileName().empty(),
+                            captionShowsModified_);
 }
 
 void TgestureConfigForm::PaintLabels(GdiPaintCanvas& canvas) {
@@ -281,7 +284,8 @@ void TgestureConfigForm::PaintLabels(GdiPaintCanvas& canvas) {
             font = LabelFont(control.id, hover, scale_);
         }
         canvas.SetFont(font, control.look->fontColour);
-        const std::u16string text = control.id == MainControl::lblFile ? FileCaption() : control.text;
+        const std::u16string text =
+            control.id == MainControl::lblFile ? FileCaption() : control.text;
         Rect box = control.client;
         // A path too long for the caption bar shows its end: the file name and the mark of
         // unsaved changes after it.
@@ -299,10 +303,10 @@ void TgestureConfigForm::PaintLabels(GdiPaintCanvas& canvas) {
     }
     const Rect icon = Find(layout_, MainControl::Image3).client;
     if (HICON programIcon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON",
-                                                         IMAGE_ICON, icon.right - icon.left,
-                                                         icon.bottom - icon.top, LR_SHARED))) {
-        DrawIconEx(canvas.Dc(), icon.left, icon.top, programIcon,
-                   icon.right - icon.left, icon.bottom - icon.top, 0, nullptr, DI_NORMAL);
+                                                          IMAGE_ICON, icon.right - icon.left,
+                                                          icon.bottom - icon.top, LR_SHARED))) {
+        DrawIconEx(canvas.Dc(), icon.left, icon.top, programIcon, icon.right - icon.left,
+                   icon.bottom - icon.top, 0, nullptr, DI_NORMAL);
     }
 }
 

@@ -5,8 +5,8 @@
 // library's message to it, and shows what it is told. It is created first and hidden; a second
 // start of the program only shows it. Its layout, row drawing and button decisions live in
 // portable units (MainWindowLayout, MotionListPainter, MainButtons, SetCommands); these files
-// only carry them out. Split by concern: MainWindow_win.cpp (life, messages, caption bar, painting),
-// MainWindowControls_win.cpp (controls from the layout, UpdateButtons, icons),
+// only carry them out. Split by concern: MainWindow_win.cpp (life, messages, caption bar,
+// painting), MainWindowControls_win.cpp (controls from the layout, UpdateButtons, icons),
 // MotionList_win.cpp (the list and the action button), MainWindowCommands_win.cpp (commands,
 // dialogs, the pad's owner).
 
@@ -19,31 +19,30 @@
 
 #include "app/GestureEngine.h"
 #include "app/GestureEnginePlatform_win.h"
-#include "platform/Language.h"
 #include "app/TrayIcon_win.h"
-#include "ui/main/AutostartControl_win.h"
 #include "controls/DynamicButton_win.h"
 #include "controls/DynamicFrame_win.h"
 #include "controls/DynamicLabel_win.h"
 #include "controls/DynamicOpaqueButton_win.h"
 #include "platform/GdiPaintCanvas_win.h"
+#include "platform/Language.h"
 #include "platform/OffscreenBitmap_win.h"
 #include "platform/Registry_win.h"
 #include "platform/ScopedWin_win.h"
 #include "recognition/RecordingPad.h"
-#include "ui/main/ResultPopup_win.h"
-#include "ui/update/About_win.h"
 #include "ui/editors/Assign_win.h"
-#include "ui/options/Options_win.h"
-#include "ui/tutorial/Tutorial_win.h"
-#include "ui/update/UpdateCheck_win.h"
 #include "ui/kit/FormWindow_win.h"
+#include "ui/main/AutostartControl_win.h"
 #include "ui/main/MainWindowLayout.h"
 #include "ui/main/MotionListPainter.h"
+#include "ui/main/ResultPopup_win.h"
 #include "ui/main/SetCommands.h"
+#include "ui/options/Options_win.h"
+#include "ui/tutorial/Tutorial_win.h"
+#include "ui/update/About_win.h"
+#include "ui/update/UpdateCheck_win.h"
 
 #include <commctrl.h>
-
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -214,7 +213,6 @@ private:
     Language CurrentLanguage() override { return engine_.CurrentLanguage(); }
     DpiScale PadScale() override { return scale_; }
 
-
     std::filesystem::path hookLibraryFile_;
     bool firstRunShowing_ = false;
     bool closeAfterFirstRun_ = false; // a close asked for while the welcome was showing
@@ -222,9 +220,9 @@ private:
     MainWindowDialogs dialogs_;
 
     GestureEngine engine_;
-    Settings& settings_;     // the engine's
-    SetDocument& document_;  // the engine's
-    MotionSet& motionSet_;   // the engine's
+    Settings& settings_;    // the engine's
+    SetDocument& document_; // the engine's
+    MotionSet& motionSet_;  // the engine's
     SetCommands setCommands_;
 
     // Made by FormCreate, in this order.
@@ -250,7 +248,8 @@ private:
     std::unique_ptr<TDynamicFrame> frame2_;
     std::optional<std::u16string> loadFailure_; // shown once by ShowLoadFailureMessage
     HWND ListBox1_ = nullptr;
-    HWND actionTooltip_ = nullptr; // the action button's whole action; owned, so it goes with the window
+    HWND actionTooltip_ =
+        nullptr; // the action button's whole action; owned, so it goes with the window
     HWND image1_ = nullptr;
     std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)> padHandler_;
     MotionListFonts listFonts_;

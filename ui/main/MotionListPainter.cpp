@@ -114,8 +114,9 @@ void ListBox1DrawItem(PaintCanvas& canvas, const MotionSet& set, int index, Rect
     canvas.DrawText({row.right - numberSize.width, row.top - scale(8)}, number);
 
     canvas.SetPen(state.selected ? kSelectedThumbnailPen : kThumbnailPen, 1);
-    DrawInRect(motion.path, canvas,
-               {row.left + scale(10), row.top + scale(5), row.left + scale(45), row.top + scale(40)});
+    DrawInRect(
+        motion.path, canvas,
+        {row.left + scale(10), row.top + scale(5), row.left + scale(45), row.top + scale(40)});
 
     const RowActions actions = SummariseRowActions(motion, set.knownAppCount);
     const Point iconAt{row.right - scale(79), row.top + scale(18)};
@@ -134,9 +135,12 @@ void ListBox1DrawItem(PaintCanvas& canvas, const MotionSet& set, int index, Rect
             font.underline = StartsWithHttp(actions.shown);
         }
         canvas.SetFont(font, colour);
-        const Rect textBox{row.left + scale(57), row.top + scale(19), row.right - scale(84), row.bottom};
-        const std::u16string text = ActionToDisplayString(actions.shown, kActionDisplayLength, language);
-        canvas.DrawTextClipped(textBox, FitWithEllipsis(canvas, text, textBox.right - textBox.left));
+        const Rect textBox{row.left + scale(57), row.top + scale(19), row.right - scale(84),
+                           row.bottom};
+        const std::u16string text =
+            ActionToDisplayString(actions.shown, kActionDisplayLength, language);
+        canvas.DrawTextClipped(textBox,
+                               FitWithEllipsis(canvas, text, textBox.right - textBox.left));
     }
 
     const int countersLeft = row.right - scale(60);
@@ -183,8 +187,8 @@ Rect PanelInsideList(int left, int top, Size listSize, Size panelSize) {
 } // namespace
 
 ActionPanelPlacement PlaceActionPanel(const ActionPanel& current, const MotionSet& set,
-                                      int selected, Rect selectedRow, Size listSize,
-                                      Size panelSize, Language language, DpiScale scale) {
+                                      int selected, Rect selectedRow, Size listSize, Size panelSize,
+                                      Language language, DpiScale scale) {
     ActionPanelPlacement placement{current};
     if (selected < 0 || selected >= std::min(static_cast<int>(set.motionCount), kMaxMotions)) {
         return placement;

@@ -3,8 +3,8 @@
 // every row through ListBox1DrawItem on a paint canvas; the window only hands over the row
 // rectangle and the owner-draw state, and moves the action panel as PlaceActionPanel says.
 
-#include "platform/Language.h"
 #include "platform/DpiScale.h"
+#include "platform/Language.h"
 #include "platform/PaintCanvas.h"
 #include "sets/MotionSet.h"
 
@@ -39,8 +39,8 @@ MotionListFonts ScaledMotionListFonts(DpiScale scale);
 struct RowActions {
     std::u16string shown;       // the default action, or the first rule's own action in its place
     std::optional<int> appIcon; // the imgApps index drawn beside it
-    int own = 0;                // P: rules with an action of their own, less one shown for the default
-    int switchedOff = 0;        // M: programs in which a gesture that has a default does nothing
+    int own = 0;         // P: rules with an action of their own, less one shown for the default
+    int switchedOff = 0; // M: programs in which a gesture that has a default does nothing
 };
 // knownAppCount bounds the icons: a rule naming a program the set does not hold shows no icon.
 RowActions SummariseRowActions(const Motion& motion, int knownAppCount);
@@ -82,8 +82,8 @@ struct ActionPanelPlacement {
     bool captionChanged = false;
 };
 ActionPanelPlacement PlaceActionPanel(const ActionPanel& current, const MotionSet& set,
-                                      int selected, Rect selectedRow, Size listSize,
-                                      Size panelSize, Language language, DpiScale scale);
+                                      int selected, Rect selectedRow, Size listSize, Size panelSize,
+                                      Language language, DpiScale scale);
 
 // Hidden and owning no row: after a refill of the list, an edit of the action, a lost selection.
 ActionPanel HiddenActionPanel(ActionPanel panel);

@@ -1,9 +1,8 @@
 // ListBox1: the owner-drawn motion list with fixed rows, each painted by the portable row painter
 // into an off-screen bitmap, and the action button laid over the selected row.
-#include "ui/main/MainWindow_win.h"
-
 #include "ui/main/MainButtons.h"
 #include "ui/main/MainWindowIds_win.h"
+#include "ui/main/MainWindow_win.h"
 
 #include <string>
 
@@ -12,12 +11,13 @@ namespace traxo {
 void TgestureConfigForm::CreateMotionList() {
     const Rect place = ClientRectOf(MainControl::ListBox1);
     // No border, fixed rows; it clips the action button that lies over it.
-    ListBox1_ = CreateWindowExW(
-        0, L"LISTBOX", L"",
-        WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_CLIPSIBLINGS | WS_TABSTOP | LBS_OWNERDRAWFIXED |
-            LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-        place.left, place.top, place.right - place.left, place.bottom - place.top, hwnd(),
-        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kListBox1Id)), GetModuleHandleW(nullptr), nullptr);
+    ListBox1_ =
+        CreateWindowExW(0, L"LISTBOX", L"",
+                        WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_CLIPSIBLINGS | WS_TABSTOP |
+                            LBS_OWNERDRAWFIXED | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                        place.left, place.top, place.right - place.left, place.bottom - place.top,
+                        hwnd(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kListBox1Id)),
+                        GetModuleHandleW(nullptr), nullptr);
     SendMessageW(ListBox1_, LB_SETITEMHEIGHT, 0, scale_(kMotionRowHeight));
     SetWindowSubclass(ListBox1_, FollowScrolls, 1, reinterpret_cast<DWORD_PTR>(this));
 }
@@ -28,7 +28,8 @@ LRESULT CALLBACK TgestureConfigForm::FollowScrolls(HWND list, UINT message, WPAR
                                                    LPARAM lParam, UINT_PTR, DWORD_PTR form) {
     const LRESULT result = DefSubclassProc(list, message, wParam, lParam);
     if (message == WM_VSCROLL || message == WM_MOUSEWHEEL) {
-        RunGuarded([form] { reinterpret_cast<TgestureConfigForm*>(form)->FollowListScroll(); }, [] {});
+        RunGuarded([form] { reinterpret_cast<TgestureConfigForm*>(form)->FollowListScroll(); },
+                   [] {});
     }
     return result;
 }
@@ -46,21 +47,24 @@ void TgestureConfigForm::ListBox1DrawItem(const DRAWITEMSTRUCT& item) {
         RECT selectedRow{};
         SendMessageW(ListBox1_, LB_GETITEMRECT, static_cast<WPARAM>(selected),
                      reinterpret_cast<LPARAM>(&selectedRow));
-        PlaceActionPanel(static_cast<int>(selected),
-                         {selectedRow.left, selectedRow.top, selectedRow.right, selectedRow.bottom});
+        PlaceActionPanel(static_cast<int>(selected), {selectedRow.left, selectedRow.top,
+                                                      selectedRow.right, selectedRow.bottom});
     }
     const RECT& r = item.rcItem;
     const int width = r.right - r.left;
     const int height = r.bottom - r.top;
-    if (static_cast<int>(item.itemID) < 0 || width <= 0 || height <= 0 || !rowBitmap_.Resize(width, height)) {
+    if (static_cast<int>(item.itemID) < 0 || width <= 0 || height <= 0 ||
+        !rowBitmap_.Resize(width, height)) {
         return;
     }
     {
         GdiPaintCanvas canvas(rowBitmap_.Dc(), &objects_);
         canvas.SetAppIcons(imgApps_);
-        const MotionRowState state{(item.itemState & ODS_SELECTED) != 0, (item.itemState & ODS_FOCUS) != 0};
-        traxo::ListBox1DrawItem(canvas, motionSet_, static_cast<int>(item.itemID), {0, 0, width, height},
-                                state, settings_.language, listFonts_, scale_);
+        const MotionRowState state{(item.itemState & ODS_SELECTED) != 0,
+                                   (item.itemState & ODS_FOCUS) != 0};
+        traxo::ListBox1DrawItem(canvas, motionSet_, static_cast<int>(item.itemID),
+                                {0, 0, width, height}, state, settings_.language, listFonts_,
+                                scale_);
     }
     rowBitmap_.Copy(item.hDC, r.left, r.top);
 }
@@ -112,7 +116,8 @@ void TgestureConfigForm::FollowListScroll() {
         return;
     }
     RECT row{};
-    SendMessageW(ListBox1_, LB_GETITEMRECT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(&row));
+    SendMessageW(ListBox1_, LB_GETITEMRECT, static_cast<WPARAM>(selected),
+                 reinterpret_cast<LPARAM>(&row));
     PlaceActionPanel(static_cast<int>(selected), {row.left, row.top, row.right, row.bottom});
 }
 

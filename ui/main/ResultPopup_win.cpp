@@ -45,16 +45,16 @@ struct TfrmInfo::Impl {
 
 TfrmInfo::TfrmInfo(HWND owner) : impl_(std::make_unique<Impl>()) {
     impl_->background.reset(static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kPopupBackgroundId), IMAGE_BITMAP,
-                   0, 0, LR_CREATEDIBSECTION)));
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kPopupBackgroundId), IMAGE_BITMAP, 0,
+                   0, LR_CREATEDIBSECTION)));
     impl_->scale = DpiScale{ScreenDpi()}; // the primary monitor's, where the popup shows
     const Size client = impl_->Client();
     CreateForm(L"TfrmInfo", L"", WS_POPUP | WS_BORDER,
-               WS_EX_NOACTIVATE | WS_EX_TOPMOST | WS_EX_TOOLWINDOW, SIZE{client.width, client.height},
-               owner);
+               WS_EX_NOACTIVATE | WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
+               SIZE{client.width, client.height}, owner);
     if (hwnd() != nullptr) {
-        impl_->frame = std::make_unique<TDynamicFrame>(hwnd(), Rect{0, 0, client.width, client.height},
-                                                       FrameLook(impl_->scale));
+        impl_->frame = std::make_unique<TDynamicFrame>(
+            hwnd(), Rect{0, 0, client.width, client.height}, FrameLook(impl_->scale));
     }
 }
 
@@ -94,8 +94,8 @@ void TfrmInfo::ShowResult(const PopupContent& content) {
     RECT frame{};
     GetWindowRect(hwnd(), &frame);
     const Size window{frame.right - frame.left, frame.bottom - frame.top};
-    Apply(impl_->slide.Show({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
-                            window));
+    Apply(
+        impl_->slide.Show({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, window));
     InvalidateRect(hwnd(), nullptr, FALSE);
     UpdateWindow(hwnd());
 }

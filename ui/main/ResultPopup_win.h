@@ -7,9 +7,9 @@
 #include "app/ResultPopup.h"
 #include "ui/kit/FormWindow_win.h"
 
-#include <memory>
-
 #include <windows.h>
+
+#include <memory>
 
 namespace traxo {
 

@@ -1,8 +1,8 @@
 #include "ui/main/SetCommands.h"
 
-#include <exception>
 #include "sets/SetFile.h"
 
+#include <exception>
 #include <string>
 
 namespace traxo {

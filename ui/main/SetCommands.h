@@ -23,7 +23,7 @@ enum class SaveChangesAnswer : int { Yes = 100, No = 101, Cancel = 102 };
 class SetCommandsUi {
 public:
     virtual ~SetCommandsUi() = default;
-    virtual SaveChangesAnswer AskSaveChanges() = 0;   // dlgSaveChanges
+    virtual SaveChangesAnswer AskSaveChanges() = 0;                    // dlgSaveChanges
     virtual std::optional<std::filesystem::path> ChooseSaveFile() = 0; // the save dialog
     virtual std::optional<std::filesystem::path> ChooseOpenFile() { return std::nullopt; }
     virtual void ShowSaveFailed(const std::filesystem::path& file) = 0;
@@ -34,9 +34,9 @@ public:
     virtual void SaveSettings() = 0;
     // The hourglass while a set is read or written; every Busy(true) is followed by Busy(false).
     virtual void Busy(bool /*busy*/) {}
-    virtual void ClearPad() {}          // white, grey pen
-    virtual void StartPadReminder() {}  // the pad's reminder timer
-    virtual void RefreshList() {}       // updateList and the list's selection
+    virtual void ClearPad() {}           // white, grey pen
+    virtual void StartPadReminder() {}   // the pad's reminder timer
+    virtual void RefreshList() {}        // updateList and the list's selection
     virtual void ShowSelectedMotion() {} // as after a click on the list
     virtual void GetAppIcons() {}
 };

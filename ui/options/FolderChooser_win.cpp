@@ -7,9 +7,7 @@
 
 #include <commdlg.h>
 #include <shlobj.h>
-
 #include <vector>
-
 
 namespace traxo {
 
@@ -54,7 +52,8 @@ std::optional<std::u16string> ChooseActionFile(HWND owner, Language language) {
 std::u16string ProgramFolder() {
     std::vector<wchar_t> path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             return AppFolderOf(Utf16Text(std::wstring_view(path.data(), length)));
         }

@@ -34,7 +34,8 @@ std::optional<std::u16string> Utf16Of(std::span<const std::uint8_t> bytes, bool 
     for (std::size_t i = 0; i < bytes.size(); i += 2) {
         const unsigned first = bytes[i];
         const unsigned second = bytes[i + 1];
-        text.push_back(static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first));
+        text.push_back(
+            static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first));
     }
     return text;
 }
@@ -48,7 +49,8 @@ std::optional<std::u16string> TextOf(std::span<const std::uint8_t> bytes) {
     }
     if (bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF) {
         const auto rest = bytes.subspan(3);
-        return Utf8ToUtf16(std::string_view(reinterpret_cast<const char*>(rest.data()), rest.size()));
+        return Utf8ToUtf16(
+            std::string_view(reinterpret_cast<const char*>(rest.data()), rest.size()));
     }
     // Text in a code page would read differently on every system: it is not taken as a list.
     return std::nullopt;

@@ -16,17 +16,18 @@ std::optional<Point> PaintKnownAppRow(PaintCanvas& canvas, const KnownAppRow& ro
     } else {
         if (place.focused) {
             canvas.FillRect(bounds, kFocusedRowFill);
-            const int left = frame.list.right - frame.reloadButton.width - frame.verticalScrollBarWidth;
+            const int left =
+                frame.list.right - frame.reloadButton.width - frame.verticalScrollBarWidth;
             button = Point{left, frame.list.top + bounds.top + scale(1)};
         } else {
             canvas.FillRect(bounds, kRowFill);
         }
         canvas.SetFont(font, kRowText);
         // The title stays inside its column; the path may run to the row's end.
-        canvas.DrawTextClipped({textAt.x, textAt.y, bounds.left + place.firstColumnWidth, bounds.bottom},
-                               row.title);
-        canvas.DrawTextClipped({bounds.left + place.firstColumnWidth + scale(4), bounds.top + scale(2),
-                                bounds.right, bounds.bottom},
+        canvas.DrawTextClipped(
+            {textAt.x, textAt.y, bounds.left + place.firstColumnWidth, bounds.bottom}, row.title);
+        canvas.DrawTextClipped({bounds.left + place.firstColumnWidth + scale(4),
+                                bounds.top + scale(2), bounds.right, bounds.bottom},
                                row.path);
     }
     // Icon 0 is the all-programs icon; the program at index i has icon i + 1.

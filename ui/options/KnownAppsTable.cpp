@@ -103,8 +103,9 @@ void KnownAppsTable::Select(int row) {
 
 AddProgramResult KnownAppsTable::Add(std::u16string storedPath, std::u16string_view title,
                                      bool checkDuplicate) {
-    if (checkDuplicate &&
-        std::ranges::any_of(rows_, [&](const KnownAppRow& row) { return row.path == storedPath; })) {
+    if (checkDuplicate && std::ranges::any_of(rows_, [&](const KnownAppRow& row) {
+            return row.path == storedPath;
+        })) {
         return AddProgramResult::Duplicate;
     }
     if (rows_.size() >= static_cast<std::size_t>(kKnownAppSlots)) {
@@ -155,7 +156,8 @@ std::vector<KnownAppEntry> KnownAppsTable::ListEntries() const {
 
 void KnownAppsTable::ReplaceWith(std::span<const KnownAppEntry> entries) {
     rows_.clear();
-    for (const KnownAppEntry& entry : entries.first(std::min<std::size_t>(entries.size(), kKnownAppSlots))) {
+    for (const KnownAppEntry& entry :
+         entries.first(std::min<std::size_t>(entries.size(), kKnownAppSlots))) {
         rows_.push_back({entry.title, entry.path});
     }
     selected_ = -1;

@@ -1,9 +1,8 @@
 // The options dialog on a monitor of another DPI: every control of the layout table goes to its
 // place at the new scale with the message font of that DPI; the pictures, the row height and
 // the columns are made again.
-#include "ui/options/Options_win.h"
-
 #include "platform/Dpi_win.h"
+#include "ui/options/Options_win.h"
 
 namespace traxo {
 namespace {
@@ -61,7 +60,8 @@ void TfrmOptions::FollowDpi(int newDpi, LPARAM suggested) {
 
     PlaceAtChangedDpi(hwnd(), suggested,
                       ScaledSize({kOptionsClientWidth, kOptionsClientHeight}, scale), newDpi);
-    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    RedrawWindow(hwnd(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 } // namespace traxo

@@ -1,13 +1,12 @@
 // The options dialog's event handlers: one member per control event, each reading the control,
 // letting the model decide and showing the outcome.
-#include "ui/options/Options_win.h"
-
 #include "platform/Dpi_win.h"
 #include "platform/GdiPaintCanvas_win.h"
 #include "platform/WideText_win.h"
 #include "sets/SetDocument.h"
-#include "ui/options/KnownAppRowPainter.h"
 #include "ui/kit/TaskDialog_win.h"
+#include "ui/options/KnownAppRowPainter.h"
+#include "ui/options/Options_win.h"
 
 #include <commdlg.h>
 
@@ -66,8 +65,9 @@ LRESULT TfrmOptions::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORBTN: {
         const HDC dc = reinterpret_cast<HDC>(wParam);
         SetBkColor(dc, RGB(255, 255, 255));
-        SetTextColor(dc, GetSysColor(IsWindowEnabled(reinterpret_cast<HWND>(lParam)) ? COLOR_WINDOWTEXT
-                                                                                      : COLOR_GRAYTEXT));
+        SetTextColor(dc,
+                     GetSysColor(IsWindowEnabled(reinterpret_cast<HWND>(lParam)) ? COLOR_WINDOWTEXT
+                                                                                 : COLOR_GRAYTEXT));
         return reinterpret_cast<LRESULT>(white_.get());
     }
     case WM_ERASEBKGND: {
@@ -102,22 +102,50 @@ void TfrmOptions::OnCommand(int id, int code, HWND) {
         return;
     }
     switch (*control) {
-    case chkTimeout: chkTimeoutClick(); break;
+    case chkTimeout:
+        chkTimeoutClick();
+        break;
     case chkRecent:
-    case chkRecent2: chkRecentClick(*control); break;
-    case chkAutoCheck: chkAutoCheckClick(); break;
+    case chkRecent2:
+        chkRecentClick(*control);
+        break;
+    case chkAutoCheck:
+        chkAutoCheckClick();
+        break;
     case btnTrail:
-    case panelTail: btnTrailClick(); break;
-    case btnBrowse: btnBrowseClick(); break;
-    case btnRemove: btnRemoveClick(); break;
-    case btnExclude: btnExcludeClick(); break;
-    case btnBrowse_2: btnBrowse_2Click(); break;
-    case btnAddKnownApp: btnAddKnownAppClick(); break;
-    case btnRemove_2: btnRemove_2Click(); break;
-    case btnReloadApp: btnReloadAppClick(); break;
-    case btnOpenList: btnOpenListClick(); break;
-    case btnSaveList: btnSaveListClick(); break;
-    case btnCheckNow: btnCheckNowClick(); break;
+    case panelTail:
+        btnTrailClick();
+        break;
+    case btnBrowse:
+        btnBrowseClick();
+        break;
+    case btnRemove:
+        btnRemoveClick();
+        break;
+    case btnExclude:
+        btnExcludeClick();
+        break;
+    case btnBrowse_2:
+        btnBrowse_2Click();
+        break;
+    case btnAddKnownApp:
+        btnAddKnownAppClick();
+        break;
+    case btnRemove_2:
+        btnRemove_2Click();
+        break;
+    case btnReloadApp:
+        btnReloadAppClick();
+        break;
+    case btnOpenList:
+        btnOpenListClick();
+        break;
+    case btnSaveList:
+        btnSaveListClick();
+        break;
+    case btnCheckNow:
+        btnCheckNowClick();
+        break;
     case comboLang:
         if (code == CBN_SELCHANGE) {
             comboLangSelect();
@@ -132,9 +160,10 @@ void TfrmOptions::OnCommand(int id, int code, HWND) {
     case lstRecent:
     case lstRecent2:
         if (code == CBN_SELCHANGE) {
-            const int selected = static_cast<int>(SendMessageW(Control(*control), CB_GETCURSEL, 0, 0));
-            (*control == lstRecent ? model_.controls.recentSelected : model_.controls.recent2Selected) =
-                selected;
+            const int selected =
+                static_cast<int>(SendMessageW(Control(*control), CB_GETCURSEL, 0, 0));
+            (*control == lstRecent ? model_.controls.recentSelected
+                                   : model_.controls.recent2Selected) = selected;
         }
         break;
     default:
@@ -149,7 +178,8 @@ LRESULT TfrmOptions::OnNotify(NMHDR& header) {
     }
     if (header.hwndFrom == Control(listviewMethods) && header.code == LVN_ITEMCHANGED) {
         const auto& change = reinterpret_cast<NMLISTVIEW&>(header);
-        if (!loading_ && (change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED)) {
+        if (!loading_ && (change.uNewState & LVIS_SELECTED) &&
+            !(change.uOldState & LVIS_SELECTED)) {
             listviewMethodsSelectItem();
         }
         return 0;
@@ -172,8 +202,9 @@ LRESULT TfrmOptions::OnNotify(NMHDR& header) {
         return 0;
     }
     case LVN_BEGINLABELEDITW: // lstKnownAppsEditing: marked rows keep their titles
-        return model_.knownApps.CanEditTitle(reinterpret_cast<NMLVDISPINFOW&>(header).item.iItem) ? FALSE
-                                                                                                 : TRUE;
+        return model_.knownApps.CanEditTitle(reinterpret_cast<NMLVDISPINFOW&>(header).item.iItem)
+                   ? FALSE
+                   : TRUE;
     case LVN_ENDLABELEDITW: { // lstKnownAppsEdited
         const LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(header).item;
         if (item.pszText == nullptr) {
@@ -239,7 +270,8 @@ LRESULT TfrmOptions::KnownAppsCustomDraw(NMLVCUSTOMDRAW& draw) {
     {
         GdiPaintCanvas canvas(draw.nmcd.hdc);
         canvas.SetAppIcons(host_.appIcons);
-        button = PaintKnownAppRow(canvas, rows[index], place, frame, Text(OptionsText::MarkedRow), font, scale);
+        button = PaintKnownAppRow(canvas, rows[index], place, frame, Text(OptionsText::MarkedRow),
+                                  font, scale);
     }
     const HWND reload = Control(btnReloadApp);
     if (button) {
@@ -279,7 +311,8 @@ void TfrmOptions::OnTrackIdle() {
 }
 
 void TfrmOptions::ShowIdleTimeout() {
-    const std::u16string text = IdleTimeoutText(model_.controls.trackIdle, model_.controls.shownLanguage);
+    const std::u16string text =
+        IdleTimeoutText(model_.controls.trackIdle, model_.controls.shownLanguage);
     SetWindowTextW(Control(lblIdleValue), WideText(text).c_str());
 }
 
@@ -340,7 +373,8 @@ void TfrmOptions::btnBrowseClick() {
 }
 
 void TfrmOptions::btnRemoveClick() {
-    model_.controls.excludedSelected = static_cast<int>(SendMessageW(Control(lstExclude), LB_GETCURSEL, 0, 0));
+    model_.controls.excludedSelected =
+        static_cast<int>(SendMessageW(Control(lstExclude), LB_GETCURSEL, 0, 0));
     if (model_.btnRemoveClick()) {
         FillExcluded();
     }
@@ -420,7 +454,8 @@ void TfrmOptions::btnReloadAppClick() {
 }
 
 void TfrmOptions::btnOpenListClick() {
-    const std::optional<std::u16string> file = ChooseList(hwnd(), model_.controls.shownLanguage, false);
+    const std::optional<std::u16string> file =
+        ChooseList(hwnd(), model_.controls.shownLanguage, false);
     if (!file) {
         return;
     }
@@ -437,7 +472,8 @@ void TfrmOptions::btnOpenListClick() {
 }
 
 void TfrmOptions::btnSaveListClick() {
-    const std::optional<std::u16string> file = ChooseList(hwnd(), model_.controls.shownLanguage, true);
+    const std::optional<std::u16string> file =
+        ChooseList(hwnd(), model_.controls.shownLanguage, true);
     if (file && WriteKnownAppList(PathOf(*file), model_.knownApps.ListEntries())) {
         ShowMessage(OptionsText::ListNotWritable, 1);
     }

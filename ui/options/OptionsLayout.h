@@ -35,14 +35,54 @@ enum class OptionsControlKind {
 // Child window identifiers are 1000 + the position in the table.
 enum class OptionsControl {
     PageControl1,
-    lblAnywhere, Shape1, listviewMethods, chkTrail, panelTail, btnTrail, chkFast, lblInfo5,
-    chkShowInfo, lblInfo2, chkMouseExMode, chkTimeout, lblInfo6, lblInfo7, trackIdle, lblIdleValue,
-    lblDisableProgs, lblInfo3, Shape2, lstExclude, btnBrowse, btnRemove, lblLast10, lblInfo4,
-    lstRecent, btnExclude, chkRecent,
-    lblKnownProgs, lblIfThere, lstKnownApps, btnBrowse_2, btnRemove_2, btnOpenList, btnSaveList,
-    btnReloadApp, lblLast10_2, lblInfo4_2, lstRecent2, btnAddKnownApp, chkRecent2,
-    chkAutoStart, chkAutoCheck, chkPrecise, lblLanguage, comboLang, btnCheckNow,
-    btnOK, btnCancel,
+    lblAnywhere,
+    Shape1,
+    listviewMethods,
+    chkTrail,
+    panelTail,
+    btnTrail,
+    chkFast,
+    lblInfo5,
+    chkShowInfo,
+    lblInfo2,
+    chkMouseExMode,
+    chkTimeout,
+    lblInfo6,
+    lblInfo7,
+    trackIdle,
+    lblIdleValue,
+    lblDisableProgs,
+    lblInfo3,
+    Shape2,
+    lstExclude,
+    btnBrowse,
+    btnRemove,
+    lblLast10,
+    lblInfo4,
+    lstRecent,
+    btnExclude,
+    chkRecent,
+    lblKnownProgs,
+    lblIfThere,
+    lstKnownApps,
+    btnBrowse_2,
+    btnRemove_2,
+    btnOpenList,
+    btnSaveList,
+    btnReloadApp,
+    lblLast10_2,
+    lblInfo4_2,
+    lstRecent2,
+    btnAddKnownApp,
+    chkRecent2,
+    chkAutoStart,
+    chkAutoCheck,
+    chkPrecise,
+    lblLanguage,
+    comboLang,
+    btnCheckNow,
+    btnOK,
+    btnCancel,
     Count
 };
 
@@ -62,7 +102,9 @@ struct OptionsControlSpec {
 extern const std::array<OptionsControlSpec, kOptionsControlCount> kOptionsLayout;
 
 const OptionsControlSpec& SpecOf(OptionsControl id);
-constexpr int ControlIdOf(OptionsControl id) { return kFirstOptionsControlId + static_cast<int>(id); }
+constexpr int ControlIdOf(OptionsControl id) {
+    return kFirstOptionsControlId + static_cast<int>(id);
+}
 std::optional<OptionsControl> ControlOfId(int controlId);
 
 // The pages the tab control offers in a view, in order.

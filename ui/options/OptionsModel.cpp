@@ -6,8 +6,9 @@
 
 namespace traxo {
 
-void OptionsModel::FormShow(const Settings& settings, std::span<const std::u16string> recentPrograms,
-                            const MotionSet& set, bool autoStartOn) {
+void OptionsModel::FormShow(const Settings& settings,
+                            std::span<const std::u16string> recentPrograms, const MotionSet& set,
+                            bool autoStartOn) {
     OptionsControls& c = controls;
     c.shownLanguage = settings.language;
     c.recent.assign(recentPrograms.begin(), recentPrograms.end());
@@ -109,7 +110,8 @@ std::optional<std::u16string> OptionsModel::SelectedRecent(bool second) const {
     return controls.recent[selected];
 }
 
-OptionsOutcome OptionsModel::btnOKClick(Settings& settings, MotionSet& set, bool autoStartOn) const {
+OptionsOutcome OptionsModel::btnOKClick(Settings& settings, MotionSet& set,
+                                        bool autoStartOn) const {
     const OptionsControls& c = controls;
     settings.excludedPrograms = c.excluded;
     if (c.mode >= 0) {

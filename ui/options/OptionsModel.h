@@ -41,8 +41,9 @@ struct OptionsControls {
     bool autoCheck = true;
     bool preciseRecognition = false; // the `recogniser` setting: 1 precise, 0 the scoring one
     Colour tail = 0;
-    Language language = Language::English;      // comboLang's selection
-    Language shownLanguage = Language::English; // the language the texts are in (a preview until OK)
+    Language language = Language::English; // comboLang's selection
+    Language shownLanguage =
+        Language::English; // the language the texts are in (a preview until OK)
     std::vector<std::u16string> excluded;
     int excludedSelected = -1;
     std::vector<std::u16string> recent;

@@ -120,7 +120,8 @@ std::u16string_view TriggerModeText(int mode, Language language) {
     if (mode < 0 || mode > 4) {
         return {};
     }
-    return OptionsString(static_cast<OptionsText>(static_cast<std::size_t>(Mode0) + mode), language);
+    return OptionsString(static_cast<OptionsText>(static_cast<std::size_t>(Mode0) + mode),
+                         language);
 }
 
 std::u16string GesturesAffectedText(int count, Language language) {

@@ -4,10 +4,9 @@
 #include "platform/GdiPaintCanvas_win.h"
 #include "platform/WideText_win.h"
 #include "sets/SetDocument.h"
-#include "ui/options/KnownAppRowPainter.h"
 #include "ui/kit/TaskDialog_win.h"
+#include "ui/options/KnownAppRowPainter.h"
 #include "ui/options/TriggerPictures.h"
-
 
 #include <algorithm>
 
@@ -52,7 +51,8 @@ TfrmOptions::TfrmOptions(HWND owner) : owner_(owner) {
     dpi_ = ScreenDpi(); // made on the primary monitor; WM_DPICHANGED follows moves
     white_.reset(CreateSolidBrush(kDialogColour));
     const DpiScale scale{dpi_};
-    if (!CreateForm(L"TfrmOptions", L"Options", WS_CAPTION | WS_SYSMENU | WS_POPUP | WS_CLIPCHILDREN,
+    if (!CreateForm(L"TfrmOptions", L"Options",
+                    WS_CAPTION | WS_SYSMENU | WS_POPUP | WS_CLIPCHILDREN,
                     WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
                     SIZE{scale(kOptionsClientWidth), scale(kOptionsClientHeight)}, owner)) {
         return;
@@ -105,7 +105,8 @@ void TfrmOptions::CreateControls() {
     SetWindowPos(Control(btnReloadApp), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     ShowWindow(Control(btnReloadApp), SW_HIDE);
 
-    SendMessageW(Control(trackIdle), TBM_SETRANGE, FALSE, MAKELPARAM(kIdleTimeoutMin, kIdleTimeoutMax));
+    SendMessageW(Control(trackIdle), TBM_SETRANGE, FALSE,
+                 MAKELPARAM(kIdleTimeoutMin, kIdleTimeoutMax));
     SendMessageW(Control(trackIdle), TBM_SETPAGESIZE, 0, kIdleTimeoutPage);
     SetListBoxItems(Control(comboLang), CB_RESETCONTENT, CB_ADDSTRING,
                     {std::u16string(kLanguageNames[0]), std::u16string(kLanguageNames[1])});
@@ -116,7 +117,8 @@ void TfrmOptions::CreateControls() {
     ListView_SetTextBkColor(methods, RGB(255, 255, 255));
     LVCOLUMNW column{};
     column.mask = LVCF_WIDTH;
-    column.cx = Scaled(SpecOf(listviewMethods).bounds).right - Scaled(SpecOf(listviewMethods).bounds).left - 4;
+    column.cx = Scaled(SpecOf(listviewMethods).bounds).right -
+                Scaled(SpecOf(listviewMethods).bounds).left - 4;
     ListView_InsertColumn(methods, 0, &column);
     CreateTriggerPictures();
 
@@ -164,7 +166,8 @@ HWND TfrmOptions::CreateControl(const OptionsControlSpec& spec) {
         button->OnCustomTextExtent = [](PaintCanvas& canvas, std::u16string_view text) {
             return canvas.MeasureText(text);
         };
-        button->OnCustomTextRender = [](PaintCanvas& canvas, int x, int y, std::u16string_view text) {
+        button->OnCustomTextRender = [](PaintCanvas& canvas, int x, int y,
+                                        std::u16string_view text) {
             canvas.DrawText({x, y}, text);
         };
         button->OnClick = [this, ok] { ok ? btnOKClick() : btnCancelClick(); };
@@ -200,9 +203,9 @@ HWND TfrmOptions::CreateControl(const OptionsControlSpec& spec) {
         style |= WS_TABSTOP | TBS_NOTICKS | TBS_HORZ;
         break;
     }
-    const HWND window = CreateWindowExW(exStyle, className, spec.id == btnReloadApp ? L"..." : L"", style,
-                                        r.left, r.top, width, height, hwnd(), id,
-                                        GetModuleHandleW(nullptr), nullptr);
+    const HWND window =
+        CreateWindowExW(exStyle, className, spec.id == btnReloadApp ? L"..." : L"", style, r.left,
+                        r.top, width, height, hwnd(), id, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     if (spec.kind == OptionsControlKind::Swatch) {
         panelTail_ = std::make_unique<TDynamicFrame>(window, Rect{0, 0, width, height});
@@ -236,7 +239,8 @@ void TfrmOptions::CreateTriggerPictures() {
 }
 
 void TfrmOptions::TranslateMe() {
-    TranslateMe(host_.settings != nullptr ? host_.settings->language : model_.controls.shownLanguage);
+    TranslateMe(host_.settings != nullptr ? host_.settings->language
+                                          : model_.controls.shownLanguage);
 }
 
 void TfrmOptions::TranslateMe(Language language) {
@@ -451,7 +455,8 @@ void TfrmOptions::FillKnownApps() {
     }
     const int selected = model_.knownApps.Selected();
     if (selected >= 0) {
-        ListView_SetItemState(apps, selected, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        ListView_SetItemState(apps, selected, LVIS_SELECTED | LVIS_FOCUSED,
+                              LVIS_SELECTED | LVIS_FOCUSED);
         ListView_EnsureVisible(apps, selected, FALSE);
     } else {
         ShowWindow(Control(btnReloadApp), SW_HIDE);

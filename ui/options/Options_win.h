@@ -3,17 +3,16 @@
 // the main window in one of two views. OptionsModel holds its state and decisions; this window
 // mirrors it and carries out what OK asks of the rest of the program.
 
-#include "platform/Language.h"
-#include "controls/DynamicOpaqueButton_win.h"
 #include "controls/DynamicFrame_win.h"
+#include "controls/DynamicOpaqueButton_win.h"
+#include "platform/Language.h"
 #include "platform/ScopedWin_win.h"
 #include "ui/kit/FormWindow_win.h"
 #include "ui/options/OptionsLayout.h"
 #include "ui/options/OptionsModel.h"
 
-#include <commctrl.h>
-
 #include <array>
+#include <commctrl.h>
 #include <functional>
 #include <memory>
 #include <string>
@@ -32,7 +31,7 @@ struct OptionsHost {
     std::function<bool()> willAutoStart;   // the autostart entry points at this program
     std::function<void()> toggleAutoStart; // as the tray menu's entry does
     std::function<void(bool)> enableHook;
-    std::function<void()> afterOk;        // updateList and the main window's TranslateMe
+    std::function<void()> afterOk;         // updateList and the main window's TranslateMe
     std::function<bool()> checkForUpdates; // true when the running version is the latest
     HIMAGELIST appIcons = nullptr;         // imgApps: icon i + 1 for program i
 };

@@ -10,10 +10,13 @@ enum class TriggerButton { None, Right, Middle };
 TriggerButton ButtonOf(int mode) {
     switch (mode) {
     case 1:
-    case 2: return TriggerButton::Right;
+    case 2:
+        return TriggerButton::Right;
     case 3:
-    case 4: return TriggerButton::Middle;
-    default: return TriggerButton::None;
+    case 4:
+        return TriggerButton::Middle;
+    default:
+        return TriggerButton::None;
     }
 }
 
@@ -21,16 +24,20 @@ TriggerButton ButtonOf(int mode) {
 
 std::u16string_view TriggerKeysOf(int mode) {
     switch (mode) {
-    case 0: return u"Ctrl+Shift";
+    case 0:
+        return u"Ctrl+Shift";
     case 2:
-    case 4: return u"Ctrl";
-    default: return {};
+    case 4:
+        return u"Ctrl";
+    default:
+        return {};
     }
 }
 
 void PaintTriggerPicture(PaintCanvas& canvas, int mode) {
     const Colour outline = Rgb(90, 90, 90);
-    canvas.FillRect({0, 0, kTriggerPictureSize.width, kTriggerPictureSize.height}, Rgb(255, 255, 255));
+    canvas.FillRect({0, 0, kTriggerPictureSize.width, kTriggerPictureSize.height},
+                    Rgb(255, 255, 255));
 
     // The mouse at the right end: a body, two buttons and the wheel between them.
     const Rect body{42, 2, 58, 24};
@@ -45,7 +52,8 @@ void PaintTriggerPicture(PaintCanvas& canvas, int mode) {
     if (button == TriggerButton::Right) {
         canvas.FillRect({51, 4, 56, 11}, kTriggerButtonColour);
     }
-    canvas.SetBrushColour(button == TriggerButton::Middle ? kTriggerButtonColour : Rgb(255, 255, 255));
+    canvas.SetBrushColour(button == TriggerButton::Middle ? kTriggerButtonColour
+                                                          : Rgb(255, 255, 255));
     canvas.Rectangle({48, 4, 53, 10});
 
     // The keys to hold, as a key cap; mode 0 moves the mouse without a button. Two keys stand
@@ -63,8 +71,9 @@ void PaintTriggerPicture(PaintCanvas& canvas, int mode) {
     FontSpec font;
     font.height = twoLines ? 10 : 11;
     canvas.SetFont(font, Rgb(0, 0, 0));
-    const std::array<std::u16string_view, 2> lines{keys.substr(0, twoLines ? plus + 1 : keys.size()),
-                                                   twoLines ? keys.substr(plus + 1) : std::u16string_view{}};
+    const std::array<std::u16string_view, 2> lines{
+        keys.substr(0, twoLines ? plus + 1 : keys.size()),
+        twoLines ? keys.substr(plus + 1) : std::u16string_view{}};
     const int lineCount = twoLines ? 2 : 1;
     const int textHeight = lineCount * font.height;
     int top = cap.top + (cap.bottom - cap.top - textHeight) / 2;

@@ -94,7 +94,8 @@ StagePlan PlanStage(const std::vector<std::u16string>& script, int stage, StageS
         return plan;
     }
     plan.finishVisible = !FindStage(script, stage + 1).has_value();
-    for (std::size_t i = *first + 1; i < script.size() && !Trimmed(script[i]).starts_with(u"#"); ++i) {
+    for (std::size_t i = *first + 1; i < script.size() && !Trimmed(script[i]).starts_with(u"#");
+         ++i) {
         const std::u16string_view line = script[i];
         const std::u16string_view trimmed = Trimmed(line);
         if (trimmed.starts_with(u"~")) {

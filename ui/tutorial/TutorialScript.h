@@ -3,9 +3,9 @@
 // how Next, Back and Cancel move through the stages. The window (ui/Tutorial_win) carries out
 // what these return; reporters elsewhere ask WaitingFor before they advance it.
 
-#include "platform/Language.h"
 #include "controls/DynamicControls.h"
 #include "platform/CoreTypes.h"
+#include "platform/Language.h"
 #include "ui/main/MainWindowLayout.h"
 
 #include <optional>
@@ -23,7 +23,7 @@ inline constexpr Rect kTutorialMemo{122, 18, 394, 172};
 inline constexpr Rect kTutorialBack{13, 174, 67, 200};
 inline constexpr Rect kTutorialCancel{69, 174, 123, 200};
 inline constexpr Rect kTutorialNext{125, 174, 179, 200}; // Finish stands at the same place
-inline constexpr int kTutorialPictureCount = 3;           // the pictures a script may name
+inline constexpr int kTutorialPictureCount = 3;          // the pictures a script may name
 inline constexpr int kTutorialPictureSize = 100;
 
 // The built-in script of language 1 (Chinese) or any other (English), comments included.
@@ -90,7 +90,9 @@ public:
     const std::u16string& WaitingFor() const { return waitingFor_; }
     const std::u16string& PendingPrompt() const { return prompt_; }
     // Whether a reporter of this event moves the tutorial on (exact, case-sensitive).
-    bool Awaits(std::u16string_view event) const { return !waitingFor_.empty() && waitingFor_ == event; }
+    bool Awaits(std::u16string_view event) const {
+        return !waitingFor_.empty() && waitingFor_ == event;
+    }
 
     // Next, Finish or a reporter. Returns the prompt to show when the stage must be completed
     // first; otherwise the stage has advanced and the caller loads it from the Next button.

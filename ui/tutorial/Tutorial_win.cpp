@@ -69,7 +69,8 @@ std::u16string_view InLanguage(ButtonTexts texts, Language language) {
 // usual order as one break.
 std::wstring DisplayedMemo(std::u16string_view memo) {
     std::u16string text(memo);
-    for (std::size_t at = text.find(u"\n\r"); at != std::u16string::npos; at = text.find(u"\n\r", at + 2)) {
+    for (std::size_t at = text.find(u"\n\r"); at != std::u16string::npos;
+         at = text.find(u"\n\r", at + 2)) {
         text[at] = u'\r';
         text[at + 1] = u'\n';
     }

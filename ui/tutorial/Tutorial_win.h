@@ -6,11 +6,11 @@
 // the events the program reports (Report).
 
 // Before <windows.h>, which would rename the paint canvas's DrawText.
-#include "platform/Language.h"
 #include "controls/DynamicFrame_win.h"
 #include "controls/DynamicOpaqueButton_win.h"
 #include "platform/DpiScale.h"
 #include "platform/GdiPaintCanvas_win.h"
+#include "platform/Language.h"
 #include "platform/OffscreenBitmap_win.h"
 #include "platform/ScopedWin_win.h"
 #include "ui/kit/FormWindow_win.h"
@@ -70,7 +70,9 @@ private:
     void LoadStage(StageSource from);
     void Place(const StagePlan& plan);
     void OnPaint();
-    Language CurrentLanguage() const { return host_.language ? host_.language() : Language::English; }
+    Language CurrentLanguage() const {
+        return host_.language ? host_.language() : Language::English;
+    }
 
     TutorialHost host_;
     TutorialGuide guide_;

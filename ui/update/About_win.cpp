@@ -33,16 +33,17 @@ TfrmAbout::TfrmAbout(HWND owner)
                     {kImage1, L"STATIC", SS_ICON, 0, 94, 8, 32, 32},
                     {kLblAboutTitle, L"STATIC", SS_CENTER, 0, 49, 43, 122, 23, kAboutTitle, {}},
                     {kLblNotice, L"STATIC", SS_CENTER, 0, 31, 72, 160, 16, kAboutNotice, {}},
-                    {kLblTrans, L"STATIC", SS_CENTER, 0, 8, 94, 205, 28},  // room for two lines
-                    {kLblDonate, L"STATIC", SS_CENTER | SS_NOTIFY, 0, 8, 158, 205, 16, kDonateEnglish,
-                     kDonateChinese},
+                    {kLblTrans, L"STATIC", SS_CENTER, 0, 8, 94, 205, 28}, // room for two lines
+                    {kLblDonate, L"STATIC", SS_CENTER | SS_NOTIFY, 0, 8, 158, 205, 16,
+                     kDonateEnglish, kDonateChinese},
                 },
                 DialogTexts(DialogText::AboutCaption), true) {
     const HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
     SendMessageW(Control(kImage1), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     boldFont_.reset(DerivedFont(Font(), true, false, -Scale(16)));
     underlineFont_.reset(DerivedFont(Font(), false, true, 0));
-    SendMessageW(Control(kLblAboutTitle), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), FALSE);
+    SendMessageW(Control(kLblAboutTitle), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()),
+                 FALSE);
     SetWindowSubclass(Control(kLblDonate), DonateProc, kDonateSubclass,
                       reinterpret_cast<DWORD_PTR>(this));
 
@@ -78,7 +79,8 @@ TfrmAbout::~TfrmAbout() {
 void TfrmAbout::DpiChanged(int oldDpi) {
     boldFont_.reset(DerivedFont(Font(), true, false, -Scale(16)));
     underlineFont_.reset(DerivedFont(Font(), false, true, 0));
-    SendMessageW(Control(kLblAboutTitle), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), TRUE);
+    SendMessageW(Control(kLblAboutTitle), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()),
+                 TRUE);
     SendMessageW(Control(kLblDonate), WM_SETFONT,
                  reinterpret_cast<WPARAM>(overDonate_ ? underlineFont_.get() : Font()), TRUE);
     DynamicLook look = btnCancel_->Look();
@@ -93,7 +95,8 @@ void TfrmAbout::SetAboutTitle(std::u16string_view title) {
 
 void TfrmAbout::TranslateMe(Language language) {
     ModalForm::TranslateMe(language);
-    std::u16string credit(language == Language::Chinese ? kTranslationCreditChinese : kTranslationCreditEnglish);
+    std::u16string credit(language == Language::Chinese ? kTranslationCreditChinese
+                                                        : kTranslationCreditEnglish);
     credit += kTranslatorName;
     SetControlText(kLblTrans, credit);
     SetControlText(kLblDonate, language == Language::Chinese ? kDonateChinese : kDonateEnglish);
@@ -132,7 +135,8 @@ void TfrmAbout::lblDonateClick() {
 }
 
 void TfrmAbout::lblDonateMouseEnter() {
-    SendMessageW(Control(kLblDonate), WM_SETFONT, reinterpret_cast<WPARAM>(underlineFont_.get()), TRUE);
+    SendMessageW(Control(kLblDonate), WM_SETFONT, reinterpret_cast<WPARAM>(underlineFont_.get()),
+                 TRUE);
 }
 
 void TfrmAbout::lblDonateMouseLeave() {
@@ -142,7 +146,8 @@ void TfrmAbout::lblDonateMouseLeave() {
 LRESULT CALLBACK TfrmAbout::DonateProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR, DWORD_PTR data) {
     auto* about = reinterpret_cast<TfrmAbout*>(data);
-    const bool handled = RunGuarded([&] { return about->DonateMessage(window, message); }, [] { return false; });
+    const bool handled =
+        RunGuarded([&] { return about->DonateMessage(window, message); }, [] { return false; });
     return handled ? TRUE : DefSubclassProc(window, message, wParam, lParam);
 }
 

@@ -3,8 +3,8 @@
 // showing (SetAboutTitle) and shows it with ShowModal.
 
 // Before <windows.h>, which would rename the paint canvas's DrawText.
-#include "platform/Language.h"
 #include "controls/DynamicOpaqueButton_win.h"
+#include "platform/Language.h"
 #include "platform/ScopedWin_win.h"
 #include "ui/kit/ModalForm_win.h"
 

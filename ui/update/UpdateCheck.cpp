@@ -28,19 +28,12 @@ struct UpdateTexts {
 };
 
 constexpr std::array<UpdateTexts, 2> kTexts{{
-    {u"A Traxo update is available. Do you want to download it?",
-     u"A Traxo update is available.",
-     u"Update is v. ", u", released ", u" - you have v. ", u"",
-     u"Download it from: ",
-     u"Yes", u"No", u"OK",
-     u"You have the latest version.",
+    {u"A Traxo update is available. Do you want to download it?", u"A Traxo update is available.",
+     u"Update is v. ", u", released ", u" - you have v. ", u"", u"Download it from: ", u"Yes",
+     u"No", u"OK", u"You have the latest version.",
      u"Could not check for updates: check your connection."},
-    {u"Traxo有可用更新！你想立刻下载吗？",
-     u"Traxo有可用更新！",
-     u"最新版本是", u"，发布日期是 ", u"——你的版本是", u"。",
-     u"下载地址：",
-     u"是", u"否", u"好",
-     u"已经是最新版本。",
+    {u"Traxo有可用更新！你想立刻下载吗？", u"Traxo有可用更新！", u"最新版本是", u"，发布日期是 ",
+     u"——你的版本是", u"。", u"下载地址：", u"是", u"否", u"好", u"已经是最新版本。",
      u"无法检查更新：请检查网络连接。"},
 }};
 
@@ -111,7 +104,9 @@ UpdateReply ReadUpdateReply(std::u16string_view text, Language language) {
     reply.version = read(u"version", u"-1");
     reply.download = read(u"download", kUnknown);
     reply.date = read(u"date", kUnknown);
-    const std::u16string languageKey = u"info" + std::u16string(1, static_cast<char16_t>(u'0' + (language == Language::Chinese ? 1 : 0)));
+    const std::u16string languageKey =
+        u"info" +
+        std::u16string(1, static_cast<char16_t>(u'0' + (language == Language::Chinese ? 1 : 0)));
     reply.info = read(languageKey, kUnknown);
     if (reply.info == kUnknown) {
         reply.info = read(u"info", kUnknown);

@@ -3,8 +3,8 @@
 // shown, and what is opened. The Windows side (ui/UpdateCheck_win.h) fetches off the
 // user-interface thread and calls FinishUpdateCheck with the result.
 
-#include "platform/Language.h"
 #include "platform/HttpFetch.h"
+#include "platform/Language.h"
 #include "ui/kit/TaskDialogContent.h"
 
 #include <filesystem>

@@ -5,9 +5,8 @@
 #include "platform/WideText_win.h"
 #include "ui/kit/TaskDialog_win.h"
 
-#include <shellapi.h>
-
 #include <mutex>
+#include <shellapi.h>
 #include <utility>
 #include <vector>
 

@@ -38,9 +38,9 @@ public:
         std::u16string address;             // UpdateAddress() of the settings file
         std::filesystem::path localCopy;    // AppFolder + "updates.ini"
         HWND owner = nullptr;               // owns dlgUpdate and the messages: the main window
-        std::function<Language()> language;      // the current `language` setting
+        std::function<Language()> language; // the current `language` setting
         std::function<bool()> firstRunPromptShowing; // the automatic check waits while true
-        std::shared_ptr<HttpFetch> fetch;   // null: WinINet
+        std::shared_ptr<HttpFetch> fetch;            // null: WinINet
         // Makes the prompts for an owner window; empty: task dialogs and the shell.
         std::function<std::unique_ptr<UpdatePrompts>(HWND owner)> prompts;
     };
