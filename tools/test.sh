@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the native, win64 and win32 trees and the release packages
-# (dist/), and runs every test: the native unit tests, the 32-bit image checks, then the Windows
-# tier under Wine (which installs and uninstalls the packaged installer). Each stage's time is
-# told at the end.
+# Installs what is missing, checks the format, builds the native, win64 and win32 trees and the
+# release packages (dist/), and runs every test: the native unit tests, the 32-bit image checks,
+# then the Windows tier under Wine (which installs and uninstalls the packaged installer). Each
+# stage's time is told at the end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,6 +20,7 @@ tell_times() {
 trap tell_times EXIT
 
 stage install tools/install-deps.sh
+stage format tools/check-format.sh
 
 for preset in native win64 win32; do
     cmake --preset "$preset" >/dev/null
