@@ -16,7 +16,6 @@ import shutil
 import statistics
 import subprocess
 import sys
-import time
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
@@ -128,11 +127,19 @@ class Memory(traxo_e2e.TraxoTestCase):
     keep_symbols = False
 
     def measure(self, window_class, command_text):
-        # The resident pages settle after start-up and hiding: a second of quiet first.
-        time.sleep(2)
-        code, text = self.probe("memory", window_class)
-        self.assertEqual(code, 0, f"the probe could not read the memory of {window_class}")
-        counters, regions = parse_probe(text)
+        # The resident pages settle after start-up and hiding: measured once two readings
+        # half a second apart agree on the working set.
+        readings = []
+
+        def settled():
+            code, text = self.probe("memory", window_class)
+            self.assertEqual(code, 0, f"the probe could not read the memory of {window_class}")
+            readings.append(parse_probe(text))
+            return (len(readings) > 1 and readings[-1][0]["workingset"] ==
+                    readings[-2][0]["workingset"])
+
+        wait_until(settled, 30, f"the memory of {window_class} to settle", interval=0.5)
+        counters, regions = readings[-1]
         return breakdown(counters, regions, linux_pid_of(command_text))
 
     def notepad(self):
