@@ -39,6 +39,10 @@ public:
 
     virtual KeyStates ReadKeyStates() = 0;
     virtual Point CursorPos() = 0;
+    // Where the cursor was when the message that runs this poll was taken from the queue. The
+    // idle poll samples it instead of CursorPos: it is already at hand, where asking for the live
+    // cursor can cost a round trip to the display server.
+    virtual Point CursorPosOfMessage() = 0;
     virtual WindowHandle ForegroundWindow() = 0;
     // ExePathOfWindow of the foreground window, as the system gives it; empty when unreadable.
     virtual std::u16string ForegroundProgramPath() = 0;

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <type_traits>
+#include <windowsx.h>
 
 namespace traxo {
 namespace {
@@ -79,6 +80,11 @@ Point WindowsCaptureDesktop::CursorPos() {
         lastCursor_ = {cursor.x, cursor.y};
     }
     return lastCursor_;
+}
+
+Point WindowsCaptureDesktop::CursorPosOfMessage() {
+    const DWORD position = GetMessagePos();
+    return {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
 }
 
 WindowHandle WindowsCaptureDesktop::ForegroundWindow() {

@@ -22,6 +22,7 @@ public:
 
     KeyStates ReadKeyStates() override;
     Point CursorPos() override;
+    Point CursorPosOfMessage() override;
     WindowHandle ForegroundWindow() override;
     std::u16string ForegroundProgramPath() override;
     std::vector<Rect> MonitorBounds() override;

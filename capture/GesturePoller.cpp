@@ -175,7 +175,7 @@ void GesturePoller::Poll() {
         ReleaseStep(keys.ctrl);
     }
     if (!capture_.Capturing()) {
-        previousCursorPos_ = desktop_.CursorPos();
+        previousCursorPos_ = desktop_.CursorPosOfMessage();
     } else if (settings_.showTrails && !settings_.fastTrails) {
         capture_.DrawOnScreen();
     }

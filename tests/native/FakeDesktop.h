@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ class FakeDesktop final : public CaptureDesktop {
 public:
     KeyStates keys;
     Point cursor;
+    // Where the cursor was when the poll's message was queued; the live cursor when unset.
+    std::optional<Point> messageCursor;
     WindowHandle foreground = reinterpret_cast<WindowHandle>(0x1234);
     std::u16string foregroundPath = u"C:\\Apps\\Editor.exe";
     std::vector<Rect> monitors{{0, 0, 1920, 1080}};
@@ -32,6 +35,7 @@ public:
 
     KeyStates ReadKeyStates() override { return keys; }
     Point CursorPos() override { return cursor; }
+    Point CursorPosOfMessage() override { return messageCursor.value_or(cursor); }
     WindowHandle ForegroundWindow() override { return foreground; }
     std::u16string ForegroundProgramPath() override { return foregroundPath; }
     std::vector<Rect> MonitorBounds() override { return monitors; }

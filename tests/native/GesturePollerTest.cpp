@@ -709,6 +709,16 @@ TEST(Capture, StartsFromThePositionBeforeThePress) {
     EXPECT_EQ(rig.poller.PreviousCursorPos(), (Point{50, 60})); // not sampled while capturing
 }
 
+TEST(Capture, TheIdlePollSamplesTheCursorOfItsMessageNotTheLiveOne) {
+    Rig rig;
+    rig.desktop.cursor = {300, 300};
+    rig.desktop.messageCursor = Point{40, 45};
+    rig.Poll();
+    EXPECT_EQ(rig.poller.PreviousCursorPos(), (Point{40, 45}));
+    rig.Press();
+    EXPECT_THAT(PointsOf(rig.poller.CapturedPath()), ElementsAre(Point{40, 45}, Point{300, 300}));
+}
+
 TEST(Capture, SmallMovesAddUpAndJumpsAreFilledIn) {
     Rig rig;
     rig.desktop.cursor = {100, 100};
