@@ -17,8 +17,11 @@ constexpr std::size_t kDataPiece = 1024 * 1024;
 
 const std::array<std::uint8_t, kZeroPiece> kZeros{};
 
+// Every byte of a loaded set passes through here: a byte-wise loop took a tenth of the load. The
+// first byte is zero and each byte equals the next, so the library's vectorised memcmp decides.
 bool AllZero(std::span<const std::uint8_t> bytes) {
-    return std::ranges::all_of(bytes, [](std::uint8_t b) { return b == 0; });
+    return bytes.empty() ||
+           (bytes[0] == 0 && std::memcmp(bytes.data(), bytes.data() + 1, bytes.size() - 1) == 0);
 }
 
 } // namespace
