@@ -26,6 +26,9 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
 
+    // Lets the bitmap go; the next Resize makes it again.
+    void Release();
+
     // Copies the whole bitmap to `target` at (x, y) in one BitBlt.
     void Copy(HDC target, int x, int y) const;
     // The colour of one pixel as 0x00BBGGRR (reads the bitmap's memory); kNoPixel outside.
@@ -33,8 +36,6 @@ public:
     Colour Pixel(int x, int y) const;
 
 private:
-    void Release();
-
     // Declared in this order so that the bitmap is let go of before either goes.
     ScopedBitmap bitmap_;
     ScopedMemoryDc dc_;

@@ -6,16 +6,9 @@
 #include "platform/Settings.h"
 #include "platform/WideText_win.h"
 #include "sets/FileBytes.h"
-#include "ui/editors/Assign_win.h"
-#include "ui/editors/Input_win.h"
-#include "ui/editors/KeyCombo_win.h"
-#include "ui/editors/Keystrokes_win.h"
-#include "ui/editors/Program_win.h"
+#include "ui/main/MainDialogs_win.h"
 #include "ui/main/MainWindow_win.h"
 #include "ui/main/RunningInstance_win.h"
-#include "ui/options/Options_win.h"
-#include "ui/tutorial/Tutorial_win.h"
-#include "ui/update/About_win.h"
 // After the views: its <windows.h> must not come before the canvas interface they implement.
 #include "platform/SystemLibrary_win.h"
 
@@ -23,7 +16,6 @@
 
 #include <commctrl.h>
 #include <filesystem>
-#include <memory>
 #include <span>
 #include <string>
 
@@ -97,23 +89,6 @@ void InitialiseCommonControls() {
     InitCommonControlsEx(&controls);
 }
 
-// The dialogs, created once after the main window and reused.
-struct Forms {
-    explicit Forms(HWND owner)
-        : frmTutorial(owner), frmOptions(owner), frmKeyCombo(owner), frmAbout(owner),
-          frmInput(owner), frmAssign(owner), frmKeystrokes(owner), frmProgram(owner) {
-        frmAssign.UseEditors(frmKeystrokes, frmKeyCombo, frmInput, frmProgram);
-    }
-    TfrmTutorial frmTutorial;
-    TfrmOptions frmOptions;
-    TfrmKeyCombo frmKeyCombo;
-    TfrmAbout frmAbout;
-    TfrmInput frmInput;
-    TfrmAssign frmAssign;
-    TfrmKeystrokes frmKeystrokes;
-    TfrmProgram frmProgram;
-};
-
 int RunMessageLoop(TgestureConfigForm& mainForm) {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -142,9 +117,8 @@ int RunProgram() {
     if (mainForm.hwnd() == nullptr) {
         return 0;
     }
-    const auto forms = std::make_unique<Forms>(applicationWindow);
-    mainForm.UseDialogs(
-        {&forms->frmAssign, &forms->frmAbout, &forms->frmOptions, &forms->frmTutorial});
+    MainDialogs dialogs(applicationWindow);
+    mainForm.UseDialogs(dialogs);
     mainForm.FirstRunPrompt();
     TellWhenGesturesAreOff(applicationWindow, hookLibrary.state, mainForm.GesturesAvailable(),
                            appFolder);

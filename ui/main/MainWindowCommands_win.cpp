@@ -74,20 +74,20 @@ void TgestureConfigForm::btnActiveClick() {
 // Whatever either view changed is written: the recent-programs switch acts at once, even on
 // Cancel.
 void TgestureConfigForm::btnOptionsClick() {
-    if (dialogs_.frmOptions == nullptr) {
+    if (dialogs_ == nullptr) {
         return;
     }
     ConnectOptions();
-    dialogs_.frmOptions->ShowModal(OptionsView::Options, hwnd());
+    dialogs_->Options().ShowModal(OptionsView::Options, hwnd());
     SaveSettingsShowingFailure();
 }
 
 void TgestureConfigForm::btnKnownAppsClick() {
-    if (dialogs_.frmOptions == nullptr) {
+    if (dialogs_ == nullptr) {
         return;
     }
     ConnectOptions();
-    if (dialogs_.frmOptions->ShowModal(OptionsView::KnownPrograms, hwnd())) {
+    if (dialogs_->Options().ShowModal(OptionsView::KnownPrograms, hwnd())) {
         document_.MarkModified();
     }
     GetAppIcons();
@@ -112,40 +112,41 @@ void TgestureConfigForm::ConnectOptions() {
     // The check reports on its own, owned by the dialog, and the dialog keeps working meanwhile.
     host.checkForUpdates = [this] {
         if (updateChecker_) {
-            updateChecker_->CheckNow(dialogs_.frmOptions->hwnd());
+            updateChecker_->CheckNow(dialogs_->Options().hwnd());
         }
         return false;
     };
-    dialogs_.frmOptions->Connect(std::move(host));
+    dialogs_->Options().Connect(std::move(host));
 }
 
 void TgestureConfigForm::btnAssignClick() {
     TutorialEvent(u"btnAssign/click");
     const int selected = document_.selectedIndex();
-    if (selected < 0 || dialogs_.frmAssign == nullptr) {
+    if (selected < 0 || dialogs_ == nullptr) {
         return;
     }
-    dialogs_.frmAssign->onModified = [this] { document_.MarkModified(); };
-    dialogs_.frmAssign->SetAppIcons(imgApps_);
+    TfrmAssign& frmAssign = dialogs_->Assign();
+    frmAssign.onModified = [this] { document_.MarkModified(); };
+    frmAssign.SetAppIcons(imgApps_);
     // The tutorial steps aside while the dialog opens and comes back over it, pointing at it.
-    TfrmTutorial* const tutorial = dialogs_.frmTutorial;
+    TfrmTutorial* const tutorial = dialogs_->MadeTutorial();
     const bool tutorialWasVisible = tutorial != nullptr && tutorial->Visible();
     bool tutorialShownAgain = false;
     if (tutorialWasVisible) {
         tutorial->FormClose();
-        dialogs_.frmAssign->onShown = [tutorial, &tutorialShownAgain] {
+        frmAssign.onShown = [tutorial, &tutorialShownAgain] {
             tutorialShownAgain = true;
             tutorial->FormShow();
         };
     }
-    dialogs_.frmAssign->onActivated = [tutorial] {
+    frmAssign.onActivated = [tutorial] {
         if (tutorial != nullptr) {
             tutorial->KeepOnTop();
         }
     };
-    dialogs_.frmAssign->onOk = [this] { TutorialEvent(u"btnOK_/click"); };
-    dialogs_.frmAssign->EditMotion(hwnd(), motionSet_, selected, settings_.language);
-    dialogs_.frmAssign->onShown = nullptr;
+    frmAssign.onOk = [this] { TutorialEvent(u"btnOK_/click"); };
+    frmAssign.EditMotion(hwnd(), motionSet_, selected, settings_.language);
+    frmAssign.onShown = nullptr;
     if (tutorialWasVisible && !tutorialShownAgain) {
         tutorial->FormShow(); // the dialog had nothing to show
     }
@@ -204,12 +205,13 @@ void TgestureConfigForm::lblVersionClick() {
 }
 
 void TgestureConfigForm::lblCopyrightClick() {
-    if (dialogs_.frmAbout == nullptr) {
+    if (dialogs_ == nullptr) {
         return;
     }
-    dialogs_.frmAbout->SetAboutTitle(MainWindowText(MainText::AboutTitle, settings_.language));
-    dialogs_.frmAbout->TranslateMe(settings_.language);
-    dialogs_.frmAbout->ShowModal(hwnd());
+    TfrmAbout& frmAbout = dialogs_->About();
+    frmAbout.SetAboutTitle(MainWindowText(MainText::AboutTitle, settings_.language));
+    frmAbout.TranslateMe(settings_.language);
+    frmAbout.ShowModal(hwnd());
 }
 
 // ---- Tray menu ----
@@ -237,8 +239,8 @@ void TgestureConfigForm::ShowTutorial() {
         ShowTaskDialog(hwnd(), dlgActivated);
         engine_.Activate();
     }
-    if (dialogs_.frmTutorial != nullptr) {
-        dialogs_.frmTutorial->ShowTutorial();
+    if (dialogs_ != nullptr) {
+        dialogs_->Tutorial().ShowTutorial();
     }
 }
 

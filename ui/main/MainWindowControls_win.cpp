@@ -263,6 +263,15 @@ void TgestureConfigForm::UpdateButtons() {
 }
 
 void TgestureConfigForm::GetAppIcons() {
+    if (!IsWindowVisible(hwnd())) {
+        appIconsWaiting_ = true;
+        return;
+    }
+    FillAppIcons();
+}
+
+void TgestureConfigForm::FillAppIcons() {
+    appIconsWaiting_ = false;
     const int side = scale_(16); // the small icon at the window's DPI, not the system's
     if (imgApps_ == nullptr) {
         imgApps_.reset(ImageList_Create(side, side, ILC_COLOR32 | ILC_MASK, 8, 8));

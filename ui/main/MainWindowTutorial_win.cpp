@@ -12,10 +12,7 @@ Point CentreOf(const RECT& rect) {
 
 } // namespace
 
-void TgestureConfigForm::ConnectTutorial() {
-    if (dialogs_.frmTutorial == nullptr) {
-        return;
-    }
+void TgestureConfigForm::ConnectTutorial(TfrmTutorial& tutorial) {
     TutorialHost host;
     host.screenCentreOf = [this](std::u16string_view name) { return ScreenCentreOfControl(name); };
     host.mainWindowBounds = [this] {
@@ -25,7 +22,7 @@ void TgestureConfigForm::ConnectTutorial() {
     };
     host.language = [this] { return settings_.language; };
     host.triggerMode = [this] { return settings_.invoke; };
-    dialogs_.frmTutorial->Connect(std::move(host));
+    tutorial.Connect(std::move(host));
 }
 
 std::optional<Point> TgestureConfigForm::ScreenCentreOfControl(std::u16string_view name) {
@@ -51,25 +48,27 @@ std::optional<Point> TgestureConfigForm::ScreenCentreOfControl(std::u16string_vi
         }
         return CentreOf(rect);
     }
-    if (SameTextIgnoringCase(Trimmed(name), u"lstActions") && dialogs_.frmAssign != nullptr &&
-        dialogs_.frmAssign->hwnd() != nullptr) {
+    TfrmAssign* const assign = dialogs_ ? dialogs_->MadeAssign() : nullptr;
+    if (SameTextIgnoringCase(Trimmed(name), u"lstActions") && assign != nullptr &&
+        assign->hwnd() != nullptr) {
         // The list's top-right corner rather than its centre: placed from there, the tutorial
         // stands beside or above the list and leaves the dialog's OK and Cancel free to click.
         RECT rect{};
-        GetWindowRect(dialogs_.frmAssign->Control(TfrmAssign::kLstActions), &rect);
+        GetWindowRect(assign->Control(TfrmAssign::kLstActions), &rect);
         return Point{rect.right, rect.top};
     }
     return std::nullopt;
 }
 
 void TgestureConfigForm::TutorialEvent(std::u16string_view event) {
-    if (dialogs_.frmTutorial != nullptr) {
-        dialogs_.frmTutorial->Report(event);
+    if (TfrmTutorial* const tutorial = dialogs_ ? dialogs_->MadeTutorial() : nullptr) {
+        tutorial->Report(event);
     }
 }
 
 void TgestureConfigForm::ScreenGestureHandled() {
-    if (dialogs_.frmTutorial != nullptr && dialogs_.frmTutorial->Visible()) {
+    const TfrmTutorial* const tutorial = dialogs_ ? dialogs_->MadeTutorial() : nullptr;
+    if (tutorial != nullptr && tutorial->Visible()) {
         ProcessPendingMessages();
         TutorialEvent(u"screenGesture");
     }

@@ -84,6 +84,16 @@ LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
             return TRUE;
         }
         break;
+    case WM_SHOWWINDOW:
+        if (wParam == FALSE) {
+            // A hidden window paints nothing: its whole-frame and row bitmaps wait for the next
+            // showing. The pad's bitmap stays: it holds the drawing.
+            frame_.Release();
+            rowBitmap_.Release();
+        } else if (appIconsWaiting_) {
+            FillAppIcons();
+        }
+        break;
     case WM_DROPFILES:
         ActionPanelDrop(reinterpret_cast<HDROP>(wParam));
         return 0;

@@ -33,6 +33,7 @@
 #include "ui/editors/Assign_win.h"
 #include "ui/kit/FormWindow_win.h"
 #include "ui/main/AutostartControl_win.h"
+#include "ui/main/MainDialogs_win.h"
 #include "ui/main/MainWindowLayout.h"
 #include "ui/main/MotionListPainter.h"
 #include "ui/main/ResultPopup_win.h"
@@ -58,14 +59,6 @@ inline constexpr UINT ShowConfigMessage = 0x3E71;
 inline constexpr UINT ShowLoadFailureMessage = WM_APP + 1;
 inline constexpr wchar_t kMainWindowClass[] = L"" TRAXO_MAIN_WINDOW_CLASS;
 
-// The dialogs the window opens; they are made once at start, after it.
-struct MainWindowDialogs {
-    TfrmAssign* frmAssign = nullptr;
-    TfrmAbout* frmAbout = nullptr;
-    TfrmOptions* frmOptions = nullptr;
-    TfrmTutorial* frmTutorial = nullptr;
-};
-
 class TgestureConfigForm final : public FormWindow,
                                  private EngineView,
                                  private SetCommandsUi,
@@ -84,9 +77,9 @@ public:
     bool FormKeyPress(const MSG& message);
 
     void Settings1Click();
-    void UseDialogs(const MainWindowDialogs& dialogs) {
-        dialogs_ = dialogs;
-        ConnectTutorial();
+    void UseDialogs(MainDialogs& dialogs) {
+        dialogs_ = &dialogs;
+        dialogs.onTutorialMade = [this](TfrmTutorial& tutorial) { ConnectTutorial(tutorial); };
     }
     void ShowTutorial();
     // The first start's welcome (MainWindowFirstRun_win.cpp); nothing once it has been answered.
@@ -123,7 +116,10 @@ private:
     void UpdateActionTooltip(int motion);
     void BindControlEvents();
     void TranslateMe();
+    // The known programs' icons for the list; while the window is hidden they wait for its
+    // showing (the shell is asked for each program's icon).
     void GetAppIcons() override;
+    void FillAppIcons();
     void btnActiveCustomTextRender(PaintCanvas& canvas, int x, int y, std::u16string_view text);
     Size btnActiveCustomTextExtent(PaintCanvas& canvas, std::u16string_view text);
     Rect ClientRectOf(MainControl id) const;
@@ -156,7 +152,7 @@ private:
     void SaveSettingsLoggingFailure();
     void SaveSettingsShowingFailure() { engine_.SaveSettingsShowingFailure(); }
     void ShowDialog(FormWindow* dialog);
-    void ConnectTutorial();
+    void ConnectTutorial(TfrmTutorial& tutorial);
     // The screen position of the centre of a control the tutorial names: the main window's,
     // then the assign dialog's list.
     std::optional<Point> ScreenCentreOfControl(std::u16string_view name);
@@ -217,7 +213,7 @@ private:
     bool firstRunShowing_ = false;
     bool closeAfterFirstRun_ = false; // a close asked for while the welcome was showing
     UINT traxoMessage_;
-    MainWindowDialogs dialogs_;
+    MainDialogs* dialogs_ = nullptr; // none in tests that make the window alone
 
     GestureEngine engine_;
     Settings& settings_;    // the engine's
@@ -256,7 +252,8 @@ private:
     ActionPanel actionPanel_;
     ScopedImageList imgApps_;
     ScopedIcon blankIcon_;
-    OffscreenBitmap rowBitmap_; // one list row at a time
+    bool appIconsWaiting_ = false; // asked for while the window was hidden
+    OffscreenBitmap rowBitmap_;    // one list row at a time
     OffscreenBitmap padBitmap_;
     std::unique_ptr<GdiPaintCanvas> padCanvas_;
     GdiObjectCache padObjects_;
