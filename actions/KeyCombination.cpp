@@ -1,6 +1,7 @@
 #include "actions/KeyCombination.h"
 
 #include "actions/ActionLists.h"
+#include "actions/ActionTexts.h"
 
 namespace traxo {
 namespace {
@@ -121,15 +122,11 @@ bool IsValidKeyCombination(std::u16string_view text, PlanningQueries& queries) {
 }
 
 std::u16string_view InvalidCombinationLabel(Language language) {
-    return language == Language::Chinese ? u"不是有效的组合键"
-                                         : u"This isn't a valid key combination";
+    return Text(ActionText::InvalidCombinationLabel, language);
 }
 
 std::u16string_view InvalidCombinationMessage(Language language) {
-    return language == Language::Chinese
-               ? u"不是有效的组合键"
-               : u"This combination isn't valid. It may contain too many keys, or two "
-                 u"incompatible keys (like Tab and Escape).";
+    return Text(ActionText::InvalidCombinationMessage, language);
 }
 
 } // namespace traxo
