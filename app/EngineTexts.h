@@ -12,7 +12,7 @@
 namespace traxo {
 
 enum class EngineText : std::size_t {
-    CouldNotOpen, // "#" stands for the program, file or address; the system's reason follows
+    CouldNotOpen,      // "#" stands for the program, file or address; the system's reason follows
     PopupUnrecognised, // the popup's action label when no gesture matched
     TrayActive,        // the tray menu's entries, in their order ("&" marks the access key)
     TrayConfigure,

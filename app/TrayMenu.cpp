@@ -14,8 +14,8 @@ struct TrayCaption {
 };
 
 constexpr TrayCaption kTrayCaptions[] = {
-    {mnActive, EngineText::TrayActive},       {mnConfigure, EngineText::TrayConfigure},
-    {kTraySeparator, std::nullopt},           {mnAutostart, EngineText::TrayAutostart},
+    {mnActive, EngineText::TrayActive}, {mnConfigure, EngineText::TrayConfigure},
+    {kTraySeparator, std::nullopt},     {mnAutostart, EngineText::TrayAutostart},
     {mnExit, EngineText::TrayExit},
 };
 

@@ -2,7 +2,6 @@
 #include "platform/TextTable.h"
 
 #include <gtest/gtest.h>
-
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -19,9 +18,13 @@ struct FillCase {
 
 TEST(TextTable, TextWithEachFillsThePlaceholdersInTurn) {
     const FillCase cases[] = {
-        {"in turn", u"v. #, released # - you have v. #", {u"2.0", u"2025", u"1.4"},
+        {"in turn",
+         u"v. #, released # - you have v. #",
+         {u"2.0", u"2025", u"1.4"},
          u"v. 2.0, released 2025 - you have v. 1.4"},
-        {"next to each other", u"at \"#\"#:", {u"{a 9}", u" (character 2)"},
+        {"next to each other",
+         u"at \"#\"#:",
+         {u"{a 9}", u" (character 2)"},
          u"at \"{a 9}\" (character 2):"},
         // A value is never searched for placeholders: a script or an address may hold a "#".
         {"a value holding a placeholder", u"# and #", {u"a#b", u"c"}, u"a#b and c"},

@@ -40,8 +40,8 @@ std::vector<Translated> AllTexts() {
     std::vector<Translated> texts;
     for (const TextTable* table : AllTextTables()) {
         for (const TextRow& row : table->rows) {
-            texts.push_back(
-                {std::string(table->name) + " " + std::to_string(row.id), row.english, row.chinese});
+            texts.push_back({std::string(table->name) + " " + std::to_string(row.id), row.english,
+                             row.chinese});
         }
     }
     return texts;
@@ -124,8 +124,8 @@ std::size_t TablesInTheSources() {
         std::filesystem::path(TRAXO_TEST_DATA).parent_path().parent_path();
     const std::regex definition(R"(const TextTable& TextTableOf\(\w+(\s+\w+)?\)\s*\{)");
     std::size_t tables = 0;
-    for (const char* folder : {"platform", "sets", "recognition", "actions", "capture", "app",
-                               "controls", "ui"}) {
+    for (const char* folder :
+         {"platform", "sets", "recognition", "actions", "capture", "app", "controls", "ui"}) {
         for (const auto& entry : std::filesystem::recursive_directory_iterator(root / folder)) {
             if (entry.path().extension() != ".cpp" && entry.path().extension() != ".h") {
                 continue;

@@ -77,8 +77,7 @@ UpdateReply ReadUpdateReply(std::u16string_view text, Language language) {
     reply.download = read(u"download", kUnknown);
     reply.date = read(u"date", kUnknown);
     const std::u16string languageKey =
-        u"info" +
-        std::u16string(1, static_cast<char16_t>(u'0' + (language == Language::Chinese ? 1 : 0)));
+        u"info" + std::u16string(1, static_cast<char16_t>(u'0' + LanguageNumber(language)));
     reply.info = read(languageKey, kUnknown);
     if (reply.info == kUnknown) {
         reply.info = read(u"info", kUnknown);
@@ -115,7 +114,8 @@ TaskDialogContent UpdateDialog(const UpdateReply& reply, Language language) {
         dialog.buttons = {text(UpdateText::Yes), text(UpdateText::No)};
     } else {
         dialog.mainInstruction = text(UpdateText::InstructionNoLink);
-        dialog.content += u"\n\n" + TextWith(Text(UpdateText::DownloadFrom, language), reply.download);
+        dialog.content +=
+            u"\n\n" + TextWith(Text(UpdateText::DownloadFrom, language), reply.download);
         dialog.buttons = {text(UpdateText::Ok)};
     }
     return dialog;
