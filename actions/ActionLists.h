@@ -3,7 +3,7 @@
 // the same action. Sets store built-in actions by their English row text only, so these rows are
 // also how a stored action finds its text in the other language.
 
-#include "platform/Language.h"
+#include "platform/TextTable.h"
 
 #include <array>
 #include <cstddef>
@@ -12,12 +12,15 @@
 
 namespace traxo {
 
-struct ActionListRow {
-    std::u16string_view english;
-    std::u16string_view chinese;
-};
+// A row of the action vocabulary: its index, its English text and its Chinese text.
+using ActionListRow = TextRow;
 
 inline constexpr std::size_t kActionListRowCount = 41;
+
+// The vocabulary is a text table of its own, its ids the row indexes.
+enum class ActionListText : std::size_t { Count = kActionListRowCount };
+
+const TextTable& TextTableOf(ActionListText);
 
 // The rows with a meaning of their own; rows from kFirstBuiltInRow on are built-in commands.
 enum ActionListRowIndex : std::size_t {

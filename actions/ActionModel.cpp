@@ -1,5 +1,6 @@
 #include "actions/ActionModel.h"
 
+#include "actions/ActionTexts.h"
 #include "platform/AsciiText.h"
 
 #include <algorithm>
@@ -9,9 +10,6 @@
 namespace traxo {
 namespace {
 
-constexpr std::u16string_view kChineseKeysPrefix = u"组合键:";
-constexpr std::u16string_view kEnglishKeystrokesLabel = u"Keystrokes: ";
-constexpr std::u16string_view kChineseKeystrokesLabel = u"按键: ";
 constexpr std::u16string_view kCutMark = u"...";
 
 // A row text of the English list shown in Chinese; any other text stays as it is.
@@ -50,16 +48,14 @@ std::u16string FullDisplayText(std::u16string_view action, Language language) {
             // Past "@Keys: " (with its blank): the combination itself.
             const std::u16string_view rest =
                 action.substr(std::min(kKeysPrefix.size() + 1, action.size()));
-            return std::u16string(kChineseKeysPrefix) + std::u16string(rest);
+            return std::u16string(Text(ActionText::KeysLabel, language)) + std::u16string(rest);
         }
         return std::u16string(action.substr(1));
     }
     if (action.starts_with(kKeystrokesPrefix)) {
         const std::u16string_view script =
             action.substr(std::min(kKeystrokesPrefix.size() + 1, action.size()));
-        const std::u16string_view label =
-            language == Language::Chinese ? kChineseKeystrokesLabel : kEnglishKeystrokesLabel;
-        return std::u16string(label) + std::u16string(script);
+        return std::u16string(Text(ActionText::KeystrokesLabel, language)) + std::u16string(script);
     }
     if (action.starts_with(u'@')) {
         return std::u16string(InLanguage(action.substr(1), language));

@@ -2,6 +2,7 @@
 
 #include "actions/ActionLists.h"
 #include "actions/ActionModel.h"
+#include "actions/ActionTexts.h"
 #include "platform/AsciiText.h"
 
 #include <algorithm>
@@ -26,7 +27,7 @@ std::u16string SameAsDefaultMarker() {
 }
 
 std::u16string_view DefaultRowTitle(Language language) {
-    return language == Language::Chinese ? u"默认动作（所有程序" : u"Default action (all programs)";
+    return Text(ActionText::DefaultRowTitle, language);
 }
 
 std::vector<AssignRow> RowsFromMotion(const MotionSet& set, int motionIndex, Language language) {

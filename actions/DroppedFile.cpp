@@ -1,5 +1,6 @@
 #include "actions/DroppedFile.h"
 
+#include "actions/ActionTexts.h"
 #include "platform/AppPaths.h"
 #include "sets/MotionSet.h"
 
@@ -27,12 +28,11 @@ DropDecision DecideDrop(std::size_t fileCount, std::u16string_view firstName, bo
 }
 
 std::u16string_view DropMessage(DropOutcome outcome, Language language) {
-    const bool chinese = language == Language::Chinese;
     switch (outcome) {
     case DropOutcome::TooMany:
-        return chinese ? u"只能拖放一个文件到这个动作。" : u"Drop only one file on to this action.";
+        return Text(ActionText::DropTooMany, language);
     case DropOutcome::Unsupported:
-        return chinese ? u"不支持这种类型的对象。" : u"That type of object isn't supported.";
+        return Text(ActionText::DropUnsupported, language);
     default:
         return {};
     }

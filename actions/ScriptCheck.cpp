@@ -1,5 +1,6 @@
 #include "actions/ScriptCheck.h"
 
+#include "actions/ActionTexts.h"
 #include "actions/sndkey32.h"
 
 #include <algorithm>
@@ -93,27 +94,12 @@ std::u16string Number(std::size_t n) {
 
 // " (character N)" when the excerpt is found in the user's script.
 std::u16string CharacterNumber(const ScriptProblem& problem, std::u16string_view userScript,
-                               bool chinese) {
+                               Language language) {
     const auto at = userScript.find(problem.excerpt);
     if (at == std::u16string_view::npos) {
         return {};
     }
-    return chinese ? u"（第 " + Number(at + 1) + u" 个字符）"
-                   : u" (character " + Number(at + 1) + u")";
-}
-
-std::u16string DescribeOverrun(const ScriptProblem& problem, std::u16string_view userScript,
-                               bool chinese) {
-    static_assert(kMaxKeyEventsPerRun == 10000, "the message names the limit");
-    const std::u16string limit = u"10,000";
-    if (chinese) {
-        return u"按键在“" + problem.excerpt + u"”" + CharacterNumber(problem, userScript, true) +
-               u"处超过 " + limit + u" 个按键事件：每次最多发送 " + limit +
-               u" 个按键事件，所以这些按键一个也不会发送。请减小重复次数或缩短文本。";
-    }
-    return u"The keystrokes pass " + limit + u" key events at \"" + problem.excerpt + u"\"" +
-           CharacterNumber(problem, userScript, false) + u": one run sends at most " + limit +
-           u" key events, so none of these would be sent. Use smaller repeat counts or less text.";
+    return TextWith(Text(ActionText::ScriptCharacter, language), Number(at + 1));
 }
 
 } // namespace
@@ -132,28 +118,20 @@ std::optional<ScriptProblem> FindScriptProblem(std::u16string_view text, Keyboar
 
 std::u16string DescribeScriptProblem(const ScriptProblem& problem, std::u16string_view userScript,
                                      Language language) {
-    const bool chinese = language == Language::Chinese;
     if (problem.kind == ScriptProblemKind::Empty) {
-        return chinese ? u"没有要发送的按键。" : u"There are no keystrokes to send.";
+        return std::u16string(Text(ActionText::ScriptEmpty, language));
     }
-    if (problem.kind == ScriptProblemKind::TooManyKeyEvents) {
-        return DescribeOverrun(problem, userScript, chinese);
+    const std::u16string where = CharacterNumber(problem, userScript, language);
+    switch (problem.kind) {
+    case ScriptProblemKind::TooManyKeyEvents:
+        return TextWithEach(Text(ActionText::ScriptOverrun, language), {problem.excerpt, where});
+    case ScriptProblemKind::MissingBrace:
+        return TextWithEach(Text(ActionText::ScriptMissingBrace, language),
+                            {problem.excerpt, where});
+    default:
+        return TextWithEach(Text(ActionText::ScriptBadRepeat, language),
+                            {problem.excerpt, where, problem.repeatCount});
     }
-    std::u16string where = chinese ? u"按键在“" : u"The keystrokes stop at \"";
-    where += problem.excerpt;
-    where += chinese ? u"”" : u"\"";
-    where += CharacterNumber(problem, userScript, chinese);
-    if (problem.kind == ScriptProblemKind::MissingBrace) {
-        where += chinese ? u"处停止：这个“{”没有对应的“}”。要输入大括号本身，请写 \\{ 或 \\}。"
-                         : u": this \"{\" has no closing \"}\". To type a brace as text, write "
-                           u"\\{ or \\}.";
-    } else {
-        where += chinese ? u"处停止：重复次数“" + problem.repeatCount +
-                               u"”必须是 0 到 65535 之间的整数。"
-                         : u": the repeat count \"" + problem.repeatCount +
-                               u"\" must be a whole number from 0 to 65535.";
-    }
-    return where;
 }
 
 } // namespace traxo

@@ -1,5 +1,6 @@
 #include "app/Autostart.h"
 
+#include "app/EngineTexts.h"
 #include "platform/AsciiText.h"
 
 namespace traxo {
@@ -71,11 +72,7 @@ AutostartOutcome Autostart::PointAtThisCopy() {
 }
 
 std::u16string_view AutostartRefusedText(Language language) {
-    if (language == Language::Chinese) {
-        return u"Windows 不允许 Traxo 更改登录时自动启动的程序。设置没有改变。";
-    }
-    return u"Windows did not let Traxo change the programs that start when you log in. "
-           u"Nothing was changed.";
+    return Text(EngineText::AutostartRefused, language);
 }
 
 } // namespace traxo

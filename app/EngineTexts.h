@@ -1,6 +1,7 @@
 #pragma once
-// The texts the gesture engine itself puts together for the popup and the tray balloon,
-// English and Simplified Chinese side by side.
+// The texts of the program's background side: what the gesture engine puts together for the popup
+// and the tray balloon, the tray menu and the start-with-Windows entry, English and Simplified
+// Chinese side by side.
 
 #include "platform/TextTable.h"
 
@@ -11,7 +12,13 @@
 namespace traxo {
 
 enum class EngineText : std::size_t {
-    CouldNotOpen, // "#" stands for the program, file or address; the system's reason follows
+    CouldNotOpen,      // "#" stands for the program, file or address; the system's reason follows
+    PopupUnrecognised, // the popup's action label when no gesture matched
+    TrayActive,        // the tray menu's entries, in their order ("&" marks the access key)
+    TrayConfigure,
+    TrayAutostart,
+    TrayExit,
+    AutostartRefused, // the registry refused to change the start-with-Windows entry
     Count,
 };
 

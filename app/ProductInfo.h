@@ -2,6 +2,7 @@
 // The program's name, version and addresses, in one place for every window that shows or opens
 // them.
 
+#include "app/AboutTexts.h"
 #include "platform/ProductIdentity.h"
 
 #include <string_view>
@@ -10,8 +11,6 @@ namespace traxo {
 
 inline constexpr std::u16string_view kProductName = u"Traxo";
 inline constexpr std::u16string_view kProductVersion = u"" TRAXO_VERSION_TEXT;
-inline constexpr std::u16string_view kProductCredit = u"traxo.app";
-inline constexpr std::u16string_view kProductCreditChinese = u"traxo.app";
 
 inline constexpr std::u16string_view kHomePageAddress = u"https://traxo.app/";
 inline constexpr std::u16string_view kHelpPageAddress = u"https://traxo.app/help";
@@ -19,13 +18,18 @@ inline constexpr std::u16string_view kDonationPageAddress = u"https://traxo.app/
 // The update description the update check reads.
 inline constexpr std::u16string_view kUpdateAddress = u"https://traxo.app/updates.ini";
 
-// The about box's own lines, in both languages.
+// The about box's own lines, the same in both languages; its words are the AboutText table.
 inline constexpr std::u16string_view kAboutTitle = u"Traxo " TRAXO_VERSION_TEXT;
 inline constexpr std::u16string_view kAboutNotice = u"\u00A9 The Traxo developers";
 inline constexpr std::u16string_view kTranslatorName = u"the Traxo developers";
-inline constexpr std::u16string_view kTranslationCreditEnglish = u"Chinese translation: ";
-inline constexpr std::u16string_view kTranslationCreditChinese = u"中文翻译：";
-inline constexpr std::u16string_view kDonateEnglish = u"Like Traxo? Consider donating!";
-inline constexpr std::u16string_view kDonateChinese = u"请考虑捐助";
+// The about box's words by their older names, until it reads them as Text(AboutText::...).
+inline constexpr std::u16string_view kTranslationCreditEnglish =
+    kAboutTexts[static_cast<std::size_t>(AboutText::TranslationCredit)].english;
+inline constexpr std::u16string_view kTranslationCreditChinese =
+    kAboutTexts[static_cast<std::size_t>(AboutText::TranslationCredit)].chinese;
+inline constexpr std::u16string_view kDonateEnglish =
+    kAboutTexts[static_cast<std::size_t>(AboutText::Donate)].english;
+inline constexpr std::u16string_view kDonateChinese =
+    kAboutTexts[static_cast<std::size_t>(AboutText::Donate)].chinese;
 
 } // namespace traxo

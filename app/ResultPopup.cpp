@@ -1,6 +1,7 @@
 #include "app/ResultPopup.h"
 
 #include "actions/ActionModel.h"
+#include "app/EngineTexts.h"
 #include "platform/AsciiText.h"
 #include "recognition/MotionGeometry.h"
 
@@ -11,8 +12,6 @@ namespace traxo {
 namespace {
 
 constexpr std::u16string_view kNoNumber = u"?";
-constexpr std::u16string_view kUnrecognisedEnglish = u"(unrecognised)";
-constexpr std::u16string_view kUnrecognisedChinese = u"（未知手势）";
 
 const FontSpec kNumberFont{u"Tahoma", 32, false, false, 0};
 const FontSpec kActionFont{u"Tahoma", 11, false, false, 0};
@@ -81,8 +80,7 @@ PopupContent MakePopupContent(int result, const MotionPath& normalised,
     if (result < 0) {
         content.number = kNoNumber;
         content.thumbnail = normalised;
-        content.actionText =
-            language == Language::Chinese ? kUnrecognisedChinese : kUnrecognisedEnglish;
+        content.actionText = Text(EngineText::PopupUnrecognised, language);
         return content;
     }
     content.number = DecimalText(result + 1);

@@ -1,5 +1,8 @@
 #include "app/TrayMenu.h"
 
+#include "app/EngineTexts.h"
+
+#include <optional>
 #include <utility>
 
 namespace traxo {
@@ -7,15 +10,16 @@ namespace {
 
 struct TrayCaption {
     TrayCommand command;
-    std::u16string_view english;
-    std::u16string_view chinese;
+    std::optional<EngineText> text; // none for the separator
 };
 
 constexpr TrayCaption kTrayCaptions[] = {
-    {mnActive, u"&Active", u"启动"}, {mnConfigure, u"&Configure...", u"配置"},
-    {kTraySeparator, u"-", u"-"},    {mnAutostart, u"Always run at &startup", u"随系统启动"},
-    {mnExit, u"E&xit", u"退出"},
+    {mnActive, EngineText::TrayActive}, {mnConfigure, EngineText::TrayConfigure},
+    {kTraySeparator, std::nullopt},     {mnAutostart, EngineText::TrayAutostart},
+    {mnExit, EngineText::TrayExit},
 };
+
+constexpr std::u16string_view kSeparatorCaption = u"-";
 
 constexpr std::uint32_t kWmContextMenu = 0x007B;
 constexpr std::uint32_t kWmLButtonUp = 0x0202;
@@ -31,7 +35,7 @@ std::vector<TrayMenuEntry> BuildTrayMenu(Language language, bool active, bool wi
         TrayMenuEntry entry;
         entry.command = caption.command;
         entry.caption =
-            std::u16string(language == Language::Chinese ? caption.chinese : caption.english);
+            std::u16string(caption.text ? Text(*caption.text, language) : kSeparatorCaption);
         entry.checked = (caption.command == mnActive && active) ||
                         (caption.command == mnAutostart && willAutoStart);
         entry.isDefault = caption.command == mnConfigure;

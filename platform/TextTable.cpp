@@ -22,4 +22,18 @@ std::u16string TextWithCount(std::u16string_view text, std::size_t count) {
     return TextWith(text, std::u16string(digits.begin(), digits.end()));
 }
 
+std::u16string TextWithEach(std::u16string_view text,
+                            std::initializer_list<std::u16string_view> values) {
+    std::u16string result;
+    const std::u16string_view* value = values.begin();
+    for (const char16_t c : text) {
+        if (c == u'#' && value != values.end()) {
+            result += *value++;
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
 } // namespace traxo

@@ -6,6 +6,7 @@
 #include "platform/Language.h"
 
 #include <cstddef>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -53,5 +54,9 @@ template <typename Id> std::u16string_view Text(Id id, Language language) {
 // The text with its first "#" replaced by `value`.
 std::u16string TextWith(std::u16string_view text, std::u16string_view value);
 std::u16string TextWithCount(std::u16string_view text, std::size_t count);
+// The text with its "#"s replaced by the values in turn; a "#" inside a value stays as it is, and
+// a "#" past the last value stays too.
+std::u16string TextWithEach(std::u16string_view text,
+                            std::initializer_list<std::u16string_view> values);
 
 } // namespace traxo

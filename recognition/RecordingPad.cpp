@@ -27,6 +27,8 @@ constexpr int kShownGestureMarginPercent = 8;
 // The font of the hidden label otLabel, which the pad's messages take.
 const FontSpec kMessageFont{u"Tahoma", 13, false, false, 0};
 
+// Here "#" is the number sign the user reads: the motion's number follows it ("Matches #5"), or
+// takes the place of the "X" after it.
 constexpr TextRow kPadTexts[]{
     {PadText::Armed, u"Left-click and drag here to draw.", u"点击并拖动鼠标，录制手势"},
     {PadText::Matches, u"Matches #", u"匹配手势#"},

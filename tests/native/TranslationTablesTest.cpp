@@ -1,22 +1,21 @@
-// Every text the user reads, from every window's table, checked in one place: both languages
-// present, the Chinese ones real UTF-16 Chinese (not text decoded through an 8-bit code page),
-// tables indexed by their names in the order of the names, and the two action lists row for row.
+// Every text the user reads, from every table of the registry, checked in one place: both
+// languages present, the Chinese ones real UTF-16 Chinese (not text decoded through an 8-bit code
+// page), the same placeholders in both, tables indexed by their ids in the order of the ids, every
+// table of the sources in the registry, and the two action lists row for row.
 #include "actions/ActionLists.h"
-#include "actions/AssignRules.h"
-#include "actions/KeyCombination.h"
 #include "app/EngineTexts.h"
-#include "app/ResultPopup.h"
-#include "app/TrayMenu.h"
-#include "recognition/RecordingPad.h"
 #include "ui/kit/DialogTexts.h"
 #include "ui/kit/TextRegistry.h"
-#include "ui/main/FirstRun.h"
 #include "ui/main/MainWindowLayout.h"
 #include "ui/main/MainWindowTexts.h"
 #include "ui/options/OptionsTexts.h"
-#include "ui/update/UpdateCheck.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <regex>
 #include <set>
 #include <string>
 #include <utility>
@@ -26,9 +25,9 @@ namespace traxo {
 namespace {
 
 struct Translated {
-    std::string where; // window and text, for the failure message
-    std::u16string english;
-    std::u16string chinese;
+    std::string where; // table and row, for the failure message
+    std::u16string_view english;
+    std::u16string_view chinese;
 };
 
 // Texts whose Chinese is left empty on purpose: the remove buttons of the options dialog show no
@@ -36,84 +35,14 @@ struct Translated {
 const std::set<std::string> kClearedInChinese{
     "options " + std::to_string(static_cast<std::size_t>(OptionsText::BtnRemoveHint))};
 
-void AddPair(std::vector<Translated>& texts, std::string where, std::u16string_view english,
-             std::u16string_view chinese) {
-    texts.push_back({std::move(where), std::u16string(english), std::u16string(chinese)});
-}
-
-void AddDialog(std::vector<Translated>& texts, const std::string& where,
-               const TaskDialogContent& english, const TaskDialogContent& chinese) {
-    AddPair(texts, where + " title", english.title, chinese.title);
-    // A part the dialog leaves out in both languages is no text; one left out in one is.
-    const std::pair<const char*, std::u16string TaskDialogContent::*> parts[] = {
-        {" instruction", &TaskDialogContent::mainInstruction},
-        {" content", &TaskDialogContent::content},
-        {" footer", &TaskDialogContent::footer}};
-    for (const auto& [name, part] : parts) {
-        if (!(english.*part).empty() || !(chinese.*part).empty()) {
-            AddPair(texts, where + name, english.*part, chinese.*part);
-        }
-    }
-    ASSERT_EQ(english.buttons.size(), chinese.buttons.size()) << where;
-    for (std::size_t i = 0; i < english.buttons.size(); ++i) {
-        AddPair(texts, where + " button " + std::to_string(i), english.buttons[i],
-                chinese.buttons[i]);
-    }
-}
-
+// Every row of every registered table.
 std::vector<Translated> AllTexts() {
     std::vector<Translated> texts;
-    for (const MainLayoutRow& row : MainWindowLayoutTable()) {
-        if (!row.texts.english.empty() || !row.texts.chinese.empty()) {
-            AddPair(texts, "main window " + std::string(row.name), row.texts.english,
-                    row.texts.chinese);
-        }
-    }
     for (const TextTable* table : AllTextTables()) {
         for (const TextRow& row : table->rows) {
-            AddPair(texts, std::string(table->name) + " " + std::to_string(row.id), row.english,
-                    row.chinese);
+            texts.push_back({std::string(table->name) + " " + std::to_string(row.id), row.english,
+                             row.chinese});
         }
-    }
-    AddPair(texts, "main window lblVersion",
-            MainWindowText(MainText::VersionLabel, Language::English),
-            MainWindowText(MainText::VersionLabel, Language::Chinese));
-    const std::vector<TrayMenuEntry> trayEnglish = BuildTrayMenu(Language::English, true, true);
-    const std::vector<TrayMenuEntry> trayChinese = BuildTrayMenu(Language::Chinese, true, true);
-    for (std::size_t i = 0; i < trayEnglish.size() && i < trayChinese.size(); ++i) {
-        if (trayEnglish[i].command != kTraySeparator) {
-            AddPair(texts, "tray menu " + std::to_string(i), trayEnglish[i].caption,
-                    trayChinese[i].caption);
-        }
-    }
-    AddDialog(texts, "dlgLanguage", LanguageDialog(Language::English),
-              LanguageDialog(Language::Chinese));
-    AddDialog(texts, "dlgTutorial", TutorialDialog(Language::English),
-              TutorialDialog(Language::Chinese));
-    const MotionPath none{};
-    AddPair(texts, "popup unrecognised",
-            MakePopupContent(-1, none, none, u"", Language::English).actionText,
-            MakePopupContent(-1, none, none, u"", Language::Chinese).actionText);
-    AddPair(texts, "assign default row", DefaultRowTitle(Language::English),
-            DefaultRowTitle(Language::Chinese));
-    AddPair(texts, "key combination invalid", InvalidCombinationMessage(Language::English),
-            InvalidCombinationMessage(Language::Chinese));
-    UpdateReply offer;
-    offer.version = u"9.9";
-    offer.download = u"https://example.org/traxo.zip";
-    UpdateReply noLink = offer;
-    noLink.download = u"somewhere";
-    AddDialog(texts, "dlgUpdate", UpdateDialog(offer, Language::English),
-              UpdateDialog(offer, Language::Chinese));
-    AddDialog(texts, "dlgUpdate without link", UpdateDialog(noLink, Language::English),
-              UpdateDialog(noLink, Language::Chinese));
-    AddDialog(texts, "dlgLatestOK", LatestVersionDialog(Language::English),
-              LatestVersionDialog(Language::Chinese));
-    AddPair(texts, "update network error", NetworkErrorText(Language::English),
-            NetworkErrorText(Language::Chinese));
-    for (std::size_t row = 0; row < kActionLists.size(); ++row) {
-        AddPair(texts, "action row " + std::to_string(row), kActionLists[row].english,
-                kActionLists[row].chinese);
     }
     return texts;
 }
@@ -137,8 +66,7 @@ bool LooksLikeCodePageDamage(std::u16string_view text, bool chinese) {
 
 TEST(TranslationTables, EveryTextHasBothLanguagesAndNoneIsEmpty) {
     const std::vector<Translated> texts = AllTexts();
-    // Every table was gathered, and the main window's controls besides.
-    ASSERT_GT(texts.size(),
+    ASSERT_GE(texts.size(),
               kMainTextCount + kOptionsTextCount + kDialogTextCount + kActionListRowCount);
     std::set<std::string> clearedSeen;
     for (const Translated& text : texts) {
@@ -172,6 +100,52 @@ TEST(TranslationTables, ChineseTextsAreRealUtf16Chinese) {
         EXPECT_EQ(hasChinese, text.where != allWord) << text.where;
     }
     EXPECT_GT(translated, kOptionsTextCount + kActionListRowCount);
+}
+
+// A "#" stands for a value filled in where the text is used: both languages take as many.
+TEST(TranslationTables, BothLanguagesHaveTheSamePlaceholders) {
+    std::size_t withPlaceholders = 0;
+    for (const Translated& text : AllTexts()) {
+        const auto count = [](std::u16string_view language) {
+            return std::count(language.begin(), language.end(), u'#');
+        };
+        if (kClearedInChinese.count(text.where) == 0) {
+            EXPECT_EQ(count(text.english), count(text.chinese)) << text.where;
+        }
+        withPlaceholders += count(text.english) != 0 ? 1 : 0;
+    }
+    // The popup's failure, the pad's match and the update footer at least.
+    EXPECT_GE(withPlaceholders, 3u);
+}
+
+// How many tables the sources define: one definition of TextTableOf each.
+std::size_t TablesInTheSources() {
+    const std::filesystem::path root =
+        std::filesystem::path(TRAXO_TEST_DATA).parent_path().parent_path();
+    const std::regex definition(R"(const TextTable& TextTableOf\(\w+(\s+\w+)?\)\s*\{)");
+    std::size_t tables = 0;
+    for (const char* folder :
+         {"platform", "sets", "recognition", "actions", "capture", "app", "controls", "ui"}) {
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(root / folder)) {
+            if (entry.path().extension() != ".cpp" && entry.path().extension() != ".h") {
+                continue;
+            }
+            std::ifstream in(entry.path(), std::ios::binary);
+            const std::string source{std::istreambuf_iterator<char>(in), {}};
+            tables += static_cast<std::size_t>(
+                std::distance(std::sregex_iterator(source.begin(), source.end(), definition),
+                              std::sregex_iterator()));
+        }
+    }
+    return tables;
+}
+
+// A table left out of the registry is a table nobody checks. The registry's names are unique
+// (below), so as many registered as defined means every one is registered.
+TEST(TranslationTables, EveryTableOfTheSourcesIsRegistered) {
+    const std::size_t defined = TablesInTheSources();
+    EXPECT_GE(defined, 9u) << "the sources' tables were not found";
+    EXPECT_EQ(AllTextTables().size(), defined);
 }
 
 // Each table holds one row per id, in the order of the ids, so that Text(id, language) finds

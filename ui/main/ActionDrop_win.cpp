@@ -1,5 +1,6 @@
 #include "ui/main/ActionDrop_win.h"
 
+#include "app/ProductInfo.h"
 #include "platform/WideText_win.h"
 
 namespace traxo {
@@ -26,8 +27,8 @@ DropDecision comboActionsPanelDrop(HWND panel, HDROP drop, bool panelVisible,
         panelVisible, appFolder);
     const std::u16string_view message = DropMessage(decision.outcome, language);
     if (!message.empty()) {
-        const std::wstring text = WideText(message);
-        MessageBoxW(GetAncestor(panel, GA_ROOT), text.c_str(), L"Traxo", MB_OK | MB_ICONWARNING);
+        MessageBoxW(GetAncestor(panel, GA_ROOT), WideText(message).c_str(),
+                    WideText(kProductName).c_str(), MB_OK | MB_ICONWARNING);
     }
     return decision;
 }

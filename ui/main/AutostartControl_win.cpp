@@ -1,5 +1,6 @@
 #include "ui/main/AutostartControl_win.h"
 
+#include "app/ProductInfo.h"
 #include "platform/WideText_win.h"
 #include "ui/kit/TaskDialog_win.h"
 #include "ui/main/MainWindowTexts.h"
@@ -61,7 +62,7 @@ bool AutostartControl::HandleMessage(UINT message, WPARAM wParam) {
 void AutostartControl::ReportRefusal() {
     const std::wstring text =
         WideText(AutostartRefusedText(language_ ? language_() : Language::English));
-    MessageBoxW(owner_, text.c_str(), L"Traxo", MB_OK | MB_ICONWARNING);
+    MessageBoxW(owner_, text.c_str(), WideText(kProductName).c_str(), MB_OK | MB_ICONWARNING);
 }
 
 } // namespace traxo

@@ -55,9 +55,9 @@ std::u16string MainWindowText(MainText text, Language language) {
     switch (text) {
     case VersionLabel:
         return chinese ? u"版本" + std::u16string(kProductVersion) + u" " +
-                             std::u16string(kProductCreditChinese)
+                             std::u16string(Text(AboutText::Credit, language))
                        : u"version " + std::u16string(kProductVersion) + u" by " +
-                             std::u16string(kProductCredit);
+                             std::u16string(Text(AboutText::Credit, language));
     case AboutTitle:
         return u"Traxo " + std::u16string(kProductVersion);
     default:

@@ -1,8 +1,10 @@
 #include "ui/update/UpdateCheck.h"
 
+#include "app/ProductInfo.h"
 #include "app/UpdateAddress.h"
 #include "platform/PortableIni.h"
 #include "platform/Utf8.h"
+#include "ui/update/UpdateTexts.h"
 
 #include <array>
 #include <fstream>
@@ -10,36 +12,6 @@
 
 namespace traxo {
 namespace {
-
-// Every text the check shows, English and Chinese side by side.
-struct UpdateTexts {
-    std::u16string_view instruction;
-    std::u16string_view instructionNoLink; // the address is no web address
-    std::u16string_view footerVersion;
-    std::u16string_view footerReleased;
-    std::u16string_view footerYours;
-    std::u16string_view footerEnd;
-    std::u16string_view downloadFrom;
-    std::u16string_view yes;
-    std::u16string_view no;
-    std::u16string_view ok;
-    std::u16string_view latest;
-    std::u16string_view networkError;
-};
-
-constexpr std::array<UpdateTexts, 2> kTexts{{
-    {u"A Traxo update is available. Do you want to download it?", u"A Traxo update is available.",
-     u"Update is v. ", u", released ", u" - you have v. ", u"", u"Download it from: ", u"Yes",
-     u"No", u"OK", u"You have the latest version.",
-     u"Could not check for updates: check your connection."},
-    {u"Traxo有可用更新！你想立刻下载吗？", u"Traxo有可用更新！", u"最新版本是", u"，发布日期是 ",
-     u"——你的版本是", u"。", u"下载地址：", u"是", u"否", u"好", u"已经是最新版本。",
-     u"无法检查更新：请检查网络连接。"},
-}};
-
-const UpdateTexts& TextsFor(Language language) {
-    return kTexts[language == Language::Chinese ? 1 : 0];
-}
 
 constexpr std::u16string_view kUnknown = u"unknown";
 constexpr int kNoResult = TaskButtonResult(1);
@@ -105,8 +77,7 @@ UpdateReply ReadUpdateReply(std::u16string_view text, Language language) {
     reply.download = read(u"download", kUnknown);
     reply.date = read(u"date", kUnknown);
     const std::u16string languageKey =
-        u"info" +
-        std::u16string(1, static_cast<char16_t>(u'0' + (language == Language::Chinese ? 1 : 0)));
+        u"info" + std::u16string(1, static_cast<char16_t>(u'0' + LanguageNumber(language)));
     reply.info = read(languageKey, kUnknown);
     if (reply.info == kUnknown) {
         reply.info = read(u"info", kUnknown);
@@ -131,22 +102,21 @@ bool IsWebAddress(std::u16string_view address) {
 }
 
 TaskDialogContent UpdateDialog(const UpdateReply& reply, Language language) {
-    const UpdateTexts& texts = TextsFor(language);
+    const auto text = [language](UpdateText id) { return std::u16string(Text(id, language)); };
     TaskDialogContent dialog;
-    dialog.title = u"Traxo";
+    dialog.title = kProductName;
     dialog.icon = TaskDialogIcon::Information;
     dialog.content = reply.info;
-    dialog.footer = std::u16string(texts.footerVersion) + reply.version +
-                    std::u16string(texts.footerReleased) + reply.date +
-                    std::u16string(texts.footerYours) + std::u16string(kRunningVersion) +
-                    std::u16string(texts.footerEnd);
+    dialog.footer = TextWithEach(Text(UpdateText::Footer, language),
+                                 {reply.version, reply.date, kRunningVersion});
     if (IsWebAddress(reply.download)) {
-        dialog.mainInstruction = texts.instruction;
-        dialog.buttons = {std::u16string(texts.yes), std::u16string(texts.no)};
+        dialog.mainInstruction = text(UpdateText::Instruction);
+        dialog.buttons = {text(UpdateText::Yes), text(UpdateText::No)};
     } else {
-        dialog.mainInstruction = texts.instructionNoLink;
-        dialog.content += u"\n\n" + std::u16string(texts.downloadFrom) + reply.download;
-        dialog.buttons = {std::u16string(texts.ok)};
+        dialog.mainInstruction = text(UpdateText::InstructionNoLink);
+        dialog.content +=
+            u"\n\n" + TextWith(Text(UpdateText::DownloadFrom, language), reply.download);
+        dialog.buttons = {text(UpdateText::Ok)};
     }
     return dialog;
 }
@@ -160,17 +130,16 @@ std::u16string AddressToOpen(const UpdateReply& reply, int dialogResult) {
 }
 
 TaskDialogContent LatestVersionDialog(Language language) {
-    const UpdateTexts& texts = TextsFor(language);
     TaskDialogContent dialog;
-    dialog.title = u"Traxo";
+    dialog.title = kProductName;
     dialog.icon = TaskDialogIcon::Information;
-    dialog.mainInstruction = texts.latest;
-    dialog.buttons = {std::u16string(texts.ok)};
+    dialog.mainInstruction = Text(UpdateText::Latest, language);
+    dialog.buttons = {std::u16string(Text(UpdateText::Ok, language))};
     return dialog;
 }
 
 std::u16string NetworkErrorText(Language language) {
-    return std::u16string(TextsFor(language).networkError);
+    return std::u16string(Text(UpdateText::NetworkError, language));
 }
 
 void PrepareUpdateCheck(const UpdateCheckRequest& request) {

@@ -1,5 +1,6 @@
 #include "ui/update/UpdateCheck_win.h"
 
+#include "app/ProductInfo.h"
 #include "platform/HttpFetch_win.h"
 #include "platform/ScopedWin_win.h"
 #include "platform/WideText_win.h"
@@ -32,7 +33,7 @@ std::u16string AnsiText(std::string_view bytes) {
 } // namespace
 
 void WindowsUpdatePrompts::ShowNetworkError(std::u16string_view text) {
-    MessageBoxW(owner_, WideText(text).c_str(), L"Traxo", MB_OK);
+    MessageBoxW(owner_, WideText(text).c_str(), WideText(kProductName).c_str(), MB_OK);
 }
 
 // The system's debug output, which a debugger or a debug-output viewer shows.
