@@ -23,6 +23,14 @@ struct KeyStates {
     bool middleButton = false;
 };
 
+// Which keys a poll reads. Each is a call into the system, and under Wine a round trip to its
+// server: an idle poll of the right-button mode needs only the button.
+struct KeysToRead {
+    bool modifiers = true; // Alt, Ctrl and Shift
+    bool rightButton = true;
+    bool middleButton = true;
+};
+
 // mouse_event flags, as injected to give a withheld press (and release) back.
 enum class MouseInjection : std::uint32_t {
     LeftDown = 0x0002,
@@ -37,7 +45,8 @@ class CaptureDesktop {
 public:
     virtual ~CaptureDesktop() = default;
 
-    virtual KeyStates ReadKeyStates() = 0;
+    // The keys asked for; the others read as up.
+    virtual KeyStates ReadKeyStates(KeysToRead wanted) = 0;
     virtual Point CursorPos() = 0;
     // Where the cursor was when the message that runs this poll was taken from the queue. The
     // idle poll samples it instead of CursorPos: it is already at hand, where asking for the live

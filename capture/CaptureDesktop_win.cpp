@@ -69,9 +69,16 @@ std::u16string ExePathOfWindow(HWND window) {
     return std::u16string(reinterpret_cast<const char16_t*>(buffer));
 }
 
-KeyStates WindowsCaptureDesktop::ReadKeyStates() {
-    return {KeyDown(VK_MENU), KeyDown(VK_CONTROL), KeyDown(VK_SHIFT), KeyDown(VK_RBUTTON),
-            KeyDown(VK_MBUTTON)};
+KeyStates WindowsCaptureDesktop::ReadKeyStates(KeysToRead wanted) {
+    KeyStates keys;
+    if (wanted.modifiers) {
+        keys.alt = KeyDown(VK_MENU);
+        keys.ctrl = KeyDown(VK_CONTROL);
+        keys.shift = KeyDown(VK_SHIFT);
+    }
+    keys.rightButton = wanted.rightButton && KeyDown(VK_RBUTTON);
+    keys.middleButton = wanted.middleButton && KeyDown(VK_MBUTTON);
+    return keys;
 }
 
 Point WindowsCaptureDesktop::CursorPos() {

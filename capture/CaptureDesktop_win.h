@@ -20,7 +20,7 @@ public:
     // The poll runs on timer timerId of window.
     WindowsCaptureDesktop(HWND window, UINT_PTR timerId) : window_(window), timerId_(timerId) {}
 
-    KeyStates ReadKeyStates() override;
+    KeyStates ReadKeyStates(KeysToRead wanted) override;
     Point CursorPos() override;
     Point CursorPosOfMessage() override;
     WindowHandle ForegroundWindow() override;

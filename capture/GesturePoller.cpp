@@ -55,6 +55,23 @@ HookChange DecideHookChange(std::int32_t triggerMode, bool mouseExMode, bool hoo
     return HookChange::None;
 }
 
+KeysToRead KeysOfMode(std::int32_t triggerMode, bool mouseExMode) {
+    switch (triggerMode) {
+    case 0:
+        return {.modifiers = true, .rightButton = false, .middleButton = false};
+    case 1:
+        return {.modifiers = mouseExMode, .rightButton = true, .middleButton = false};
+    case 2:
+        return {.modifiers = true, .rightButton = true, .middleButton = false};
+    case 3:
+        return {.modifiers = mouseExMode, .rightButton = false, .middleButton = true};
+    case 4:
+        return {.modifiers = true, .rightButton = false, .middleButton = true};
+    default:
+        return {.modifiers = false, .rightButton = false, .middleButton = false};
+    }
+}
+
 bool TriggerHeld(std::int32_t triggerMode, bool mouseExMode, const KeyStates& keys) {
     switch (triggerMode) {
     case 0:
@@ -141,7 +158,7 @@ void GesturePoller::Poll() {
     if (!settings_.active) {
         return;
     }
-    KeyStates keys = desktop_.ReadKeyStates();
+    KeyStates keys = desktop_.ReadKeyStates(KeysOfMode(settings_.invoke, settings_.mouseExMode));
     if (pressNotified_) {
         // The hook withheld the press, so it happened even when the button is already up again
         // as the poll reads it (a quick tap): the poll the press started counts it as held.
@@ -221,7 +238,7 @@ bool GesturePoller::TriggerIsHeld(const KeyStates& keys) {
     trigger.rightButton = rightDown_;
     trigger.middleButton = middleDown_;
     if (settings_.invoke == 0) {
-        const KeyStates now = desktop_.ReadKeyStates();
+        const KeyStates now = desktop_.ReadKeyStates(KeysOfMode(0, false));
         trigger.ctrl = now.ctrl;
         trigger.shift = now.shift;
     }

@@ -30,6 +30,10 @@ enum class HookChange { None, Arm, Disarm };
 HookChange DecideHookChange(std::int32_t triggerMode, bool mouseExMode, bool hookInstalled,
                             const KeyStates& keys);
 
+// The keys the mode's rules look at: its button, and the modifiers where the mode or the
+// extended mode use them. Modes outside 0 to 4 read nothing.
+KeysToRead KeysOfMode(std::int32_t triggerMode, bool mouseExMode);
+
 // Whether the trigger of the mode is held. keys.rightButton and keys.middleButton are the
 // poll's RightDown and MiddleDown.
 bool TriggerHeld(std::int32_t triggerMode, bool mouseExMode, const KeyStates& keys);

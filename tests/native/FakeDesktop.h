@@ -33,7 +33,17 @@ public:
     std::vector<MouseInjection> programSees;
     std::vector<int> intervals;
 
-    KeyStates ReadKeyStates() override { return keys; }
+    std::vector<KeysToRead> reads; // what each poll asked for
+    KeyStates ReadKeyStates(KeysToRead wanted) override {
+        reads.push_back(wanted);
+        KeyStates read = keys;
+        if (!wanted.modifiers) {
+            read.alt = read.ctrl = read.shift = false;
+        }
+        read.rightButton = read.rightButton && wanted.rightButton;
+        read.middleButton = read.middleButton && wanted.middleButton;
+        return read;
+    }
     Point CursorPos() override { return cursor; }
     Point CursorPosOfMessage() override { return messageCursor.value_or(cursor); }
     WindowHandle ForegroundWindow() override { return foreground; }

@@ -272,6 +272,29 @@ TEST(Arming, RightButtonModeStaysArmedAndStepsAsideForModifiersInExMode) {
     EXPECT_EQ(rig.hook.Count("HookMouse"), 2);
 }
 
+TEST(Arming, AnIdlePollReadsOnlyTheKeysItsModeLooksAt) {
+    struct Case {
+        std::int32_t mode;
+        bool exMode;
+        bool modifiers, right, middle;
+    };
+    const Case cases[] = {{0, false, true, false, false}, {1, false, false, true, false},
+                          {1, true, true, true, false},   {2, false, true, true, false},
+                          {3, false, false, false, true}, {4, false, true, false, true}};
+    for (const Case& c : cases) {
+        Rig rig;
+        rig.settings.invoke = c.mode;
+        rig.settings.mouseExMode = c.exMode;
+        rig.Poll();
+        ASSERT_FALSE(rig.desktop.reads.empty());
+        for (const KeysToRead& read : rig.desktop.reads) {
+            EXPECT_EQ(read.modifiers, c.modifiers) << "mode " << c.mode;
+            EXPECT_EQ(read.rightButton, c.right) << "mode " << c.mode;
+            EXPECT_EQ(read.middleButton, c.middle) << "mode " << c.mode;
+        }
+    }
+}
+
 TEST(Arming, CtrlModeArmsOnlyWhileCtrlOrTheButtonIsHeld) {
     Rig rig;
     rig.settings.invoke = 2;
