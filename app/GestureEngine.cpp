@@ -69,6 +69,19 @@ void GestureEngine::Shutdown() {
     }
 }
 
+SetLoadReport GestureEngine::LoadSetAtStart() {
+    SetLoadReport report;
+    report.fileLabel = kNoSetLoaded;
+    if (!settings_.motions.empty()) {
+        report = LoadSetReporting(document_, std::filesystem::path(settings_.motions));
+        if (report.loaded) {
+            settings_.motions = document_.currentFileName().u16string(); // a converted copy
+        }
+    }
+    document_.SelectMotion(-1);
+    return report;
+}
+
 void GestureEngine::Timer1Timer() {
     if (poller_) {
         poller_->Timer1Timer();

@@ -9,6 +9,7 @@
 #include "actions/ActionExecution.h"
 #include "app/EngineServices.h"
 #include "app/ResultPopup.h"
+#include "app/SetLoading.h"
 #include "app/TrayMenu.h"
 #include "capture/GesturePoller.h"
 #include "platform/IniStore.h"
@@ -104,6 +105,11 @@ public:
     void StartServices(const EngineServices& services);
     // The hook comes off when the program ends.
     void Shutdown();
+
+    // Loads the set the settings name, at start, and selects no motion. A set that does not load
+    // leaves the empty one, and its path in the settings so that it loads at the next start once
+    // it is back or repaired; the report's failure is for the user.
+    SetLoadReport LoadSetAtStart();
 
     // The poll's timer and the hook library's message.
     void Timer1Timer();

@@ -3,6 +3,7 @@
 // is told to show.
 #include "app/GestureEngine.h"
 
+#include "SetTestSupport.h"
 #include "native/FakeDesktop.h"
 #include "platform/RecordingKeyboard.h"
 #include "recognition/MotionGeometry.h"
@@ -298,6 +299,37 @@ TEST(GestureEngine, TheTrayMenuIsCarriedOutByTheEngine) {
     EXPECT_FALSE(tray.WillAutoStart()); // no autostart service
     rig.engine.settings().language = Language::Chinese;
     EXPECT_EQ(tray.CurrentLanguage(), Language::Chinese);
+}
+
+TEST(GestureEngine, TheSetNamedInTheSettingsLoadsAtStartAndAFailureKeepsItsPath) {
+    testing::TemporaryFolder folder;
+    const std::filesystem::path file = folder / "gestures.mtd";
+    {
+        const auto set = testing::SampleSet(3, 1);
+        ASSERT_TRUE(SetDocument(*set).saveMotions(file));
+    }
+    EngineRig rig;
+    rig.engine.settings().motions = file.u16string();
+    rig.engine.document().SelectMotion(0);
+    const SetLoadReport loaded = rig.engine.LoadSetAtStart();
+    EXPECT_TRUE(loaded.loaded);
+    EXPECT_FALSE(loaded.failure);
+    EXPECT_EQ(loaded.fileLabel, file.u16string());
+    EXPECT_EQ(testing::Value(rig.engine.motionSet().motionCount), 3);
+    EXPECT_EQ(rig.engine.document().selectedIndex(), -1);
+
+    const std::u16string missing = (folder / "gone.mtd").u16string();
+    rig.engine.settings().motions = missing;
+    const SetLoadReport failed = rig.engine.LoadSetAtStart();
+    EXPECT_FALSE(failed.loaded);
+    EXPECT_EQ(failed.failure, LoadFailedMessage(folder / "gone.mtd"));
+    EXPECT_EQ(rig.engine.settings().motions, missing); // loads at the next start once it is back
+    EXPECT_EQ(testing::Value(rig.engine.motionSet().motionCount), 3); // the set it had stays
+
+    rig.engine.settings().motions.clear();
+    const SetLoadReport none = rig.engine.LoadSetAtStart();
+    EXPECT_FALSE(none.failure);
+    EXPECT_EQ(none.fileLabel, kNoSetLoaded);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // Loading a set at start and through Load set: what fails is reported once and never looks
 // loaded, and what loads names its file.
-#include "ui/main/SetLoading.h"
+#include "app/SetLoading.h"
 
 #include "SetTestSupport.h"
 #include "sets/SetFile.h"

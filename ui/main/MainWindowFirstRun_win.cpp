@@ -4,7 +4,7 @@
 #include "ui/kit/TaskDialog_win.h"
 #include "ui/main/FirstRun.h"
 #include "ui/main/MainWindow_win.h"
-#include "ui/main/SetLoading.h"
+#include "app/SetLoading.h"
 
 #include <filesystem>
 #include <system_error>

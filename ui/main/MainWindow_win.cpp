@@ -2,6 +2,7 @@
 
 #include "actions/ActionLists.h"
 #include "app/ForceForeground_win.h"
+#include "app/SetLoading.h"
 #include "app/Startup.h"
 #include "app/UpdateAddress.h"
 #include "mousecore/HookCommon.h"
@@ -11,7 +12,6 @@
 #include "ui/kit/Pictures.h"
 #include "ui/kit/TaskDialog_win.h"
 #include "ui/main/MainWindowIds_win.h"
-#include "ui/main/SetLoading.h"
 
 #include <algorithm>
 #include <exception>
@@ -203,23 +203,15 @@ void TgestureConfigForm::UseThinBorder() {
 
 // A set that cannot be loaded at start leaves the empty one; the path stays for the user to see.
 void TgestureConfigForm::LoadCurrentSet() {
-    if (!settings_.motions.empty()) {
-        // A set that does not load is reported once the window runs, and the settings keep its
-        // path so that it loads at the next start once it is back or repaired.
-        Busy(true);
-        const SetLoadReport report = LoadSetReporting(document_, PathOf(settings_.motions));
-        Busy(false);
-        if (report.loaded) {
-            settings_.motions = document_.currentFileName().u16string(); // a converted copy
-        } else {
-            loadFailure_ = report.failure;
-            PostMessageW(hwnd(), ShowLoadFailureMessage, 0, 0);
-        }
-        fileLabel_ = report.fileLabel;
-    } else {
-        fileLabel_ = kNoSetLoaded;
+    Busy(true);
+    const SetLoadReport report = engine_.LoadSetAtStart();
+    Busy(false);
+    if (report.failure) {
+        // Reported once the window runs.
+        loadFailure_ = report.failure;
+        PostMessageW(hwnd(), ShowLoadFailureMessage, 0, 0);
     }
-    document_.SelectMotion(-1);
+    fileLabel_ = report.fileLabel;
     GetAppIcons();
 }
 

@@ -4,7 +4,7 @@
 // the rules of what is saved, when, and what a refusal keeps live here.
 
 #include "sets/SetDocument.h"
-#include "ui/main/SetLoading.h"
+#include "app/SetLoading.h"
 
 #include <filesystem>
 #include <optional>

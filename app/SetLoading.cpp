@@ -1,4 +1,4 @@
-#include "ui/main/SetLoading.h"
+#include "app/SetLoading.h"
 
 #include <exception>
 #include <system_error>
@@ -7,10 +7,13 @@ namespace traxo {
 
 std::u16string LoadFailedMessage(const std::filesystem::path& file) {
     std::error_code error;
-    if (!std::filesystem::exists(file, error) && !error) {
-        return u"\"" + file.u16string() + u"\" could not be loaded: the file does not exist.";
-    }
-    return u"\"" + file.u16string() + u"\" could not be loaded. It may be in an invalid format";
+    const bool missing = !std::filesystem::exists(file, error) && !error;
+    // Appended piece by piece: GCC 12 takes `literal + string + literal` for an overlapping copy.
+    std::u16string message = u"\"";
+    message += file.u16string();
+    message += missing ? u"\" could not be loaded: the file does not exist."
+                       : u"\" could not be loaded. It may be in an invalid format";
+    return message;
 }
 
 SetLoadReport LoadSetReporting(SetDocument& document, const std::filesystem::path& file) {
