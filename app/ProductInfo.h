@@ -9,7 +9,7 @@
 
 namespace traxo {
 
-inline constexpr std::u16string_view kProductName = u"Traxo";
+inline constexpr std::u16string_view kProductName = u"" TRAXO_PRODUCT_NAME;
 inline constexpr std::u16string_view kProductVersion = u"" TRAXO_VERSION_TEXT;
 
 inline constexpr std::u16string_view kHomePageAddress = u"https://traxo.app/";

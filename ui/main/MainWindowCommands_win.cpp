@@ -223,7 +223,7 @@ void TgestureConfigForm::CloseProgram() {
 void TgestureConfigForm::OpenAddress(std::u16string_view address) {
     if (const auto reason = OpenWithShellVerb(hwnd(), WideText(address), {}, {})) {
         const std::u16string text = CouldNotOpenText(address, *reason, settings_.language);
-        MessageBoxW(hwnd(), WideText(text).c_str(), L"Traxo", MB_OK | MB_ICONERROR);
+        MessageBoxW(hwnd(), WideText(text).c_str(), kProductTitle, MB_OK | MB_ICONERROR);
     }
 }
 
@@ -276,11 +276,12 @@ std::optional<std::filesystem::path> TgestureConfigForm::ChooseOpenFile() {
 void TgestureConfigForm::ShowSaveFailed(const std::filesystem::path& file) {
     const std::u16string text =
         MainWindowText(MainText::SaveFailed, settings_.language) + Utf16Text(file.wstring());
-    MessageBoxW(hwnd(), WideText(text).c_str(), L"Traxo", MB_OK | MB_ICONERROR);
+    MessageBoxW(hwnd(), WideText(text).c_str(), kProductTitle, MB_OK | MB_ICONERROR);
 }
 
 void TgestureConfigForm::ShowLoadFailed(const std::filesystem::path& file) {
-    MessageBoxW(hwnd(), WideText(LoadFailedMessage(file)).c_str(), L"Traxo", MB_OK | MB_ICONERROR);
+    MessageBoxW(hwnd(), WideText(LoadFailedMessage(file)).c_str(), kProductTitle,
+                MB_OK | MB_ICONERROR);
 }
 
 void TgestureConfigForm::ShowFileName(const std::filesystem::path& file) {
@@ -362,7 +363,7 @@ void TgestureConfigForm::SetRecordButtonVisible(bool visible) {
 }
 
 void TgestureConfigForm::ShowSetFullMessage(std::u16string_view text) {
-    MessageBoxW(hwnd(), WideText(text).c_str(), L"Traxo", MB_OK | MB_ICONERROR);
+    MessageBoxW(hwnd(), WideText(text).c_str(), kProductTitle, MB_OK | MB_ICONERROR);
 }
 
 void TgestureConfigForm::ProcessPendingMessages() {

@@ -1,10 +1,10 @@
 // The first start's welcome, carried out by the main window once it and the dialogs exist and
 // before the message loop runs (ui/FirstRun.h decides the steps).
+#include "app/SetLoading.h"
 #include "platform/WideText_win.h"
 #include "ui/kit/TaskDialog_win.h"
 #include "ui/main/FirstRun.h"
 #include "ui/main/MainWindow_win.h"
-#include "app/SetLoading.h"
 
 #include <filesystem>
 #include <system_error>

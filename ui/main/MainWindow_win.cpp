@@ -29,7 +29,7 @@ TgestureConfigForm::TgestureConfigForm(std::u16string modulePath, HWND applicati
     scale_ = DpiScale{ScreenDpi()}; // made on the primary monitor; WM_DPICHANGED follows moves
     const Size client{scale_(kMainClientSize.width), scale_(kMainClientSize.height)};
     // CS_DBLCLKS: a double click on the caption icon hides the window.
-    CreateForm(kMainWindowClass, L"Traxo",
+    CreateForm(kMainWindowClass, kProductTitle,
                WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0,
                SIZE{client.width, client.height}, applicationWindow, CS_DBLCLKS);
 }
@@ -85,14 +85,7 @@ LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
         }
         break;
     case WM_SHOWWINDOW:
-        if (wParam == FALSE) {
-            // A hidden window paints nothing: its whole-frame and row bitmaps wait for the next
-            // showing. The pad's bitmap stays: it holds the drawing.
-            frame_.Release();
-            rowBitmap_.Release();
-        } else if (appIconsWaiting_) {
-            FillAppIcons();
-        }
+        FollowShowing(wParam != FALSE);
         break;
     case WM_DROPFILES:
         ActionPanelDrop(reinterpret_cast<HDROP>(wParam));
@@ -110,26 +103,14 @@ LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
         Settings1Click();
         return 0;
     case WM_QUERYENDSESSION:
-        // Log-off or shutdown: a modified set is asked about as closing does; one that cannot
-        // wait gets a recovery copy instead of a question.
-        return setCommands_.ConfirmSessionEnd((lParam & ENDSESSION_CRITICAL) != 0,
-                                              PathOf(engine_.AppFolder()))
-                   ? TRUE
-                   : FALSE;
+        return QueryEndSession((lParam & ENDSESSION_CRITICAL) != 0) ? TRUE : FALSE;
     case WM_ENDSESSION:
         if (wParam != FALSE) {
-            SaveSettingsLoggingFailure();
-            if (tray_) {
-                tray_->Hide();
-            }
+            EndSession();
         }
         return 0;
     case ShowLoadFailureMessage:
-        if (loadFailure_) {
-            const std::wstring text = WideText(*loadFailure_);
-            loadFailure_.reset();
-            MessageBoxW(hwnd(), text.c_str(), L"Traxo", MB_OK | MB_ICONERROR);
-        }
+        ShowLoadFailure();
         return 0;
     default:
         break;
@@ -139,6 +120,38 @@ LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
         engine_.HookNotify(wParam);
     }
     return result;
+}
+
+void TgestureConfigForm::FollowShowing(bool shown) {
+    if (!shown) {
+        // A hidden window paints nothing: its whole-frame and row bitmaps wait for the next
+        // showing. The pad's bitmap stays: it holds the drawing.
+        frame_.Release();
+        rowBitmap_.Release();
+    } else if (appIconsWaiting_) {
+        FillAppIcons();
+    }
+}
+
+// Log-off or shutdown: a modified set is asked about as closing does; one that cannot wait gets a
+// recovery copy instead of a question.
+bool TgestureConfigForm::QueryEndSession(bool critical) {
+    return setCommands_.ConfirmSessionEnd(critical, PathOf(engine_.AppFolder()));
+}
+
+void TgestureConfigForm::EndSession() {
+    SaveSettingsLoggingFailure();
+    if (tray_) {
+        tray_->Hide();
+    }
+}
+
+void TgestureConfigForm::ShowLoadFailure() {
+    if (loadFailure_) {
+        const std::wstring text = WideText(*loadFailure_);
+        loadFailure_.reset();
+        MessageBoxW(hwnd(), text.c_str(), kProductTitle, MB_OK | MB_ICONERROR);
+    }
 }
 
 // ---- Life of the window ----
@@ -457,7 +470,7 @@ void TgestureConfigForm::ShowFileLabel(std::u16string_view label) {
 }
 
 void TgestureConfigForm::ShowError(std::u16string_view text) {
-    MessageBoxW(hwnd(), WideText(text).c_str(), L"Traxo", MB_OK | MB_ICONERROR);
+    MessageBoxW(hwnd(), WideText(text).c_str(), kProductTitle, MB_OK | MB_ICONERROR);
 }
 
 } // namespace traxo

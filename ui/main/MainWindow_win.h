@@ -27,6 +27,7 @@
 #include "platform/GdiPaintCanvas_win.h"
 #include "platform/Language.h"
 #include "platform/OffscreenBitmap_win.h"
+#include "platform/ProductIdentity.h"
 #include "platform/Registry_win.h"
 #include "platform/ScopedWin_win.h"
 #include "recognition/RecordingPad.h"
@@ -58,6 +59,8 @@ inline constexpr UINT ShowConfigMessage = 0x3E71;
 // Posted to itself to report a set that did not load at start once the window runs.
 inline constexpr UINT ShowLoadFailureMessage = WM_APP + 1;
 inline constexpr wchar_t kMainWindowClass[] = L"" TRAXO_MAIN_WINDOW_CLASS;
+// The main window's title, and every message box's.
+inline constexpr wchar_t kProductTitle[] = L"" TRAXO_PRODUCT_NAME;
 
 class TgestureConfigForm final : public FormWindow,
                                  private EngineView,
@@ -96,6 +99,10 @@ private:
     void LoadCurrentSet();
     void FormCloseQuery();
     void FormDestroy();
+    void FollowShowing(bool shown);
+    bool QueryEndSession(bool critical);
+    void EndSession();
+    void ShowLoadFailure();
     void OnPaint();
     void PaintBackground(PaintCanvas& canvas, Rect area);
     void PaintLabels(GdiPaintCanvas& canvas);

@@ -12,7 +12,7 @@ constexpr DWORD kWindowPollMs = 50;
 HWND FindRunningWindow() {
     const ULONGLONG deadline = GetTickCount64() + kRunningWindowBound.count();
     for (;;) {
-        if (const HWND window = FindWindowW(kMainWindowClass, L"Traxo")) {
+        if (const HWND window = FindWindowW(kMainWindowClass, kProductTitle)) {
             return window;
         }
         if (GetTickCount64() >= deadline) {
@@ -45,7 +45,7 @@ bool ShowRunningInstance() {
     MessageBoxW(nullptr,
                 L"Traxo is already running but does not answer, so this start ends. If it stays "
                 L"that way, end Traxo in the Task Manager and start it again.",
-                L"Traxo", MB_OK | MB_ICONWARNING);
+                kProductTitle, MB_OK | MB_ICONWARNING);
     return false;
 }
 

@@ -3,8 +3,8 @@
 // set, Save set, Save as and Delete gesture. The window supplies the dialogs and its controls;
 // the rules of what is saved, when, and what a refusal keeps live here.
 
-#include "sets/SetDocument.h"
 #include "app/SetLoading.h"
+#include "sets/SetDocument.h"
 
 #include <filesystem>
 #include <optional>
