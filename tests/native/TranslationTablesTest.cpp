@@ -63,12 +63,6 @@ void AddDialog(std::vector<Translated>& texts, const std::string& where,
 
 std::vector<Translated> AllTexts() {
     std::vector<Translated> texts;
-    for (const MainLayoutRow& row : MainWindowLayoutTable()) {
-        if (!row.texts.english.empty() || !row.texts.chinese.empty()) {
-            AddPair(texts, "main window " + std::string(row.name), row.texts.english,
-                    row.texts.chinese);
-        }
-    }
     for (const TextTable* table : AllTextTables()) {
         for (const TextRow& row : table->rows) {
             AddPair(texts, std::string(table->name) + " " + std::to_string(row.id), row.english,
@@ -216,11 +210,11 @@ TEST(TranslationTables, TheActionListsNameTheSameActionsRowForRow) {
 TEST(TranslationTables, TextsNameWhatTheUserSees) {
     EXPECT_EQ(OptionsString(OptionsText::ChkRecent, Language::English), u"Keep this list updated");
     // The assign dialog names the main window's button as the button reads, in both languages.
-    const ControlTexts& button = LayoutRow(MainControl::btnKnownApps).texts;
+    const TextRef button = LayoutRow(MainControl::btnKnownApps).text;
     for (const Language language : kLanguages) {
-        const std::u16string quoted = language == Language::Chinese
-                                          ? u"“" + std::u16string(button.chinese) + u"”"
-                                          : u"\"" + std::u16string(button.english) + u"\"";
+        const std::u16string caption(button.In(language));
+        const std::u16string quoted =
+            language == Language::Chinese ? u"“" + caption + u"”" : u"\"" + caption + u"\"";
         const std::u16string_view info = DialogString(DialogText::AssignInfo3, language);
         EXPECT_NE(info.find(quoted), std::u16string_view::npos) << LanguageNumber(language);
     }

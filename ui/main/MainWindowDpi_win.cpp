@@ -26,9 +26,9 @@ void TgestureConfigForm::FollowDpi(int newDpi, LPARAM suggested) {
         return;
     }
     scale_ = DpiScale{newDpi};
-    const std::vector<PlacedControl> old = std::move(layout_);
+    const std::vector<PlacedMainControl> old = std::move(layout_);
     layout_ = BuildMainWindowLayout(scale_, Language::English);
-    for (PlacedControl& control : layout_) {
+    for (PlacedMainControl& control : layout_) {
         if (control.kind == ControlKind::Label) {
             control.text = Find(old, control.id).text; // the shown language's
         }
