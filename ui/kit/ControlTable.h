@@ -15,6 +15,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace traxo {
@@ -58,7 +59,8 @@ struct TextRef {
 
     constexpr TextRef() = default;
     template <typename Id>
-    TextRef(Id textId) : table(&TextTableOf(textId)), id(static_cast<std::size_t>(textId)) {}
+    requires std::is_enum_v<Id> TextRef(Id textId)
+        : table(&TextTableOf(textId)), id(static_cast<std::size_t>(textId)) {}
 
     bool Empty() const { return table == nullptr; }
     std::u16string_view In(Language language) const {
@@ -74,10 +76,11 @@ template <typename Id> struct ControlRow {
     ControlRow(Id rowId, std::string_view rowName, ControlKind rowKind, std::optional<Id> rowParent,
                int rowPage, Rect rowPlace, TextRef rowText = {},
                std::optional<DynamicLook> rowLook = std::nullopt,
-               Colour rowBackground = kColourNone, std::uint32_t rowStyle = 0, TextRef rowHint = {})
+               Colour rowBackground = kColourNone, std::uint32_t rowStyle = 0, TextRef rowHint = {},
+               std::uint32_t rowExStyle = 0)
         : id(rowId), name(rowName), kind(rowKind), parent(rowParent), page(rowPage),
           place(rowPlace), text(rowText), look(std::move(rowLook)), background(rowBackground),
-          style(rowStyle), hint(rowHint) {}
+          style(rowStyle), hint(rowHint), exStyle(rowExStyle) {}
 
     Id id;
     std::string_view name;
@@ -90,6 +93,7 @@ template <typename Id> struct ControlRow {
     Colour background = kColourNone; // panels and painted labels
     std::uint32_t style = 0;         // Win32 style bits beyond the kind's own
     TextRef hint;                    // a tooltip
+    std::uint32_t exStyle = 0;       // Win32 extended style bits beyond the kind's own
 };
 
 // A control ready to create: scaled, its place also in client coordinates, its texts in the
@@ -107,6 +111,7 @@ template <typename Id> struct PlacedControl {
     Colour background;
     std::uint32_t style;
     std::u16string hint;
+    std::uint32_t exStyle;
 };
 
 // The look's lengths at the scale; its colours, times and glyph stay as they are.
@@ -160,7 +165,8 @@ std::vector<PlacedControl<Id>> PlaceControls(std::span<const ControlRow<Id>> tab
                           row.look ? std::optional(ScaledLook(*row.look, scale)) : std::nullopt,
                           row.background,
                           row.style,
-                          std::u16string(row.hint.In(language))});
+                          std::u16string(row.hint.In(language)),
+                          row.exStyle});
         unscaled.push_back(absolute);
     }
     return placed;

@@ -43,17 +43,15 @@ StandardWindow StandardWindowOf(ControlKind kind) {
     }
 }
 
-HWND CreateStandardControl(HWND parent, int childId, ControlKind kind, Rect client,
-                           std::uint32_t rowStyle, DWORD baseStyle, std::u16string_view text,
-                           HFONT font) {
+HWND CreateStandardControl(HWND parent, int childId, ControlKind kind, Rect client, DWORD style,
+                           DWORD exStyle, std::u16string_view text, HFONT font) {
     const StandardWindow window = StandardWindowOf(kind);
     if (window.className == nullptr) {
         return nullptr;
     }
     const std::wstring caption = WideText(text);
     const HWND control = CreateWindowExW(
-        window.exStyle, window.className, caption.c_str(),
-        WS_CHILD | baseStyle | window.style | rowStyle, client.left, client.top,
+        exStyle, window.className, caption.c_str(), WS_CHILD | style, client.left, client.top,
         client.right - client.left, client.bottom - client.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);

@@ -22,11 +22,10 @@ struct StandardWindow {
 };
 StandardWindow StandardWindowOf(ControlKind kind);
 
-// A child window of a standard kind at `client` (pixels), with the row's style bits added to
-// WS_CHILD, the kind's own and `baseStyle`, the text and the font. Null for any other kind.
-HWND CreateStandardControl(HWND parent, int childId, ControlKind kind, Rect client,
-                           std::uint32_t rowStyle, DWORD baseStyle, std::u16string_view text,
-                           HFONT font);
+// A child window of a standard kind at `client` (pixels) with the style bits (WS_CHILD is
+// added), the text and the font. Null for any other kind.
+HWND CreateStandardControl(HWND parent, int childId, ControlKind kind, Rect client, DWORD style,
+                           DWORD exStyle, std::u16string_view text, HFONT font);
 
 // Moves and resizes a child window to `client`, and gives it `font` if it had `oldFont` (or
 // always, where oldFont is null).

@@ -94,9 +94,11 @@ void TfrmOptions::CreateControls() {
 
 HWND TfrmOptions::CreateControl(const PlacedOptionsControl& control) {
     if (control.kind != ControlKind::DynamicOpaqueButton) {
+        const StandardWindow standard = StandardWindowOf(control.kind);
         const HWND window = CreateStandardControl(
-            hwnd(), ControlIdOf(control.id), control.kind, control.client, control.style,
-            WS_CLIPSIBLINGS, control.id == btnReloadApp ? u"..." : u"", font_.get());
+            hwnd(), ControlIdOf(control.id), control.kind, control.client,
+            WS_CLIPSIBLINGS | standard.style | control.style, standard.exStyle | control.exStyle,
+            control.id == btnReloadApp ? u"..." : u"", font_.get());
         if (control.kind == ControlKind::Swatch) {
             panelTail_ = std::make_unique<TDynamicFrame>(
                 window, Rect{0, 0, control.client.right - control.client.left,
