@@ -5,6 +5,7 @@
 
 #include "ui/main/MainWindowLayout.h"
 #include "ui/options/OptionsLayout.h"
+#include "ui/tutorial/TutorialLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -124,6 +125,18 @@ template <typename Id> void ExpectTextsInBothLanguages(const std::vector<Control
 TEST(ControlTable, EveryTextOfTheWindowsTablesResolvesInBothLanguages) {
     ExpectTextsInBothLanguages(MainWindowLayoutTable());
     ExpectTextsInBothLanguages(OptionsLayoutTable());
+    ExpectTextsInBothLanguages(TutorialLayoutTable());
+}
+
+TEST(ControlTable, TheTutorialsButtonsScaleWithTheWindow) {
+    const auto placed = PlaceTutorialControls(DpiScale{144}, Language::Chinese);
+    const PlacedControl<TutorialControl>& next = Find(placed, TutorialControl::Next);
+    EXPECT_EQ(next.client, (Rect{188, 261, 269, 300}));
+    EXPECT_EQ(next.client, Find(placed, TutorialControl::Finish).client);
+    EXPECT_EQ(next.text, u"继续");
+    EXPECT_EQ(next.look->CornerWidth, 3);
+    EXPECT_EQ(Find(placed, TutorialControl::Frame).look->FrameWidth, 8);
+    EXPECT_EQ(Find(placed, TutorialControl::Frame).client, (Rect{0, 0, 603, 320}));
 }
 
 } // namespace

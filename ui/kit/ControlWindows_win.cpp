@@ -61,6 +61,9 @@ HWND CreateStandardControl(HWND parent, int childId, ControlKind kind, Rect clie
 void PlaceChild(HWND child, Rect client, HFONT font, HFONT oldFont) {
     SetWindowPos(child, nullptr, client.left, client.top, client.right - client.left,
                  client.bottom - client.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (font == nullptr) {
+        return;
+    }
     if (oldFont == nullptr ||
         reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)) == oldFont) {
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);

@@ -28,7 +28,7 @@ HWND CreateStandardControl(HWND parent, int childId, ControlKind kind, Rect clie
                            DWORD exStyle, std::u16string_view text, HFONT font);
 
 // Moves and resizes a child window to `client`, and gives it `font` if it had `oldFont` (or
-// always, where oldFont is null).
+// always, where oldFont is null). A null font leaves the child's font alone.
 void PlaceChild(HWND child, Rect client, HFONT font, HFONT oldFont);
 
 // The one re-layout after a DPI change: every placed control that has a child window (found by
