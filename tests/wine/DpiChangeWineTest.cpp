@@ -74,8 +74,7 @@ TEST_F(DpiChangeWine, TheOptionsDialogFollowsTheMonitorAndComesBack) {
     EXPECT_EQ(frame.left, 40);
     EXPECT_EQ(frame.top, 30);
     for (const OptionsControl id : {chkAutoStart, listviewMethods, btnOK}) {
-        EXPECT_EQ(PlaceInParent(form.Control(id)), after(SpecOf(id).place))
-            << static_cast<int>(id);
+        EXPECT_EQ(PlaceInParent(form.Control(id)), after(SpecOf(id).place)) << static_cast<int>(id);
     }
     // A drop-down list's height is that of its open list; the closed box keeps its own.
     EXPECT_EQ(PlaceInParent(form.Control(comboLang)).right, after(SpecOf(comboLang).place).right);

@@ -47,7 +47,8 @@ TEST_P(MainWindowTextFit, CaptionsAndLabelsLieInsideTheirControls) {
     const int dpi = GetParam();
     int checked = 0;
     for (const Language language : {Language::English, Language::Chinese}) {
-        const std::vector<PlacedMainControl> layout = BuildMainWindowLayout(DpiScale{dpi}, language);
+        const std::vector<PlacedMainControl> layout =
+            BuildMainWindowLayout(DpiScale{dpi}, language);
         for (const PlacedMainControl& control : layout) {
             const Size size{control.client.right - control.client.left,
                             control.client.bottom - control.client.top};
