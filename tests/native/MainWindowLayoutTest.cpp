@@ -24,12 +24,13 @@ bool Inside(Rect inner, Rect outer) {
 TEST(MainWindowLayout, EveryControlLiesInsideItsPanelAndTheWindow) {
     for (const int dpi : {96, 120, 144, 192}) {
         const DpiScale scale{dpi};
-        const std::vector<PlacedControl> layout = BuildMainWindowLayout(scale, Language::English);
+        const std::vector<PlacedMainControl> layout =
+            BuildMainWindowLayout(scale, Language::English);
         const Rect window{0, 0, scale(kMainClientSize.width), scale(kMainClientSize.height)};
-        for (const PlacedControl& control : layout) {
+        for (const PlacedMainControl& control : layout) {
             EXPECT_TRUE(Inside(control.client, window)) << control.name << " at " << dpi;
-            if (control.parent != MC::None) {
-                EXPECT_TRUE(Inside(control.client, Find(layout, control.parent).client))
+            if (control.parent) {
+                EXPECT_TRUE(Inside(control.client, Find(layout, *control.parent).client))
                     << control.name << " at " << dpi;
             }
         }
@@ -41,14 +42,15 @@ TEST(MainWindowLayout, NamesAreUniqueAndParentsComeFirst) {
     std::set<MC> seen;
     for (const MainLayoutRow& row : MainWindowLayoutTable()) {
         EXPECT_TRUE(names.insert(row.name).second) << row.name;
-        EXPECT_TRUE(row.parent == MC::None || seen.count(row.parent)) << row.name;
+        EXPECT_TRUE(!row.parent || seen.count(*row.parent)) << row.name;
         seen.insert(row.id);
     }
     EXPECT_EQ(seen.size(), static_cast<std::size_t>(MC::None));
 }
 
 TEST(MainWindowLayout, PanelsStackAndTheToolbarButtonsAbut) {
-    const std::vector<PlacedControl> layout = BuildMainWindowLayout(DpiScale{}, Language::English);
+    const std::vector<PlacedMainControl> layout =
+        BuildMainWindowLayout(DpiScale{}, Language::English);
     EXPECT_EQ(Find(layout, MC::panelCaptionBar).client, (Rect{0, 0, 788, 27}));
     EXPECT_EQ(Find(layout, MC::Panel2).client, (Rect{0, 27, 788, 93}));
     EXPECT_EQ(Find(layout, MC::Panel1).client.top, 93);
@@ -72,15 +74,16 @@ TEST(MainWindowLayout, PanelsStackAndTheToolbarButtonsAbut) {
 
 TEST(MainWindowLayout, ScalesPlacesFontsAndMargins) {
     const DpiScale scale{144};
-    const std::vector<PlacedControl> layout = BuildMainWindowLayout(scale, Language::English);
-    const PlacedControl& active = Find(layout, MC::btnActive);
+    const std::vector<PlacedMainControl> layout = BuildMainWindowLayout(scale, Language::English);
+    const PlacedMainControl& active = Find(layout, MC::btnActive);
     EXPECT_EQ(active.place, (Rect{20, 24, 131, 78}));
     EXPECT_EQ(active.client.top, 41 + 24); // Panel2's 27 rows become 41
-    EXPECT_EQ(active.look->font.height, 20);
-    EXPECT_EQ(active.look->margin, 11);
-    EXPECT_EQ(Find(layout, MC::btnExit).look->margin, 12);
-    EXPECT_EQ(Find(layout, MC::btnKnownApps).look->staticSectionWidth, 50);
-    EXPECT_EQ(Find(layout, MC::DynamicFrame1).look->frameWidth, 3);
+    EXPECT_EQ(active.look->Font.height, 20);
+    EXPECT_EQ(active.look->SelectedFont.height, 20);
+    EXPECT_EQ(active.look->MarginWidth, 11);
+    EXPECT_EQ(Find(layout, MC::btnExit).look->MarginWidth, 12);
+    EXPECT_EQ(Find(layout, MC::btnKnownApps).look->StaticSectionWidth, 50);
+    EXPECT_EQ(Find(layout, MC::DynamicFrame1).look->FrameWidth, 3);
 }
 
 struct TextCase {
@@ -107,8 +110,10 @@ TEST(MainWindowLayout, TextsInBothLanguages) {
         {MC::btnHide, u"hide", u"隐藏"},
         {MC::lblVersion, u"version 1.41 by traxo.app", u"版本1.41 traxo.app"},
     };
-    const std::vector<PlacedControl> english = BuildMainWindowLayout(DpiScale{}, Language::English);
-    const std::vector<PlacedControl> chinese = BuildMainWindowLayout(DpiScale{}, Language::Chinese);
+    const std::vector<PlacedMainControl> english =
+        BuildMainWindowLayout(DpiScale{}, Language::English);
+    const std::vector<PlacedMainControl> chinese =
+        BuildMainWindowLayout(DpiScale{}, Language::Chinese);
     for (const TextCase& c : cases) {
         EXPECT_EQ(Find(english, c.control).text, c.english) << Find(english, c.control).name;
         EXPECT_EQ(Find(chinese, c.control).text, c.chinese) << Find(english, c.control).name;
@@ -144,7 +149,8 @@ TEST(MainWindowLayout, LooksBecomeTheControlsShapesAndSurroundings) {
         {MC::btnKnownApps, fsJaggedSE, tmOpaque, Rgb(255, 255, 255), kGlyphKnownApps},
         {MC::lblSet, fsTab, tmOpaque, Rgb(255, 255, 255), 0},
     };
-    const std::vector<PlacedControl> layout = BuildMainWindowLayout(DpiScale{}, Language::English);
+    const std::vector<PlacedMainControl> layout =
+        BuildMainWindowLayout(DpiScale{}, Language::English);
     for (const LookCase& c : cases) {
         const DynamicLook look = DynamicLookOf(layout, c.control);
         const std::string_view name = Find(layout, c.control).name;
@@ -179,8 +185,8 @@ class UpdateButtons : public ::testing::TestWithParam<ButtonsCase> {};
 
 TEST_P(UpdateButtons, FollowTheState) {
     const ButtonsCase& c = GetParam();
-    const ControlLook toolbar =
-        *Find(BuildMainWindowLayout(DpiScale{}, c.language), MC::btnActive).look;
+    const DynamicLook toolbar =
+        DynamicLookOf(BuildMainWindowLayout(DpiScale{}, c.language), MC::btnActive);
     const MainButtons buttons =
         DecideButtons(c.active, c.language, c.padState, c.selected, toolbar);
     EXPECT_EQ(buttons.activeCaption, c.caption);
@@ -188,14 +194,16 @@ TEST_P(UpdateButtons, FollowTheState) {
     EXPECT_EQ(buttons.recordVisible, c.recordVisible);
     EXPECT_EQ(buttons.trayActiveChecked, c.active);
     if (c.active) {
-        EXPECT_EQ(buttons.activeLook.transparency, LookTransparency::Opaque);
-        EXPECT_EQ(buttons.activeLook.colour, Rgb(94, 121, 142));
+        EXPECT_EQ(buttons.activeLook.TransparentMode, tmOpaque);
+        EXPECT_EQ(buttons.activeLook.Colour, Rgb(94, 121, 142));
     } else {
-        EXPECT_EQ(buttons.activeLook.transparency, LookTransparency::Always);
-        EXPECT_EQ(buttons.activeLook.colour, Rgb(60, 78, 91));
+        EXPECT_EQ(buttons.activeLook.TransparentMode, tmAlways);
+        EXPECT_EQ(buttons.activeLook.Colour, Rgb(60, 78, 91));
     }
-    EXPECT_EQ(buttons.activeLook.fontColour, Rgb(255, 255, 255));
-    EXPECT_EQ(buttons.activeLook.glyph, toolbar.glyph);
+    EXPECT_EQ(buttons.activeLook.FontColour, Rgb(255, 255, 255));
+    EXPECT_EQ(buttons.activeLook.Caption, c.caption);
+    ASSERT_TRUE(buttons.activeLook.Glyph.has_value());
+    EXPECT_EQ(buttons.activeLook.Glyph->id, toolbar.Glyph->id);
 }
 
 INSTANTIATE_TEST_SUITE_P(

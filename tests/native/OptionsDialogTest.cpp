@@ -274,24 +274,24 @@ TEST(OptionsTexts, TheTimeoutSliderShowsItsValueInSeconds) {
     EXPECT_EQ(IdleTimeoutText(kIdleTimeoutMax, Language::English), u"2.0 s");
     EXPECT_EQ(IdleTimeoutText(35, Language::Chinese), u"0.4 秒");
     // The label stands beside the slider, on its page.
-    const OptionsControlSpec& label =
-        kOptionsLayout[static_cast<std::size_t>(OptionsControl::lblIdleValue)];
-    const OptionsControlSpec& slider =
-        kOptionsLayout[static_cast<std::size_t>(OptionsControl::trackIdle)];
+    const OptionsRow& label =
+        OptionsLayoutTable()[static_cast<std::size_t>(OptionsControl::lblIdleValue)];
+    const OptionsRow& slider =
+        OptionsLayoutTable()[static_cast<std::size_t>(OptionsControl::trackIdle)];
     EXPECT_EQ(label.page, slider.page);
-    EXPECT_GE(label.bounds.left, slider.bounds.right);
+    EXPECT_GE(label.place.left, slider.place.right);
 }
 
 TEST(OptionsLayout, ControlsAreInOrderUniqueAndInsideTheDialog) {
-    std::set<std::u16string_view> names;
-    for (std::size_t i = 0; i < kOptionsLayout.size(); ++i) {
-        const OptionsControlSpec& spec = kOptionsLayout[i];
+    std::set<std::string_view> names;
+    for (std::size_t i = 0; i < OptionsLayoutTable().size(); ++i) {
+        const OptionsRow& spec = OptionsLayoutTable()[i];
         EXPECT_EQ(static_cast<std::size_t>(spec.id), i);
         EXPECT_TRUE(names.insert(spec.name).second) << "twice: " << i;
-        EXPECT_GE(spec.bounds.left, 0) << i;
-        EXPECT_LE(spec.bounds.right, kOptionsClientWidth) << i;
-        if (spec.kind != OptionsControlKind::DropDown) { // a drop-down's height includes its list
-            EXPECT_LE(spec.bounds.bottom, kOptionsClientHeight) << i;
+        EXPECT_GE(spec.place.left, 0) << i;
+        EXPECT_LE(spec.place.right, kOptionsClientWidth) << i;
+        if (spec.kind != ControlKind::DropDown) { // a drop-down's height includes its list
+            EXPECT_LE(spec.place.bottom, kOptionsClientHeight) << i;
         }
         EXPECT_EQ(ControlOfId(ControlIdOf(spec.id)), spec.id);
     }
@@ -308,15 +308,12 @@ TEST(OptionsLayout, NoTwoControlsShownTogetherOverlap) {
     const std::set<OptionsControl> overlays{Shape1, Shape2, btnReloadApp, PageControl1};
     for (const OptionsView view : {OptionsView::Options, OptionsView::KnownPrograms}) {
         for (const OptionsPage page : PagesOf(view)) {
-            for (const OptionsControlSpec& a : kOptionsLayout) {
-                for (const OptionsControlSpec& b : kOptionsLayout) {
+            for (const OptionsRow& a : OptionsLayoutTable()) {
+                for (const OptionsRow& b : OptionsLayoutTable()) {
                     if (&a < &b && !overlays.contains(a.id) && !overlays.contains(b.id) &&
                         ShownOnPage(a, view, page) && ShownOnPage(b, view, page) &&
-                        a.kind != OptionsControlKind::DropDown &&
-                        b.kind != OptionsControlKind::DropDown) {
-                        EXPECT_FALSE(Overlap(a.bounds, b.bounds))
-                            << std::string(a.name.begin(), a.name.end()) << " / "
-                            << std::string(b.name.begin(), b.name.end());
+                        a.kind != ControlKind::DropDown && b.kind != ControlKind::DropDown) {
+                        EXPECT_FALSE(Overlap(a.place, b.place)) << a.name << " / " << b.name;
                     }
                 }
             }

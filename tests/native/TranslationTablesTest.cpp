@@ -190,11 +190,11 @@ TEST(TranslationTables, TheActionListsNameTheSameActionsRowForRow) {
 TEST(TranslationTables, TextsNameWhatTheUserSees) {
     EXPECT_EQ(OptionsString(OptionsText::ChkRecent, Language::English), u"Keep this list updated");
     // The assign dialog names the main window's button as the button reads, in both languages.
-    const ControlTexts& button = LayoutRow(MainControl::btnKnownApps).texts;
+    const TextRef button = LayoutRow(MainControl::btnKnownApps).text;
     for (const Language language : kLanguages) {
-        const std::u16string quoted = language == Language::Chinese
-                                          ? u"“" + std::u16string(button.chinese) + u"”"
-                                          : u"\"" + std::u16string(button.english) + u"\"";
+        const std::u16string caption(button.In(language));
+        const std::u16string quoted =
+            language == Language::Chinese ? u"“" + caption + u"”" : u"\"" + caption + u"\"";
         const std::u16string_view info = DialogString(DialogText::AssignInfo3, language);
         EXPECT_NE(info.find(quoted), std::u16string_view::npos) << LanguageNumber(language);
     }

@@ -74,12 +74,11 @@ TEST_F(DpiChangeWine, TheOptionsDialogFollowsTheMonitorAndComesBack) {
     EXPECT_EQ(frame.left, 40);
     EXPECT_EQ(frame.top, 30);
     for (const OptionsControl id : {chkAutoStart, listviewMethods, btnOK}) {
-        EXPECT_EQ(PlaceInParent(form.Control(id)), after(SpecOf(id).bounds))
-            << static_cast<int>(id);
+        EXPECT_EQ(PlaceInParent(form.Control(id)), after(SpecOf(id).place)) << static_cast<int>(id);
     }
     // A drop-down list's height is that of its open list; the closed box keeps its own.
-    EXPECT_EQ(PlaceInParent(form.Control(comboLang)).right, after(SpecOf(comboLang).bounds).right);
-    EXPECT_EQ(PlaceInParent(form.Control(comboLang)).top, after(SpecOf(comboLang).bounds).top);
+    EXPECT_EQ(PlaceInParent(form.Control(comboLang)).right, after(SpecOf(comboLang).place).right);
+    EXPECT_EQ(PlaceInParent(form.Control(comboLang)).top, after(SpecOf(comboLang).place).top);
     EXPECT_EQ(FontHeight(form.Control(chkAutoStart)), FontHeightAtDpi(fontBefore, dpi, higher));
     EXPECT_GT(FontHeight(form.Control(chkAutoStart)), fontBefore);
     EXPECT_EQ(form.OkButton().Look().Font.height, after(13));
@@ -87,7 +86,7 @@ TEST_F(DpiChangeWine, TheOptionsDialogFollowsTheMonitorAndComesBack) {
     MoveToMonitorOf(form.hwnd(), higher, dpi, {10, 10});
     EXPECT_EQ(ClientSize(form.hwnd()).cx, designed.cx);
     EXPECT_EQ(ClientSize(form.hwnd()).cy, designed.cy);
-    EXPECT_EQ(PlaceInParent(form.Control(btnOK)), before(SpecOf(btnOK).bounds));
+    EXPECT_EQ(PlaceInParent(form.Control(btnOK)), before(SpecOf(btnOK).place));
     EXPECT_EQ(FontHeight(form.Control(chkAutoStart)), fontBefore);
     EXPECT_EQ(form.OkButton().Look().Font.height, before(13));
 }

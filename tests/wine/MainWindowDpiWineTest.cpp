@@ -62,7 +62,7 @@ TEST(MainWindowDpiWine, LayoutListAndPadFollowTheMonitorAndComeBack) {
         for (const int at : {higher, dpi}) {
             MoveToDpi(form.hwnd(), at == higher ? dpi : higher, at);
             const DpiScale scale{at};
-            const std::vector<PlacedControl> layout =
+            const std::vector<PlacedMainControl> layout =
                 BuildMainWindowLayout(scale, Language::English);
             EXPECT_EQ(ClientOf(form.hwnd()), ScaledSize(kMainClientSize, scale)) << at;
             EXPECT_EQ(PlaceInParent(list), Find(layout, MainControl::ListBox1).client) << at;

@@ -47,8 +47,9 @@ TEST_P(MainWindowTextFit, CaptionsAndLabelsLieInsideTheirControls) {
     const int dpi = GetParam();
     int checked = 0;
     for (const Language language : {Language::English, Language::Chinese}) {
-        const std::vector<PlacedControl> layout = BuildMainWindowLayout(DpiScale{dpi}, language);
-        for (const PlacedControl& control : layout) {
+        const std::vector<PlacedMainControl> layout =
+            BuildMainWindowLayout(DpiScale{dpi}, language);
+        for (const PlacedMainControl& control : layout) {
             const Size size{control.client.right - control.client.left,
                             control.client.bottom - control.client.top};
             const std::string name = std::string(control.name) + " (" + Narrow(control.text) +
@@ -63,7 +64,7 @@ TEST_P(MainWindowTextFit, CaptionsAndLabelsLieInsideTheirControls) {
                 const FontSpec font =
                     control.id == MainControl::lblVersion || control.id == MainControl::lblCopyright
                         ? LabelFont(control.id, false, DpiScale{dpi})
-                        : control.look->font;
+                        : control.look->Font;
                 const Size text = Measure(font, control.text);
                 EXPECT_LE(text.width, size.width) << name;
                 EXPECT_LE(text.height, size.height + 1) << name;

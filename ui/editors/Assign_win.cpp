@@ -90,19 +90,22 @@ TfrmAssign::TfrmAssign(HWND owner)
     : ModalForm(
           L"TfrmAssign", owner, SIZE{648, 420},
           {
-              {kLblInfo1, L"STATIC", 0, 0, 12, 8, 624, 18, DialogTexts(DialogText::AssignInfo1)},
-              {kLblInfo2, L"STATIC", 0, 0, 12, 26, 624, 18, DialogTexts(DialogText::AssignInfo2)},
-              {kLblInfo3, L"STATIC", 0, 0, 12, 44, 624, 18, DialogTexts(DialogText::AssignInfo3)},
-              {kLstActions, WC_LISTVIEWW,
-               LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
-                   LVS_NOSORTHEADER | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-               WS_EX_CLIENTEDGE, 12, 68, 624, 306},
-              {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 480, 384, 75, 25,
-               DialogTexts(DialogText::ButtonOk)},
-              {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 561, 384, 75, 25,
-               DialogTexts(DialogText::ButtonCancel)},
+              FormControl(kLblInfo1, ControlKind::Static, 0, 0, 12, 8, 624, 18,
+                          DialogText::AssignInfo1),
+              FormControl(kLblInfo2, ControlKind::Static, 0, 0, 12, 26, 624, 18,
+                          DialogText::AssignInfo2),
+              FormControl(kLblInfo3, ControlKind::Static, 0, 0, 12, 44, 624, 18,
+                          DialogText::AssignInfo3),
+              FormControl(kLstActions, ControlKind::ListView,
+                          LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                              LVS_NOSORTHEADER | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                          WS_EX_CLIENTEDGE, 12, 68, 624, 306),
+              FormControl(IDOK, ControlKind::Button, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 480, 384, 75,
+                          25, DialogText::ButtonOk),
+              FormControl(IDCANCEL, ControlKind::Button, BS_PUSHBUTTON | WS_TABSTOP, 0, 561, 384,
+                          75, 25, DialogText::ButtonCancel),
           },
-          DialogTexts(DialogText::AssignCaption)) {
+          DialogText::AssignCaption) {
     objects_ = std::make_unique<GdiObjectCache>();
     const HWND list = Control(kLstActions);
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);

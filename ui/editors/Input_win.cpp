@@ -5,34 +5,19 @@
 namespace traxo {
 
 TfrmInput::TfrmInput(HWND owner)
-    : ModalForm(L"TfrmInput", owner, SIZE{478, 104},
-                {
-                    {kLblHeader,
-                     L"STATIC",
-                     SS_LEFTNOWORDWRAP,
-                     0,
-                     8,
-                     8,
-                     461,
-                     18,
-                     u"Input instructions:",
-                     {}},
-                    {kEdtInput,
-                     L"EDIT",
-                     ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER,
-                     0,
-                     8,
-                     32,
-                     461,
-                     23,
-                     u"Default Input",
-                     {}},
-                    {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 394, 68, 75, 25,
-                     DialogTexts(DialogText::ButtonOk)},
-                    {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 313, 68, 75, 25,
-                     DialogTexts(DialogText::ButtonCancel)},
-                },
-                u"Title", u"Title", true) {}
+    // The prompt, the value and the caption are CustomInputQuery's.
+    : ModalForm(
+          L"TfrmInput", owner, SIZE{478, 104},
+          {
+              FormControl(kLblHeader, ControlKind::Static, SS_LEFTNOWORDWRAP, 0, 8, 8, 461, 18),
+              FormControl(kEdtInput, ControlKind::Edit, ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER, 0,
+                          8, 32, 461, 23),
+              FormControl(IDOK, ControlKind::Button, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 394, 68, 75,
+                          25, DialogText::ButtonOk),
+              FormControl(IDCANCEL, ControlKind::Button, BS_PUSHBUTTON | WS_TABSTOP, 0, 313, 68, 75,
+                          25, DialogText::ButtonCancel),
+          },
+          TextRef{}, true) {}
 
 void TfrmInput::FormShow() {
     SetFocus(Control(kEdtInput));

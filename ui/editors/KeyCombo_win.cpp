@@ -10,36 +10,32 @@
 namespace traxo {
 namespace {
 
-std::vector<ControlSpec> KeyComboLayout() {
-    std::vector<ControlSpec> layout = {
-        {TfrmKeyCombo::kLblSpK, L"STATIC", 0, 0, 12, 10, 300, 18,
-         DialogTexts(DialogText::KeyComboSpecialKeys)},
+std::vector<FormRow> KeyComboLayout() {
+    std::vector<FormRow> layout = {
+        FormControl(TfrmKeyCombo::kLblSpK, ControlKind::Static, 0, 0, 12, 10, 300, 18,
+                    DialogText::KeyComboSpecialKeys),
     };
     for (std::size_t t = 0; t < kKeyComboToggleCount; ++t) {
         const int column = static_cast<int>(t % 5);
         const int row = static_cast<int>(t / 5);
-        layout.push_back({TfrmKeyCombo::ToggleId(t),
-                          L"BUTTON",
-                          BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP,
-                          0,
-                          12 + column * 78,
-                          30 + row * 32,
-                          72,
-                          26,
-                          ToggleCaption(static_cast<KeyComboToggle>(t)),
-                          {}});
+        // Captioned with the key's name when the dialog is made.
+        layout.push_back(FormControl(TfrmKeyCombo::ToggleId(t), ControlKind::Button,
+                                     BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, 0,
+                                     12 + column * 78, 30 + row * 32, 72, 26));
     }
-    const ControlSpec rest[] = {
-        {TfrmKeyCombo::kLblLNK, L"STATIC", 0, 0, 12, 102, 300, 18,
-         DialogTexts(DialogText::KeyComboOtherKey)},
-        {TfrmKeyCombo::kEdtKey, HOTKEY_CLASSW, WS_TABSTOP | WS_BORDER, 0, 12, 122, 150, 23},
-        {TfrmKeyCombo::kLblCombo, L"STATIC", SS_LEFTNOWORDWRAP, 0, 12, 158, 378, 20},
-        {TfrmKeyCombo::kLblInfoK1, L"STATIC", 0, 0, 12, 186, 378, 34,
-         DialogTexts(DialogText::KeyComboReserved)},
-        {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 234, 230, 75, 25,
-         DialogTexts(DialogText::ButtonOk)},
-        {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 315, 230, 75, 25,
-         DialogTexts(DialogText::ButtonCancel)},
+    const FormRow rest[] = {
+        FormControl(TfrmKeyCombo::kLblLNK, ControlKind::Static, 0, 0, 12, 102, 300, 18,
+                    DialogText::KeyComboOtherKey),
+        FormControl(TfrmKeyCombo::kEdtKey, ControlKind::HotKey, WS_TABSTOP | WS_BORDER, 0, 12, 122,
+                    150, 23),
+        FormControl(TfrmKeyCombo::kLblCombo, ControlKind::Static, SS_LEFTNOWORDWRAP, 0, 12, 158,
+                    378, 20),
+        FormControl(TfrmKeyCombo::kLblInfoK1, ControlKind::Static, 0, 0, 12, 186, 378, 34,
+                    DialogText::KeyComboReserved),
+        FormControl(IDOK, ControlKind::Button, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 234, 230, 75, 25,
+                    DialogText::ButtonOk),
+        FormControl(IDCANCEL, ControlKind::Button, BS_PUSHBUTTON | WS_TABSTOP, 0, 315, 230, 75, 25,
+                    DialogText::ButtonCancel),
     };
     layout.insert(layout.end(), std::begin(rest), std::end(rest));
     return layout;
@@ -60,11 +56,14 @@ std::u16string LayoutKeyName(std::uint8_t virtualKey) {
 
 TfrmKeyCombo::TfrmKeyCombo(HWND owner, PlanningQueries* queries)
     : ModalForm(L"TfrmKeyCombo", owner, SIZE{402, 266}, KeyComboLayout(),
-                DialogTexts(DialogText::KeyComboCaption)),
+                DialogText::KeyComboCaption),
       queries_(queries) {
     if (queries_ == nullptr) {
         ownQueries_ = std::make_unique<WindowsActionSystem>(nullptr);
         queries_ = ownQueries_.get();
+    }
+    for (std::size_t t = 0; t < kKeyComboToggleCount; ++t) {
+        SetControlText(ToggleId(t), ToggleCaption(static_cast<KeyComboToggle>(t)));
     }
     // One key without modifiers: any modifier the user holds is dropped.
     SendMessageW(Control(kEdtKey), HKM_SETRULES,

@@ -25,37 +25,44 @@ constexpr std::u16string_view kExamples[] = {
     u"<a href=\"\"></a>{left}{left}{left}{left}{left}{left}",
 };
 
-std::vector<ControlSpec> KeystrokesLayout() {
+std::vector<FormRow> KeystrokesLayout() {
     using F = TfrmKeystrokes;
     return {
-        {F::kLabel1, L"STATIC", 0, 0, 12, 10, 496, 18, DialogTexts(DialogText::KeystrokesLabel1)},
-        {F::kEdtKeys, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER, 0, 12, 30, 496, 23},
-        {F::kLabel2, L"STATIC", 0, 0, 12, 62, 496, 18, DialogTexts(DialogText::KeystrokesLabel2)},
-        {F::kLblKeyNames, L"STATIC", 0, 0, 24, 80, 484, 32, // two lines
-         DialogTexts(DialogText::KeystrokesKeyNames)},
-        {F::kLabel3, L"STATIC", 0, 0, 12, 114, 240, 18, DialogTexts(DialogText::KeystrokesLabel3)},
-        {F::kLblModifiers, L"STATIC", 0, 0, 254, 114, 254, 18,
-         DialogTexts(DialogText::KeystrokesModifiers)},
-        {F::kLabel4, L"STATIC", 0, 0, 12, 136, 496, 32, DialogTexts(DialogText::KeystrokesLabel4)},
-        {F::kMemoTest, L"EDIT", ES_MULTILINE | ES_READONLY | ES_WANTRETURN | WS_VSCROLL | WS_BORDER,
-         0, 12, 174, 408, 66},
-        {F::kBtnTest, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 174, 75, 25,
-         DialogTexts(DialogText::KeystrokesTest)},
-        {F::kBtnClear, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 206, 75, 25,
-         DialogTexts(DialogText::KeystrokesClear)},
-        {F::kBtnExamples, L"BUTTON", BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, 0, 12, 254, 120,
-         25, DialogTexts(DialogText::KeystrokesShowExamples)},
-        {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 352, 254, 75, 25,
-         DialogTexts(DialogText::ButtonOk)},
-        {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 254, 75, 25,
-         DialogTexts(DialogText::ButtonCancel)},
+        FormControl(F::kLabel1, ControlKind::Static, 0, 0, 12, 10, 496, 18,
+                    DialogText::KeystrokesLabel1),
+        FormControl(F::kEdtKeys, ControlKind::Edit, ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER, 0, 12,
+                    30, 496, 23),
+        FormControl(F::kLabel2, ControlKind::Static, 0, 0, 12, 62, 496, 18,
+                    DialogText::KeystrokesLabel2),
+        FormControl(F::kLblKeyNames, ControlKind::Static, 0, 0, 24, 80, 484, 32, // two lines
+                    DialogText::KeystrokesKeyNames),
+        FormControl(F::kLabel3, ControlKind::Static, 0, 0, 12, 114, 240, 18,
+                    DialogText::KeystrokesLabel3),
+        FormControl(F::kLblModifiers, ControlKind::Static, 0, 0, 254, 114, 254, 18,
+                    DialogText::KeystrokesModifiers),
+        FormControl(F::kLabel4, ControlKind::Static, 0, 0, 12, 136, 496, 32,
+                    DialogText::KeystrokesLabel4),
+        FormControl(F::kMemoTest, ControlKind::Edit,
+                    ES_MULTILINE | ES_READONLY | ES_WANTRETURN | WS_VSCROLL | WS_BORDER, 0, 12, 174,
+                    408, 66),
+        FormControl(F::kBtnTest, ControlKind::Button, BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 174, 75,
+                    25, DialogText::KeystrokesTest),
+        FormControl(F::kBtnClear, ControlKind::Button, BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 206, 75,
+                    25, DialogText::KeystrokesClear),
+        FormControl(F::kBtnExamples, ControlKind::Button,
+                    BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, 0, 12, 254, 120, 25,
+                    DialogText::KeystrokesShowExamples),
+        FormControl(IDOK, ControlKind::Button, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 352, 254, 75, 25,
+                    DialogText::ButtonOk),
+        FormControl(IDCANCEL, ControlKind::Button, BS_PUSHBUTTON | WS_TABSTOP, 0, 433, 254, 75, 25,
+                    DialogText::ButtonCancel),
         // Transparent, so that the form's own erasing reaches inside it: a group box draws only
         // its frame, and its inside stayed unpainted (black) when the form opened expanded.
-        {F::kFrameExamples, L"BUTTON", BS_GROUPBOX, WS_EX_TRANSPARENT, 12, 288, 496, 104,
-         DialogTexts(DialogText::KeystrokesLabel5)},
-        {F::kLstExamples, L"LISTBOX",
-         LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 0, 22, 306, 476,
-         78},
+        FormControl(F::kFrameExamples, ControlKind::Button, BS_GROUPBOX, WS_EX_TRANSPARENT, 12, 288,
+                    496, 104, DialogText::KeystrokesLabel5),
+        FormControl(F::kLstExamples, ControlKind::ListBox,
+                    LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 0, 22,
+                    306, 476, 78),
     };
 }
 
@@ -63,7 +70,7 @@ std::vector<ControlSpec> KeystrokesLayout() {
 
 TfrmKeystrokes::TfrmKeystrokes(HWND owner, Keyboard* keyboard)
     : ModalForm(L"TfrmKeystrokes", owner, SIZE{520, 404}, KeystrokesLayout(),
-                DialogTexts(DialogText::KeystrokesCaption)),
+                DialogText::KeystrokesCaption),
       keyboard_(keyboard) {
     if (keyboard_ == nullptr) {
         ownKeyboard_ = std::make_unique<WindowsKeyboard>();

@@ -7,41 +7,26 @@
 namespace traxo {
 
 TfrmProgram::TfrmProgram(HWND owner)
-    : ModalForm(
-          L"TfrmProgram", owner, SIZE{460, 150},
-          {
-              {kLblFile, L"STATIC", 0, 0, 12, 10, 400, 18, DialogTexts(DialogText::ProgramFile)},
-              {kEdtFile,
-               L"EDIT",
-               ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER,
-               0,
-               12,
-               30,
-               400,
-               23,
-               {},
-               {}},
-              {kBtnBrowseFile, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 418, 30, 30, 23,
-               DialogTexts(DialogText::ProgramBrowse)},
-              {kLblDir, L"STATIC", 0, 0, 12, 62, 400, 18, DialogTexts(DialogText::ProgramFolder)},
-              {kEdtWorkinDir,
-               L"EDIT",
-               ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER,
-               0,
-               12,
-               82,
-               400,
-               23,
-               {},
-               {}},
-              {kBtnBrowseFolder, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 418, 82, 30, 23,
-               DialogTexts(DialogText::ProgramBrowse)},
-              {IDOK, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 292, 116, 75, 25,
-               DialogTexts(DialogText::ButtonOk)},
-              {IDCANCEL, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 373, 116, 75, 25,
-               DialogTexts(DialogText::ButtonCancel)},
-          },
-          DialogTexts(DialogText::ProgramCaption)) {}
+    : ModalForm(L"TfrmProgram", owner, SIZE{460, 150},
+                {
+                    FormControl(kLblFile, ControlKind::Static, 0, 0, 12, 10, 400, 18,
+                                DialogText::ProgramFile),
+                    FormControl(kEdtFile, ControlKind::Edit,
+                                ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER, 0, 12, 30, 400, 23),
+                    FormControl(kBtnBrowseFile, ControlKind::Button, BS_PUSHBUTTON | WS_TABSTOP, 0,
+                                418, 30, 30, 23, DialogText::ProgramBrowse),
+                    FormControl(kLblDir, ControlKind::Static, 0, 0, 12, 62, 400, 18,
+                                DialogText::ProgramFolder),
+                    FormControl(kEdtWorkinDir, ControlKind::Edit,
+                                ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER, 0, 12, 82, 400, 23),
+                    FormControl(kBtnBrowseFolder, ControlKind::Button, BS_PUSHBUTTON | WS_TABSTOP,
+                                0, 418, 82, 30, 23, DialogText::ProgramBrowse),
+                    FormControl(IDOK, ControlKind::Button, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 292,
+                                116, 75, 25, DialogText::ButtonOk),
+                    FormControl(IDCANCEL, ControlKind::Button, BS_PUSHBUTTON | WS_TABSTOP, 0, 373,
+                                116, 75, 25, DialogText::ButtonCancel),
+                },
+                DialogText::ProgramCaption) {}
 
 void TfrmProgram::SetFields(const ProgramFields& fields) {
     SetControlText(kEdtFile, fields.file);

@@ -76,10 +76,6 @@ const TextTable& TextTableOf(DialogText) {
     return table;
 }
 
-TextPair DialogTexts(DialogText id) {
-    return {Text(id, Language::English), Text(id, Language::Chinese)};
-}
-
 std::u16string_view DialogString(DialogText id, Language language) {
     return Text(id, language);
 }

@@ -60,8 +60,6 @@ inline constexpr std::size_t kDialogTextCount = static_cast<std::size_t>(DialogT
 
 const TextTable& TextTableOf(DialogText);
 
-// Both languages of a text, for a layout table.
-TextPair DialogTexts(DialogText id);
 // The text in language 1 (Chinese) or otherwise English.
 std::u16string_view DialogString(DialogText id, Language language);
 // The text with its "#" replaced by the count.

@@ -2,30 +2,36 @@
 
 #include "platform/Dpi_win.h"
 #include "platform/WideText_win.h"
+#include "ui/kit/ControlWindows_win.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace traxo {
 
+FormRow FormControl(int id, ControlKind kind, DWORD style, DWORD exStyle, int left, int top,
+                    int width, int height, TextRef text) {
+    return FormRow(id, {}, kind, std::nullopt, kEveryPage,
+                   Rect{left, top, left + width, top + height}, text, std::nullopt, kColourNone,
+                   static_cast<std::uint32_t>(style), TextRef{},
+                   static_cast<std::uint32_t>(exStyle));
+}
+
 ModalForm::ModalForm(const wchar_t* className, HWND owner, SIZE clientUnits,
-                     std::vector<ControlSpec> layout, std::u16string_view englishCaption,
-                     std::u16string_view chineseCaption, bool whiteBackground)
-    : layout_(std::move(layout)), englishCaption_(englishCaption), chineseCaption_(chineseCaption) {
+                     std::vector<FormRow> layout, TextRef caption, bool whiteBackground)
+    : layout_(std::move(layout)), caption_(caption) {
     dpi_ = ScreenDpi(); // the window is made centred on the primary monitor, at the system DPI
     if (whiteBackground) {
         background_.reset(CreateSolidBrush(RGB(255, 255, 255)));
     }
     font_.reset(CreateMessageFont(dpi_));
-    const std::wstring caption = WideText(englishCaption);
-    CreateForm(className, caption.c_str(), WS_CAPTION | WS_SYSMENU | WS_POPUP | WS_CLIPCHILDREN,
+    const std::wstring title = WideText(caption_.In(Language::English));
+    CreateForm(className, title.c_str(), WS_CAPTION | WS_SYSMENU | WS_POPUP | WS_CLIPCHILDREN,
                WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
                SIZE{Scale(clientUnits.cx), Scale(clientUnits.cy)}, owner);
     BuildControls();
 }
 
-// The table's controls go where the table puts them at the new DPI; any other child (an
-// editor a dialog made itself) keeps its place and size in proportion.
 void ModalForm::FollowDpi(int newDpi, LPARAM suggested) {
     const int oldDpi = dpi_;
     if (newDpi == oldDpi) {
@@ -36,30 +42,28 @@ void ModalForm::FollowDpi(int newDpi, LPARAM suggested) {
     dpi_ = newDpi;
     const ScopedFont oldFont = std::move(font_); // released once no child uses it
     font_.reset(CreateMessageFont(dpi_));
-    std::vector<HWND> children;
+    // The table's controls go where the table puts them at the new DPI.
+    RelayoutControls<int>(
+        PlaceControls(std::span<const FormRow>(layout_), DpiScale{dpi_}, Language::English),
+        [this](int id) { return Control(id); }, font_.get(), oldFont.get());
+    // Any other child (an editor a dialog made itself) keeps its place and size in proportion.
+    std::vector<HWND> others;
     for (HWND child = GetWindow(hwnd(), GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
-        children.push_back(child);
-    }
-    for (const HWND child : children) {
         const int id = GetDlgCtrlID(child);
-        const auto spec = std::find_if(layout_.begin(), layout_.end(),
-                                       [id](const ControlSpec& s) { return s.id == id; });
+        if (std::none_of(layout_.begin(), layout_.end(),
+                         [id](const FormRow& row) { return row.id == id; })) {
+            others.push_back(child);
+        }
+    }
+    for (const HWND child : others) {
         RECT place{};
-        if (spec != layout_.end()) {
-            place = {Scale(spec->left), Scale(spec->top), Scale(spec->left + spec->width),
-                     Scale(spec->top + spec->height)};
-        } else {
-            GetWindowRect(child, &place);
-            MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&place), 2);
-            place = {MulDiv(place.left, newDpi, oldDpi), MulDiv(place.top, newDpi, oldDpi),
-                     MulDiv(place.right, newDpi, oldDpi), MulDiv(place.bottom, newDpi, oldDpi)};
-        }
-        SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left,
-                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        if (reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)) == oldFont) {
-            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-        }
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&place), 2);
+        PlaceChild(child,
+                   {MulDiv(place.left, newDpi, oldDpi), MulDiv(place.top, newDpi, oldDpi),
+                    MulDiv(place.right, newDpi, oldDpi), MulDiv(place.bottom, newDpi, oldDpi)},
+                   font_.get(), oldFont.get());
     }
     // The client area in its present state (a dialog may have grown), carried to the new DPI.
     PlaceAtChangedDpi(hwnd(), suggested,
@@ -80,14 +84,11 @@ int ModalForm::Scale(int units) const {
 }
 
 void ModalForm::BuildControls() {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    for (const ControlSpec& spec : layout_) {
-        const std::wstring text = WideText(spec.english);
-        const HWND control = CreateWindowExW(
-            spec.exStyle, spec.kind, text.c_str(), WS_CHILD | WS_VISIBLE | spec.style,
-            Scale(spec.left), Scale(spec.top), Scale(spec.width), Scale(spec.height), hwnd(),
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    for (const PlacedControl<int>& control :
+         PlaceControls(std::span<const FormRow>(layout_), DpiScale{dpi_}, Language::English)) {
+        CreateStandardControl(hwnd(), control.id, control.kind, control.client,
+                              WS_VISIBLE | control.style, control.exStyle, control.text,
+                              font_.get());
     }
 }
 
@@ -107,14 +108,11 @@ void ModalForm::SetControlText(int id, std::u16string_view text) {
 
 void ModalForm::TranslateMe(Language language) {
     language_ = language;
-    const std::wstring caption =
-        WideText(language == Language::Chinese ? chineseCaption_ : englishCaption_);
+    const std::wstring caption = WideText(caption_.In(language));
     SetWindowTextW(hwnd(), caption.c_str());
-    for (const ControlSpec& spec : layout_) {
-        const std::u16string_view text =
-            language == Language::Chinese && !spec.chinese.empty() ? spec.chinese : spec.english;
-        if (!text.empty()) {
-            SetControlText(spec.id, text);
+    for (const FormRow& row : layout_) {
+        if (const std::u16string_view text = row.text.In(language); !text.empty()) {
+            SetControlText(row.id, text);
         }
     }
 }

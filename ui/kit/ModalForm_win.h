@@ -1,10 +1,11 @@
 #pragma once
-// The base of the modal dialogs that are created once and reused: controls built from a layout
-// table (96-DPI units, both languages), a modal loop with the dialog keys (Tab, Enter for the
-// default button, Esc for Cancel), and a modal result. Closing only hides the window.
+// The base of the modal dialogs that are created once and reused: controls built from a control
+// table of the kit (96-DPI units, texts from a text table), a modal loop with the dialog keys (Tab,
+// Enter for the default button, Esc for Cancel), and a modal result. Closing only hides the window.
 
 #include "platform/Language.h"
 #include "platform/ScopedWin_win.h"
+#include "ui/kit/ControlTable.h"
 #include "ui/kit/DialogTexts.h"
 #include "ui/kit/FormWindow_win.h"
 
@@ -18,26 +19,11 @@ namespace traxo {
 inline constexpr int kModalResultOk = IDOK;
 inline constexpr int kModalResultCancel = IDCANCEL;
 
-// One control of a dialog's layout table; its texts come from the dialog's text table.
-struct ControlSpec {
-    ControlSpec(int id, const wchar_t* kind, DWORD style, DWORD exStyle, int left, int top,
-                int width, int height, TextPair texts = {})
-        : id(id), kind(kind), style(style), exStyle(exStyle), left(left), top(top), width(width),
-          height(height), english(texts.english), chinese(texts.chinese) {}
-    // A text that is not translated (a placeholder the dialog replaces before it shows).
-    ControlSpec(int id, const wchar_t* kind, DWORD style, DWORD exStyle, int left, int top,
-                int width, int height, std::u16string_view english, std::u16string_view chinese)
-        : ControlSpec(id, kind, style, exStyle, left, top, width, height,
-                      TextPair{english, chinese}) {}
-
-    int id;
-    const wchar_t* kind; // a window class: L"BUTTON", L"EDIT", L"STATIC", ...
-    DWORD style;         // added to WS_CHILD | WS_VISIBLE
-    DWORD exStyle;
-    int left, top, width, height; // 96-DPI units
-    std::u16string_view english;
-    std::u16string_view chinese;
-};
+// One control of a dialog's table: a standard control whose id is its child window id, with the
+// whole of its style beyond WS_CHILD | WS_VISIBLE.
+using FormRow = ControlRow<int>;
+FormRow FormControl(int id, ControlKind kind, DWORD style, DWORD exStyle, int left, int top,
+                    int width, int height, TextRef text = {});
 
 class ModalForm : public FormWindow {
 public:
@@ -57,13 +43,8 @@ public:
     Language CurrentLanguage() const { return language_; }
 
 protected:
-    ModalForm(const wchar_t* className, HWND owner, SIZE clientUnits,
-              std::vector<ControlSpec> layout, std::u16string_view englishCaption,
-              std::u16string_view chineseCaption, bool whiteBackground = false);
-    ModalForm(const wchar_t* className, HWND owner, SIZE clientUnits,
-              std::vector<ControlSpec> layout, TextPair caption, bool whiteBackground = false)
-        : ModalForm(className, owner, clientUnits, std::move(layout), caption.english,
-                    caption.chinese, whiteBackground) {}
+    ModalForm(const wchar_t* className, HWND owner, SIZE clientUnits, std::vector<FormRow> layout,
+              TextRef caption, bool whiteBackground = false);
     ~ModalForm() override;
 
     int Scale(int units) const;
@@ -83,9 +64,8 @@ private:
     void BuildControls();
     void FollowDpi(int newDpi, LPARAM suggested);
 
-    std::vector<ControlSpec> layout_;
-    std::u16string_view englishCaption_;
-    std::u16string_view chineseCaption_;
+    std::vector<FormRow> layout_;
+    TextRef caption_;
     ScopedFont font_;
     ScopedBrush background_;
     int dpi_ = 96;

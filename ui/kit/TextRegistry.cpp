@@ -8,6 +8,7 @@
 #include "ui/kit/DialogTexts.h"
 #include "ui/main/MainWindowTexts.h"
 #include "ui/options/OptionsTexts.h"
+#include "ui/tutorial/TutorialTexts.h"
 #include "ui/update/UpdateTexts.h"
 
 #include <array>
@@ -21,6 +22,7 @@ std::span<const TextTable* const> AllTextTables() {
         &TextTableOf(DialogText{}),
         &TextTableOf(PadText{}),
         &TextTableOf(EngineText{}),
+        &TextTableOf(TutorialText{}),
         // The actions, the about words and the update check.
         &TextTableOf(ActionListText{}),
         &TextTableOf(ActionText{}),

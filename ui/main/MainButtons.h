@@ -18,7 +18,8 @@ inline constexpr int kPadStateIdle = 4;
 
 struct MainButtons {
     bool trayActiveChecked = false;
-    ControlLook activeLook; // btnActive: opaque and lit while active, else like btnClear
+    DynamicLook
+        activeLook; // btnActive, with its caption: opaque and lit while active, else like btnClear
     std::u16string activeCaption;
     std::optional<std::u16string> status; // lblStatus; nothing while the pad records or tests
     bool recordVisible = false;
@@ -26,6 +27,6 @@ struct MainButtons {
 
 // toolbarLook is btnActive's look as the layout made it (scaled).
 MainButtons DecideButtons(bool active, Language language, int padState, int selectedMotion,
-                          const ControlLook& toolbarLook);
+                          const DynamicLook& toolbarLook);
 
 } // namespace traxo

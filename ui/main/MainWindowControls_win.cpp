@@ -43,7 +43,7 @@ void TgestureConfigForm::CreateControls() {
     layout_ = BuildMainWindowLayout(scale_, Language::English);
     listFonts_ = ScaledMotionListFonts(scale_);
     fileLabel_ = MainWindowText(MainText::NoSetLoaded, Language::English);
-    for (const PlacedControl& control : layout_) {
+    for (const PlacedMainControl& control : layout_) {
         switch (control.kind) {
         case ControlKind::DynamicButton:
             buttons_[control.id] = std::make_unique<TDynamicButton>(
@@ -220,8 +220,8 @@ void TgestureConfigForm::btnActiveCustomTextRender(PaintCanvas& canvas, int x, i
 
 void TgestureConfigForm::TranslateMe() {
     const Language language = settings_.language;
-    const std::vector<PlacedControl> texts = BuildMainWindowLayout(scale_, language);
-    for (const PlacedControl& control : texts) {
+    const std::vector<PlacedMainControl> texts = BuildMainWindowLayout(scale_, language);
+    for (const PlacedMainControl& control : texts) {
         if (auto button = buttons_.find(control.id);
             button != buttons_.end() && !control.text.empty()) {
             button->second->SetCaption(control.text);
@@ -229,7 +229,7 @@ void TgestureConfigForm::TranslateMe() {
             tab->second->SetCaption(control.text);
         }
     }
-    for (PlacedControl& control : layout_) {
+    for (PlacedMainControl& control : layout_) {
         if (control.kind == ControlKind::Label && control.id != MainControl::lblFile) {
             control.text = Find(texts, control.id).text;
         }
@@ -248,11 +248,8 @@ void TgestureConfigForm::UpdateButtons() {
     const int padState = pad_ ? pad_->PadState() : kPadStateIdle;
     const MainButtons decided =
         DecideButtons(settings_.active, settings_.language, padState, document_.selectedIndex(),
-                      *Find(layout_, MainControl::btnActive).look);
-    TDynamicOpaqueButton& active = *buttons_.at(MainControl::btnActive);
-    DynamicLook look = ToDynamicLook(decided.activeLook, decided.activeCaption,
-                                     DynamicLookOf(layout_, MainControl::btnActive).OutsideColour);
-    active.SetLook(look);
+                      DynamicLookOf(layout_, MainControl::btnActive));
+    buttons_.at(MainControl::btnActive)->SetLook(decided.activeLook);
     if (decided.status) {
         tabs_.at(MainControl::lblStatus)->SetCaption(*decided.status);
     }

@@ -3,6 +3,7 @@
 // place with the client size of the design at that scale.
 #include "actions/ActionLists.h"
 #include "platform/Dpi_win.h"
+#include "ui/kit/ControlWindows_win.h"
 #include "ui/main/MainWindowLooks.h"
 #include "ui/main/MainWindow_win.h"
 
@@ -26,9 +27,9 @@ void TgestureConfigForm::FollowDpi(int newDpi, LPARAM suggested) {
         return;
     }
     scale_ = DpiScale{newDpi};
-    const std::vector<PlacedControl> old = std::move(layout_);
+    const std::vector<PlacedMainControl> old = std::move(layout_);
     layout_ = BuildMainWindowLayout(scale_, Language::English);
-    for (PlacedControl& control : layout_) {
+    for (PlacedMainControl& control : layout_) {
         if (control.kind == ControlKind::Label) {
             control.text = Find(old, control.id).text; // the shown language's
         }
@@ -52,14 +53,18 @@ void TgestureConfigForm::FollowDpi(int newDpi, LPARAM suggested) {
         frame->SetBounds(ClientRectOf(id));
     }
 
-    const Rect list = ClientRectOf(MainControl::ListBox1);
-    SetWindowPos(ListBox1_, nullptr, list.left, list.top, list.right - list.left,
-                 list.bottom - list.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The list and the pad are the window's child windows; the list draws with its own fonts.
+    RelayoutControls<MainControl>(
+        layout_,
+        [this](MainControl id) -> HWND {
+            return id == MainControl::ListBox1 ? ListBox1_
+                   : id == MainControl::image1 ? image1_
+                                               : nullptr;
+        },
+        nullptr, nullptr);
     SendMessageW(ListBox1_, LB_SETITEMHEIGHT, 0, scale_(kMotionRowHeight));
 
     const Rect pad = ClientRectOf(MainControl::image1);
-    SetWindowPos(image1_, nullptr, pad.left, pad.top, pad.right - pad.left, pad.bottom - pad.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
     padCanvas_.reset(); // its font and pen belong to the old bitmap's DC
     padBitmap_.Resize(pad.right - pad.left, pad.bottom - pad.top);
     padCanvas_ = std::make_unique<GdiPaintCanvas>(padBitmap_.Dc(), &padObjects_);

@@ -33,129 +33,172 @@ FontSpec Tahoma(int height, bool bold = false) {
     return font;
 }
 
-ControlLook ToolbarLook(LookShape shape, int glyph) {
-    ControlLook look;
-    look.colour = kToolbarColour;
-    look.hoverColour = Rgb(94, 121, 142);
-    look.pressedColour = Rgb(70, 91, 106);
-    look.borderColour = Rgb(79, 102, 119);
-    look.hoverBorderColour = Rgb(86, 112, 131);
-    look.fontColour = kWhite;
-    look.hoverFontColour = kWhite;
-    look.font = Tahoma(kTahoma10);
-    look.fadeIn = 10;
-    look.fadeOut = 10;
-    look.margin = 7;
-    look.corner = 3;
-    look.shape = shape;
-    look.transparency = LookTransparency::WhenInactive;
-    look.glyph = glyph;
+} // namespace
+
+DynamicLook PlainTableLook() {
+    DynamicLook look;
+    look.Colour = kColourNone;
+    look.SelectedColour = kColourNone;
+    look.MouseDownColour = kColourNone;
+    look.BorderColour = kColourNone;
+    look.SelectedBorderColour = kColourNone;
+    look.StaticSectionColour = kColourNone;
+    look.FontColour = 0;
+    look.SelectedFontColour = 0;
+    look.Alignment = taCenter;
+    look.FadeInTime = 10;
+    look.FadeOutTime = 10;
+    look.MarginWidth = 7;
+    look.CornerWidth = 3;
+    look.FrameWidth = 1;
+    look.StaticSectionWidth = 0;
+    look.Shape = fsRectangle;
+    look.TransparentMode = tmOpaque;
+    return look;
+}
+
+namespace {
+
+void SetFont(DynamicLook& look, FontSpec font) {
+    look.Font = font;
+    look.SelectedFont = std::move(font);
+}
+
+void SetGlyph(DynamicLook& look, int glyph, int side) {
+    look.Glyph = Picture{glyph, {side, side}};
+}
+
+DynamicLook ToolbarLook(TDynamicShape shape, int glyph) {
+    DynamicLook look = PlainTableLook();
+    look.Colour = kToolbarColour;
+    look.SelectedColour = Rgb(94, 121, 142);
+    look.MouseDownColour = Rgb(70, 91, 106);
+    look.BorderColour = Rgb(79, 102, 119);
+    look.SelectedBorderColour = Rgb(86, 112, 131);
+    look.FontColour = kWhite;
+    look.SelectedFontColour = kWhite;
+    SetFont(look, Tahoma(kTahoma10));
+    look.FadeInTime = 10;
+    look.FadeOutTime = 10;
+    look.MarginWidth = 7;
+    look.CornerWidth = 3;
+    look.Shape = shape;
+    look.TransparentMode = tmWhenInactive;
+    if (glyph != 0) {
+        SetGlyph(look, glyph, kGlyphSize);
+    }
     // The caption follows the glyph; a button without one centres it.
-    look.align = glyph != 0 ? TextAlign::Left : TextAlign::Centre;
-    look.customText = true;
+    look.Alignment = glyph != 0 ? taLeftJustify : taCenter;
+    look.CustomTextRenderer = true;
     return look;
 }
 
-ControlLook HideLook() {
-    ControlLook look = ToolbarLook(LookShape::JaggedLeft, 0);
-    look.colour = Rgb(117, 153, 193);
-    look.hoverColour = Rgb(88, 132, 180);
-    look.pressedColour = Rgb(61, 95, 133);
-    look.borderColour = Rgb(77, 120, 168);
-    look.hoverBorderColour = Rgb(77, 120, 168);
-    look.fadeIn = 100;
-    look.fadeOut = 200;
-    look.align = TextAlign::Right;
-    look.transparency = LookTransparency::Opaque;
+DynamicLook HideLook() {
+    DynamicLook look = ToolbarLook(fsJaggedLeft, 0);
+    look.Colour = Rgb(117, 153, 193);
+    look.SelectedColour = Rgb(88, 132, 180);
+    look.MouseDownColour = Rgb(61, 95, 133);
+    look.BorderColour = Rgb(77, 120, 168);
+    look.SelectedBorderColour = Rgb(77, 120, 168);
+    look.FadeInTime = 100;
+    look.FadeOutTime = 200;
+    look.Alignment = taRightJustify;
+    look.TransparentMode = tmOpaque;
     return look;
 }
 
-ControlLook PadButtonLook(LookShape shape) {
-    ControlLook look;
-    look.colour = kCaptionBarColour;
-    look.hoverColour = Rgb(81, 106, 123);
-    look.pressedColour = Rgb(31, 41, 48);
-    look.borderColour = kCaptionBarColour;
-    look.hoverBorderColour = Rgb(81, 106, 123);
-    look.fontColour = kWhite;
-    look.hoverFontColour = kWhite;
-    look.font = Tahoma(kTahoma10);
-    look.fadeIn = 50;
-    look.fadeOut = 300;
-    look.margin = 7;
-    look.corner = 5;
-    look.shape = shape;
-    look.customText = true;
+DynamicLook ExitLook() {
+    DynamicLook look = ToolbarLook(fsJaggedRight, kGlyphExit);
+    look.MarginWidth = 8;
     return look;
 }
 
-ControlLook AssignLook() {
-    ControlLook look;
-    look.colour = Rgb(214, 234, 239);
-    look.hoverColour = Rgb(227, 239, 240);
-    look.pressedColour = Rgb(168, 206, 234);
-    look.borderColour = Rgb(170, 209, 221);
-    look.hoverBorderColour = Rgb(213, 217, 227);
-    look.fontColour = Rgb(45, 98, 113);
-    look.hoverFontColour = Rgb(0, 77, 113);
-    look.font = Tahoma(kTahoma8);
-    look.align = TextAlign::Left;
-    look.fadeIn = 20;
-    look.fadeOut = 100;
-    look.margin = 5;
-    look.corner = 5;
-    look.shape = LookShape::JaggedBottomRight;
-    look.customText = true;
+DynamicLook PadButtonLook(TDynamicShape shape) {
+    DynamicLook look = PlainTableLook();
+    look.Colour = kCaptionBarColour;
+    look.SelectedColour = Rgb(81, 106, 123);
+    look.MouseDownColour = Rgb(31, 41, 48);
+    look.BorderColour = kCaptionBarColour;
+    look.SelectedBorderColour = Rgb(81, 106, 123);
+    look.FontColour = kWhite;
+    look.SelectedFontColour = kWhite;
+    SetFont(look, Tahoma(kTahoma10));
+    look.FadeInTime = 50;
+    look.FadeOutTime = 300;
+    look.MarginWidth = 7;
+    look.CornerWidth = 5;
+    look.Shape = shape;
+    look.CustomTextRenderer = true;
     return look;
 }
 
-ControlLook KnownAppsLook() {
-    ControlLook look = AssignLook();
-    look.colour = Rgb(245, 250, 252);
-    look.hoverColour = Rgb(227, 239, 240);
-    look.pressedColour = Rgb(205, 227, 243);
-    look.borderColour = Rgb(170, 209, 221);
-    look.hoverBorderColour = Rgb(170, 209, 221);
-    look.staticSectionColour = kWhite;
-    look.staticSectionWidth = 33;
-    look.hoverFontColour = Rgb(0, 128, 192);
-    look.margin = 10;
-    look.glyph = kGlyphKnownApps;
+DynamicLook AssignLook() {
+    DynamicLook look = PlainTableLook();
+    look.Colour = Rgb(214, 234, 239);
+    look.SelectedColour = Rgb(227, 239, 240);
+    look.MouseDownColour = Rgb(168, 206, 234);
+    look.BorderColour = Rgb(170, 209, 221);
+    look.SelectedBorderColour = Rgb(213, 217, 227);
+    look.FontColour = Rgb(45, 98, 113);
+    look.SelectedFontColour = Rgb(0, 77, 113);
+    SetFont(look, Tahoma(kTahoma8));
+    look.Alignment = taLeftJustify;
+    look.FadeInTime = 20;
+    look.FadeOutTime = 100;
+    look.MarginWidth = 5;
+    look.CornerWidth = 5;
+    look.Shape = fsJaggedSE;
+    look.CustomTextRenderer = true;
     return look;
 }
 
-ControlLook TabLook() {
-    ControlLook look;
-    look.colour = kCaptionBarColour;
-    look.hoverColour = kCaptionBarColour;
-    look.pressedColour = kCaptionBarColour;
-    look.borderColour = kCaptionBarColour;
-    look.fontColour = kWhite;
-    look.hoverFontColour = kWhite;
-    look.font = Tahoma(kTahoma8, true);
-    look.align = TextAlign::Left; // the tab is as wide as its caption, at the left
-    look.corner = 3;
-    look.shape = LookShape::Tab;
-    look.customText = true;
+DynamicLook KnownAppsLook() {
+    DynamicLook look = AssignLook();
+    look.Colour = Rgb(245, 250, 252);
+    look.SelectedColour = Rgb(227, 239, 240);
+    look.MouseDownColour = Rgb(205, 227, 243);
+    look.BorderColour = Rgb(170, 209, 221);
+    look.SelectedBorderColour = Rgb(170, 209, 221);
+    look.StaticSectionColour = kWhite;
+    look.StaticSectionWidth = 33;
+    look.SelectedFontColour = Rgb(0, 128, 192);
+    look.MarginWidth = 10;
+    SetGlyph(look, kGlyphKnownApps, kKnownAppsGlyphSize);
     return look;
 }
 
-ControlLook FrameLook() {
-    ControlLook look;
-    look.borderColour = kCaptionBarColour;
-    look.hoverBorderColour = kCaptionBarColour;
-    look.frameWidth = 2;
-    look.corner = 3;
-    look.transparency = LookTransparency::Always;
+DynamicLook TabLook() {
+    DynamicLook look = PlainTableLook();
+    look.Colour = kCaptionBarColour;
+    look.SelectedColour = kCaptionBarColour;
+    look.MouseDownColour = kCaptionBarColour;
+    look.BorderColour = kCaptionBarColour;
+    look.FontColour = kWhite;
+    look.SelectedFontColour = kWhite;
+    SetFont(look, Tahoma(kTahoma8, true));
+    look.Alignment = taLeftJustify; // the tab is as wide as its caption, at the left
+    look.CornerWidth = 3;
+    look.Shape = fsTab;
+    look.CustomTextRenderer = true;
     return look;
 }
 
-ControlLook TextLook(FontSpec font, Colour colour, TextAlign align = TextAlign::Left) {
-    ControlLook look;
-    look.font = std::move(font);
-    look.fontColour = colour;
-    look.hoverFontColour = colour;
-    look.align = align;
+DynamicLook FrameLook() {
+    DynamicLook look = PlainTableLook();
+    look.BorderColour = kCaptionBarColour;
+    look.SelectedBorderColour = kCaptionBarColour;
+    look.FrameWidth = 2;
+    look.CornerWidth = 3;
+    look.TransparentMode = tmAlways;
+    return look;
+}
+
+DynamicLook TextLook(FontSpec font, Colour colour, TAlignment align = taLeftJustify) {
+    DynamicLook look = PlainTableLook();
+    SetFont(look, std::move(font));
+    look.FontColour = colour;
+    look.SelectedFontColour = colour;
+    look.Alignment = align;
     return look;
 }
 
@@ -169,7 +212,8 @@ std::vector<MainLayoutRow> MakeTable() {
         {MC::panelCaptionBar,
          "panelCaptionBar",
          CK::Panel,
-         MC::None,
+         {},
+         kEveryPage,
          Box(0, 0, kWidth, 27),
          {},
          {},
@@ -178,143 +222,90 @@ std::vector<MainLayoutRow> MakeTable() {
          "Shape1",
          CK::Shape,
          MC::panelCaptionBar,
+         kEveryPage,
          Box(0, 0, kWidth, 27),
          {},
          {},
          kShapeColour},
-        {MC::Image3, "Image3", CK::Icon, MC::panelCaptionBar, Box(3, 5, 16, 16), {}, {}},
-        {MC::Label1,
-         "Label1",
-         CK::Label,
+        {MC::Image3,
+         "Image3",
+         CK::Icon,
          MC::panelCaptionBar,
-         Box(23, 5, 40, 17),
-         {u"Traxo", u"Traxo"},
-         TextLook(Tahoma(kTahoma10), Rgb(0, 0, 0))},
-        {MC::lblFile,
-         "lblFile",
-         CK::Label,
-         MC::panelCaptionBar,
-         Box(64, 7, 660, 14),
-         {u"no set loaded", u"no set loaded"},
-         TextLook(Tahoma(kTahoma8), kFileLabelColour)},
-        {MC::btnHide,
-         "btnHide",
-         CK::DynamicButton,
-         MC::panelCaptionBar,
-         Box(735, 3, 53, 21),
-         {u"hide", u"隐藏"},
-         HideLook()},
+         kEveryPage,
+         Box(3, 5, 16, 16),
+         {},
+         {}},
+        {MC::Label1, "Label1", CK::Label, MC::panelCaptionBar, kEveryPage, Box(23, 5, 40, 17),
+         MainText::DialogTitle, TextLook(Tahoma(kTahoma10), Rgb(0, 0, 0))},
+        {MC::lblFile, "lblFile", CK::Label, MC::panelCaptionBar, kEveryPage, Box(64, 7, 660, 14),
+         MainText::NoSetLoaded, TextLook(Tahoma(kTahoma8), kFileLabelColour)},
+        {MC::btnHide, "btnHide", CK::DynamicButton, MC::panelCaptionBar, kEveryPage,
+         Box(735, 3, 53, 21), MainText::HideCaption, HideLook()},
 
-        {MC::Panel2, "Panel2", CK::Panel, MC::None, Box(0, 27, kWidth, 66), {}, {}, kToolbarColour},
+        {MC::Panel2,
+         "Panel2",
+         CK::Panel,
+         {},
+         kEveryPage,
+         Box(0, 27, kWidth, 66),
+         {},
+         {},
+         kToolbarColour},
         {MC::Image2,
          "Image2",
          CK::Picture,
          MC::Panel2,
+         kEveryPage,
          Box((kWidth - 600) / 2, 0, 600, 66),
          {},
          {}},
-        {MC::btnActive,
-         "btnActive",
-         CK::DynamicButton,
-         MC::Panel2,
-         Box(13, 16, 74, 36),
-         {u"Active", u"启动"},
-         ToolbarLook(LookShape::JaggedLeft, kGlyphActive)},
-        {MC::btnClear,
-         "btnClear",
-         CK::DynamicButton,
-         MC::Panel2,
-         Box(88, 16, 83, 36),
-         {u"New set", u"新建"},
-         ToolbarLook(LookShape::Rectangle, kGlyphNewSet)},
-        {MC::btnLoad,
-         "btnLoad",
-         CK::DynamicButton,
-         MC::Panel2,
-         Box(172, 16, 82, 36),
-         {u"Load set", u"载入"},
-         ToolbarLook(LookShape::Rectangle, kGlyphLoadSet)},
-        {MC::btnSave,
-         "btnSave",
-         CK::DynamicButton,
-         MC::Panel2,
-         Box(255, 16, 80, 36),
-         {u"Save set", u"保存"},
-         ToolbarLook(LookShape::JaggedTopLeft, kGlyphSaveSet)},
-        {MC::btnSaveAs,
-         "btnSaveAs",
-         CK::DynamicButton,
-         MC::Panel2,
-         Box(336, 16, 61, 36),
-         {u"as...", u"另存为"},
-         ToolbarLook(LookShape::JaggedBottomRight, 0)},
-        {MC::btnOptions,
-         "btnOptions",
-         CK::DynamicButton,
-         MC::Panel2,
-         Box(398, 16, 77, 36),
-         {u"Options", u"选项"},
-         ToolbarLook(LookShape::Rectangle, kGlyphOptions)},
-        {MC::btnHelp,
-         "btnHelp",
-         CK::DynamicButton,
-         MC::Panel2,
-         Box(476, 16, 65, 36),
-         {u"Help", u"帮助"},
-         ToolbarLook(LookShape::Rectangle, kGlyphHelp)},
-        {MC::btnExit,
-         "btnExit",
-         CK::DynamicButton,
-         MC::Panel2,
-         Box(542, 16, 61, 36),
-         {u"Exit", u"退出"},
-         [] {
-             ControlLook look = ToolbarLook(LookShape::JaggedRight, kGlyphExit);
-             look.margin = 8;
-             return look;
-         }()},
+        {MC::btnActive, "btnActive", CK::DynamicButton, MC::Panel2, kEveryPage, Box(13, 16, 74, 36),
+         MainText::ActiveCaption, ToolbarLook(fsJaggedLeft, kGlyphActive)},
+        {MC::btnClear, "btnClear", CK::DynamicButton, MC::Panel2, kEveryPage, Box(88, 16, 83, 36),
+         MainText::NewSetCaption, ToolbarLook(fsRectangle, kGlyphNewSet)},
+        {MC::btnLoad, "btnLoad", CK::DynamicButton, MC::Panel2, kEveryPage, Box(172, 16, 82, 36),
+         MainText::LoadSetCaption, ToolbarLook(fsRectangle, kGlyphLoadSet)},
+        {MC::btnSave, "btnSave", CK::DynamicButton, MC::Panel2, kEveryPage, Box(255, 16, 80, 36),
+         MainText::SaveSetCaption, ToolbarLook(fsJaggedNW, kGlyphSaveSet)},
+        {MC::btnSaveAs, "btnSaveAs", CK::DynamicButton, MC::Panel2, kEveryPage,
+         Box(336, 16, 61, 36), MainText::SaveAsCaption, ToolbarLook(fsJaggedSE, 0)},
+        {MC::btnOptions, "btnOptions", CK::DynamicButton, MC::Panel2, kEveryPage,
+         Box(398, 16, 77, 36), MainText::OptionsCaption, ToolbarLook(fsRectangle, kGlyphOptions)},
+        {MC::btnHelp, "btnHelp", CK::DynamicButton, MC::Panel2, kEveryPage, Box(476, 16, 65, 36),
+         MainText::HelpCaption, ToolbarLook(fsRectangle, kGlyphHelp)},
+        {MC::btnExit, "btnExit", CK::DynamicButton, MC::Panel2, kEveryPage, Box(542, 16, 61, 36),
+         MainText::ExitCaption, ExitLook()},
         // The version text is built by MainWindowText; the row only places it.
         {MC::lblVersion,
          "lblVersion",
          CK::Label,
          MC::Panel2,
+         kEveryPage,
          Box(594, 20, 160, 14),
          {},
-         TextLook(Tahoma(kTahoma8), kVersionColour, TextAlign::Right)},
-        {MC::lblCopyright,
-         "lblCopyright",
-         CK::Label,
-         MC::Panel2,
-         Box(609, 35, 145, 14),
-         {u"about/donate", u"关于Traxo"},
-         TextLook(Tahoma(kTahoma8, true), kCopyrightColour, TextAlign::Right)},
+         TextLook(Tahoma(kTahoma8), kVersionColour, taRightJustify)},
+        {MC::lblCopyright, "lblCopyright", CK::Label, MC::Panel2, kEveryPage, Box(609, 35, 145, 14),
+         MainText::AboutCaption,
+         TextLook(Tahoma(kTahoma8, true), kCopyrightColour, taRightJustify)},
 
         {MC::Panel1,
          "Panel1",
          CK::Panel,
-         MC::None,
+         {},
+         kEveryPage,
          Box(0, 93, kWidth, panel1Height),
          {},
          {},
          kWhite},
-        {MC::lblSet,
-         "lblSet",
-         CK::DynamicLabel,
-         MC::Panel1,
-         Box(3, 4, 295, 21),
-         {u"Gesture set", u"手势组"},
-         TabLook()},
-        {MC::lblStatus,
-         "lblStatus",
-         CK::DynamicLabel,
-         MC::Panel1,
-         Box(302, 4, 143, 21),
-         {u"Testing", u"测试"},
-         TabLook()},
+        {MC::lblSet, "lblSet", CK::DynamicLabel, MC::Panel1, kEveryPage, Box(3, 4, 295, 21),
+         MainText::GestureSetTab, TabLook()},
+        {MC::lblStatus, "lblStatus", CK::DynamicLabel, MC::Panel1, kEveryPage, Box(302, 4, 143, 21),
+         MainText::StatusTesting, TabLook()},
         {MC::DynamicFrame1,
          "DynamicFrame1",
          CK::DynamicFrame,
          MC::Panel1,
+         kEveryPage,
          Box(3, 24, 301, 404),
          {},
          FrameLook()},
@@ -322,15 +313,33 @@ std::vector<MainLayoutRow> MakeTable() {
          "DynamicFrame2",
          CK::DynamicFrame,
          MC::Panel1,
+         kEveryPage,
          Box(301, 24, 487, 404),
          {},
          FrameLook()},
-        {MC::ListPanel, "ListPanel", CK::Panel, MC::Panel1, Box(5, 26, 296, 359), {}, {}, kWhite},
-        {MC::ListBox1, "ListBox1", CK::ListBox, MC::ListPanel, Box(0, 0, 296, 359), {}, {}, kWhite},
+        {MC::ListPanel,
+         "ListPanel",
+         CK::Panel,
+         MC::Panel1,
+         kEveryPage,
+         Box(5, 26, 296, 359),
+         {},
+         {},
+         kWhite},
+        {MC::ListBox1,
+         "ListBox1",
+         CK::MotionList,
+         MC::ListPanel,
+         kEveryPage,
+         Box(0, 0, 296, 359),
+         {},
+         {},
+         kWhite},
         {MC::comboActionsPanel,
          "comboActionsPanel",
          CK::Panel,
          MC::ListPanel,
+         kEveryPage,
          Box(50, 0, 165, 21),
          {},
          {},
@@ -339,53 +348,28 @@ std::vector<MainLayoutRow> MakeTable() {
          "btnAssign",
          CK::DynamicOpaqueButton,
          MC::comboActionsPanel,
+         kEveryPage,
          Box(0, 0, 165, 21),
          {},
          AssignLook()},
-        {MC::btnKnownApps,
-         "btnKnownApps",
-         CK::DynamicOpaqueButton,
+        {MC::btnKnownApps, "btnKnownApps", CK::DynamicOpaqueButton, MC::Panel1, kEveryPage,
+         Box(8, 389, 290, 34), MainText::ConfigurePrograms, KnownAppsLook()},
+        {MC::image1,
+         "image1",
+         CK::Pad,
          MC::Panel1,
-         Box(8, 389, 290, 34),
-         {u"Configure programs...", u"配置程序…"},
-         KnownAppsLook()},
-        {MC::image1, "image1", CK::Pad, MC::Panel1, Box(303, 26, 483, 400), {}, {}, kWhite},
-        {MC::btnCreate,
-         "btnCreate",
-         CK::DynamicOpaqueButton,
-         MC::Panel1,
-         Box(3, 428, 134, 26),
-         {u"Create gesture", u"创建"},
-         PadButtonLook(LookShape::Rectangle)},
-        {MC::btnDelete,
-         "btnDelete",
-         CK::DynamicOpaqueButton,
-         MC::Panel1,
-         Box(139, 428, 112, 26),
-         {u"Delete gesture", u"删除"},
-         PadButtonLook(LookShape::JaggedBottomRight)},
-        {MC::btnRecord,
-         "btnRecord",
-         CK::DynamicOpaqueButton,
-         MC::Panel1,
-         Box(302, 428, 112, 26),
-         {u"Record again", u"重新录制"},
-         PadButtonLook(LookShape::JaggedBottomRight)},
+         kEveryPage,
+         Box(303, 26, 483, 400),
+         {},
+         {},
+         kWhite},
+        {MC::btnCreate, "btnCreate", CK::DynamicOpaqueButton, MC::Panel1, kEveryPage,
+         Box(3, 428, 134, 26), MainText::CreateGesture, PadButtonLook(fsRectangle)},
+        {MC::btnDelete, "btnDelete", CK::DynamicOpaqueButton, MC::Panel1, kEveryPage,
+         Box(139, 428, 112, 26), MainText::DeleteGesture, PadButtonLook(fsJaggedSE)},
+        {MC::btnRecord, "btnRecord", CK::DynamicOpaqueButton, MC::Panel1, kEveryPage,
+         Box(302, 428, 112, 26), MainText::RecordAgain, PadButtonLook(fsJaggedSE)},
     };
-}
-
-ControlLook Scaled(ControlLook look, DpiScale scale) {
-    look.font.height = scale(look.font.height);
-    look.margin = scale(look.margin);
-    look.corner = scale(look.corner);
-    look.frameWidth = scale(look.frameWidth);
-    look.staticSectionWidth = scale(look.staticSectionWidth);
-    return look;
-}
-
-Rect Offset(Rect rect, Rect origin) {
-    return {rect.left + origin.left, rect.top + origin.top, rect.right + origin.left,
-            rect.bottom + origin.top};
 }
 
 } // namespace
@@ -404,46 +388,15 @@ const MainLayoutRow& LayoutRow(MainControl id) {
     throw std::out_of_range("control not in the main window's layout");
 }
 
-std::vector<PlacedControl> BuildMainWindowLayout(DpiScale scale, Language language) {
-    // Every edge is scaled from its place in the whole window, so that an edge shared by a panel
-    // and its child stays shared at any scale.
-    std::vector<PlacedControl> placed;
-    std::vector<Rect> unscaled;
-    for (const MainLayoutRow& row : MainWindowLayoutTable()) {
-        Rect absolute = row.place;
-        Rect parentClient{};
-        if (row.parent != MainControl::None) {
-            const PlacedControl& parent = Find(placed, row.parent);
-            const auto index = static_cast<std::size_t>(&parent - placed.data());
-            absolute = Offset(row.place, unscaled[index]);
-            parentClient = parent.client;
-        }
-        PlacedControl control{row.id,          row.name, row.kind, row.parent,    {},
-                              scale(absolute), {},       row.look, row.background};
-        control.place = {
-            control.client.left - parentClient.left, control.client.top - parentClient.top,
-            control.client.right - parentClient.left, control.client.bottom - parentClient.top};
-        control.text =
-            std::u16string(language == Language::Chinese ? row.texts.chinese : row.texts.english);
-        if (row.id == MainControl::lblVersion) {
+std::vector<PlacedMainControl> BuildMainWindowLayout(DpiScale scale, Language language) {
+    std::vector<PlacedMainControl> placed =
+        PlaceControls(std::span<const MainLayoutRow>(MainWindowLayoutTable()), scale, language);
+    for (PlacedMainControl& control : placed) {
+        if (control.id == MainControl::lblVersion) {
             control.text = MainWindowText(MainText::VersionLabel, language);
         }
-        if (control.look) {
-            control.look = Scaled(*control.look, scale);
-        }
-        placed.push_back(std::move(control));
-        unscaled.push_back(absolute);
     }
     return placed;
-}
-
-const PlacedControl& Find(const std::vector<PlacedControl>& layout, MainControl id) {
-    for (const PlacedControl& control : layout) {
-        if (control.id == id) {
-            return control;
-        }
-    }
-    throw std::out_of_range("control not in the main window's layout");
 }
 
 FontSpec LabelFont(MainControl label, bool hover, DpiScale scale) {

@@ -1,5 +1,5 @@
 #pragma once
-// The looks of the main window's table in the animated controls' own terms.
+// The looks of the main window's controls as the animated controls take them.
 
 #include "controls/DynamicLook.h"
 #include "ui/main/MainWindowLayout.h"
@@ -8,8 +8,7 @@
 
 namespace traxo {
 
-// The control's look with its caption; the colour around its shape is its panel's.
-DynamicLook ToDynamicLook(const ControlLook& look, std::u16string caption, Colour outside);
-DynamicLook DynamicLookOf(const std::vector<PlacedControl>& layout, MainControl id);
+// The control's scaled look with its caption; the colour around its shape is its panel's.
+DynamicLook DynamicLookOf(const std::vector<PlacedMainControl>& layout, MainControl id);
 
 } // namespace traxo

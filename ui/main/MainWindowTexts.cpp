@@ -41,6 +41,20 @@ constexpr TextRow kMainTexts[]{
     // The file label is a path; the word for none stays as it is in both languages.
     {NoSetLoaded, u"no set loaded", u"no set loaded"},
     {SaveFailed, u"Unable to write to ", u"无法写入 "},
+    {HideCaption, u"hide", u"隐藏"},
+    {NewSetCaption, u"New set", u"新建"},
+    {LoadSetCaption, u"Load set", u"载入"},
+    {SaveSetCaption, u"Save set", u"保存"},
+    {SaveAsCaption, u"as...", u"另存为"},
+    {OptionsCaption, u"Options", u"选项"},
+    {HelpCaption, u"Help", u"帮助"},
+    {ExitCaption, u"Exit", u"退出"},
+    {AboutCaption, u"about/donate", u"关于Traxo"},
+    {GestureSetTab, u"Gesture set", u"手势组"},
+    {ConfigurePrograms, u"Configure programs...", u"配置程序…"},
+    {CreateGesture, u"Create gesture", u"创建"},
+    {DeleteGesture, u"Delete gesture", u"删除"},
+    {RecordAgain, u"Record again", u"重新录制"},
 };
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
-// Every text of the main window that belongs to no control: its task dialogs, menus, the tray
-// balloon and the few words other windows borrow from it, English and Simplified Chinese side by
-// side. The controls' own captions stand in the layout table (ui/MainWindowLayout.h).
+// Every text of the main window: its controls' captions (which the layout table names), its task
+// dialogs, menus, the tray balloon and the few words other windows borrow from it, English and
+// Simplified Chinese side by side.
 
 #include "platform/TextTable.h"
 
@@ -38,6 +38,20 @@ enum class MainText : std::size_t {
     AllProgramsWord,
     NoSetLoaded,
     SaveFailed, // followed by the file name
+    HideCaption,
+    NewSetCaption,
+    LoadSetCaption,
+    SaveSetCaption,
+    SaveAsCaption,
+    OptionsCaption,
+    HelpCaption,
+    ExitCaption,
+    AboutCaption,
+    GestureSetTab,
+    ConfigurePrograms,
+    CreateGesture,
+    DeleteGesture,
+    RecordAgain,
     Count,
     // Put together from the product's version and credit, so not in the table.
     VersionLabel,

@@ -270,7 +270,7 @@ void TgestureConfigForm::Settings1Click() {
 
 void TgestureConfigForm::PaintBackground(PaintCanvas& canvas, Rect area) {
     canvas.PushClip(area);
-    for (const PlacedControl& control : layout_) {
+    for (const PlacedMainControl& control : layout_) {
         if ((control.kind == ControlKind::Panel || control.kind == ControlKind::Shape) &&
             control.background != kColourNone && control.id != MainControl::comboActionsPanel) {
             canvas.FillRect(control.client, control.background);
@@ -289,16 +289,16 @@ std::u16string TgestureConfigForm::FileCaption() {
 }
 
 void TgestureConfigForm::PaintLabels(GdiPaintCanvas& canvas) {
-    for (const PlacedControl& control : layout_) {
+    for (const PlacedMainControl& control : layout_) {
         if (control.kind != ControlKind::Label || !control.look) {
             continue;
         }
         const bool hover = hoverLabel_ == control.id;
-        FontSpec font = control.look->font;
+        FontSpec font = control.look->Font;
         if (control.id == MainControl::lblVersion || control.id == MainControl::lblCopyright) {
             font = LabelFont(control.id, hover, scale_);
         }
-        canvas.SetFont(font, control.look->fontColour);
+        canvas.SetFont(font, control.look->FontColour);
         const std::u16string text =
             control.id == MainControl::lblFile ? FileCaption() : control.text;
         Rect box = control.client;
@@ -306,7 +306,7 @@ void TgestureConfigForm::PaintLabels(GdiPaintCanvas& canvas) {
         // unsaved changes after it.
         const bool endFirst = control.id == MainControl::lblFile &&
                               canvas.MeasureText(text).width > box.right - box.left;
-        if (control.look->align == TextAlign::Right || endFirst) {
+        if (control.look->Alignment == taRightJustify || endFirst) {
             box.left = box.right - canvas.MeasureText(text).width;
             if (!endFirst) {
                 box.left = std::max(box.left, control.client.left);

@@ -239,7 +239,7 @@ private:
 
     // ---- What the window shows ----
     DpiScale scale_;
-    std::vector<PlacedControl> layout_;
+    std::vector<PlacedMainControl> layout_;
     std::u16string fileLabel_;
     bool captionShowsModified_ = false; // whether the painted file label carries the "*"
 

@@ -2,6 +2,7 @@
 // place at the new scale with the message font of that DPI; the pictures, the row height and
 // the columns are made again.
 #include "platform/Dpi_win.h"
+#include "ui/kit/ControlWindows_win.h"
 #include "ui/options/Options_win.h"
 
 namespace traxo {
@@ -26,26 +27,27 @@ void TfrmOptions::FollowDpi(int newDpi, LPARAM suggested) {
     const DpiScale scale{dpi_};
     const ScopedFont oldFont = std::move(font_); // released once no control uses it
     font_.reset(CreateMessageFont(dpi_));
-    for (const OptionsControlSpec& spec : kOptionsLayout) {
-        const Rect r = Scaled(spec.bounds);
-        if (spec.kind == OptionsControlKind::OpaqueButton) {
-            TDynamicOpaqueButton& button = spec.id == btnOK ? *btnOK_ : *btnCancel_;
-            button.SetLook(LookAtDpi(button.Look(), oldDpi, newDpi));
-            button.SetBounds(r);
-            continue;
-        }
-        const HWND control = Control(spec.id);
-        SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-        if (spec.kind == OptionsControlKind::Swatch && panelTail_) {
-            panelTail_->SetBounds({0, 0, r.right - r.left, r.bottom - r.top});
-        }
+    const std::vector<PlacedOptionsControl> placed = PlaceOptionsControls(scale, Language::English);
+    // The animated buttons are no child windows of a standard kind: they take their place and
+    // their look at the new scale themselves.
+    RelayoutControls<OptionsControl>(
+        placed,
+        [this](OptionsControl id) -> HWND {
+            return id == btnOK || id == btnCancel ? nullptr : Control(id);
+        },
+        font_.get(), nullptr);
+    for (TDynamicOpaqueButton* button : {btnOK_.get(), btnCancel_.get()}) {
+        button->SetLook(LookAtDpi(button->Look(), oldDpi, newDpi));
+        button->SetBounds(Find(placed, button == btnOK_.get() ? btnOK : btnCancel).client);
+    }
+    const Rect swatch = Find(placed, panelTail).client;
+    if (panelTail_) {
+        panelTail_->SetBounds({0, 0, swatch.right - swatch.left, swatch.bottom - swatch.top});
     }
     SendMessageW(tooltips_, TTM_SETMAXTIPWIDTH, 0, scale(300));
 
     const HWND methods = Control(listviewMethods);
-    const Rect methodsPlace = Scaled(SpecOf(listviewMethods).bounds);
+    const Rect methodsPlace = Find(placed, listviewMethods).client;
     ListView_SetImageList(methods, nullptr, LVSIL_SMALL);
     triggerPictures_.reset();
     CreateTriggerPictures();

@@ -1,36 +1,23 @@
 #pragma once
-// The options dialog's controls as one table: what each is, on which page it lies, where (in
-// 96-DPI units of the dialog's client area) and which texts it carries.
+// The options dialog's controls as one table of the kit: what each is, on which page it lies,
+// where (in 96-DPI units of the dialog's client area) and which texts it carries.
 
 #include "platform/CoreTypes.h"
+#include "ui/kit/ControlTable.h"
 #include "ui/options/OptionsModel.h"
 #include "ui/options/OptionsTexts.h"
 
-#include <array>
 #include <optional>
-#include <string_view>
+#include <span>
+#include <vector>
 
 namespace traxo {
 
 inline constexpr int kOptionsClientWidth = 602;
 inline constexpr int kOptionsClientHeight = 481;
 
-enum class OptionsPage { All, Anywhere, Exclusion, KnownApps, General };
-
-enum class OptionsControlKind {
-    PageControl,
-    Label,
-    CheckBox,
-    Button,
-    OpaqueButton, // TDynamicOpaqueButton
-    Frame,        // a silver outline around a list (Shape1, Shape2)
-    Swatch,       // TDynamicFrame filled with the trail colour
-    MethodList,   // the five trigger pictures with captions
-    ListBox,
-    DropDown,
-    KnownAppList, // owner-drawn report list
-    TrackBar,
-};
+// All is the kit's every page.
+enum class OptionsPage { All = kEveryPage, Anywhere, Exclusion, KnownApps, General };
 
 // Child window identifiers are 1000 + the position in the table.
 enum class OptionsControl {
@@ -89,19 +76,16 @@ enum class OptionsControl {
 inline constexpr std::size_t kOptionsControlCount = static_cast<std::size_t>(OptionsControl::Count);
 inline constexpr int kFirstOptionsControlId = 1000;
 
-struct OptionsControlSpec {
-    OptionsControl id;
-    std::u16string_view name;
-    OptionsControlKind kind;
-    OptionsPage page;
-    Rect bounds; // 96-DPI units, dialog client coordinates
-    std::optional<OptionsText> text;
-    std::optional<OptionsText> hint;
-};
+// A row's page is an OptionsPage; every row lies in the dialog's client area.
+using OptionsRow = ControlRow<OptionsControl>;
 
-extern const std::array<OptionsControlSpec, kOptionsControlCount> kOptionsLayout;
+// The table, row i for control i.
+const std::vector<OptionsRow>& OptionsLayoutTable();
 
-const OptionsControlSpec& SpecOf(OptionsControl id);
+const OptionsRow& SpecOf(OptionsControl id);
+
+using PlacedOptionsControl = PlacedControl<OptionsControl>;
+std::vector<PlacedOptionsControl> PlaceOptionsControls(DpiScale scale, Language language);
 constexpr int ControlIdOf(OptionsControl id) {
     return kFirstOptionsControlId + static_cast<int>(id);
 }
@@ -113,6 +97,6 @@ std::optional<OptionsText> PageTitle(OptionsPage page);
 
 // Whether the control is shown in this view with this page selected (before the dialog's own
 // rules hide some, such as btnCheckNow and btnReloadApp).
-bool ShownOnPage(const OptionsControlSpec& spec, OptionsView view, OptionsPage selected);
+bool ShownOnPage(const OptionsRow& row, OptionsView view, OptionsPage selected);
 
 } // namespace traxo

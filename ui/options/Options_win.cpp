@@ -1,12 +1,10 @@
 #include "ui/options/Options_win.h"
 
 #include "platform/Dpi_win.h"
-#include "platform/GdiPaintCanvas_win.h"
 #include "platform/WideText_win.h"
 #include "sets/SetDocument.h"
 #include "ui/kit/TaskDialog_win.h"
 #include "ui/options/KnownAppRowPainter.h"
-#include "ui/options/TriggerPictures.h"
 
 #include <algorithm>
 
@@ -15,27 +13,7 @@ namespace {
 
 using enum OptionsControl;
 
-constexpr Colour kDialogColour = Rgb(255, 255, 255);
-
-DynamicLook DialogButtonLook(TDynamicShape shape, DpiScale scale) {
-    DynamicLook look = DefaultOpaqueButtonLook();
-    look.Colour = Rgb(46, 60, 75);
-    look.SelectedColour = Rgb(81, 106, 123);
-    look.MouseDownColour = Rgb(31, 41, 48);
-    look.BorderColour = look.Colour;
-    look.SelectedBorderColour = look.SelectedColour;
-    look.OutsideColour = kDialogColour;
-    look.FontColour = Rgb(255, 255, 255);
-    look.SelectedFontColour = Rgb(255, 255, 255);
-    look.FadeInTime = 50;
-    look.FadeOutTime = 300;
-    look.CornerWidth = scale(5);
-    look.Font.height = scale(look.Font.height);
-    look.Shape = shape;
-    look.Alignment = taCenter;
-    look.CustomTextRenderer = true;
-    return look;
-}
+} // namespace
 
 void SetListBoxItems(HWND list, UINT reset, UINT add, const std::vector<std::u16string>& items) {
     SendMessageW(list, reset, 0, 0);
@@ -45,11 +23,9 @@ void SetListBoxItems(HWND list, UINT reset, UINT add, const std::vector<std::u16
     }
 }
 
-} // namespace
-
 TfrmOptions::TfrmOptions(HWND owner) : owner_(owner) {
     dpi_ = ScreenDpi(); // made on the primary monitor; WM_DPICHANGED follows moves
-    white_.reset(CreateSolidBrush(kDialogColour));
+    white_.reset(CreateSolidBrush(kOptionsDialogColour));
     const DpiScale scale{dpi_};
     if (!CreateForm(L"TfrmOptions", L"Options",
                     WS_CAPTION | WS_SYSMENU | WS_POPUP | WS_CLIPCHILDREN,
@@ -78,166 +54,6 @@ std::u16string TfrmOptions::Text(OptionsText id) const {
     return std::u16string(OptionsString(id, model_.controls.shownLanguage));
 }
 
-void TfrmOptions::CreateControls() {
-    font_.reset(CreateMessageFont(dpi_));
-
-    tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(),
-                                nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(tooltips_, TTM_SETMAXTIPWIDTH, 0, DpiScale{dpi_}(300));
-
-    for (const OptionsControlSpec& spec : kOptionsLayout) {
-        controls_[static_cast<std::size_t>(spec.id)] = CreateControl(spec);
-        if (spec.hint) {
-            TTTOOLINFOW tool{};
-            tool.cbSize = sizeof(tool);
-            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-            tool.hwnd = hwnd();
-            tool.uId = reinterpret_cast<UINT_PTR>(Control(spec.id));
-            tool.lpszText = const_cast<wchar_t*>(L"");
-            SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        }
-    }
-    // The frames lie under the lists they surround, the page control under everything.
-    for (const OptionsControl below : {Shape1, Shape2, PageControl1}) {
-        SetWindowPos(Control(below), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    }
-    SetWindowPos(Control(btnReloadApp), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    ShowWindow(Control(btnReloadApp), SW_HIDE);
-
-    SendMessageW(Control(trackIdle), TBM_SETRANGE, FALSE,
-                 MAKELPARAM(kIdleTimeoutMin, kIdleTimeoutMax));
-    SendMessageW(Control(trackIdle), TBM_SETPAGESIZE, 0, kIdleTimeoutPage);
-    SetListBoxItems(Control(comboLang), CB_RESETCONTENT, CB_ADDSTRING,
-                    {std::u16string(kLanguageNames[0]), std::u16string(kLanguageNames[1])});
-
-    const HWND methods = Control(listviewMethods);
-    ListView_SetExtendedListViewStyle(methods, LVS_EX_FULLROWSELECT);
-    ListView_SetBkColor(methods, RGB(255, 255, 255));
-    ListView_SetTextBkColor(methods, RGB(255, 255, 255));
-    LVCOLUMNW column{};
-    column.mask = LVCF_WIDTH;
-    column.cx = Scaled(SpecOf(listviewMethods).bounds).right -
-                Scaled(SpecOf(listviewMethods).bounds).left - 4;
-    ListView_InsertColumn(methods, 0, &column);
-    CreateTriggerPictures();
-
-    const HWND apps = Control(lstKnownApps);
-    ListView_SetExtendedListViewStyle(apps, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
-    const DpiScale scale{dpi_};
-    rowHeight_.reset(ImageList_Create(scale(16), scale(18), ILC_COLOR32, 1, 0));
-    ListView_SetImageList(apps, rowHeight_, LVSIL_SMALL);
-    column.mask = LVCF_WIDTH | LVCF_TEXT;
-    column.cx = scale(160);
-    column.pszText = const_cast<wchar_t*>(L"Title");
-    ListView_InsertColumn(apps, 0, &column);
-    column.cx = scale(260);
-    column.pszText = const_cast<wchar_t*>(L"Path");
-    ListView_InsertColumn(apps, 1, &column);
-}
-
-HWND TfrmOptions::CreateControl(const OptionsControlSpec& spec) {
-    const Rect r = Scaled(spec.bounds);
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    const HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(spec.id)));
-    const wchar_t* className = WC_BUTTONW;
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
-    DWORD exStyle = 0;
-    switch (spec.kind) {
-    case OptionsControlKind::PageControl:
-        className = WC_TABCONTROLW;
-        break;
-    case OptionsControlKind::Label:
-        className = WC_STATICW;
-        style |= SS_LEFT | SS_NOPREFIX;
-        break;
-    case OptionsControlKind::CheckBox:
-        style |= WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE | BS_VCENTER;
-        break;
-    case OptionsControlKind::Button:
-        style |= WS_TABSTOP | BS_PUSHBUTTON;
-        break;
-    case OptionsControlKind::OpaqueButton: {
-        const bool ok = spec.id == btnOK;
-        auto button = std::make_unique<TDynamicOpaqueButton>(
-            hwnd(), r, DialogButtonLook(ok ? fsJaggedSE : fsJaggedNW, DpiScale{dpi_}));
-        // Measured and drawn with the wide routines, so that Chinese captions show.
-        button->OnCustomTextExtent = [](PaintCanvas& canvas, std::u16string_view text) {
-            return canvas.MeasureText(text);
-        };
-        button->OnCustomTextRender = [](PaintCanvas& canvas, int x, int y,
-                                        std::u16string_view text) {
-            canvas.DrawText({x, y}, text);
-        };
-        button->OnClick = [this, ok] { ok ? btnOKClick() : btnCancelClick(); };
-        const HWND window = button->hwnd();
-        SetWindowLongPtrW(window, GWLP_ID, ControlIdOf(spec.id));
-        (ok ? btnOK_ : btnCancel_) = std::move(button);
-        return window;
-    }
-    case OptionsControlKind::Frame:
-    case OptionsControlKind::Swatch:
-        className = WC_STATICW;
-        style |= SS_OWNERDRAW | SS_NOTIFY;
-        break;
-    case OptionsControlKind::MethodList:
-        className = WC_LISTVIEWW;
-        style |= WS_TABSTOP | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
-        break;
-    case OptionsControlKind::ListBox:
-        className = WC_LISTBOXW;
-        style |= WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
-        break;
-    case OptionsControlKind::DropDown:
-        className = WC_COMBOBOXW;
-        style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
-        break;
-    case OptionsControlKind::KnownAppList:
-        className = WC_LISTVIEWW;
-        style |= WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_EDITLABELS;
-        exStyle = WS_EX_CLIENTEDGE;
-        break;
-    case OptionsControlKind::TrackBar:
-        className = TRACKBAR_CLASSW;
-        style |= WS_TABSTOP | TBS_NOTICKS | TBS_HORZ;
-        break;
-    }
-    const HWND window =
-        CreateWindowExW(exStyle, className, spec.id == btnReloadApp ? L"..." : L"", style, r.left,
-                        r.top, width, height, hwnd(), id, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    if (spec.kind == OptionsControlKind::Swatch) {
-        panelTail_ = std::make_unique<TDynamicFrame>(window, Rect{0, 0, width, height});
-    }
-    return window;
-}
-
-void TfrmOptions::CreateTriggerPictures() {
-    const DpiScale scale{dpi_};
-    const int width = scale(kTriggerPictureSize.width);
-    const int height = scale(kTriggerPictureSize.height);
-    triggerPictures_.reset(ImageList_Create(width, height, ILC_COLOR32, kTriggerModeCount, 0));
-    const ScopedWindowDc screen(nullptr);
-    const ScopedMemoryDc memory(CreateCompatibleDC(screen.get()));
-    for (int mode = 0; mode < kTriggerModeCount; ++mode) {
-        const ScopedBitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
-        {
-            const ScopedSelection selected(memory, bitmap);
-            GdiPaintCanvas canvas(memory);
-            // The pictures are drawn at 96 DPI and stretched once, which keeps them in proportion.
-            SetGraphicsMode(memory, GM_ADVANCED);
-            const float factor = static_cast<float>(dpi_) / 96.0f;
-            const XFORM transform{factor, 0, 0, factor, 0, 0};
-            SetWorldTransform(memory, &transform);
-            PaintTriggerPicture(canvas, mode);
-            ModifyWorldTransform(memory, nullptr, MWT_IDENTITY);
-        }
-        ImageList_Add(triggerPictures_, bitmap, nullptr);
-    }
-    ListView_SetImageList(Control(listviewMethods), triggerPictures_, LVSIL_SMALL);
-}
-
 void TfrmOptions::TranslateMe() {
     TranslateMe(host_.settings != nullptr ? host_.settings->language
                                           : model_.controls.shownLanguage);
@@ -250,14 +66,15 @@ void TfrmOptions::TranslateMe(Language language) {
     const bool known = language == Language::English || language == Language::Chinese;
     if (known) {
         SetWindowTextW(hwnd(), WideText(Text(OptionsText::Caption)).c_str());
-        for (const OptionsControlSpec& spec : kOptionsLayout) {
-            if (spec.text && spec.kind == OptionsControlKind::OpaqueButton) {
-                (spec.id == btnOK ? btnOK_ : btnCancel_)->SetCaption(Text(*spec.text));
-            } else if (spec.text) {
-                SetWindowTextW(Control(spec.id), WideText(Text(*spec.text)).c_str());
+        for (const OptionsRow& spec : OptionsLayoutTable()) {
+            const std::u16string text(spec.text.In(model_.controls.shownLanguage));
+            if (!spec.text.Empty() && spec.kind == ControlKind::DynamicOpaqueButton) {
+                (spec.id == btnOK ? btnOK_ : btnCancel_)->SetCaption(text);
+            } else if (!spec.text.Empty()) {
+                SetWindowTextW(Control(spec.id), WideText(text).c_str());
             }
-            if (spec.hint) {
-                const std::wstring hint = WideText(Text(*spec.hint));
+            if (!spec.hint.Empty()) {
+                const std::wstring hint = WideText(spec.hint.In(model_.controls.shownLanguage));
                 TTTOOLINFOW tool{};
                 tool.cbSize = sizeof(tool);
                 tool.hwnd = hwnd();
@@ -324,7 +141,7 @@ void TfrmOptions::ShowPageControls() {
     }
     TabCtrl_SetCurSel(tabs, std::min<int>(selected, static_cast<int>(pages.size()) - 1));
     const OptionsPage page = SelectedPage();
-    for (const OptionsControlSpec& spec : kOptionsLayout) {
+    for (const OptionsRow& spec : OptionsLayoutTable()) {
         bool shown = ShownOnPage(spec, view_, page);
         if (spec.id == btnReloadApp) {
             shown = shown && IsWindowVisible(Control(btnReloadApp));

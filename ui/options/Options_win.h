@@ -23,6 +23,12 @@ namespace traxo {
 class SetDocument;
 
 // What the dialog needs from the main window; every function may be left empty.
+// The dialog's background, which its animated buttons show around their shapes.
+inline constexpr Colour kOptionsDialogColour = Rgb(255, 255, 255);
+
+// Refills a list or combo box (reset and add are its messages) with the items.
+void SetListBoxItems(HWND list, UINT reset, UINT add, const std::vector<std::u16string>& items);
+
 struct OptionsHost {
     Settings* settings = nullptr;
     SetDocument* document = nullptr;
@@ -69,7 +75,7 @@ protected:
 
 private:
     void CreateControls();
-    HWND CreateControl(const OptionsControlSpec& spec);
+    HWND CreateControl(const PlacedOptionsControl& control);
     void CreateTriggerPictures();
     void FollowDpi(int newDpi, LPARAM suggested); // OptionsDpi_win.cpp
     void ShowPageControls();

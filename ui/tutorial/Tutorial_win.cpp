@@ -1,9 +1,12 @@
 #include "ui/tutorial/Tutorial_win.h"
 
 #include "platform/WideText_win.h"
+#include "ui/kit/ControlWindows_win.h"
 #include "ui/kit/TaskDialog_win.h"
+#include "ui/tutorial/TutorialLayout.h"
 
 #include <string>
+#include <unordered_map>
 
 namespace traxo {
 namespace {
@@ -15,54 +18,6 @@ constexpr Colour kWhite = Rgb(255, 255, 255);
 void RaiseTopmost(HWND window, Point at, UINT flags) {
     SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowPos(window, HWND_TOPMOST, at.x, at.y, 0, 0, flags | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-// The four buttons share one look; only the shape differs.
-DynamicLook TutorialButtonLook(TDynamicShape shape, DpiScale scale) {
-    DynamicLook look = DefaultOpaqueButtonLook();
-    look.Colour = Rgb(65, 133, 207);
-    look.SelectedColour = Rgb(81, 106, 123);
-    look.MouseDownColour = Rgb(31, 41, 48);
-    look.BorderColour = Rgb(43, 103, 170);
-    look.SelectedBorderColour = Rgb(213, 217, 227);
-    look.OutsideColour = kWhite;
-    look.FontColour = kWhite;
-    look.SelectedFontColour = kWhite;
-    look.Font.height = scale(look.Font.height);
-    look.SelectedFont = look.Font;
-    look.CornerWidth = scale(2);
-    look.FadeInTime = 50;
-    look.FadeOutTime = 300;
-    look.Alignment = taCenter;
-    look.Shape = shape;
-    return look;
-}
-
-DynamicLook TutorialFrameLook(TDynamicShape shape, DpiScale scale) {
-    DynamicLook look = DefaultFrameLook();
-    look.Colour = kWhite;
-    look.SelectedColour = kWhite;
-    look.MouseDownColour = kWhite;
-    look.BorderColour = Rgb(128, 128, 128);
-    look.SelectedBorderColour = look.BorderColour;
-    look.OutsideColour = kWhite;
-    look.FrameWidth = scale(5);
-    look.CornerWidth = scale(20);
-    look.Shape = shape;
-    return look;
-}
-
-struct ButtonTexts {
-    std::u16string_view english;
-    std::u16string_view chinese;
-};
-constexpr ButtonTexts kBack{u"Back", u"后退"};
-constexpr ButtonTexts kCancel{u"Cancel", u"取消"};
-constexpr ButtonTexts kNext{u"Next", u"继续"};
-constexpr ButtonTexts kFinish{u"Finish", u"结束"};
-
-std::u16string_view InLanguage(ButtonTexts texts, Language language) {
-    return language == Language::Chinese ? texts.chinese : texts.english;
 }
 
 // The memo's breaks are line feed then carriage return; the system's text drawing takes the
@@ -85,31 +40,33 @@ int ScreenDpi() {
 } // namespace
 
 TfrmTutorial::TfrmTutorial(HWND owner) : scale_{ScreenDpi()} {
-    CreateForm(L"TfrmTutorial", L"Tutorial", WS_POPUP | WS_CLIPCHILDREN,
+    const std::wstring caption = WideText(Text(TutorialText::Caption, Language::English));
+    CreateForm(L"TfrmTutorial", caption.c_str(), WS_POPUP | WS_CLIPCHILDREN,
                WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
                SIZE{scale_(kTutorialSize.width), scale_(kTutorialSize.height)}, owner);
     white_.reset(CreateSolidBrush(RGB(255, 255, 255)));
-    frame_ = std::make_unique<TDynamicFrame>(
-        hwnd(), Rect{0, 0, scale_(kTutorialSize.width), scale_(kTutorialSize.height)},
-        TutorialFrameLook(fsRectangle, scale_));
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
     memoFont_.reset(CreateFontIndirectW(&metrics.lfMessageFont));
-    const Rect memo = scale_(kTutorialMemo);
-    dMemo_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
-                             memo.left, memo.top, memo.right - memo.left, memo.bottom - memo.top,
-                             hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(dMemo_, WM_SETFONT, reinterpret_cast<WPARAM>(memoFont_.get()), FALSE);
-
-    btnBack_ = std::make_unique<TDynamicOpaqueButton>(hwnd(), scale_(kTutorialBack),
-                                                      TutorialButtonLook(fsJaggedLeft, scale_));
-    btnCancel_ = std::make_unique<TDynamicOpaqueButton>(hwnd(), scale_(kTutorialCancel),
-                                                        TutorialButtonLook(fsRectangle, scale_));
-    btnNext_ = std::make_unique<TDynamicOpaqueButton>(hwnd(), scale_(kTutorialNext),
-                                                      TutorialButtonLook(fsJaggedRight, scale_));
-    btnFinish_ = std::make_unique<TDynamicOpaqueButton>(hwnd(), scale_(kTutorialNext),
-                                                        TutorialButtonLook(fsJaggedRight, scale_));
+    using TC = TutorialControl;
+    const std::unordered_map<TC, std::unique_ptr<TDynamicOpaqueButton>*> buttons{
+        {TC::Back, &btnBack_},
+        {TC::Cancel, &btnCancel_},
+        {TC::Next, &btnNext_},
+        {TC::Finish, &btnFinish_}};
+    for (const PlacedControl<TC>& control : PlaceTutorialControls(scale_, Language::English)) {
+        if (control.kind == ControlKind::DynamicFrame) {
+            frame_ = std::make_unique<TDynamicFrame>(hwnd(), control.client, *control.look);
+        } else if (control.kind == ControlKind::DynamicOpaqueButton) {
+            *buttons.at(control.id) =
+                std::make_unique<TDynamicOpaqueButton>(hwnd(), control.client, *control.look);
+        } else {
+            dMemo_ = CreateStandardControl(hwnd(), 0, control.kind, control.client,
+                                           WS_VISIBLE | StandardWindowOf(control.kind).style, 0,
+                                           u"", memoFont_.get());
+        }
+    }
     btnFinish_->SetVisible(false);
     btnBack_->OnClick = [this] { btnBackClick(); };
     btnCancel_->OnClick = [this] { btnCancelClick(); };
@@ -131,10 +88,10 @@ TfrmTutorial::~TfrmTutorial() {
 
 void TfrmTutorial::TranslateMe() {
     const Language language = CurrentLanguage();
-    btnBack_->SetCaption(std::u16string(InLanguage(kBack, language)));
-    btnCancel_->SetCaption(std::u16string(InLanguage(kCancel, language)));
-    btnNext_->SetCaption(std::u16string(InLanguage(kNext, language)));
-    btnFinish_->SetCaption(std::u16string(InLanguage(kFinish, language)));
+    btnBack_->SetCaption(std::u16string(Text(TutorialText::Back, language)));
+    btnCancel_->SetCaption(std::u16string(Text(TutorialText::Cancel, language)));
+    btnNext_->SetCaption(std::u16string(Text(TutorialText::Next, language)));
+    btnFinish_->SetCaption(std::u16string(Text(TutorialText::Finish, language)));
 }
 
 void TfrmTutorial::ShowTutorial() {
@@ -186,10 +143,10 @@ void TfrmTutorial::btnNextClick(TutorialGuide::Sender sender) {
     if (const std::optional<std::u16string> prompt = guide_.Next(sender)) {
         const Language language = CurrentLanguage();
         TaskDialogContent dlgProceed;
-        dlgProceed.title = u"Traxo";
+        dlgProceed.title = std::u16string(Text(TutorialText::ProceedTitle, language));
         dlgProceed.content = *prompt;
         dlgProceed.icon = TaskDialogIcon::Information;
-        dlgProceed.buttons = {language == Language::Chinese ? u"好" : u"OK"};
+        dlgProceed.buttons = {std::u16string(Text(TutorialText::ProceedOk, language))};
         ShowTaskDialog(hwnd(), dlgProceed);
         return;
     }
@@ -231,7 +188,7 @@ void TfrmTutorial::Place(const StagePlan& plan) {
     const Size screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     const TutorialPlacement placement = PlaceTutorial(centre, main, window, screen);
     if (frame_->Look().Shape != placement.shape) {
-        frame_->SetLook(TutorialFrameLook(placement.shape, scale_));
+        frame_->SetLook(ScaledLook(TutorialFrameLook(placement.shape), scale_));
     }
     RaiseTopmost(hwnd(), placement.topLeft, 0);
 }

@@ -30,14 +30,19 @@ HFONT DerivedFont(HFONT base, bool bold, bool underline, int height) {
 TfrmAbout::TfrmAbout(HWND owner)
     : ModalForm(L"TfrmAbout", owner, SIZE{221, 182},
                 {
-                    {kImage1, L"STATIC", SS_ICON, 0, 94, 8, 32, 32},
-                    {kLblAboutTitle, L"STATIC", SS_CENTER, 0, 49, 43, 122, 23, kAboutTitle, {}},
-                    {kLblNotice, L"STATIC", SS_CENTER, 0, 31, 72, 160, 16, kAboutNotice, {}},
-                    {kLblTrans, L"STATIC", SS_CENTER, 0, 8, 94, 205, 28}, // room for two lines
-                    {kLblDonate, L"STATIC", SS_CENTER | SS_NOTIFY, 0, 8, 158, 205, 16,
-                     kDonateEnglish, kDonateChinese},
+                    FormControl(kImage1, ControlKind::Static, SS_ICON, 0, 94, 8, 32, 32),
+                    FormControl(kLblAboutTitle, ControlKind::Static, SS_CENTER, 0, 49, 43, 122, 23),
+                    FormControl(kLblNotice, ControlKind::Static, SS_CENTER, 0, 31, 72, 160, 16),
+                    FormControl(kLblTrans, ControlKind::Static, SS_CENTER, 0, 8, 94, 205,
+                                28), // room for two lines
+                    FormControl(kLblDonate, ControlKind::Static, SS_CENTER | SS_NOTIFY, 0, 8, 158,
+                                205, 16),
                 },
-                DialogTexts(DialogText::AboutCaption), true) {
+                DialogText::AboutCaption, true) {
+    // The product's own words, the same in every language.
+    SetControlText(kLblAboutTitle, kAboutTitle);
+    SetControlText(kLblNotice, kAboutNotice);
+    SetControlText(kLblDonate, kDonateEnglish);
     const HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
     SendMessageW(Control(kImage1), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     boldFont_.reset(DerivedFont(Font(), true, false, -Scale(16)));
