@@ -1,6 +1,7 @@
 #include "app/GestureEngine.h"
 
 #include "app/EngineTexts.h"
+#include "app/ProductInfo.h"
 #include "app/Startup.h"
 #include "sets/SetImage.h"
 
@@ -134,7 +135,7 @@ void GestureEngine::ShowResult(const GestureReport& report, const MotionPath& no
         std::u16string failure =
             CouldNotOpenText(report.failure->target, report.failure->reason, settings_.language);
         if (services_.tray != nullptr) {
-            services_.tray->ShowNotice(u"Traxo", failure, kFailureNoticeSeconds);
+            services_.tray->ShowNotice(kProductName, failure, kFailureNoticeSeconds);
         }
         content.actionText = std::move(failure);
     }

@@ -10,6 +10,8 @@
 namespace traxo {
 
 inline constexpr std::u16string_view kProductName = u"" TRAXO_PRODUCT_NAME;
+// The same for the system's wide-text calls: the main window's title and every message box's.
+inline constexpr wchar_t kProductTitle[] = L"" TRAXO_PRODUCT_NAME;
 inline constexpr std::u16string_view kProductVersion = u"" TRAXO_VERSION_TEXT;
 
 inline constexpr std::u16string_view kHomePageAddress = u"https://traxo.app/";
@@ -22,14 +24,5 @@ inline constexpr std::u16string_view kUpdateAddress = u"https://traxo.app/update
 inline constexpr std::u16string_view kAboutTitle = u"Traxo " TRAXO_VERSION_TEXT;
 inline constexpr std::u16string_view kAboutNotice = u"\u00A9 The Traxo developers";
 inline constexpr std::u16string_view kTranslatorName = u"the Traxo developers";
-// The about box's words by their older names, until it reads them as Text(AboutText::...).
-inline constexpr std::u16string_view kTranslationCreditEnglish =
-    kAboutTexts[static_cast<std::size_t>(AboutText::TranslationCredit)].english;
-inline constexpr std::u16string_view kTranslationCreditChinese =
-    kAboutTexts[static_cast<std::size_t>(AboutText::TranslationCredit)].chinese;
-inline constexpr std::u16string_view kDonateEnglish =
-    kAboutTexts[static_cast<std::size_t>(AboutText::Donate)].english;
-inline constexpr std::u16string_view kDonateChinese =
-    kAboutTexts[static_cast<std::size_t>(AboutText::Donate)].chinese;
 
 } // namespace traxo

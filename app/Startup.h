@@ -1,6 +1,8 @@
 #pragma once
 // The program's start: where it lives, and the hook library file it writes next to itself.
 
+#include "app/ProductInfo.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -12,7 +14,7 @@
 
 namespace traxo {
 
-inline constexpr std::u16string_view kProgramTitle = u"Traxo";
+inline constexpr std::u16string_view kProgramTitle = kProductName;
 inline constexpr std::u16string_view kHookLibraryFileName = u"MouseCore.dll";
 
 // The executable's folder: its path up to and including the last "\" or ":", with a "\" appended

@@ -2,6 +2,7 @@
 // The tray icon's menu and mouse as data: the entries in their order with captions, check marks
 // and the default entry, and what a mouse message from the icon asks for.
 
+#include "app/ProductInfo.h"
 #include "platform/Language.h"
 
 #include <cstdint>
@@ -51,6 +52,6 @@ public:
 };
 
 // The tooltip of the icon.
-inline constexpr std::u16string_view kTrayTip = u"Traxo";
+inline constexpr std::u16string_view kTrayTip = kProductName;
 
 } // namespace traxo

@@ -65,7 +65,7 @@ ProvidedHookLibrary ProvideHookLibrary(const std::u16string& appFolder) {
 void TellWhenGesturesAreOff(HWND owner, HookLibraryFileState fileState, bool gesturesAvailable,
                             const std::u16string& appFolder) {
     if (const auto notice = HookLibraryNotice(fileState, gesturesAvailable, appFolder)) {
-        MessageBoxW(owner, WideText(*notice).c_str(), L"Traxo", MB_OK | MB_ICONWARNING);
+        MessageBoxW(owner, WideText(*notice).c_str(), kProductTitle, MB_OK | MB_ICONWARNING);
     }
 }
 
@@ -78,8 +78,8 @@ HWND CreateApplicationWindow() {
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"TraxoApplication";
     RegisterClassExW(&windowClass);
-    return CreateWindowExW(WS_EX_TOOLWINDOW, L"TraxoApplication", L"Traxo", WS_POPUP, 0, 0, 0, 0,
-                           nullptr, nullptr, windowClass.hInstance, nullptr);
+    return CreateWindowExW(WS_EX_TOOLWINDOW, L"TraxoApplication", kProductTitle, WS_POPUP, 0, 0, 0,
+                           0, nullptr, nullptr, windowClass.hInstance, nullptr);
 }
 
 void InitialiseCommonControls() {

@@ -2,6 +2,7 @@
 
 #include "actions/ActionLists.h"
 #include "actions/ActionModel.h"
+#include "app/ProductInfo.h"
 #include "platform/GdiPaintCanvas_win.h"
 #include "platform/WideText_win.h"
 #include "ui/editors/AssignRowPainter.h"
@@ -166,7 +167,7 @@ bool TfrmAssign::EditMotion(HWND parent, MotionSet& set, int motionIndex, Langua
     if (const std::size_t dropped = WriteRowsToMotion(set, motionIndex, rows_); dropped > 0) {
         const std::wstring text =
             WideText(DialogStringWithCount(DialogText::AssignRulesDropped, dropped, language));
-        MessageBoxW(parent, text.c_str(), L"Traxo", MB_OK | MB_ICONWARNING);
+        MessageBoxW(parent, text.c_str(), kProductTitle, MB_OK | MB_ICONWARNING);
     }
     return true;
 }
@@ -381,8 +382,7 @@ std::u16string TfrmAssign::EntryText(int entry) const {
     } else if (entry > 0 && static_cast<std::size_t>(entry) <= comboRows_.size()) {
         const ActionListRow& listRow =
             kActionLists[comboRows_[static_cast<std::size_t>(entry) - 1]];
-        return std::u16string(CurrentLanguage() == Language::Chinese ? listRow.chinese
-                                                                     : listRow.english);
+        return std::u16string(listRow.In(CurrentLanguage()));
     }
     return {};
 }

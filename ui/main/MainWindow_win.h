@@ -19,6 +19,7 @@
 
 #include "app/GestureEngine.h"
 #include "app/GestureEnginePlatform_win.h"
+#include "app/ProductInfo.h"
 #include "app/TrayIcon_win.h"
 #include "controls/DynamicButton_win.h"
 #include "controls/DynamicFrame_win.h"
@@ -59,8 +60,6 @@ inline constexpr UINT ShowConfigMessage = 0x3E71;
 // Posted to itself to report a set that did not load at start once the window runs.
 inline constexpr UINT ShowLoadFailureMessage = WM_APP + 1;
 inline constexpr wchar_t kMainWindowClass[] = L"" TRAXO_MAIN_WINDOW_CLASS;
-// The main window's title, and every message box's.
-inline constexpr wchar_t kProductTitle[] = L"" TRAXO_PRODUCT_NAME;
 
 class TgestureConfigForm final : public FormWindow,
                                  private EngineView,

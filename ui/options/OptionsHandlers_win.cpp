@@ -1,5 +1,6 @@
 // The options dialog's event handlers: one member per control event, each reading the control,
 // letting the model decide and showing the outcome.
+#include "app/ProductInfo.h"
 #include "platform/Dpi_win.h"
 #include "platform/GdiPaintCanvas_win.h"
 #include "platform/WideText_win.h"
@@ -427,7 +428,7 @@ void TfrmOptions::btnRemove_2Click() {
     const int rules =
         host_.document != nullptr ? RulesUsingProgram(host_.document->motionSet(), selected) : 0;
     TaskDialogContent dialog;
-    dialog.title = u"Traxo";
+    dialog.title = kProductName;
     dialog.mainInstruction = Text(OptionsText::DeleteAppInstruction);
     dialog.content = GesturesAffectedText(rules, model_.controls.shownLanguage);
     dialog.icon = TaskDialogIcon::Warning;

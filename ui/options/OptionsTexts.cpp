@@ -103,6 +103,7 @@ constexpr TextRow kOptionsTexts[]{
     {ApplicationFilter, u"Applications|*.exe;*.bat;*.com", u"应用程序|*.exe;*.bat;*.com"},
     {ListFilter, u"Traxo Application Lists|*.txt|All Files|*.*",
      u"Traxo程序列表|*.txt|所有文件|*.*"},
+    {Seconds, u"# s", u"# 秒"},
 };
 
 } // namespace
@@ -131,11 +132,11 @@ std::u16string GesturesAffectedText(int count, Language language) {
 
 std::u16string IdleTimeoutText(int polls, Language language) {
     const int tenths = (std::max(polls, 0) + 5) / 10;
-    std::u16string text;
+    std::u16string number;
     for (const char c : std::to_string(tenths / 10) + "." + std::to_string(tenths % 10)) {
-        text += static_cast<char16_t>(c);
+        number += static_cast<char16_t>(c);
     }
-    return text + (language == Language::Chinese ? u" 秒" : u" s");
+    return TextWith(OptionsString(OptionsText::Seconds, language), number);
 }
 
 } // namespace traxo

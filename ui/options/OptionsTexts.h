@@ -77,6 +77,7 @@ enum class OptionsText : std::size_t {
     ListNotWritable,
     ApplicationFilter,
     ListFilter,
+    Seconds, // the "#" is replaced by the number
     Count
 };
 

@@ -1,5 +1,6 @@
 #include "ui/options/Options_win.h"
 
+#include "app/ProductInfo.h"
 #include "platform/Dpi_win.h"
 #include "platform/WideText_win.h"
 #include "sets/SetDocument.h"
@@ -362,7 +363,7 @@ void TfrmOptions::MarkSetModified() {
 
 void TfrmOptions::ShowMessage(OptionsText text, int icon) {
     TaskDialogContent dialog;
-    dialog.title = u"Traxo";
+    dialog.title = kProductName;
     dialog.mainInstruction = Text(text);
     dialog.icon = icon == 0 ? TaskDialogIcon::Information : TaskDialogIcon::Error;
     dialog.buttons = {Text(OptionsText::ButtonOK)};

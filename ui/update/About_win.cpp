@@ -1,5 +1,6 @@
 #include "ui/update/About_win.h"
 
+#include "app/AboutTexts.h"
 #include "app/ProductInfo.h"
 #include "controls/DynamicOpaqueButton_win.h"
 #include "platform/WideText_win.h"
@@ -42,7 +43,7 @@ TfrmAbout::TfrmAbout(HWND owner)
     // The product's own words, the same in every language.
     SetControlText(kLblAboutTitle, kAboutTitle);
     SetControlText(kLblNotice, kAboutNotice);
-    SetControlText(kLblDonate, kDonateEnglish);
+    SetControlText(kLblDonate, Text(AboutText::Donate, Language::English));
     const HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
     SendMessageW(Control(kImage1), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     boldFont_.reset(DerivedFont(Font(), true, false, -Scale(16)));
@@ -100,11 +101,10 @@ void TfrmAbout::SetAboutTitle(std::u16string_view title) {
 
 void TfrmAbout::TranslateMe(Language language) {
     ModalForm::TranslateMe(language);
-    std::u16string credit(language == Language::Chinese ? kTranslationCreditChinese
-                                                        : kTranslationCreditEnglish);
+    std::u16string credit(Text(AboutText::TranslationCredit, language));
     credit += kTranslatorName;
     SetControlText(kLblTrans, credit);
-    SetControlText(kLblDonate, language == Language::Chinese ? kDonateChinese : kDonateEnglish);
+    SetControlText(kLblDonate, Text(AboutText::Donate, language));
 }
 
 void TfrmAbout::FormShow() {
