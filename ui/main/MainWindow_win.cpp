@@ -128,8 +128,13 @@ void TgestureConfigForm::FollowShowing(bool shown) {
         // showing. The pad's bitmap stays: it holds the drawing.
         frame_.Release();
         rowBitmap_.Release();
-    } else if (appIconsWaiting_) {
+        return;
+    }
+    if (appIconsWaiting_) {
         FillAppIcons();
+    }
+    if (listWaiting_) {
+        FillList();
     }
 }
 

@@ -142,6 +142,16 @@ void TgestureConfigForm::ListBox1Click() {
 }
 
 void TgestureConfigForm::updateList() {
+    if (!IsWindowVisible(hwnd())) {
+        listWaiting_ = true;
+        FollowModifiedInCaption();
+        return;
+    }
+    FillList();
+}
+
+void TgestureConfigForm::FillList() {
+    listWaiting_ = false;
     const GestureList list = document_.updateList();
     SendMessageW(ListBox1_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(ListBox1_, LB_RESETCONTENT, 0, 0);
