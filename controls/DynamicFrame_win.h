@@ -11,19 +11,19 @@
 
 namespace traxo {
 
-class TDynamicFrame : public DynamicControlEvents {
+class TDynamicFrame : public DynamicControlEvents, public DynamicControl {
 public:
     TDynamicFrame(HWND parent, Rect boundsInParent, DynamicLook look = DefaultFrameLook());
-    ~TDynamicFrame();
+    ~TDynamicFrame() override;
     TDynamicFrame(const TDynamicFrame&) = delete;
     TDynamicFrame& operator=(const TDynamicFrame&) = delete;
 
-    void SetLook(const DynamicLook& look); // a new Colour takes effect at once, no fade
-    const DynamicLook& Look() const { return state_.Look(); }
+    void SetLook(const DynamicLook& look) override; // a new Colour takes effect at once, no fade
+    const DynamicLook& Look() const override { return state_.Look(); }
     void SetCaption(std::u16string caption);
     void SetEnabled(bool enabled);
     void SetVisible(bool visible);
-    void SetBounds(Rect boundsInParent);
+    void SetBounds(Rect boundsInParent) override;
     Rect Bounds() const { return bounds_; }
     bool Enabled() const { return state_.Enabled(); }
     bool Visible() const { return visible_; }

@@ -49,6 +49,16 @@ struct DynamicLook {
     bool CustomTextRenderer = false;
 };
 
+// What an owner changes of any animated control, a window of its own or painted by its parent:
+// the look (the control keeps its state: hover, fade, pressed) and the place in the parent.
+class DynamicControl {
+public:
+    virtual ~DynamicControl() = default;
+    virtual void SetLook(const DynamicLook& look) = 0;
+    virtual const DynamicLook& Look() const = 0;
+    virtual void SetBounds(Rect boundsInParent) = 0;
+};
+
 // The default size of every control, 150 by 25.
 inline constexpr Size kDynamicDefaultSize{150, 25};
 

@@ -11,8 +11,8 @@ public:
                          DynamicLook look = DefaultOpaqueButtonLook());
 
     using DynamicWindow::hwnd;
-    void SetLook(const DynamicLook& look); // a new Colour takes effect at once, no fade
-    const DynamicLook& Look() const { return state_.Look(); }
+    void SetLook(const DynamicLook& look) override; // a new Colour takes effect at once, no fade
+    const DynamicLook& Look() const override { return state_.Look(); }
     void SetCaption(std::u16string caption);
     void SetEnabled(bool enabled);
     bool Enabled() const { return state_.Enabled(); }

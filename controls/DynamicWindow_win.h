@@ -16,11 +16,11 @@
 
 namespace traxo {
 
-class DynamicWindow : public DynamicControlEvents, public WindowBase {
+class DynamicWindow : public DynamicControlEvents, public DynamicControl, public WindowBase {
 public:
     ~DynamicWindow() override;
 
-    void SetBounds(Rect boundsInParent);
+    void SetBounds(Rect boundsInParent) override;
     Rect Bounds() const; // in the parent's client coordinates
     void SetVisible(bool visible);
     bool Visible() const;

@@ -3,6 +3,7 @@
 // the child windows made for placed rows, and the one re-layout after a DPI change that moves,
 // resizes and re-fonts them.
 
+#include "controls/DynamicLook.h"
 #include "platform/ScopedWin_win.h"
 #include "ui/kit/ControlTable.h"
 
@@ -39,6 +40,23 @@ void RelayoutControls(const std::vector<PlacedControl<Id>>& placed,
     for (const PlacedControl<Id>& control : placed) {
         if (const HWND child = windowOf(control.id); child != nullptr) {
             PlaceChild(child, control.client, font, oldFont);
+        }
+    }
+}
+
+// The same for the table's animated controls: each found by `controlOf` (null for none) takes
+// the look `lookOf` gives it at the new scale, keeping the caption it shows now (its language,
+// a status, an action's name), and its place.
+template <typename Id>
+void RelayoutAnimatedControls(const std::vector<PlacedControl<Id>>& placed,
+                              const std::function<DynamicControl*(Id)>& controlOf,
+                              const std::function<DynamicLook(const PlacedControl<Id>&)>& lookOf) {
+    for (const PlacedControl<Id>& control : placed) {
+        if (DynamicControl* const window = controlOf(control.id); window != nullptr) {
+            DynamicLook look = lookOf(control);
+            look.Caption = window->Look().Caption;
+            window->SetLook(look);
+            window->SetBounds(control.client);
         }
     }
 }

@@ -10,16 +10,18 @@
 #include <utility>
 
 namespace traxo {
-namespace {
 
-// A look made again at the new scale keeps the caption the control shows now (its language,
-// the status line, the action of the selected motion).
-DynamicLook KeepingCaption(DynamicLook look, const DynamicLook& now) {
-    look.Caption = now.Caption;
-    return look;
+DynamicControl* TgestureConfigForm::AnimatedControl(MainControl id) const {
+    if (const auto button = buttons_.find(id); button != buttons_.end()) {
+        return button->second.get();
+    }
+    if (const auto tab = tabs_.find(id); tab != tabs_.end()) {
+        return tab->second.get();
+    }
+    return id == MainControl::DynamicFrame1   ? frame1_.get()
+           : id == MainControl::DynamicFrame2 ? frame2_.get()
+                                              : nullptr;
 }
-
-} // namespace
 
 void TgestureConfigForm::FollowDpi(int newDpi, LPARAM suggested) {
     if (newDpi == scale_.dpi || layout_.empty()) {
@@ -37,21 +39,11 @@ void TgestureConfigForm::FollowDpi(int newDpi, LPARAM suggested) {
     listFonts_ = ScaledMotionListFonts(scale_);
     hoverLabel_ = MainControl::None;
 
-    for (auto& [id, button] : buttons_) {
-        button->SetLook(KeepingCaption(DynamicLookOf(layout_, id), button->Look()));
-        if (id != MainControl::btnAssign) { // the action button sits over the selected row
-            button->SetBounds(ClientRectOf(id));
-        }
-    }
-    for (auto& [id, tab] : tabs_) {
-        tab->SetLook(KeepingCaption(DynamicLookOf(layout_, id), tab->Look()));
-        tab->SetBounds(ClientRectOf(id));
-    }
-    for (auto [frame, id] : {std::pair{frame1_.get(), MainControl::DynamicFrame1},
-                             std::pair{frame2_.get(), MainControl::DynamicFrame2}}) {
-        frame->SetLook(KeepingCaption(DynamicLookOf(layout_, id), frame->Look()));
-        frame->SetBounds(ClientRectOf(id));
-    }
+    // The action button goes to its table place too; ListBox1Click below puts it over the
+    // selected row again.
+    RelayoutAnimatedControls<MainControl>(
+        layout_, [this](MainControl id) { return AnimatedControl(id); },
+        [this](const PlacedMainControl& control) { return DynamicLookOf(layout_, control.id); });
 
     // The list and the pad are the window's child windows; the list draws with its own fonts.
     RelayoutControls<MainControl>(

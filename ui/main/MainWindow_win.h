@@ -113,6 +113,8 @@ private:
 
     // ---- A monitor of another DPI (MainWindowDpi_win.cpp) ----
     void FollowDpi(int newDpi, LPARAM suggested);
+    // The animated control made for a row of the table, or null.
+    DynamicControl* AnimatedControl(MainControl id) const;
 
     // ---- Controls (MainWindowControls_win.cpp) ----
     void CreateControls();

@@ -11,7 +11,10 @@ namespace {
 
 using enum OptionsControl;
 
-DynamicLook DialogButtonLook(TDynamicShape shape, DpiScale scale) {
+} // namespace
+
+DynamicLook OptionsButtonLook(OptionsControl id, DpiScale scale) {
+    const TDynamicShape shape = id == OptionsControl::btnOK ? fsJaggedSE : fsJaggedNW;
     DynamicLook look = DefaultOpaqueButtonLook();
     look.Colour = Rgb(46, 60, 75);
     look.SelectedColour = Rgb(81, 106, 123);
@@ -30,8 +33,6 @@ DynamicLook DialogButtonLook(TDynamicShape shape, DpiScale scale) {
     look.CustomTextRenderer = true;
     return look;
 }
-
-} // namespace
 
 void TfrmOptions::CreateControls() {
     font_.reset(CreateMessageFont(dpi_));
@@ -108,7 +109,7 @@ HWND TfrmOptions::CreateControl(const PlacedOptionsControl& control) {
     }
     const bool ok = control.id == btnOK;
     auto button = std::make_unique<TDynamicOpaqueButton>(
-        hwnd(), control.client, DialogButtonLook(ok ? fsJaggedSE : fsJaggedNW, DpiScale{dpi_}));
+        hwnd(), control.client, OptionsButtonLook(control.id, DpiScale{dpi_}));
     // Measured and drawn with the wide routines, so that Chinese captions show.
     button->OnCustomTextExtent = [](PaintCanvas& canvas, std::u16string_view text) {
         return canvas.MeasureText(text);

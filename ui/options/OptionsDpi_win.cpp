@@ -10,12 +10,6 @@ namespace {
 
 using enum OptionsControl;
 
-DynamicLook LookAtDpi(DynamicLook look, int oldDpi, int newDpi) {
-    look.Font.height = MulDiv(look.Font.height, newDpi, oldDpi);
-    look.CornerWidth = MulDiv(look.CornerWidth, newDpi, oldDpi);
-    return look;
-}
-
 } // namespace
 
 void TfrmOptions::FollowDpi(int newDpi, LPARAM suggested) {
@@ -28,18 +22,20 @@ void TfrmOptions::FollowDpi(int newDpi, LPARAM suggested) {
     const ScopedFont oldFont = std::move(font_); // released once no control uses it
     font_.reset(CreateMessageFont(dpi_));
     const std::vector<PlacedOptionsControl> placed = PlaceOptionsControls(scale, Language::English);
-    // The animated buttons are no child windows of a standard kind: they take their place and
-    // their look at the new scale themselves.
     RelayoutControls<OptionsControl>(
         placed,
         [this](OptionsControl id) -> HWND {
             return id == btnOK || id == btnCancel ? nullptr : Control(id);
         },
         font_.get(), nullptr);
-    for (TDynamicOpaqueButton* button : {btnOK_.get(), btnCancel_.get()}) {
-        button->SetLook(LookAtDpi(button->Look(), oldDpi, newDpi));
-        button->SetBounds(Find(placed, button == btnOK_.get() ? btnOK : btnCancel).client);
-    }
+    RelayoutAnimatedControls<OptionsControl>(
+        placed,
+        [this](OptionsControl id) -> DynamicControl* {
+            return id == btnOK ? btnOK_.get() : id == btnCancel ? btnCancel_.get() : nullptr;
+        },
+        [scale](const PlacedOptionsControl& control) {
+            return OptionsButtonLook(control.id, scale);
+        });
     const Rect swatch = Find(placed, panelTail).client;
     if (panelTail_) {
         panelTail_->SetBounds({0, 0, swatch.right - swatch.left, swatch.bottom - swatch.top});

@@ -42,6 +42,9 @@ struct OptionsHost {
     HIMAGELIST appIcons = nullptr;         // imgApps: icon i + 1 for program i
 };
 
+// The look of the animated OK and Cancel buttons at the scale.
+DynamicLook OptionsButtonLook(OptionsControl id, DpiScale scale);
+
 class TfrmOptions final : public FormWindow {
 public:
     explicit TfrmOptions(HWND owner);
