@@ -1,7 +1,7 @@
 #pragma once
 // The tutorial's decisions: the stage scripts, what a stage shows, where the window goes, and
-// how Next, Back and Cancel move through the stages. The window (ui/Tutorial_win) carries out
-// what these return; reporters elsewhere ask WaitingFor before they advance it.
+// how Next, Back and Cancel move through the stages. The window (ui/tutorial/Tutorial_win) carries
+// out what these return; reporters elsewhere ask WaitingFor before they advance it.
 
 #include "controls/DynamicControls.h"
 #include "platform/CoreTypes.h"
