@@ -199,6 +199,18 @@ class PadRecording(WindowTestCase):
 
     # -- the tests
 
+    def test_ctrl_s_saves_the_set(self):
+        # The window's shortcuts act wherever the focus is: here the pad just drawn on.
+        self.click(CREATE_BUTTON)
+        wait_until(lambda: self.selected_row_top(take_screenshot()) is not None, 5,
+                   "the new row to be selected")
+        self.draw_on_pad([(0.25, 0.2), (0.45, 0.7), (0.65, 0.2)])
+        wait_until(lambda: self.selected_thumbnail_ink(take_screenshot()) > 20, 5,
+                   "the recorded stroke in the new row's thumbnail")
+        xdotool("key", "ctrl+s")
+        wait_until(lambda: self.saved_motions(self.set_path, STARTER_MOTIONS + 1), 10,
+                   "Ctrl+S to save the new gesture")
+
     def test_recorded_gestures_are_listed_warned_about_and_saved(self):
         before = self.dump_set(self.set_path)
         self.assertEqual(len(before["motions"]), STARTER_MOTIONS)

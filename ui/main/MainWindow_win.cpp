@@ -11,6 +11,7 @@
 #include "platform/WideText_win.h"
 #include "ui/kit/Pictures.h"
 #include "ui/kit/TaskDialog_win.h"
+#include "ui/main/MainKeyMap.h"
 #include "ui/main/MainWindowIds_win.h"
 
 #include <algorithm>
@@ -256,10 +257,32 @@ void TgestureConfigForm::FormDestroy() {
 
 bool TgestureConfigForm::FormKeyPress(const MSG& message) {
     const bool inThisWindow = message.hwnd == hwnd() || IsChild(hwnd(), message.hwnd);
-    if (message.message != WM_CHAR || message.wParam != 27 || !inThisWindow) {
+    if (message.message != WM_KEYDOWN || !inThisWindow) {
         return false;
     }
-    btnHideClick();
+    const auto down = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
+    const std::optional<MainKeyCommand> command = MainKeyCommandOf(
+        {static_cast<int>(message.wParam), down(VK_CONTROL), down(VK_SHIFT), down(VK_MENU)});
+    if (!command) {
+        return false;
+    }
+    switch (*command) {
+    case MainKeyCommand::NewSet:
+        setCommands_.btnClearClick();
+        break;
+    case MainKeyCommand::LoadSet:
+        setCommands_.btnLoadClick();
+        break;
+    case MainKeyCommand::SaveSet:
+        setCommands_.btnSaveClick();
+        break;
+    case MainKeyCommand::SaveSetAs:
+        setCommands_.btnSaveAsClick();
+        break;
+    case MainKeyCommand::Hide:
+        btnHideClick();
+        break;
+    }
     return true;
 }
 

@@ -75,7 +75,8 @@ public:
     // The hook library was loaded: gestures can be captured.
     bool GesturesAvailable() const { return platform_ && platform_->GesturesAvailable(); }
 
-    // Escape anywhere in the window hides it, whichever control has the focus.
+    // The window's shortcuts (MainKeyMap), whichever control has the focus: Escape hides it,
+    // Ctrl+N, Ctrl+O, Ctrl+S and Ctrl+Shift+S are the set's buttons.
     bool FormKeyPress(const MSG& message);
 
     void Settings1Click();
