@@ -24,8 +24,7 @@ void TDynamicButton::Paint(GdiPaintCanvas& canvas, Size size) {
         SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     }
     RestoreDC(dc, saved); // the canvas's pen, brush and font as they were, origin at 0
-    PaintButton(canvas, state_.Look(),
-                {size, state_.Current(), state_.Hover(), state_.Enabled(), Visible()}, Hooks());
+    PaintButton(canvas, state_.Look(), PaintState(size), Hooks());
 }
 
 } // namespace traxo

@@ -47,6 +47,10 @@ struct DynamicLook {
     TDynamicAnimation Animation = anFromLeft;
     int Angle = 0; // label caption, degrees counter-clockwise
     bool CustomTextRenderer = false;
+    // The letter Alt presses the control with (a capital), none when 0. It is underlined in the
+    // caption while the window shows its keyboard cues; a caption without the letter (Chinese)
+    // shows it after itself in brackets, as Windows programs do.
+    char16_t AccessKey = 0;
 };
 
 // What an owner changes of any animated control, a window of its own or painted by its parent:

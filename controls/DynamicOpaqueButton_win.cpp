@@ -7,7 +7,7 @@ TDynamicOpaqueButton::TDynamicOpaqueButton(HWND parent, Rect boundsInParent, Dyn
 
 TDynamicOpaqueButton::TDynamicOpaqueButton(const wchar_t* className, HWND parent,
                                            Rect boundsInParent, DynamicLook look)
-    : DynamicWindow(className, parent, boundsInParent), state_(look) {}
+    : DynamicWindow(className, parent, boundsInParent, WS_TABSTOP), state_(look) {}
 
 void TDynamicOpaqueButton::SetLook(const DynamicLook& look) {
     state_.SetLook(look);
@@ -28,9 +28,12 @@ void TDynamicOpaqueButton::SetEnabled(bool enabled) {
 }
 
 void TDynamicOpaqueButton::Paint(GdiPaintCanvas& canvas, Size size) {
-    PaintOpaqueButton(canvas, state_.Look(),
-                      {size, state_.Current(), state_.Hover(), state_.Enabled(), Visible()},
-                      Hooks());
+    PaintOpaqueButton(canvas, state_.Look(), PaintState(size), Hooks());
+}
+
+DynamicPaintState TDynamicOpaqueButton::PaintState(Size size) const {
+    return {size,      state_.Current(), state_.Hover(),   state_.Enabled(),
+            Visible(), FocusCueShown(),  AccessKeysShown()};
 }
 
 void TDynamicOpaqueButton::FadeTick() {

@@ -24,6 +24,8 @@ protected:
                          DynamicLook look);
 
     void Paint(GdiPaintCanvas& canvas, Size size) override;
+    // What both buttons paint from: the state's colour and hover, and the keyboard cues.
+    DynamicPaintState PaintState(Size size) const;
     void FadeTick() override;
     bool TimerNeeded() const override;
     void MouseEntered() override;

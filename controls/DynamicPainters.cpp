@@ -24,6 +24,21 @@ void DrawCaption(PaintCanvas& canvas, const DynamicLook& look, Point at,
     }
 }
 
+// A one-pixel line under the access key's letter, just above the text cell's bottom.
+void UnderlineAccessKey(PaintCanvas& canvas, const AccessKeyCaption& caption, Point at,
+                        int textHeight, Colour colour, const CaptionHooks& hooks) {
+    if (caption.underline >= caption.text.size()) {
+        return;
+    }
+    const std::u16string_view text = caption.text;
+    const int left = at.x + MeasureCaption(canvas, text.substr(0, caption.underline), hooks).width;
+    const int width = MeasureCaption(canvas, text.substr(caption.underline, 1), hooks).width;
+    const int y = at.y + textHeight - std::max(1, textHeight / 8);
+    canvas.SetPen(colour, 1);
+    canvas.MoveTo({left, y});
+    canvas.LineTo({left + width, y});
+}
+
 std::optional<Size> GlyphSize(const DynamicLook& look) {
     if (!look.Glyph) {
         return std::nullopt;
@@ -59,13 +74,21 @@ void PaintButtonBody(PaintCanvas& canvas, const DynamicLook& look, const Dynamic
                               : state.hover  ? look.SelectedFontColour
                                              : look.FontColour;
     canvas.SetFont(font, fontColour);
-    const Size text = MeasureCaption(canvas, look.Caption, hooks);
+    const AccessKeyCaption caption = state.accessKeyCue
+                                         ? WithAccessKey(look.Caption, look.AccessKey)
+                                         : AccessKeyCaption{look.Caption};
+    const Size text = MeasureCaption(canvas, caption.text, hooks);
     const CaptionPlacement place = PlaceCaption(w, h, look.MarginWidth, look.Alignment, text,
                                                 GlyphSize(look), look.Layout, centre);
     if (look.Glyph) {
         canvas.DrawPicture(*look.Glyph, place.glyph, !state.enabled);
     }
-    DrawCaption(canvas, look, place.caption, look.Caption, hooks);
+    DrawCaption(canvas, look, place.caption, caption.text, hooks);
+    UnderlineAccessKey(canvas, caption, place.caption, text.height, fontColour, hooks);
+    if (state.focusCue) {
+        const int inset = std::max(2, std::min(w, h) / 8);
+        canvas.DrawFocusRect({inset, inset, w - inset, h - inset});
+    }
 }
 
 // A caption turned by `angle` degrees, placed by the box around the turned text.
@@ -98,6 +121,20 @@ void DrawTurnedCaption(PaintCanvas& canvas, const DynamicLook& look, const Dynam
 }
 
 } // namespace
+
+AccessKeyCaption WithAccessKey(std::u16string_view caption, char16_t key) {
+    if (key == 0) {
+        return {std::u16string(caption)};
+    }
+    const auto lower = [](char16_t c) -> char16_t { return c >= u'A' && c <= u'Z' ? c + 32 : c; };
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (lower(caption[i]) == lower(key)) {
+            return {std::u16string(caption), i};
+        }
+    }
+    std::u16string bracketed = std::u16string(caption) + u"(" + key + u")";
+    return {bracketed, caption.size() + 1};
+}
 
 bool ButtonFillsSolid(TTransparentMode mode, bool hover) {
     return mode == tmOpaque || (mode == tmWhenInactive && hover);

@@ -5,6 +5,7 @@
 #include "controls/DynamicLook.h"
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 namespace traxo {
@@ -22,7 +23,19 @@ struct DynamicPaintState {
     bool hover = false;
     bool enabled = true;
     bool visible = true;
+    bool focusCue = false;     // focused, and the window shows focus cues
+    bool accessKeyCue = false; // the window shows its access keys
 };
+
+// A caption as shown with its access key: `underline` indexes the letter to underline in `text`,
+// npos when there is none.
+struct AccessKeyCaption {
+    std::u16string text;
+    std::size_t underline = std::u16string::npos;
+};
+// The caption with `key` underlined: its first letter that matches the key in either case, or
+// the key in brackets after the caption when it has none ("启动(T)").
+AccessKeyCaption WithAccessKey(std::u16string_view caption, char16_t key);
 
 void PaintOpaqueButton(PaintCanvas& canvas, const DynamicLook& look, const DynamicPaintState& state,
                        const CaptionHooks& hooks);

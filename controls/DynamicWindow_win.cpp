@@ -42,9 +42,9 @@ template <typename Handler, typename... Args> void Fire(const Handler& handler, 
 
 } // namespace
 
-DynamicWindow::DynamicWindow(const wchar_t* className, HWND parent, Rect bounds) {
+DynamicWindow::DynamicWindow(const wchar_t* className, HWND parent, Rect bounds, DWORD style) {
     RegisterControlClass(className);
-    CreateFor(0, className, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+    CreateFor(0, className, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
               RECT{bounds.left, bounds.top, bounds.right, bounds.bottom}, parent);
 }
 
@@ -79,6 +79,15 @@ void DynamicWindow::Invalidate() {
     if (hwnd() != nullptr) {
         InvalidateRect(hwnd(), nullptr, FALSE);
     }
+}
+
+bool DynamicWindow::FocusCueShown() const {
+    const auto state = SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0);
+    return GetFocus() == hwnd() && (state & UISF_HIDEFOCUS) == 0;
+}
+
+bool DynamicWindow::AccessKeysShown() const {
+    return (SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) == 0;
 }
 
 void DynamicWindow::SyncFadeTimer() {
@@ -195,6 +204,31 @@ void DynamicWindow::HandleButton(UINT message, LPARAM lParam) {
     }
 }
 
+void DynamicWindow::EndPress(bool inside) {
+    const bool click = MouseReleased(0, inside);
+    SyncFadeTimer();
+    Invalidate();
+    if (click && EventsEnabled()) {
+        Fire(OnClick); // last: the handler may end the control
+    }
+}
+
+void DynamicWindow::HandleKey(UINT message, WPARAM key, LPARAM flags) {
+    const bool repeat = (flags & (1 << 30)) != 0;
+    if (message == WM_KEYDOWN && key == VK_RETURN) {
+        MousePressed(0);
+        EndPress(true);
+    } else if (message == WM_KEYDOWN && key == VK_SPACE && !repeat && !leftDown_) {
+        spaceDown_ = true;
+        MousePressed(0);
+        SyncFadeTimer();
+        Invalidate();
+    } else if (message == WM_KEYUP && key == VK_SPACE && spaceDown_) {
+        spaceDown_ = false;
+        EndPress(true);
+    }
+}
+
 LRESULT DynamicWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
@@ -254,6 +288,35 @@ LRESULT DynamicWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             }
         }
         return 0;
+    case WM_GETDLGCODE: {
+        // A dialog hands Enter to the focused control, which presses it.
+        const auto* asked = reinterpret_cast<const MSG*>(lParam);
+        const bool enter =
+            asked != nullptr && asked->message == WM_KEYDOWN && asked->wParam == VK_RETURN;
+        return DLGC_BUTTON | (enter ? DLGC_WANTMESSAGE : 0);
+    }
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        if (wParam == VK_SPACE || wParam == VK_RETURN) {
+            HandleKey(message, wParam, lParam);
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS:
+        Invalidate();
+        break;
+    case WM_KILLFOCUS:
+        if (spaceDown_) { // the focus left with Space still down: no click
+            spaceDown_ = false;
+            EndPress(false);
+        }
+        Invalidate();
+        break;
+    case WM_UPDATEUISTATE: {
+        const LRESULT result = DefaultHandling(message, wParam, lParam);
+        Invalidate();
+        return result;
+    }
     case WM_SIZE:
         Invalidate();
         break;

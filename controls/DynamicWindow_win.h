@@ -31,8 +31,9 @@ public:
     GdiObjectCache& Objects() { return objects_; }
 
 protected:
-    // Creates the child window (visible) of class `className` in `parent`.
-    DynamicWindow(const wchar_t* className, HWND parent, Rect boundsInParent);
+    // Creates the child window (visible) of class `className` in `parent`; `style` adds to the
+    // child's own (WS_TABSTOP for a control the keyboard reaches).
+    DynamicWindow(const wchar_t* className, HWND parent, Rect boundsInParent, DWORD style = 0);
 
     // Paints the whole control into `canvas`, in control pixels.
     virtual void Paint(GdiPaintCanvas& canvas, Size size) = 0;
@@ -51,6 +52,11 @@ protected:
     // Whether the owner hears of mouse events (a disabled control keeps them to itself).
     virtual bool EventsEnabled() const { return true; }
 
+    // The keyboard cues to paint, as the window's UI state gives them: the focus cue only once
+    // the keyboard has been used in the window, the access keys once Alt has been pressed.
+    bool FocusCueShown() const;
+    bool AccessKeysShown() const;
+
     // Runs the fade timer exactly while TimerNeeded().
     void SyncFadeTimer();
     CaptionHooks Hooks() const { return {OnCustomTextExtent, OnCustomTextRender}; }
@@ -62,6 +68,10 @@ private:
     void TrackMouse(LPARAM lParam);
     void HandleButton(UINT message, LPARAM lParam);
     void SetInside(bool inside);
+    // Space presses the focused control as the left button does and releases it with the key;
+    // Enter clicks it at once.
+    void HandleKey(UINT message, WPARAM key, LPARAM flags);
+    void EndPress(bool inside);
 
     OffscreenBitmap offscreen_;
     GdiObjectCache objects_;
@@ -70,6 +80,7 @@ private:
     bool tracking_ = false; // a leave notification is requested
     bool leftDown_ = false; // the left button went down on the control
     bool capturing_ = false;
+    bool spaceDown_ = false;   // Space went down on the focused control
     WPARAM wParamButtons_ = 0; // the buttons still down, as the last button message gave them
 };
 

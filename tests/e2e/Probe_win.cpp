@@ -24,7 +24,10 @@
 //   cut-texts CLASS                prints the visible labels, buttons and boxes of the window
 //                                  whose text does not fit them at their font; none: "none"
 //   memory CLASS                   prints the memory of the window's process (ProbeMemory_win.h)
+//   focus CLASS                    prints the window with the focus in the window's thread
+//                                  (ProbeFocus_win.h)
 //   serve                          reads commands from its input, one a line (see Serve)
+#include "ProbeFocus_win.h"
 #include "ProbeMemory_win.h"
 #include "platform/ProductIdentity.h"
 
@@ -987,17 +990,18 @@ int ChildText(const std::wstring& parentClass, const std::wstring& childClass) {
 }
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: traxo_e2e_probe target LOGDIR | find-window CLASS [TITLE] | "
-                 "count-windows CLASS | click-button TITLE TEXT | list-buttons TITLE | "
-                 "close-window CLASS | exe-of-window CLASS [TITLE] | hook-record | "
-                 "wait-ready CLASS TITLE | foreground | client-rect CLASS | time-show CLASS N | "
-                 "end-session CLASS normal|critical | post-message CLASS MSG WPARAM LPARAM | "
-                 "taskbar-created | tray-icon CLASS|#HANDLE ID [delete] | window-rect CLASS | "
-                 "window-handle CLASS | tray-recorder LOGFILE | list-texts TITLE | "
-                 "child-rect CLASS CHILDCLASS | child-text CLASS CHILDCLASS | "
-                 "wait-painted CLASS | button-rect TITLE TEXT | "
-                 "glyphs FACE HEIGHT TEXT | dpi CLASS | cut-texts CLASS | memory CLASS\n");
+    std::fprintf(
+        stderr,
+        "usage: traxo_e2e_probe target LOGDIR | find-window CLASS [TITLE] | "
+        "count-windows CLASS | click-button TITLE TEXT | list-buttons TITLE | "
+        "close-window CLASS | exe-of-window CLASS [TITLE] | hook-record | "
+        "wait-ready CLASS TITLE | foreground | client-rect CLASS | time-show CLASS N | "
+        "end-session CLASS normal|critical | post-message CLASS MSG WPARAM LPARAM | "
+        "taskbar-created | tray-icon CLASS|#HANDLE ID [delete] | window-rect CLASS | "
+        "window-handle CLASS | tray-recorder LOGFILE | list-texts TITLE | "
+        "child-rect CLASS CHILDCLASS | child-text CLASS CHILDCLASS | "
+        "wait-painted CLASS | button-rect TITLE TEXT | "
+        "glyphs FACE HEIGHT TEXT | dpi CLASS | cut-texts CLASS | memory CLASS | focus CLASS\n");
     return kUsage;
 }
 
@@ -1087,6 +1091,9 @@ int RunCommand(const std::vector<std::wstring>& args) {
     }
     if (command == L"child-text" && n == 3) {
         return ChildText(args[1], args[2]);
+    }
+    if (command == L"focus" && n == 2) {
+        return FocusOfWindowThread(args[1]);
     }
     if (command == L"memory" && n == 2) {
         return MemoryOfWindowOwner(args[1]);

@@ -248,3 +248,59 @@ TEST(FramePainting, DrawsAtItsPlaceWithItsPenAndLeavesOutWhatHasNoColour) {
 
 } // namespace
 } // namespace traxo
+
+namespace traxo {
+namespace {
+
+TEST(KeyboardCues, AccessKeyIsTheCaptionsOwnLetterOrFollowsItInBrackets) {
+    struct Case {
+        std::u16string_view caption;
+        char16_t key;
+        std::u16string_view text;
+        std::size_t underline;
+    };
+    const Case cases[] = {
+        {u"Load set", u'L', u"Load set", 0},
+        {u"Active", u'T', u"Active", 2},                // either case
+        {u"\u542f\u52a8", u'T', u"\u542f\u52a8(T)", 3}, // Chinese: "(T)" after the caption
+        {u"Exit", 0, u"Exit", std::u16string::npos},    // no key
+    };
+    for (const Case& c : cases) {
+        const AccessKeyCaption shown = WithAccessKey(c.caption, c.key);
+        EXPECT_EQ(shown.text, c.text);
+        EXPECT_EQ(shown.underline, c.underline) << shown.underline;
+    }
+}
+
+TEST(KeyboardCues, UnderlineAndFocusCueAppearOnlyWhenTheWindowShowsThem) {
+    DynamicLook look = DefaultOpaqueButtonLook();
+    look.Caption = u"Save";
+    look.AccessKey = u'A';
+    look.Alignment = taLeftJustify;
+    look.MarginWidth = 5;
+    look.FontColour = Rgb(0, 0, 128);
+    look.Font.height = 16;
+    for (const bool cues : {false, true}) {
+        RecordingPaintCanvas canvas;
+        DynamicPaintState state = Showing({80, 32});
+        state.focusCue = cues;
+        state.accessKeyCue = cues;
+        PaintOpaqueButton(canvas, look, state, {});
+        const auto lines = canvas.CallsOf(PaintOp::Line);
+        const auto focus = canvas.CallsOf(PaintOp::FocusRect);
+        if (!cues) {
+            EXPECT_TRUE(lines.empty());
+            EXPECT_TRUE(focus.empty());
+            continue;
+        }
+        // "a" is the second letter: 7 pixels in from the caption at x 5, its cell 7 wide.
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_EQ(lines[0].points, (std::vector<Point>{{12, 22}, {19, 22}}));
+        EXPECT_EQ(lines[0].penColour, look.FontColour);
+        ASSERT_EQ(focus.size(), 1u);
+        EXPECT_EQ(focus[0].rect, (Rect{4, 4, 76, 28}));
+    }
+}
+
+} // namespace
+} // namespace traxo

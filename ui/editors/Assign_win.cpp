@@ -412,6 +412,19 @@ void TfrmAssign::OnCommand(int id, int code, HWND control) {
     ModalForm::OnCommand(id, code, control);
 }
 
+HWND TfrmAssign::NextTabStop(HWND from, bool backwards) {
+    const HWND list = Control(kLstActions);
+    const HWND combo = Control(kComboAction);
+    const bool comboShown = IsWindowVisible(combo) != FALSE;
+    if (from == list && comboShown) {
+        return backwards ? GetNextDlgTabItem(hwnd(), combo, TRUE) : combo;
+    }
+    if (from == combo) {
+        return backwards ? list : GetNextDlgTabItem(hwnd(), list, FALSE);
+    }
+    return nullptr;
+}
+
 LRESULT TfrmAssign::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case kShownMessage:

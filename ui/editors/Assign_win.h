@@ -56,6 +56,8 @@ protected:
     void OnCommand(int id, int code, HWND control) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void DpiChanged(int oldDpi) override;
+    // The action box lies over the list and comes after it in Tab's order, though above it.
+    HWND NextTabStop(HWND from, bool backwards) override;
 
 private:
     class Editors;

@@ -117,6 +117,21 @@ void ModalForm::TranslateMe(Language language) {
     }
 }
 
+bool ModalForm::TabInReadingOrder(const MSG& message) {
+    const auto down = [](int key) { return GetKeyState(key) < 0; };
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || down(VK_CONTROL) ||
+        down(VK_MENU)) {
+        return false;
+    }
+    const HWND next = NextTabStop(GetFocus(), down(VK_SHIFT));
+    if (next == nullptr) {
+        return false;
+    }
+    SetFocus(next);
+    SendMessageW(hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    return true;
+}
+
 int ModalForm::ShowModal(HWND parent) {
     if (hwnd() == nullptr || running_) {
         return kModalResultCancel;
@@ -148,7 +163,7 @@ int ModalForm::ShowModal(HWND parent) {
     SetForegroundWindow(hwnd());
     MSG message{};
     while (running_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageW(hwnd(), &message)) {
+        if (!TabInReadingOrder(message) && !IsDialogMessageW(hwnd(), &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

@@ -56,11 +56,17 @@ protected:
     virtual void DpiChanged(int /*oldDpi*/) {}
     // Called just before the dialog is shown, after TranslateMe.
     virtual void FormShow() {}
+    // Where Tab (Shift+Tab: backwards) moves the focus from `from` when the dialog's reading
+    // order differs from its windows' order; null leaves it to the system's order.
+    virtual HWND NextTabStop(HWND /*from*/, bool /*backwards*/) { return nullptr; }
     // WM_COMMAND from a control; the base handles IDOK and IDCANCEL by closing.
     virtual void OnCommand(int id, int code, HWND control);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Tab and Shift+Tab where NextTabStop names the next control; false leaves the key to the
+    // system's dialog keys.
+    bool TabInReadingOrder(const MSG& message);
     void BuildControls();
     void FollowDpi(int newDpi, LPARAM suggested);
 

@@ -200,6 +200,9 @@ void TgestureConfigForm::BindControlEvents() {
     click(MainControl::btnCreate, [this] { pad_->btnCreateClick(); });
     click(MainControl::btnDelete, [this] { setCommands_.btnDeleteClick(); });
     click(MainControl::btnRecord, [this] { pad_->btnRecordClick(); });
+    // The mouse opens the help menu as the button goes down; the keyboard with its click (the
+    // menu takes the mouse's capture, so a mouse press never ends in a click).
+    click(MainControl::btnHelp, [this] { btnHelpMouseDown(); });
     buttons_.at(MainControl::btnHelp)->OnMouseDown = [this](int button, Point) {
         if (button == 0) {
             btnHelpMouseDown();

@@ -2,6 +2,7 @@
 
 #include "actions/ActionLists.h"
 #include "ui/kit/Pictures.h"
+#include "ui/main/MainKeyMap.h"
 
 #include <array>
 #include <stdexcept>
@@ -394,6 +395,9 @@ std::vector<PlacedMainControl> BuildMainWindowLayout(DpiScale scale, Language la
     for (PlacedMainControl& control : placed) {
         if (control.id == MainControl::lblVersion) {
             control.text = MainWindowText(MainText::VersionLabel, language);
+        }
+        if (control.look) {
+            control.look->AccessKey = MainAccessKeyOf(control.id);
         }
     }
     return placed;

@@ -11,7 +11,6 @@
 #include "platform/WideText_win.h"
 #include "ui/kit/Pictures.h"
 #include "ui/kit/TaskDialog_win.h"
-#include "ui/main/MainKeyMap.h"
 #include "ui/main/MainWindowIds_win.h"
 
 #include <algorithm>
@@ -88,6 +87,8 @@ LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_SHOWWINDOW:
         FollowShowing(wParam != FALSE);
         break;
+    case WM_ACTIVATE:
+        return FollowActivation(wParam, lParam);
     case WM_DROPFILES:
         ActionPanelDrop(reinterpret_cast<HDROP>(wParam));
         return 0;
@@ -253,37 +254,6 @@ void TgestureConfigForm::FormDestroy() {
     KillTimer(hwnd(), kReminderTimer);
     engine_.Shutdown();
     PostQuitMessage(0);
-}
-
-bool TgestureConfigForm::FormKeyPress(const MSG& message) {
-    const bool inThisWindow = message.hwnd == hwnd() || IsChild(hwnd(), message.hwnd);
-    if (message.message != WM_KEYDOWN || !inThisWindow) {
-        return false;
-    }
-    const auto down = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
-    const std::optional<MainKeyCommand> command = MainKeyCommandOf(
-        {static_cast<int>(message.wParam), down(VK_CONTROL), down(VK_SHIFT), down(VK_MENU)});
-    if (!command) {
-        return false;
-    }
-    switch (*command) {
-    case MainKeyCommand::NewSet:
-        setCommands_.btnClearClick();
-        break;
-    case MainKeyCommand::LoadSet:
-        setCommands_.btnLoadClick();
-        break;
-    case MainKeyCommand::SaveSet:
-        setCommands_.btnSaveClick();
-        break;
-    case MainKeyCommand::SaveSetAs:
-        setCommands_.btnSaveAsClick();
-        break;
-    case MainKeyCommand::Hide:
-        btnHideClick();
-        break;
-    }
-    return true;
 }
 
 void TgestureConfigForm::Settings1Click() {

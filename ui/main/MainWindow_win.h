@@ -36,6 +36,7 @@
 #include "ui/kit/FormWindow_win.h"
 #include "ui/main/AutostartControl_win.h"
 #include "ui/main/MainDialogs_win.h"
+#include "ui/main/MainKeyMap.h"
 #include "ui/main/MainWindowLayout.h"
 #include "ui/main/MotionListPainter.h"
 #include "ui/main/ResultPopup_win.h"
@@ -75,8 +76,8 @@ public:
     // The hook library was loaded: gestures can be captured.
     bool GesturesAvailable() const { return platform_ && platform_->GesturesAvailable(); }
 
-    // The window's shortcuts (MainKeyMap), whichever control has the focus: Escape hides it,
-    // Ctrl+N, Ctrl+O, Ctrl+S and Ctrl+Shift+S are the set's buttons.
+    // The window's keyboard (MainKeyMap), whichever control has the focus: the shortcuts, Tab
+    // and Shift+Tab, the access keys and the gesture list's keys. True when the key was used.
     bool FormKeyPress(const MSG& message);
 
     void Settings1Click();
@@ -111,6 +112,17 @@ private:
     void Shape1MouseDown();
     void Shape1MouseMove();
     void Shape1MouseUp();
+
+    // ---- The keyboard (MainWindowKeys_win.cpp) ----
+    bool RunKeyCommand(MainKeyCommand command);
+    void MoveFocus(bool backwards);
+    bool PressAccessKey(char16_t letter);
+    // The control of the table whose window is `window`, None for any other.
+    MainControl ControlOfWindow(HWND window) const;
+    HWND WindowOfControl(MainControl control) const;
+    // The window gives the focus back to the control that had it when it was last deactivated.
+    LRESULT FollowActivation(WPARAM wParam, LPARAM lParam);
+    void ShowKeyboardCues(WORD cues);
 
     // ---- A monitor of another DPI (MainWindowDpi_win.cpp) ----
     void FollowDpi(int newDpi, LPARAM suggested);
@@ -275,6 +287,7 @@ private:
     POINT dragCursor_{};
     RECT dragWindow_{};
     int busyDepth_ = 0;
+    HWND focusBeforeDeactivation_ = nullptr;
 };
 
 } // namespace traxo
