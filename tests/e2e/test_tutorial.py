@@ -103,6 +103,43 @@ class TutorialWalkthrough(TutorialTestCase):
         self.wait_for_still_window(MAIN_CLASS)  # the fades of the controls settle
         self.shots = 0
 
+    def tutorial_focus(self):
+        """The focused control's rectangle in the tutorial, or None when the focus is elsewhere."""
+        code, out = self.probe("focus", TUTORIAL_CLASS)
+        parts = out.split()
+        if code != 0 or len(parts) != 5 or parts[0] != "TDynamicOpaqueButton":
+            return None
+        left, top, right, bottom = (int(v) for v in parts[1:])
+        tutorial = self.window_rect(TUTORIAL_CLASS)
+        return left + tutorial[0], top + tutorial[1], right + tutorial[0], bottom + tutorial[1]
+
+    def test_the_keyboard_reaches_the_tutorial_and_presses_next(self):
+        # Alt+H opens the help menu, T its tutorial entry.
+        xdotool("key", "alt+h")
+        wait_until(lambda: self.window_rect(MENU_CLASS) is not None, 5, "the help menu",
+                   interval=0.1)
+        xdotool("key", "t")
+        self.click_button("Tutorial", "OK")
+        rect = self.wait_for_stage("Welcome to Traxo.")
+        next_at = (rect[0] + NEXT[0], rect[1] + NEXT[1])
+
+        # F6 moves the keyboard to the tutorial; Tab reaches Next and Enter presses it.
+        self.assertIsNone(self.tutorial_focus())
+        xdotool("key", "F6")
+        wait_until(self.tutorial_focus, 5, "F6 to give the tutorial a focused button")
+        for _ in range(4):
+            focus = self.tutorial_focus()
+            if focus and focus[0] <= next_at[0] < focus[2] and focus[1] <= next_at[1] < focus[3]:
+                break
+            xdotool("key", "Tab")
+            wait_until(lambda: self.tutorial_focus() != focus, 5, "Tab to move the focus")
+        xdotool("key", "Return")
+        self.wait_for_stage("Gestures are simple motions")
+
+        # F6 again goes back to the main window.
+        xdotool("key", "F6")
+        wait_until(lambda: self.tutorial_focus() is None, 5, "F6 to go back to the main window")
+
     def test_walk_through_every_stage(self):
         # The help menu's last entry opens the tutorial, which first switches gestures on.
         self.click_at(*self.at(*HELP_BUTTON))

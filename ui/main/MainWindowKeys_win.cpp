@@ -1,5 +1,6 @@
 // The main window's keyboard: the key map's shortcuts, Tab through the focus order, the access keys
 // and the keys of the gesture list, whichever control has the focus.
+#include "app/ForceForeground_win.h"
 #include "ui/main/MainWindow_win.h"
 
 namespace traxo {
@@ -14,9 +15,13 @@ bool KeyDown(int key) {
 bool TgestureConfigForm::FormKeyPress(const MSG& message) {
     const bool inThisWindow = message.hwnd == hwnd() || IsChild(hwnd(), message.hwnd);
     if (!inThisWindow) {
-        return false;
+        return TutorialKeyPress(message);
     }
     const int key = static_cast<int>(message.wParam);
+    if (message.message == WM_KEYDOWN && key == VK_F6 && TutorialShown() != nullptr) {
+        FocusTutorial();
+        return true;
+    }
     if (message.message == WM_SYSKEYDOWN) {
         if (key == VK_MENU) {
             ShowKeyboardCues(UISF_HIDEACCEL);
@@ -114,6 +119,34 @@ bool TgestureConfigForm::PressAccessKey(char16_t letter) {
         click();
     }
     return true;
+}
+
+// The tutorial floats beside the window without taking the activation from the mouse; F6 moves
+// the keyboard there and back, and Tab, Space and Enter work its buttons as in a dialog.
+HWND TgestureConfigForm::TutorialShown() const {
+    const TfrmTutorial* tutorial = dialogs_ != nullptr ? dialogs_->MadeTutorial() : nullptr;
+    return tutorial != nullptr && IsWindowVisible(tutorial->hwnd()) ? tutorial->hwnd() : nullptr;
+}
+
+void TgestureConfigForm::FocusTutorial() {
+    const HWND tutorial = TutorialShown();
+    SetForegroundWindow(tutorial);
+    if (const HWND first = GetNextDlgTabItem(tutorial, nullptr, FALSE); first != nullptr) {
+        SetFocus(first);
+    }
+    SendMessageW(tutorial, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
+bool TgestureConfigForm::TutorialKeyPress(MSG message) {
+    const HWND tutorial = TutorialShown();
+    if (tutorial == nullptr || (message.hwnd != tutorial && !IsChild(tutorial, message.hwnd))) {
+        return false;
+    }
+    if (message.message == WM_KEYDOWN && (message.wParam == VK_F6 || message.wParam == VK_ESCAPE)) {
+        ForceForeground(hwnd());
+        return true;
+    }
+    return IsDialogMessageW(tutorial, &message) != FALSE;
 }
 
 void TgestureConfigForm::ShowKeyboardCues(WORD cues) {

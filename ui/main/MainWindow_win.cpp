@@ -132,6 +132,9 @@ void TgestureConfigForm::FollowShowing(bool shown) {
         rowBitmap_.Release();
         return;
     }
+    // Focus cues and access keys show as the input that showed the window decides: hidden after
+    // the mouse until the keyboard is used.
+    SendMessageW(hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
     if (appIconsWaiting_) {
         FillAppIcons();
     }
