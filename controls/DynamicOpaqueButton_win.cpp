@@ -32,8 +32,8 @@ void TDynamicOpaqueButton::Paint(GdiPaintCanvas& canvas, Size size) {
 }
 
 DynamicPaintState TDynamicOpaqueButton::PaintState(Size size) const {
-    return {size,      state_.Current(), state_.Hover(),   state_.Enabled(),
-            Visible(), FocusCueShown(),  AccessKeysShown()};
+    return {size,      state_.Current(), state_.Hover(),    state_.Enabled(),
+            Visible(), FocusCueShown(),  AccessKeysShown(), AltHeld()};
 }
 
 void TDynamicOpaqueButton::FadeTick() {

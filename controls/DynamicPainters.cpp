@@ -25,18 +25,43 @@ void DrawCaption(PaintCanvas& canvas, const DynamicLook& look, Point at,
 }
 
 // A one-pixel line under the access key's letter, just above the text cell's bottom.
-void UnderlineAccessKey(PaintCanvas& canvas, const AccessKeyCaption& caption, Point at,
-                        int textHeight, Colour colour, const CaptionHooks& hooks) {
-    if (caption.underline >= caption.text.size()) {
-        return;
-    }
-    const std::u16string_view text = caption.text;
-    const int left = at.x + MeasureCaption(canvas, text.substr(0, caption.underline), hooks).width;
-    const int width = MeasureCaption(canvas, text.substr(caption.underline, 1), hooks).width;
+void UnderlineAccessKey(PaintCanvas& canvas, std::u16string_view caption, std::size_t index,
+                        Point at, int textHeight, Colour colour, const CaptionHooks& hooks) {
+    const int left = at.x + MeasureCaption(canvas, caption.substr(0, index), hooks).width;
+    const int width = MeasureCaption(canvas, caption.substr(index, 1), hooks).width;
     const int y = at.y + textHeight - std::max(1, textHeight / 8);
     canvas.SetPen(colour, 1);
     canvas.MoveTo({left, y});
     canvas.LineTo({left + width, y});
+}
+
+// The key in the caption's colour at the control's bottom-right corner, its letter in the fill.
+void DrawKeyTip(PaintCanvas& canvas, const FontSpec& font, char16_t key, Colour colour, Colour fill,
+                Size control, const CaptionHooks& hooks) {
+    const std::u16string letter(1, key);
+    canvas.SetFont(font, fill);
+    const Size text = MeasureCaption(canvas, letter, hooks);
+    const Rect tip{control.width - text.width - 6, control.height - text.height - 3,
+                   control.width - 2, control.height - 1};
+    canvas.FillRect(tip, colour);
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    canvas.DrawText({tip.left + 2, tip.top + 1}, letter);
+}
+
+// The caption's access key as the window's cues show it, and the focus cue.
+void PaintKeyboardCues(PaintCanvas& canvas, const DynamicLook& look, const DynamicPaintState& state,
+                       Point caption, Size text, Colour fontColour, const CaptionHooks& hooks) {
+    const std::size_t index = AccessKeyIndex(look.Caption, look.AccessKey);
+    if (state.accessKeyCue && index != std::u16string::npos) {
+        UnderlineAccessKey(canvas, look.Caption, index, caption, text.height, fontColour, hooks);
+    } else if (state.keyTip && look.AccessKey != 0 && index == std::u16string::npos) {
+        DrawKeyTip(canvas, state.hover ? look.SelectedFont : look.Font, look.AccessKey, fontColour,
+                   state.current, state.size, hooks);
+    }
+    if (state.focusCue) {
+        const int inset = std::max(2, std::min(state.size.width, state.size.height) / 8);
+        canvas.DrawFocusRect({inset, inset, state.size.width - inset, state.size.height - inset});
+    }
 }
 
 std::optional<Size> GlyphSize(const DynamicLook& look) {
@@ -74,21 +99,14 @@ void PaintButtonBody(PaintCanvas& canvas, const DynamicLook& look, const Dynamic
                               : state.hover  ? look.SelectedFontColour
                                              : look.FontColour;
     canvas.SetFont(font, fontColour);
-    const AccessKeyCaption caption = state.accessKeyCue
-                                         ? WithAccessKey(look.Caption, look.AccessKey)
-                                         : AccessKeyCaption{look.Caption};
-    const Size text = MeasureCaption(canvas, caption.text, hooks);
+    const Size text = MeasureCaption(canvas, look.Caption, hooks);
     const CaptionPlacement place = PlaceCaption(w, h, look.MarginWidth, look.Alignment, text,
                                                 GlyphSize(look), look.Layout, centre);
     if (look.Glyph) {
         canvas.DrawPicture(*look.Glyph, place.glyph, !state.enabled);
     }
-    DrawCaption(canvas, look, place.caption, caption.text, hooks);
-    UnderlineAccessKey(canvas, caption, place.caption, text.height, fontColour, hooks);
-    if (state.focusCue) {
-        const int inset = std::max(2, std::min(w, h) / 8);
-        canvas.DrawFocusRect({inset, inset, w - inset, h - inset});
-    }
+    DrawCaption(canvas, look, place.caption, look.Caption, hooks);
+    PaintKeyboardCues(canvas, look, state, place.caption, text, fontColour, hooks);
 }
 
 // A caption turned by `angle` degrees, placed by the box around the turned text.
@@ -122,18 +140,13 @@ void DrawTurnedCaption(PaintCanvas& canvas, const DynamicLook& look, const Dynam
 
 } // namespace
 
-AccessKeyCaption WithAccessKey(std::u16string_view caption, char16_t key) {
-    if (key == 0) {
-        return {std::u16string(caption)};
-    }
+std::size_t AccessKeyIndex(std::u16string_view caption, char16_t key) {
     const auto lower = [](char16_t c) -> char16_t { return c >= u'A' && c <= u'Z' ? c + 32 : c; };
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (lower(caption[i]) == lower(key)) {
-            return {std::u16string(caption), i};
-        }
+    if (key == 0) {
+        return std::u16string::npos;
     }
-    std::u16string bracketed = std::u16string(caption) + u"(" + key + u")";
-    return {bracketed, caption.size() + 1};
+    const auto found = std::ranges::find(caption, lower(key), lower);
+    return found != caption.end() ? std::size_t(found - caption.begin()) : std::u16string::npos;
 }
 
 bool ButtonFillsSolid(TTransparentMode mode, bool hover) {

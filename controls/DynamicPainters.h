@@ -25,17 +25,13 @@ struct DynamicPaintState {
     bool visible = true;
     bool focusCue = false;     // focused, and the window shows focus cues
     bool accessKeyCue = false; // the window shows its access keys
+    bool keyTip = false;       // Alt is held: a caption without its key's letter shows the key
 };
 
-// A caption as shown with its access key: `underline` indexes the letter to underline in `text`,
-// npos when there is none.
-struct AccessKeyCaption {
-    std::u16string text;
-    std::size_t underline = std::u16string::npos;
-};
-// The caption with `key` underlined: its first letter that matches the key in either case, or
-// the key in brackets after the caption when it has none ("启动(T)").
-AccessKeyCaption WithAccessKey(std::u16string_view caption, char16_t key);
+// Where a caption's access key is: the index of its first letter that matches the key in either
+// case, npos when it has none (a Chinese caption), which then shows the key as a tip while Alt is
+// held.
+std::size_t AccessKeyIndex(std::u16string_view caption, char16_t key);
 
 void PaintOpaqueButton(PaintCanvas& canvas, const DynamicLook& look, const DynamicPaintState& state,
                        const CaptionHooks& hooks);

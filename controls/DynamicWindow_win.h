@@ -56,6 +56,8 @@ protected:
     // the keyboard has been used in the window, the access keys once Alt has been pressed.
     bool FocusCueShown() const;
     bool AccessKeysShown() const;
+    // Alt is held while the message is handled (the owner repaints as it goes down and up).
+    static bool AltHeld() { return GetKeyState(VK_MENU) < 0; }
 
     // Runs the fade timer exactly while TimerNeeded().
     void SyncFadeTimer();

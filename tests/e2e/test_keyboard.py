@@ -18,6 +18,9 @@ HIDE_BUTTON = ("TDynamicButton", (735, 3, 788, 24))
 ACTIVE_BUTTON = ("TDynamicButton", (13, 43, 87, 79))
 GESTURE_LIST = "ListBox"
 TOOLBAR_BUTTONS_AFTER_ACTIVE = 7  # New set to Exit
+# The free right end of the Exit button, where a key tip shows while Alt is held.
+EXIT_BUTTON_END = (585, 60, 601, 79)
+WHITE = (255, 255, 255)
 ACTION_LIST = "SysListView32"
 ACTION_BOX = "ComboBox"
 # The box lists the current action first, then the actions: "Browser: back" is the ninth.
@@ -32,7 +35,8 @@ class KeyboardOnly(WindowTestCase):
         super().setUp()
         self.install()
         self.set_path = self.folder / STARTER_SET
-        self.write_settings(motions=STARTER_SET)
+        chinese = "chinese" in self._testMethodName
+        self.write_settings(motions=STARTER_SET, language=1 if chinese else 0)
         self.start_traxo()
         self.show_main_window()
         # The pointer rests out of the window's way: an open drop-down selects what lies under it.
@@ -51,6 +55,12 @@ class KeyboardOnly(WindowTestCase):
     def key_until(self, key, condition, what):
         xdotool("key", key)
         return wait_until(condition, 5, what)
+
+    def white_pixels(self, box):
+        shot = take_screenshot()
+        left, top = self.at(box[0], box[1])
+        return sum(1 for y in range(top, top + box[3] - box[1])
+                   for x in range(left, left + box[2] - box[0]) if shot.pixel(x, y) == WHITE)
 
     def selected_row(self):
         shot = take_screenshot()
@@ -93,9 +103,24 @@ class KeyboardOnly(WindowTestCase):
         self.key_until("Return", lambda: self.probe("window-rect", ASSIGN_CLASS)[1].endswith(" 0"),
                        "Enter to close the dialog with OK")
 
+        wait_until(lambda: (self.focus() or ("",))[0] == GESTURE_LIST, 5,
+                   "the focus to come back to the gesture list")
         # Ctrl+S writes the set with the gesture's new action.
         self.key_until("ctrl+s", lambda: self.dump_set(self.set_path)["motions"][1]["defaultAction"]
                        == BROWSER_BACK, "Ctrl+S to save gesture 2 with its new action")
+
+    def test_alt_shows_the_chinese_buttons_keys(self):
+        # The Chinese captions hold no Latin letter: while Alt is held each button shows its key
+        # in a tip at its corner, and the tips go with the key.
+        resting = self.white_pixels(EXIT_BUTTON_END)
+        xdotool("keydown", "alt")
+        try:
+            wait_until(lambda: self.white_pixels(EXIT_BUTTON_END) > resting + 40, 5,
+                       "Alt to show the Exit button's key tip")
+        finally:
+            xdotool("keyup", "alt")
+        wait_until(lambda: self.white_pixels(EXIT_BUTTON_END) == resting, 5,
+                   "the key tip to go with Alt")
 
 
 if __name__ == "__main__":

@@ -252,53 +252,72 @@ TEST(FramePainting, DrawsAtItsPlaceWithItsPenAndLeavesOutWhatHasNoColour) {
 namespace traxo {
 namespace {
 
-TEST(KeyboardCues, AccessKeyIsTheCaptionsOwnLetterOrFollowsItInBrackets) {
+TEST(KeyboardCues, TheAccessKeyIsTheCaptionsFirstLetterOfEitherCase) {
     struct Case {
         std::u16string_view caption;
         char16_t key;
-        std::u16string_view text;
-        std::size_t underline;
+        std::size_t index;
     };
     const Case cases[] = {
-        {u"Load set", u'L', u"Load set", 0},
-        {u"Active", u'T', u"Active", 2},                // either case
-        {u"\u542f\u52a8", u'T', u"\u542f\u52a8(T)", 3}, // Chinese: "(T)" after the caption
-        {u"Exit", 0, u"Exit", std::u16string::npos},    // no key
+        {u"Load set", u'L', 0},
+        {u"Active", u'T', 2},
+        {u"as...", u'A', 0},
+        {u"\u542f\u52a8", u'T', std::u16string::npos}, // a Chinese caption
+        {u"Exit", 0, std::u16string::npos},            // no key
     };
     for (const Case& c : cases) {
-        const AccessKeyCaption shown = WithAccessKey(c.caption, c.key);
-        EXPECT_EQ(shown.text, c.text);
-        EXPECT_EQ(shown.underline, c.underline) << shown.underline;
+        EXPECT_EQ(AccessKeyIndex(c.caption, c.key), c.index) << char(c.key);
     }
 }
 
-TEST(KeyboardCues, UnderlineAndFocusCueAppearOnlyWhenTheWindowShowsThem) {
+TEST(KeyboardCues, UnderlineTipAndFocusCueAppearOnlyWhenTheWindowShowsThem) {
     DynamicLook look = DefaultOpaqueButtonLook();
-    look.Caption = u"Save";
     look.AccessKey = u'A';
     look.Alignment = taLeftJustify;
     look.MarginWidth = 5;
     look.FontColour = Rgb(0, 0, 128);
     look.Font.height = 16;
-    for (const bool cues : {false, true}) {
+    struct Case {
+        std::u16string_view caption;
+        bool cues;
+        bool altHeld;
+        std::vector<std::vector<Point>> lines; // the underline's ends
+        std::u16string_view tip;
+    };
+    // "a" is the second letter of "Save": 7 pixels in from the caption at x 5, its cell 7 wide.
+    const std::vector<std::vector<Point>> underline{{{12, 22}, {19, 22}}};
+    const Case cases[] = {
+        {u"Save", false, false, {}, u""},
+        {u"Save", false, true, {}, u""},
+        {u"Save", true, true, underline, u""},
+        {u"\u4fdd\u5b58", true, false, {}, u""}, // no letter: nothing until Alt is held
+        {u"\u4fdd\u5b58", true, true, {}, u"A"},
+    };
+    for (const Case& c : cases) {
+        look.Caption = c.caption;
         RecordingPaintCanvas canvas;
         DynamicPaintState state = Showing({80, 32});
-        state.focusCue = cues;
-        state.accessKeyCue = cues;
+        state.focusCue = c.cues;
+        state.accessKeyCue = c.cues;
+        state.keyTip = c.altHeld;
         PaintOpaqueButton(canvas, look, state, {});
-        const auto lines = canvas.CallsOf(PaintOp::Line);
-        const auto focus = canvas.CallsOf(PaintOp::FocusRect);
-        if (!cues) {
-            EXPECT_TRUE(lines.empty());
-            EXPECT_TRUE(focus.empty());
-            continue;
+        std::vector<std::vector<Point>> lines;
+        for (const PaintCall& line : canvas.CallsOf(PaintOp::Line)) {
+            lines.push_back(line.points);
+            EXPECT_EQ(line.penColour, look.FontColour);
         }
-        // "a" is the second letter: 7 pixels in from the caption at x 5, its cell 7 wide.
-        ASSERT_EQ(lines.size(), 1u);
-        EXPECT_EQ(lines[0].points, (std::vector<Point>{{12, 22}, {19, 22}}));
-        EXPECT_EQ(lines[0].penColour, look.FontColour);
-        ASSERT_EQ(focus.size(), 1u);
-        EXPECT_EQ(focus[0].rect, (Rect{4, 4, 76, 28}));
+        EXPECT_EQ(lines, c.lines);
+        const auto tip = canvas.TextCalls(u"A");
+        EXPECT_EQ(tip.size(), c.tip.empty() ? 0u : 1u);
+        if (!tip.empty()) { // in the fill's colour at the bottom-right corner
+            EXPECT_EQ(tip[0].fontColour, kShown);
+            EXPECT_EQ(tip[0].rect.right, 80 - 4);
+        }
+        const auto focus = canvas.CallsOf(PaintOp::FocusRect);
+        ASSERT_EQ(focus.size(), c.cues ? 1u : 0u);
+        if (c.cues) {
+            EXPECT_EQ(focus[0].rect, (Rect{4, 4, 76, 28}));
+        }
     }
 }
 

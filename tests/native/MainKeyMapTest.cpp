@@ -61,7 +61,7 @@ TEST(MainAccessKeys, EachIsOneButtonsLetterOfItsEnglishCaptionAndReachesIt) {
             << control.name;
         ASSERT_TRUE(control.look);
         EXPECT_EQ(control.look->AccessKey, key.letter) << control.name;
-        EXPECT_EQ(WithAccessKey(control.text, key.letter).text, control.text) << control.name;
+        EXPECT_NE(AccessKeyIndex(control.text, key.letter), std::u16string::npos) << control.name;
         EXPECT_EQ(MainAccessKeyTarget(char16_t(key.letter + 32)), key.control); // lower case
     }
     EXPECT_EQ(MainAccessKeyTarget(u'Q'), std::nullopt);

@@ -18,15 +18,15 @@ bool TgestureConfigForm::FormKeyPress(const MSG& message) {
         return TutorialKeyPress(message);
     }
     const int key = static_cast<int>(message.wParam);
+    if (key == VK_MENU) {
+        FollowAltKey(message.message);
+        return false;
+    }
     if (message.message == WM_KEYDOWN && key == VK_F6 && TutorialShown() != nullptr) {
         FocusTutorial();
         return true;
     }
     if (message.message == WM_SYSKEYDOWN) {
-        if (key == VK_MENU) {
-            ShowKeyboardCues(UISF_HIDEACCEL);
-            return false;
-        }
         return KeyDown(VK_MENU) && !KeyDown(VK_CONTROL) && PressAccessKey(char16_t(key));
     }
     if (message.message != WM_KEYDOWN) {
@@ -147,6 +147,21 @@ bool TgestureConfigForm::TutorialKeyPress(MSG message) {
         return true;
     }
     return IsDialogMessageW(tutorial, &message) != FALSE;
+}
+
+// Alt shows the access keys; while it is held the buttons whose caption lacks its letter (the
+// Chinese ones) show their key beside the caption.
+void TgestureConfigForm::FollowAltKey(UINT message) {
+    if (message == WM_SYSKEYDOWN) {
+        ShowKeyboardCues(UISF_HIDEACCEL);
+    }
+    if (message == WM_SYSKEYDOWN || message == WM_SYSKEYUP || message == WM_KEYUP) {
+        for (const auto& [id, button] : buttons_) {
+            if (MainAccessKeyOf(id) != 0) {
+                button->Invalidate();
+            }
+        }
+    }
 }
 
 void TgestureConfigForm::ShowKeyboardCues(WORD cues) {

@@ -123,6 +123,7 @@ private:
     // The window gives the focus back to the control that had it when it was last deactivated.
     LRESULT FollowActivation(WPARAM wParam, LPARAM lParam);
     void ShowKeyboardCues(WORD cues);
+    void FollowAltKey(UINT message);
     HWND TutorialShown() const; // the tutorial's window while it shows, else null
     void FocusTutorial();
     bool TutorialKeyPress(MSG message);
