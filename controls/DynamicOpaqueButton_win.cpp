@@ -1,5 +1,6 @@
 #include "controls/DynamicOpaqueButton_win.h"
 
+#include "controls/HighContrast_win.h"
 namespace traxo {
 
 TDynamicOpaqueButton::TDynamicOpaqueButton(HWND parent, Rect boundsInParent, DynamicLook look)
@@ -28,9 +29,11 @@ void TDynamicOpaqueButton::SetEnabled(bool enabled) {
 }
 
 void TDynamicOpaqueButton::Paint(GdiPaintCanvas& canvas, Size size) {
-    PaintOpaqueButton(canvas, state_.Look(),
-                      {size, state_.Current(), state_.Hover(), state_.Enabled(), Visible()},
-                      Hooks());
+    const ControlPaint paint =
+        PaintWith(state_.Look(),
+                  {size, state_.Current(), state_.Hover(), state_.Enabled(), Visible()},
+                  HighContrastColours());
+    PaintOpaqueButton(canvas, paint.look, paint.state, Hooks());
 }
 
 void TDynamicOpaqueButton::FadeTick() {
