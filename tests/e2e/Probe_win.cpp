@@ -25,6 +25,7 @@
 //                                  whose text does not fit them at their font; none: "none"
 //   memory CLASS                   prints the memory of the window's process (ProbeMemory_win.h)
 //   serve                          reads commands from its input, one a line (see Serve)
+#include "ProbeContrast_win.h"
 #include "ProbeMemory_win.h"
 #include "platform/ProductIdentity.h"
 
@@ -997,7 +998,8 @@ int Usage() {
                  "window-handle CLASS | tray-recorder LOGFILE | list-texts TITLE | "
                  "child-rect CLASS CHILDCLASS | child-text CLASS CHILDCLASS | "
                  "wait-painted CLASS | button-rect TITLE TEXT | "
-                 "glyphs FACE HEIGHT TEXT | dpi CLASS | cut-texts CLASS | memory CLASS\n");
+                 "glyphs FACE HEIGHT TEXT | dpi CLASS | cut-texts CLASS | memory CLASS | "
+                 "high-contrast colours|set-colours|flags ...\n");
     return kUsage;
 }
 
@@ -1090,6 +1092,9 @@ int RunCommand(const std::vector<std::wstring>& args) {
     }
     if (command == L"memory" && n == 2) {
         return MemoryOfWindowOwner(args[1]);
+    }
+    if (command == L"high-contrast" && n >= 2) {
+        return HighContrastCommand({args.begin() + 1, args.end()});
     }
     return Usage();
 }
