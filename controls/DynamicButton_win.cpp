@@ -25,10 +25,9 @@ void TDynamicButton::Paint(GdiPaintCanvas& canvas, Size size) {
         SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     }
     RestoreDC(dc, saved); // the canvas's pen, brush and font as they were, origin at 0
-    const ControlPaint paint =
-        PaintWith(state_.Look(),
-                  {size, state_.Current(), state_.Hover(), state_.Enabled(), Visible()},
-                  HighContrastColours());
+    const ControlPaint paint = PaintWith(
+        state_.Look(), {size, state_.Current(), state_.Hover(), state_.Enabled(), Visible()},
+        HighContrastColours());
     PaintButton(canvas, paint.look, paint.state, Hooks());
 }
 

@@ -1,7 +1,7 @@
 #include "controls/DynamicFrame_win.h"
 
-#include "controls/HighContrast_win.h"
 #include "controls/DynamicPainters.h"
+#include "controls/HighContrast_win.h"
 
 #include <windowsx.h>
 

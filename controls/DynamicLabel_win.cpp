@@ -35,9 +35,8 @@ void TDynamicLabel::FadeFontColourTo(Colour target, int timeMs) {
 
 void TDynamicLabel::Paint(GdiPaintCanvas& canvas, Size size) {
     const SystemColours* highContrast = HighContrastColours();
-    const ControlPaint paint =
-        PaintWith(state_.Look(), {size, state_.Current(), false, state_.Enabled(), Visible()},
-                  highContrast);
+    const ControlPaint paint = PaintWith(
+        state_.Look(), {size, state_.Current(), false, state_.Enabled(), Visible()}, highContrast);
     PaintLabel(canvas, paint.look, paint.state,
                highContrast ? paint.look.FontColour : fontFade_.Current(), Hooks());
 }

@@ -29,10 +29,9 @@ void TDynamicOpaqueButton::SetEnabled(bool enabled) {
 }
 
 void TDynamicOpaqueButton::Paint(GdiPaintCanvas& canvas, Size size) {
-    const ControlPaint paint =
-        PaintWith(state_.Look(),
-                  {size, state_.Current(), state_.Hover(), state_.Enabled(), Visible()},
-                  HighContrastColours());
+    const ControlPaint paint = PaintWith(
+        state_.Look(), {size, state_.Current(), state_.Hover(), state_.Enabled(), Visible()},
+        HighContrastColours());
     PaintOpaqueButton(canvas, paint.look, paint.state, Hooks());
 }
 

@@ -56,9 +56,9 @@ std::optional<std::u16string> Win32HighContrastSystem::StoredFlags() {
 }
 
 SystemColours Win32HighContrastSystem::Colours() {
-    return {SystemColour(COLOR_WINDOW),     SystemColour(COLOR_WINDOWTEXT),
-            SystemColour(COLOR_BTNFACE),    SystemColour(COLOR_BTNTEXT),
-            SystemColour(COLOR_HIGHLIGHT),  SystemColour(COLOR_HIGHLIGHTTEXT),
+    return {SystemColour(COLOR_WINDOW),    SystemColour(COLOR_WINDOWTEXT),
+            SystemColour(COLOR_BTNFACE),   SystemColour(COLOR_BTNTEXT),
+            SystemColour(COLOR_HIGHLIGHT), SystemColour(COLOR_HIGHLIGHTTEXT),
             SystemColour(COLOR_GRAYTEXT)};
 }
 

@@ -70,9 +70,8 @@ int SetColours(const std::vector<std::wstring>& args) {
     if (indexes.empty()) {
         return kUsage;
     }
-    return SetSysColors(static_cast<int>(indexes.size()), indexes.data(), colours.data())
-               ? kOk
-               : kFailed;
+    return SetSysColors(static_cast<int>(indexes.size()), indexes.data(), colours.data()) ? kOk
+                                                                                          : kFailed;
 }
 
 std::wstring StoredFlags() {
@@ -97,8 +96,9 @@ int StoreFlags(const std::wstring& value) {
         status = RegDeleteValueW(key, kValue);
         status = status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status;
     } else {
-        status = RegSetValueExW(key, kValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+        status =
+            RegSetValueExW(key, kValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                           static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
     }
     RegCloseKey(key);
     if (status != ERROR_SUCCESS) {
@@ -108,8 +108,8 @@ int StoreFlags(const std::wstring& value) {
     SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST,
                         reinterpret_cast<LPARAM>(L"HighContrast"), SMTO_ABORTIFHUNG, 5000,
                         &ignored);
-    const int size = WideCharToMultiByte(CP_UTF8, 0, before.c_str(), -1, nullptr, 0, nullptr,
-                                         nullptr);
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, before.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string printed(size > 0 ? size - 1 : 0, '\0');
     WideCharToMultiByte(CP_UTF8, 0, before.c_str(), -1, printed.data(), size, nullptr, nullptr);
     std::printf("%s\n", printed.c_str());

@@ -9,6 +9,7 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 import traxo_e2e  # noqa: E402
+import test_mainwindow  # noqa: E402
 from test_mainwindow import CAPTION_BAR, ROW0, TOOLBAR, close_to  # noqa: E402
 from traxo_e2e import (MAIN_CLASS, LEFT_BUTTON, STROKE_RIGHT, STROKE_DOWN, move_to,  # noqa: E402
                        screenshot_showing, take_screenshot, wait_until, xdotool)
@@ -79,15 +80,9 @@ class HighContrast(traxo_e2e.TraxoTestCase):
         if flags is not None:
             self.ask_probe("flags", flags)
 
-    def client_origin(self):
-        code, out = self.probe("client-rect", MAIN_CLASS)
-        self.assertEqual(code, 0, "the main window has no client area")
-        left, top, _, _ = (int(v) for v in out.split())
-        return left, top
-
-    def screen(self, place):
-        left, top = self.client_origin()
-        return left + place[0], top + place[1]
+    # The client area's places on the screen, as the main window's colour test finds them.
+    client_origin = test_mainwindow.MainWindowLooks.client_origin
+    screen = test_mainwindow.MainWindowLooks.screen
 
     def wrong_places(self, shot, places):
         """What each place shows where it is not the expected colour."""

@@ -1,13 +1,13 @@
 // High contrast: when the mode counts as on, and what every animated control, the main
 // window's panels, the list rows and the pad draw with while it is on.
-#include "SetTestSupport.h"
 #include "controls/HighContrast.h"
+
+#include "SetTestSupport.h"
 #include "platform/RecordingPaintCanvas.h"
 #include "ui/main/MainWindowContrast.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -43,8 +43,8 @@ TEST(HighContrastMode, TheSystemDecidesWhereItReportsTheFeatureElseTheStoredSett
     };
     for (const Case& c : cases) {
         EXPECT_EQ(HighContrastOn(c.reported, c.stored), c.on)
-            << c.reported << " " << (c.stored ? std::string(c.stored->begin(), c.stored->end())
-                                              : std::string("(none)"));
+            << c.reported << " "
+            << (c.stored ? std::string(c.stored->begin(), c.stored->end()) : std::string("(none)"));
     }
 }
 
@@ -152,12 +152,32 @@ TEST(HighContrastLooks, EveryControlDrawsInSystemColoursOnly) {
     };
     const SystemColours& c = kSystem;
     const Case cases[] = {
-        {"toolbar button at rest", Painter::Windowless, ToolbarButton(), false, true, {},
-         c.buttonFace, c.windowText, c.buttonText},
-        {"toolbar button under the cursor", Painter::Windowless, ToolbarButton(), true, true, {},
-         c.highlight, c.windowText, c.highlightText},
-        {"button that never fills, under the cursor", Painter::Windowless,
-         WithMode(ToolbarButton(), tmAlways), true, true, {}, c.highlight, c.windowText,
+        {"toolbar button at rest",
+         Painter::Windowless,
+         ToolbarButton(),
+         false,
+         true,
+         {},
+         c.buttonFace,
+         c.windowText,
+         c.buttonText},
+        {"toolbar button under the cursor",
+         Painter::Windowless,
+         ToolbarButton(),
+         true,
+         true,
+         {},
+         c.highlight,
+         c.windowText,
+         c.highlightText},
+        {"button that never fills, under the cursor",
+         Painter::Windowless,
+         WithMode(ToolbarButton(), tmAlways),
+         true,
+         true,
+         {},
+         c.highlight,
+         c.windowText,
          c.buttonText},
         {"disabled button", Painter::Opaque, WithMode(ToolbarButton(), tmOpaque), true, false,
          c.buttonFace, c.buttonFace, c.windowText, c.grayText},
