@@ -17,7 +17,6 @@ namespace {
 // Every colour told apart from the others and from the looks' own.
 constexpr SystemColours kSystem{Rgb(1, 0, 0), Rgb(2, 0, 0), Rgb(3, 0, 0), Rgb(4, 0, 0),
                                 Rgb(5, 0, 0), Rgb(6, 0, 0), Rgb(7, 0, 0)};
-constexpr Colour kOwnFill = Rgb(60, 78, 91);
 
 TEST(HighContrastMode, TheSystemDecidesWhereItReportsTheFeatureElseTheStoredSetting) {
     struct Case {
@@ -77,40 +76,16 @@ TEST(HighContrastMode, TheStoredSettingIsReadOnlyWhereTheSystemDoesNotReportTheF
     EXPECT_EQ(ReadHighContrast(wine), std::nullopt);
 }
 
-DynamicLook ToolbarButton() {
-    DynamicLook look;
-    look.Colour = kOwnFill;
-    look.SelectedColour = Rgb(94, 121, 142);
-    look.MouseDownColour = Rgb(70, 91, 106);
-    look.BorderColour = Rgb(79, 102, 119);
-    look.SelectedBorderColour = Rgb(86, 112, 131);
-    look.FontColour = Rgb(255, 255, 255);
-    look.SelectedFontColour = Rgb(255, 255, 255);
+// A look of the main window's, with a caption and, around it, a panel colour of its own.
+DynamicLook MainLook(MainControl id) {
+    DynamicLook look = *LayoutRow(id).look;
+    look.Caption = u"Caption";
     look.OutsideColour = Rgb(255, 255, 255);
-    look.TransparentMode = tmWhenInactive;
-    look.Caption = u"Save";
-    look.Glyph = Picture{7, {16, 16}};
     return look;
 }
 
 DynamicLook WithMode(DynamicLook look, TTransparentMode mode) {
     look.TransparentMode = mode;
-    return look;
-}
-
-DynamicLook Tab() {
-    DynamicLook look = DefaultLabelLook();
-    look.Colour = look.SelectedColour = look.MouseDownColour = kOwnFill;
-    look.BorderColour = kOwnFill;
-    look.Shape = fsTab;
-    look.Caption = u"Status";
-    return look;
-}
-
-DynamicLook Frame() {
-    DynamicLook look = DefaultFrameLook();
-    look.Colour = kColourNone;
-    look.BorderColour = kOwnFill;
     return look;
 }
 
@@ -154,7 +129,7 @@ TEST(HighContrastLooks, EveryControlDrawsInSystemColoursOnly) {
     const Case cases[] = {
         {"toolbar button at rest",
          Painter::Windowless,
-         ToolbarButton(),
+         MainLook(MainControl::btnLoad),
          false,
          true,
          {},
@@ -163,7 +138,7 @@ TEST(HighContrastLooks, EveryControlDrawsInSystemColoursOnly) {
          c.buttonText},
         {"toolbar button under the cursor",
          Painter::Windowless,
-         ToolbarButton(),
+         MainLook(MainControl::btnLoad),
          true,
          true,
          {},
@@ -172,23 +147,30 @@ TEST(HighContrastLooks, EveryControlDrawsInSystemColoursOnly) {
          c.highlightText},
         {"button that never fills, under the cursor",
          Painter::Windowless,
-         WithMode(ToolbarButton(), tmAlways),
+         WithMode(MainLook(MainControl::btnLoad), tmAlways),
          true,
          true,
          {},
          c.highlight,
          c.windowText,
          c.buttonText},
-        {"disabled button", Painter::Opaque, WithMode(ToolbarButton(), tmOpaque), true, false,
+        {"disabled button", Painter::Opaque, MainLook(MainControl::btnCreate), true, false,
          c.buttonFace, c.buttonFace, c.windowText, c.grayText},
-        {"opaque button under the cursor", Painter::Opaque, WithMode(ToolbarButton(), tmOpaque),
-         true, true, c.buttonFace, c.highlight, c.windowText, c.highlightText},
-        // The label's outside is the system's button face already.
-        {"tab label", Painter::Label, Tab(), false, true, kColourBtnFace, c.buttonFace,
-         c.windowText, c.buttonText},
-        {"disabled label", Painter::Label, Tab(), false, false, kColourBtnFace, c.buttonFace,
-         c.windowText, c.grayText},
-        {"frame", Painter::Frame, Frame(), false, true, {}, c.buttonFace, c.windowText, {}},
+        {"opaque button under the cursor", Painter::Opaque, MainLook(MainControl::btnCreate), true,
+         true, c.buttonFace, c.highlight, c.windowText, c.highlightText},
+        {"tab label", Painter::Label, MainLook(MainControl::lblSet), false, true, c.buttonFace,
+         c.buttonFace, c.windowText, c.buttonText},
+        {"disabled label", Painter::Label, MainLook(MainControl::lblSet), false, false,
+         c.buttonFace, c.buttonFace, c.windowText, c.grayText},
+        {"frame",
+         Painter::Frame,
+         MainLook(MainControl::DynamicFrame1),
+         false,
+         true,
+         {},
+         c.buttonFace,
+         c.windowText,
+         {}},
     };
     for (const Case& one : cases) {
         SCOPED_TRACE(one.name);
@@ -210,15 +192,17 @@ TEST(HighContrastLooks, EveryControlDrawsInSystemColoursOnly) {
             EXPECT_EQ(texts[0].fontColour, *one.caption);
         }
         // The glyph is drawn as it is, greyed only when the control is disabled.
-        for (const PaintCall& picture : canvas.CallsOf(PaintOp::Picture)) {
-            EXPECT_EQ(picture.pictureId, 7);
+        const std::vector<PaintCall> pictures = canvas.CallsOf(PaintOp::Picture);
+        ASSERT_EQ(pictures.size(), one.look.Glyph ? 1u : 0u);
+        for (const PaintCall& picture : pictures) {
+            EXPECT_EQ(picture.pictureId, one.look.Glyph->id);
             EXPECT_EQ(picture.greyed, !one.enabled);
         }
     }
 }
 
 TEST(HighContrastLooks, OffLeavesLookAndStateAsTheyAre) {
-    const DynamicLook look = ToolbarButton();
+    const DynamicLook look = MainLook(MainControl::btnLoad);
     const DynamicPaintState state{{80, 36}, Rgb(99, 99, 99), true, true, true};
     const ControlPaint paint = PaintWith(look, state, nullptr);
     EXPECT_EQ(paint.state.current, Rgb(99, 99, 99));
