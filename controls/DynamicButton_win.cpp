@@ -1,5 +1,6 @@
 #include "controls/DynamicButton_win.h"
 
+#include "controls/HighContrast_win.h"
 namespace traxo {
 
 TDynamicButton::TDynamicButton(HWND parent, Rect boundsInParent, DynamicLook look)
@@ -24,7 +25,8 @@ void TDynamicButton::Paint(GdiPaintCanvas& canvas, Size size) {
         SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     }
     RestoreDC(dc, saved); // the canvas's pen, brush and font as they were, origin at 0
-    PaintButton(canvas, state_.Look(), PaintState(size), Hooks());
+    const ControlPaint paint = PaintWith(state_.Look(), PaintState(size), HighContrastColours());
+    PaintButton(canvas, paint.look, paint.state, Hooks());
 }
 
 } // namespace traxo

@@ -1,6 +1,7 @@
 #include "controls/DynamicFrame_win.h"
 
 #include "controls/DynamicPainters.h"
+#include "controls/HighContrast_win.h"
 
 #include <windowsx.h>
 
@@ -51,9 +52,10 @@ void TDynamicFrame::SetBounds(Rect boundsInParent) {
 
 void TDynamicFrame::Paint(PaintCanvas& parentCanvas) {
     const Size size{bounds_.right - bounds_.left, bounds_.bottom - bounds_.top};
-    PaintFrame(parentCanvas, state_.Look(),
-               {size, state_.Current(), false, state_.Enabled(), visible_},
-               {bounds_.left, bounds_.top});
+    const ControlPaint paint =
+        PaintWith(state_.Look(), {size, state_.Current(), false, state_.Enabled(), visible_},
+                  HighContrastColours());
+    PaintFrame(parentCanvas, paint.look, paint.state, {bounds_.left, bounds_.top});
 }
 
 void TDynamicFrame::InvalidateArea() {

@@ -1,5 +1,7 @@
 #include "controls/DynamicLabel_win.h"
 
+#include "controls/HighContrast_win.h"
+
 namespace traxo {
 
 TDynamicLabel::TDynamicLabel(HWND parent, Rect boundsInParent, DynamicLook look)
@@ -33,8 +35,11 @@ void TDynamicLabel::FadeFontColourTo(Colour target, int timeMs) {
 }
 
 void TDynamicLabel::Paint(GdiPaintCanvas& canvas, Size size) {
-    PaintLabel(canvas, state_.Look(), {size, state_.Current(), false, state_.Enabled(), Visible()},
-               fontFade_.Current(), Hooks());
+    const SystemColours* highContrast = HighContrastColours();
+    const ControlPaint paint = PaintWith(
+        state_.Look(), {size, state_.Current(), false, state_.Enabled(), Visible()}, highContrast);
+    PaintLabel(canvas, paint.look, paint.state,
+               highContrast ? paint.look.FontColour : fontFade_.Current(), Hooks());
 }
 
 void TDynamicLabel::FadeTick() {

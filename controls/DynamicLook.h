@@ -31,6 +31,7 @@ struct DynamicLook {
     FontSpec SelectedFont;
     ::traxo::Colour FontColour = 0;
     ::traxo::Colour SelectedFontColour = 0;
+    ::traxo::Colour DisabledFontColour = kColourNone; // none: the control's own grey
     std::u16string Caption;
     TAlignment Alignment = taLeftJustify;
     int FadeInTime = 200; // milliseconds, 10 and more

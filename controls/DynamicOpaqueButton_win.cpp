@@ -1,5 +1,6 @@
 #include "controls/DynamicOpaqueButton_win.h"
 
+#include "controls/HighContrast_win.h"
 namespace traxo {
 
 TDynamicOpaqueButton::TDynamicOpaqueButton(HWND parent, Rect boundsInParent, DynamicLook look)
@@ -28,7 +29,8 @@ void TDynamicOpaqueButton::SetEnabled(bool enabled) {
 }
 
 void TDynamicOpaqueButton::Paint(GdiPaintCanvas& canvas, Size size) {
-    PaintOpaqueButton(canvas, state_.Look(), PaintState(size), Hooks());
+    const ControlPaint paint = PaintWith(state_.Look(), PaintState(size), HighContrastColours());
+    PaintOpaqueButton(canvas, paint.look, paint.state, Hooks());
 }
 
 DynamicPaintState TDynamicOpaqueButton::PaintState(Size size) const {

@@ -71,6 +71,10 @@ std::optional<Size> GlyphSize(const DynamicLook& look) {
     return look.Glyph->size;
 }
 
+Colour DisabledCaption(const DynamicLook& look, Colour standard) {
+    return look.DisabledFontColour == kColourNone ? standard : look.DisabledFontColour;
+}
+
 Colour PenOf(Colour border, Colour fill) {
     return border == kColourNone ? fill : border;
 }
@@ -95,7 +99,7 @@ void PaintButtonBody(PaintCanvas& canvas, const DynamicLook& look, const Dynamic
     }
 
     const FontSpec& font = state.hover ? look.SelectedFont : look.Font;
-    const Colour fontColour = !state.enabled ? kButtonDisabledFontColour
+    const Colour fontColour = !state.enabled ? DisabledCaption(look, kButtonDisabledFontColour)
                               : state.hover  ? look.SelectedFontColour
                                              : look.FontColour;
     canvas.SetFont(font, fontColour);
@@ -188,7 +192,8 @@ void PaintLabel(PaintCanvas& canvas, const DynamicLook& look, const DynamicPaint
     canvas.SetBrushColour(state.current);
     canvas.SetPen(PenOf(look.BorderColour, state.current), 1);
 
-    const Colour textColour = state.enabled ? fontColour : kLabelDisabledFontColour;
+    const Colour textColour =
+        state.enabled ? fontColour : DisabledCaption(look, kLabelDisabledFontColour);
     canvas.SetFont(look.Font, textColour);
     const Size text = MeasureCaption(canvas, look.Caption, hooks);
     if (look.Shape == fsTab) {

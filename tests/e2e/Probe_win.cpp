@@ -27,6 +27,7 @@
 //   focus CLASS                    prints the window with the focus in the window's thread
 //                                  (ProbeFocus_win.h)
 //   serve                          reads commands from its input, one a line (see Serve)
+#include "ProbeContrast_win.h"
 #include "ProbeFocus_win.h"
 #include "ProbeMemory_win.h"
 #include "platform/ProductIdentity.h"
@@ -1001,7 +1002,8 @@ int Usage() {
         "window-handle CLASS | tray-recorder LOGFILE | list-texts TITLE | "
         "child-rect CLASS CHILDCLASS | child-text CLASS CHILDCLASS | "
         "wait-painted CLASS | button-rect TITLE TEXT | "
-        "glyphs FACE HEIGHT TEXT | dpi CLASS | cut-texts CLASS | memory CLASS | focus CLASS\n");
+        "glyphs FACE HEIGHT TEXT | dpi CLASS | cut-texts CLASS | memory CLASS | focus CLASS | "
+        "high-contrast colours|set-colours|flags ...\n");
     return kUsage;
 }
 
@@ -1097,6 +1099,9 @@ int RunCommand(const std::vector<std::wstring>& args) {
     }
     if (command == L"memory" && n == 2) {
         return MemoryOfWindowOwner(args[1]);
+    }
+    if (command == L"high-contrast" && n >= 2) {
+        return HighContrastCommand({args.begin() + 1, args.end()});
     }
     return Usage();
 }

@@ -4,10 +4,12 @@
 #include "app/EngineTexts.h"
 #include "app/ProductInfo.h"
 #include "app/UpdateAddress.h"
+#include "controls/HighContrast_win.h"
 #include "platform/ProfileIni_win.h"
 #include "platform/WideText_win.h"
 #include "ui/kit/TaskDialog_win.h"
 #include "ui/main/ActionDrop_win.h"
+#include "ui/main/MainWindowContrast.h"
 #include "ui/main/MainWindowIds_win.h"
 #include "ui/main/MainWindow_win.h"
 
@@ -326,7 +328,36 @@ void TgestureConfigForm::PadChanged() {
     InvalidateRect(image1_, nullptr, FALSE);
 }
 
+namespace {
+
+// The pad's picture in two colours: its white background in `colours.back`, every other pixel
+// (the trail, the dots, the messages) in `colours.text`. A monochrome copy sorts the pixels.
+void CopyInTwoColours(HDC target, const OffscreenBitmap& picture, ColourPair colours) {
+    const int width = picture.Width();
+    const int height = picture.Height();
+    const ScopedBitmap mask(CreateBitmap(width, height, 1, 1, nullptr));
+    const ScopedMemoryDc maskDc(CreateCompatibleDC(target));
+    if (mask.get() == nullptr || maskDc.get() == nullptr) {
+        picture.Copy(target, 0, 0);
+        return;
+    }
+    const HGDIOBJ old = SelectObject(maskDc, mask);
+    const COLORREF oldBack = SetBkColor(picture.Dc(), RGB(255, 255, 255));
+    BitBlt(maskDc, 0, 0, width, height, picture.Dc(), 0, 0, SRCCOPY);
+    SetBkColor(picture.Dc(), oldBack);
+    SetTextColor(target, colours.text); // the mask's 0 bits
+    SetBkColor(target, colours.back);   // its 1 bits
+    BitBlt(target, 0, 0, width, height, maskDc, 0, 0, SRCCOPY);
+    SelectObject(maskDc, old);
+}
+
+} // namespace
+
 void TgestureConfigForm::PaintPad(HDC dc) {
+    if (const SystemColours* highContrast = HighContrastColours()) {
+        CopyInTwoColours(dc, padBitmap_, HighContrastPad(*highContrast));
+        return;
+    }
     padBitmap_.Copy(dc, 0, 0);
 }
 

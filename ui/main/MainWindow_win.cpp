@@ -5,12 +5,14 @@
 #include "app/SetLoading.h"
 #include "app/Startup.h"
 #include "app/UpdateAddress.h"
+#include "controls/HighContrast_win.h"
 #include "mousecore/HookCommon.h"
 #include "platform/Dpi_win.h"
 #include "platform/ProfileIni_win.h"
 #include "platform/WideText_win.h"
 #include "ui/kit/Pictures.h"
 #include "ui/kit/TaskDialog_win.h"
+#include "ui/main/MainWindowContrast.h"
 #include "ui/main/MainWindowIds_win.h"
 
 #include <algorithm>
@@ -92,6 +94,10 @@ LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_DROPFILES:
         ActionPanelDrop(reinterpret_cast<HDROP>(wParam));
         return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        FollowSystemColours();
+        break;
     case WM_DPICHANGED:
         FollowDpi(DpiOfChangedMessage(wParam), lParam);
         return 0;
@@ -270,12 +276,16 @@ void TgestureConfigForm::Settings1Click() {
 // ---- Painting: the panels, the caption bar, the banner, the labels and the frames ----
 
 void TgestureConfigForm::PaintBackground(PaintCanvas& canvas, Rect area) {
+    const SystemColours* highContrast = HighContrastColours();
     canvas.PushClip(area);
     for (const PlacedMainControl& control : layout_) {
         if ((control.kind == ControlKind::Panel || control.kind == ControlKind::Shape) &&
             control.background != kColourNone && control.id != MainControl::comboActionsPanel) {
-            canvas.FillRect(control.client, control.background);
-        } else if (control.id == MainControl::Image2) {
+            canvas.FillRect(control.client, highContrast
+                                                ? HighContrastPanel(control.id, *highContrast).back
+                                                : control.background);
+        } else if (control.id == MainControl::Image2 && highContrast == nullptr) {
+            // The banner is a decoration: high contrast leaves the toolbar plain.
             canvas.DrawPicture({kPictureBanner, {scale_(kBannerWidth), scale_(kBannerHeight)}},
                                {control.client.left, control.client.top}, false);
         }
@@ -299,7 +309,10 @@ void TgestureConfigForm::PaintLabels(GdiPaintCanvas& canvas) {
         if (control.id == MainControl::lblVersion || control.id == MainControl::lblCopyright) {
             font = LabelFont(control.id, hover, scale_);
         }
-        canvas.SetFont(font, control.look->FontColour);
+        const SystemColours* highContrast = HighContrastColours();
+        canvas.SetFont(font, highContrast && control.parent
+                                 ? HighContrastPanel(*control.parent, *highContrast).text
+                                 : control.look->FontColour);
         const std::u16string text =
             control.id == MainControl::lblFile ? FileCaption() : control.text;
         Rect box = control.client;

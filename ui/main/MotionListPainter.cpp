@@ -97,23 +97,23 @@ RowActions SummariseRowActions(const Motion& motion, int knownAppCount) {
 
 void ListBox1DrawItem(PaintCanvas& canvas, const MotionSet& set, int index, Rect row,
                       MotionRowState state, Language language, const MotionListFonts& fonts,
-                      DpiScale scale) {
+                      DpiScale scale, const MotionRowColours& colours) {
     if (index < 0 || index >= std::min(static_cast<int>(set.motionCount), kMaxMotions)) {
-        canvas.FillRect(row, kListColour);
+        canvas.FillRect(row, colours.list);
         return;
     }
     const Motion& motion = set.motions[index];
     canvas.PushClip(row);
-    canvas.FillRect(row, state.selected ? kSelectedRowColour : kListColour);
+    canvas.FillRect(row, state.selected ? colours.selectedRow : colours.list);
 
     // The large digits stand behind the row's content and are cut at its edges.
     const std::string digits = std::to_string(index + 1);
     const std::u16string number(digits.begin(), digits.end());
-    canvas.SetFont(fonts.number, state.selected ? kSelectedNumberColour : kNumberColour);
+    canvas.SetFont(fonts.number, state.selected ? colours.selectedNumber : colours.number);
     const Size numberSize = canvas.MeasureText(number);
     canvas.DrawText({row.right - numberSize.width, row.top - scale(8)}, number);
 
-    canvas.SetPen(state.selected ? kSelectedThumbnailPen : kThumbnailPen, 1);
+    canvas.SetPen(state.selected ? colours.selectedThumbnail : colours.thumbnail, 1);
     DrawInRect(
         motion.path, canvas,
         {row.left + scale(10), row.top + scale(5), row.left + scale(45), row.top + scale(40)});
@@ -126,11 +126,12 @@ void ListBox1DrawItem(PaintCanvas& canvas, const MotionSet& set, int index, Rect
 
     if (!state.selected) {
         FontSpec font = fonts.text;
-        Colour colour = motion.defaultAction.IsEmpty() ? kRowTextColour : kAssignedActionColour;
+        Colour colour =
+            motion.defaultAction.IsEmpty() ? colours.rowText : colours.assignedAction;
         if (actions.shown.empty()) {
-            colour = kEmptyActionColour;
+            colour = colours.emptyAction;
         } else if (actions.shown.find(u'@') != std::u16string::npos) {
-            colour = kAssignedActionColour;
+            colour = colours.assignedAction;
         } else {
             font.underline = StartsWithHttp(actions.shown);
         }
@@ -145,12 +146,14 @@ void ListBox1DrawItem(PaintCanvas& canvas, const MotionSet& set, int index, Rect
 
     const int countersLeft = row.right - scale(60);
     if (actions.own > 0) {
-        canvas.SetFont(fonts.text, kOwnActionsColour);
+        canvas.SetFont(fonts.text,
+                       state.selected ? colours.selectedOwnActions : colours.ownActions);
         const int top = actions.switchedOff > 0 ? row.top + scale(12) : row.top + scale(19);
         canvas.DrawText({countersLeft, top}, Counter(u'+', actions.own));
     }
     if (actions.switchedOff > 0) {
-        canvas.SetFont(fonts.text, kSwitchedOffColour);
+        canvas.SetFont(fonts.text,
+                       state.selected ? colours.selectedSwitchedOff : colours.switchedOff);
         const int top = actions.own > 0 ? row.bottom - scale(24) : row.top + scale(19);
         canvas.DrawText({countersLeft, top}, Counter(u'-', actions.switchedOff));
     }

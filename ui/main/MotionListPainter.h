@@ -28,6 +28,23 @@ inline constexpr Colour kRowTextColour = Rgb(0, 0, 0);
 inline constexpr Colour kOwnActionsColour = Rgb(128, 128, 128);
 inline constexpr Colour kSwitchedOffColour = Rgb(192, 192, 192);
 
+// The colours a row is drawn in: the list's own, or the system's while high contrast is on.
+struct MotionRowColours {
+    Colour list = kListColour;
+    Colour selectedRow = kSelectedRowColour;
+    Colour number = kNumberColour;
+    Colour selectedNumber = kSelectedNumberColour;
+    Colour thumbnail = kThumbnailPen;
+    Colour selectedThumbnail = kSelectedThumbnailPen;
+    Colour assignedAction = kAssignedActionColour;
+    Colour emptyAction = kEmptyActionColour;
+    Colour rowText = kRowTextColour;
+    Colour ownActions = kOwnActionsColour;
+    Colour switchedOff = kSwitchedOffColour;
+    Colour selectedOwnActions = kOwnActionsColour;
+    Colour selectedSwitchedOff = kSwitchedOffColour;
+};
+
 // The two fonts of a row, already scaled: numlabel's large digits and comboActions' text.
 struct MotionListFonts {
     FontSpec number{u"Trebuchet MS", 56, true};
@@ -53,7 +70,7 @@ struct MotionRowState {
 // Draws motion `index` into row (device pixels). language picks the action texts.
 void ListBox1DrawItem(PaintCanvas& canvas, const MotionSet& set, int index, Rect row,
                       MotionRowState state, Language language, const MotionListFonts& fonts,
-                      DpiScale scale);
+                      DpiScale scale, const MotionRowColours& colours = {});
 
 // The caption of btnAssign: the default action's text, else the first rule's own action's,
 // else the text of the empty action.

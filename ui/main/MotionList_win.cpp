@@ -1,6 +1,8 @@
 // ListBox1: the owner-drawn motion list with fixed rows, each painted by the portable row painter
 // into an off-screen bitmap, and the action button laid over the selected row.
+#include "controls/HighContrast_win.h"
 #include "ui/main/MainButtons.h"
+#include "ui/main/MainWindowContrast.h"
 #include "ui/main/MainWindowIds_win.h"
 #include "ui/main/MainWindow_win.h"
 
@@ -62,9 +64,11 @@ void TgestureConfigForm::ListBox1DrawItem(const DRAWITEMSTRUCT& item) {
         canvas.SetAppIcons(imgApps_);
         const MotionRowState state{(item.itemState & ODS_SELECTED) != 0,
                                    (item.itemState & ODS_FOCUS) != 0};
-        traxo::ListBox1DrawItem(canvas, motionSet_, static_cast<int>(item.itemID),
-                                {0, 0, width, height}, state, settings_.language, listFonts_,
-                                scale_);
+        const SystemColours* highContrast = HighContrastColours();
+        traxo::ListBox1DrawItem(
+            canvas, motionSet_, static_cast<int>(item.itemID), {0, 0, width, height}, state,
+            settings_.language, listFonts_, scale_,
+            highContrast ? HighContrastRows(*highContrast) : MotionRowColours{});
     }
     rowBitmap_.Copy(item.hDC, r.left, r.top);
 }
