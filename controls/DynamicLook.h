@@ -52,6 +52,9 @@ struct DynamicLook {
     // caption while the window shows its keyboard cues; a caption without the letter (Chinese)
     // shows it after itself in brackets, as Windows programs do.
     char16_t AccessKey = 0;
+    // The fill shows a value (the trail's colour in the options), not decoration: high contrast
+    // keeps it.
+    bool FillIsContent = false;
 };
 
 // What an owner changes of any animated control, a window of its own or painted by its parent:

@@ -54,6 +54,11 @@ std::optional<SystemColours> ReadHighContrast(HighContrastSystem& system) {
 
 DynamicLook HighContrastLook(const DynamicLook& look, const SystemColours& colours) {
     DynamicLook result = look;
+    if (look.FillIsContent) { // a chosen colour shown as itself; its outline still follows
+        result.BorderColour = Recolour(look.BorderColour, colours.windowText);
+        result.SelectedBorderColour = Recolour(look.SelectedBorderColour, colours.windowText);
+        return result;
+    }
     result.Colour = Recolour(look.Colour, colours.buttonFace);
     const bool hoverFill = look.SelectedColour != look.Colour;
     result.SelectedColour =

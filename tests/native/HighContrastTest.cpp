@@ -220,6 +220,16 @@ TEST(HighContrastLooks, AbsentColoursAndSystemColourReferencesStay) {
     EXPECT_EQ(result.OutsideColour, kColourBtnFace);
 }
 
+TEST(HighContrastLooks, AFillThatShowsAChosenColourKeepsIt) {
+    DynamicLook swatch = DefaultFrameLook(); // the options' trail colour
+    swatch.Colour = Rgb(255, 0, 0);
+    swatch.BorderColour = Rgb(10, 10, 10);
+    swatch.FillIsContent = true;
+    const DynamicLook result = HighContrastLook(swatch, kSystem);
+    EXPECT_EQ(result.Colour, Rgb(255, 0, 0));
+    EXPECT_EQ(result.BorderColour, kSystem.windowText);
+}
+
 TEST(HighContrastMainWindow, PanelsRowsAndPadTakeTheirSystemColours) {
     const SystemColours& c = kSystem;
     struct Case {

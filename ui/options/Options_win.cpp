@@ -229,6 +229,7 @@ void TfrmOptions::LoadControls() {
         look.Colour = c.tail;
         look.SelectedColour = c.tail;
         look.MouseDownColour = c.tail;
+        look.FillIsContent = true;
         return look;
     }());
     SendMessageW(Control(comboLang), CB_SETCURSEL, LanguageNumber(c.language), 0);
