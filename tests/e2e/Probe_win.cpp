@@ -24,7 +24,9 @@
 //   cut-texts CLASS                prints the visible labels, buttons and boxes of the window
 //                                  whose text does not fit them at their font; none: "none"
 //   memory CLASS                   prints the memory of the window's process (ProbeMemory_win.h)
+//   accessible CLASS ROWS          prints the controls' accessible objects (ProbeAccessible_win.h)
 //   serve                          reads commands from its input, one a line (see Serve)
+#include "ProbeAccessible_win.h"
 #include "ProbeMemory_win.h"
 #include "platform/ProductIdentity.h"
 
@@ -997,7 +999,8 @@ int Usage() {
                  "window-handle CLASS | tray-recorder LOGFILE | list-texts TITLE | "
                  "child-rect CLASS CHILDCLASS | child-text CLASS CHILDCLASS | "
                  "wait-painted CLASS | button-rect TITLE TEXT | "
-                 "glyphs FACE HEIGHT TEXT | dpi CLASS | cut-texts CLASS | memory CLASS\n");
+                 "glyphs FACE HEIGHT TEXT | dpi CLASS | cut-texts CLASS | memory CLASS | "
+                 "accessible CLASS ROWS\n");
     return kUsage;
 }
 
@@ -1087,6 +1090,9 @@ int RunCommand(const std::vector<std::wstring>& args) {
     }
     if (command == L"child-text" && n == 3) {
         return ChildText(args[1], args[2]);
+    }
+    if (command == L"accessible" && n == 3) {
+        return AccessibleObjectsOf(args[1], _wtoi(args[2].c_str()));
     }
     if (command == L"memory" && n == 2) {
         return MemoryOfWindowOwner(args[1]);

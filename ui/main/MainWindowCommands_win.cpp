@@ -324,6 +324,7 @@ Size TgestureConfigForm::PadSize() {
 
 void TgestureConfigForm::PadChanged() {
     InvalidateRect(image1_, nullptr, FALSE);
+    AnnouncePadMessages();
 }
 
 void TgestureConfigForm::PaintPad(HDC dc) {

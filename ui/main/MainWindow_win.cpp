@@ -481,7 +481,7 @@ void TgestureConfigForm::ShowResultPopup(const PopupContent& content) {
     if (!frmInfo_) {
         frmInfo_ = std::make_unique<TfrmInfo>(hwnd());
     }
-    frmInfo_->ShowResult(content);
+    frmInfo_->ShowResult(content, settings_.language);
 }
 
 void TgestureConfigForm::SetPadIdle() {

@@ -275,6 +275,18 @@ private:
     POINT dragCursor_{};
     RECT dragWindow_{};
     int busyDepth_ = 0;
+
+    // ---- Screen readers (MainWindowAccessible_win.cpp) ----
+    // Last, so that they disconnect first: their providers read the members above.
+    void MakeAccessible();
+    void MakeControlAccessible(MainControl id, DynamicWindow& control);
+    void MakeListAccessible();
+    void MakePadAccessible();
+    // Raises the alert for a message the pad newly shows.
+    void AnnouncePadMessages();
+    AccessibleHost listAccessible_;
+    AccessibleHost padAccessible_;
+    std::vector<std::u16string> padMessagesSaid_;
 };
 
 } // namespace traxo

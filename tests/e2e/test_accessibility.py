@@ -1,0 +1,90 @@
+"""The configuration window through a screen reader's eyes: the probe reads every control's
+accessible object from another process through the system's accessibility library, in English
+and in Chinese, and finds each named by its caption, in its role, and the list's rows named by
+what they show."""
+
+import sys
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+
+import traxo_e2e  # noqa: E402
+from traxo_e2e import MAIN_CLASS, STROKE_DOWN, STROKE_RIGHT  # noqa: E402
+
+PUSH_BUTTON = 0x2B
+CHECK_BUTTON = 0x2C
+PAGE_TAB = 0x25
+LIST = 0x21
+LIST_ITEM = 0x22
+GRAPHIC = 0x28
+CHECKED = 0x10
+UNAVAILABLE = 0x1
+
+# Every control a reader must find in the window, by its name in each language, with its role.
+CONTROLS = {
+    0: [("hide", PUSH_BUTTON), ("Active", CHECK_BUTTON), ("New set", PUSH_BUTTON),
+        ("Load set", PUSH_BUTTON), ("Save set", PUSH_BUTTON), ("as...", PUSH_BUTTON),
+        ("Options", PUSH_BUTTON), ("Help", PUSH_BUTTON), ("Exit", PUSH_BUTTON),
+        ("Gesture set", PAGE_TAB), ("Testing", PAGE_TAB),
+        ("Configure programs...", PUSH_BUTTON), ("Create gesture", PUSH_BUTTON),
+        ("Delete gesture", PUSH_BUTTON), ("Gestures", LIST), ("Gesture pad", GRAPHIC)],
+    1: [("隐藏", PUSH_BUTTON), ("启动", CHECK_BUTTON), ("新建", PUSH_BUTTON),
+        ("载入", PUSH_BUTTON), ("保存", PUSH_BUTTON), ("另存为", PUSH_BUTTON),
+        ("选项", PUSH_BUTTON), ("帮助", PUSH_BUTTON), ("退出", PUSH_BUTTON),
+        ("手势组", PAGE_TAB), ("测试", PAGE_TAB),
+        ("配置程序…", PUSH_BUTTON), ("创建", PUSH_BUTTON),
+        ("删除", PUSH_BUTTON), ("手势列表", LIST), ("手势板", GRAPHIC)],
+}
+ROWS = {
+    0: ["Gesture 1: Browser: back", "Gesture 2: notepad.exe"],
+    1: ["手势 1：浏览器:后退", "手势 2：notepad.exe"],
+}
+
+
+class ScreenReaderNames(traxo_e2e.TraxoTestCase):
+
+    def setUp(self):
+        super().setUp()
+        self.build_set([(STROKE_RIGHT, "@Browser: back", []), (STROKE_DOWN, "notepad.exe", [])])
+
+    def read_objects(self):
+        """The probe's lines as (kind, class or index, role, state, children, name)."""
+        code, out = self.probe("accessible", MAIN_CLASS, "2")
+        self.assertEqual(code, 0, "the probe found no main window")
+        lines = [line.split("\t") for line in out.splitlines() if line]
+        objects = [(kind, where, int(role), int(state), int(children), name)
+                   for kind, where, role, state, children, name in
+                   (line for line in lines if line[0] in ("object", "child"))]
+        return objects, [line for line in lines if line[0] == "none"]
+
+    def check_language(self, language):
+        self.write_settings(motions="set.mtd", language=language)
+        self.start_traxo()
+        self.show_main_window()
+        objects, missing = self.read_objects()
+        found = {(name, role): state for kind, _, role, state, _, name in objects
+                 if kind == "object"}
+        for name, role in CONTROLS[language]:
+            self.assertIn((name, role), found,
+                          f"no control named {name!r} in role {role:#x}; the probe read "
+                          f"{objects}, and no object for {missing}")
+        active = CONTROLS[language][1]
+        self.assertTrue(found[active] & CHECKED, "Active is not checked while gestures are on")
+        self.assertFalse(found[CONTROLS[language][2]] & (CHECKED | UNAVAILABLE))
+
+        # The list's first two rows follow the list's own line, named by what they show.
+        list_at = next(i for i, o in enumerate(objects) if o[0] == "object" and o[2] == LIST)
+        self.assertEqual(objects[list_at][4], 2, "the list does not count its two rows")
+        rows = [o for o in objects[list_at + 1:list_at + 3] if o[0] == "child"]
+        self.assertEqual([(o[2], o[5]) for o in rows],
+                         [(LIST_ITEM, ROWS[language][0]), (LIST_ITEM, ROWS[language][1])])
+
+    def test_every_control_and_two_rows_in_english(self):
+        self.check_language(0)
+
+    def test_every_control_and_two_rows_in_chinese(self):
+        self.check_language(1)
+
+
+if __name__ == "__main__":
+    traxo_e2e.main()
