@@ -28,7 +28,8 @@ LRESULT CALLBACK TgestureConfigForm::FollowScrolls(HWND list, UINT message, WPAR
                                                    LPARAM lParam, UINT_PTR, DWORD_PTR form) {
     if (message == WM_GETOBJECT) {
         auto* self = reinterpret_cast<TgestureConfigForm*>(form);
-        if (const LRESULT object = self->listAccessible_.Answer(list, wParam, lParam); object != 0) {
+        if (const LRESULT object = self->listAccessible_.Answer(list, wParam, lParam);
+            object != 0) {
             return object;
         }
     }
