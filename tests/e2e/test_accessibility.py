@@ -9,7 +9,8 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 import traxo_e2e  # noqa: E402
-from traxo_e2e import MAIN_CLASS, STROKE_DOWN, STROKE_RIGHT  # noqa: E402
+from traxo_e2e import (LEFT_BUTTON, MAIN_CLASS, STROKE_DOWN, STROKE_RIGHT, drag,  # noqa: E402
+                       wait_until)
 
 PUSH_BUTTON = 0x2B
 CHECK_BUTTON = 0x2C
@@ -17,6 +18,7 @@ PAGE_TAB = 0x25
 LIST = 0x21
 LIST_ITEM = 0x22
 GRAPHIC = 0x28
+ALERT = 0x08
 CHECKED = 0x10
 UNAVAILABLE = 0x1
 
@@ -35,6 +37,7 @@ CONTROLS = {
         ("配置程序…", PUSH_BUTTON), ("创建", PUSH_BUTTON),
         ("删除", PUSH_BUTTON), ("手势列表", LIST), ("手势板", GRAPHIC)],
 }
+PAD = (303, 119, 786, 519)  # image1 in the client area (96 DPI)
 ROWS = {
     0: ["Gesture 1: Browser: back", "Gesture 2: notepad.exe"],
     1: ["手势 1：浏览器:后退", "手势 2：notepad.exe"],
@@ -84,6 +87,26 @@ class ScreenReaderNames(traxo_e2e.TraxoTestCase):
 
     def test_every_control_and_two_rows_in_chinese(self):
         self.check_language(1)
+
+    def pad_alerts(self):
+        """The names of the pad's alert children, as a reader finds them."""
+        objects, _ = self.read_objects()
+        pad_at = next(i for i, o in enumerate(objects) if o[0] == "object" and o[2] == GRAPHIC)
+        return [o[5] for o in objects[pad_at + 1:] if o[0] == "child" and o[2] == ALERT]
+
+    def test_the_pads_message_is_an_alert_a_reader_finds(self):
+        self.write_settings(motions="set.mtd")
+        self.start_traxo()
+        self.show_main_window()
+        self.assertNotIn("Matches #1", self.pad_alerts(), "the pad matched before any drawing")
+        code, out = self.probe("client-rect", MAIN_CLASS)
+        self.assertEqual(code, 0, "the main window has no client area")
+        left, top = (int(v) for v in out.split()[:2])
+        # A stroke to the right drawn on the pad is tested against the set: gesture 1.
+        middle = top + (PAD[1] + PAD[3]) // 2
+        drag(LEFT_BUTTON, [(left + PAD[0] + 80, middle), (left + PAD[2] - 80, middle)], step=8)
+        wait_until(lambda: self.pad_alerts() == ["Matches #1"], 10,
+                   "the pad's alert to say the match")
 
 
 if __name__ == "__main__":
