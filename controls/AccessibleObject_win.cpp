@@ -395,6 +395,25 @@ LRESULT AccessibleHost::Answer(HWND window, WPARAM wParam, LPARAM lParam) {
     return answer > 0 ? answer : 0;
 }
 
+void AccessibleHost::Refresh(HWND window) {
+    if (provider_ == nullptr || window == nullptr) {
+        return;
+    }
+    const AccessibleItem item =
+        RunGuarded([this] { return provider_->AccessibleItemOf(CHILDID_SELF); },
+                   [] { return AccessibleItem{}; });
+    const std::uint32_t states = StateBits(item.states);
+    if (noted_ && item.name != name_) {
+        Notify(window, EVENT_OBJECT_NAMECHANGE, CHILDID_SELF);
+    }
+    if (noted_ && states != states_) {
+        Notify(window, EVENT_OBJECT_STATECHANGE, CHILDID_SELF);
+    }
+    noted_ = true;
+    name_ = item.name;
+    states_ = states;
+}
+
 void AccessibleHost::Notify(HWND window, DWORD event, int child) {
     NotifyWinEvent(event, window, OBJID_CLIENT, child);
 }

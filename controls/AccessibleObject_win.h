@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace traxo {
 
@@ -57,6 +58,9 @@ public:
     // WM_GETOBJECT for `window`: the object's reference for OBJID_CLIENT, else 0 (the default
     // handling answers).
     LRESULT Answer(HWND window, WPARAM wParam, LPARAM lParam);
+    // Tells a reader of a change of the window's name or states since the last call, through
+    // EVENT_OBJECT_NAMECHANGE and EVENT_OBJECT_STATECHANGE; the first call only takes note.
+    void Refresh(HWND window);
     // Raises `event` (EVENT_SYSTEM_ALERT, EVENT_OBJECT_NAMECHANGE, ...) for child `child`.
     static void Notify(HWND window, DWORD event, int child);
     // The window is going: the object answers nothing more.
@@ -65,6 +69,9 @@ public:
 private:
     std::unique_ptr<AccessibleProvider> provider_;
     AccessibleObject* object_ = nullptr; // one reference held while connected
+    bool noted_ = false;                 // name_ and states_ hold what a reader was last told
+    std::u16string name_;
+    std::uint32_t states_ = 0;
 };
 
 } // namespace traxo

@@ -8,6 +8,8 @@
 #include <memory>
 #include <oleacc.h>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace traxo {
 namespace {
@@ -191,6 +193,40 @@ TEST_F(AccessibleObjectTest, AnObjectKeptAfterTheControlIsGoneAnswersNotConnecte
     }
     EXPECT_EQ(presses, 0);
     EXPECT_EQ(object->Release(), 0u) << "the reader's reference was the last";
+}
+
+std::vector<std::pair<DWORD, HWND>> heardEvents;
+
+void CALLBACK HearEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
+                        DWORD) {
+    if (object == OBJID_CLIENT && child == CHILDID_SELF) {
+        heardEvents.emplace_back(event, window);
+    }
+}
+
+TEST_F(AccessibleObjectTest, ANewCaptionOrStateIsToldOnceAndOnlyWhenItChanged) {
+    heardEvents.clear();
+    const HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, HearEvent,
+                        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    Describe(0);
+    button->SetCaption(u"Active"); // the first look only takes note
+    button->SetCaption(u"Active"); // no change
+    button->SetCaption(u"Inactive");
+    button->SetEnabled(false);
+    button->SetEnabled(false);
+    const std::vector<std::pair<DWORD, HWND>> expected{{EVENT_OBJECT_NAMECHANGE, button->hwnd()},
+                                                       {EVENT_OBJECT_STATECHANGE, button->hwnd()}};
+    MSG message;
+    for (int turn = 0; turn < 100 && heardEvents.size() < expected.size(); ++turn) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        }
+        Sleep(5);
+    }
+    UnhookWinEvent(hook);
+    EXPECT_EQ(heardEvents, expected);
 }
 
 TEST_F(AccessibleObjectTest, AControlWithoutAProviderKeepsTheSystemsObject) {
