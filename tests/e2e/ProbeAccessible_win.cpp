@@ -79,31 +79,41 @@ std::vector<HWND> Children(HWND parent) {
 
 } // namespace
 
+namespace {
+
+// One window's object ("KIND\tCLASS\t..."), then its first `rows` simple children.
+void PrintObject(HWND window, const wchar_t* kind, int rows) {
+    IAccessible* object = nullptr;
+    const HRESULT found =
+        AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                   reinterpret_cast<void**>(&object));
+    if (FAILED(found) || object == nullptr) {
+        wchar_t code[16] = {};
+        std::swprintf(code, 16, L"%08lx", static_cast<unsigned long>(found));
+        Print(L"none\t" + ClassName(window) + L"\t" + code);
+        return;
+    }
+    Print(kind + (L"\t" + ClassName(window)) + L"\t" + Describe(*object, CHILDID_SELF));
+    long count = 0;
+    if (SUCCEEDED(object->get_accChildCount(&count))) {
+        for (long id = 1; id <= count && id <= rows; ++id) {
+            Print(L"child\t" + std::to_wstring(id) + L"\t" + Describe(*object, id));
+        }
+    }
+    object->Release();
+}
+
+} // namespace
+
 int AccessibleObjectsOf(const std::wstring& className, int rows) {
     static const bool comReady = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     const HWND window = FindWindowW(className.c_str(), nullptr);
     if (window == nullptr || !comReady) {
         return kNotFound;
     }
+    PrintObject(window, L"window", rows);
     for (HWND control : Children(window)) {
-        IAccessible* object = nullptr;
-        const HRESULT found =
-            AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
-                                       __uuidof(IAccessible), reinterpret_cast<void**>(&object));
-        if (FAILED(found) || object == nullptr) {
-            wchar_t code[16] = {};
-            std::swprintf(code, 16, L"%08lx", static_cast<unsigned long>(found));
-            Print(L"none\t" + ClassName(control) + L"\t" + code);
-            continue;
-        }
-        Print(L"object\t" + ClassName(control) + L"\t" + Describe(*object, CHILDID_SELF));
-        long count = 0;
-        if (SUCCEEDED(object->get_accChildCount(&count))) {
-            for (long id = 1; id <= count && id <= rows; ++id) {
-                Print(L"child\t" + std::to_wstring(id) + L"\t" + Describe(*object, id));
-            }
-        }
-        object->Release();
+        PrintObject(control, L"object", rows);
     }
     return kOk;
 }

@@ -4,9 +4,9 @@
 
 #include <string>
 
-// For the first top-level window of the class, every child window's object (OBJID_CLIENT, as
-// AccessibleObjectFromWindow hands it over), one a line:
-//   "object\tCLASS\tROLE\tSTATE\tCHILDREN\tNAME"
+// For the first top-level window of the class, its own object and every child window's
+// (OBJID_CLIENT, as AccessibleObjectFromWindow hands it over), one a line:
+//   "window\tCLASS\tROLE\tSTATE\tCHILDREN\tNAME", then "object\t..." for each child window
 // ROLE and STATE as decimal numbers; then, for an object with simple children, its first
 // `rows` of them: "child\tINDEX\tROLE\tSTATE\t0\tNAME". A control without an object of its
 // own prints "none\tCLASS\tHRESULT". Returns the probe's exit code.

@@ -9,8 +9,8 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 import traxo_e2e  # noqa: E402
-from traxo_e2e import (LEFT_BUTTON, MAIN_CLASS, STROKE_DOWN, STROKE_RIGHT, drag,  # noqa: E402
-                       wait_until)
+from traxo_e2e import (LEFT_BUTTON, MAIN_CLASS, RIGHT_BUTTON, STROKE_DOWN,  # noqa: E402
+                       STROKE_RIGHT, drag, wait_until)
 
 PUSH_BUTTON = 0x2B
 CHECK_BUTTON = 0x2C
@@ -37,6 +37,7 @@ CONTROLS = {
         ("配置程序…", PUSH_BUTTON), ("创建", PUSH_BUTTON),
         ("删除", PUSH_BUTTON), ("手势列表", LIST), ("手势板", GRAPHIC)],
 }
+POPUP_CLASS = "TfrmInfo"
 PAD = (303, 119, 786, 519)  # image1 in the client area (96 DPI)
 ROWS = {
     0: ["Gesture 1: Browser: back", "Gesture 2: notepad.exe"],
@@ -107,6 +108,23 @@ class ScreenReaderNames(traxo_e2e.TraxoTestCase):
         drag(LEFT_BUTTON, [(left + PAD[0] + 80, middle), (left + PAD[2] - 80, middle)], step=8)
         wait_until(lambda: self.pad_alerts() == ["Matches #1"], 10,
                    "the pad's alert to say the match")
+
+    def popup_object(self):
+        """The result popup's own object as (role, name), or None before there is a popup."""
+        code, out = self.probe("accessible", POPUP_CLASS, "0")
+        if code != 0:
+            return None
+        line = next(line.split("\t") for line in out.splitlines() if line.startswith("window"))
+        return int(line[2]), line[5]
+
+    def test_the_result_popup_is_an_alert_that_says_the_result(self):
+        self.write_settings(motions="set.mtd", showInfo=1)
+        self.start_traxo()
+        target = self.start_target()
+        self.settle()
+        drag(RIGHT_BUTTON, [target.at(0.2, 0.5), target.at(0.8, 0.5)])
+        wait_until(lambda: self.popup_object() == (ALERT, "Gesture 1: Browser: back"), 5,
+                   "the popup's alert to say the result")
 
 
 if __name__ == "__main__":
