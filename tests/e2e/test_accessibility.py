@@ -10,7 +10,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 import traxo_e2e  # noqa: E402
 from traxo_e2e import (LEFT_BUTTON, MAIN_CLASS, RIGHT_BUTTON, STROKE_DOWN,  # noqa: E402
-                       STROKE_RIGHT, drag, wait_until)
+                       STROKE_RIGHT, click, drag, wait_until)
 
 PUSH_BUTTON = 0x2B
 CHECK_BUTTON = 0x2C
@@ -38,6 +38,8 @@ CONTROLS = {
         ("删除", PUSH_BUTTON), ("手势列表", LIST), ("手势板", GRAPHIC)],
 }
 POPUP_CLASS = "TfrmInfo"
+OPTIONS_CLASS = "TfrmOptions"
+OPTIONS_BUTTON = (436, 61)  # in the main window's client area
 PAD = (303, 119, 786, 519)  # image1 in the client area (96 DPI)
 ROWS = {
     0: ["Gesture 1: Browser: back", "Gesture 2: notepad.exe"],
@@ -125,6 +127,26 @@ class ScreenReaderNames(traxo_e2e.TraxoTestCase):
         drag(RIGHT_BUTTON, [target.at(0.2, 0.5), target.at(0.8, 0.5)])
         wait_until(lambda: self.popup_object() == (ALERT, "Gesture 1: Browser: back"), 5,
                    "the popup's alert to say the result")
+
+    def dialog_buttons(self, window_class):
+        code, out = self.probe("accessible", window_class, "0")
+        if code != 0:
+            return []
+        return [(int(line[2]), line[5]) for line in (raw.split("\t") for raw in out.splitlines())
+                if line[0] == "object" and line[1] == "TDynamicOpaqueButton"]
+
+    def test_the_options_dialogs_buttons_are_named_in_chinese(self):
+        self.write_settings(motions="set.mtd", language=1)
+        self.start_traxo()
+        self.show_main_window()
+        self.wait_for_still_window(MAIN_CLASS)
+        code, out = self.probe("client-rect", MAIN_CLASS)
+        self.assertEqual(code, 0, "the main window has no client area")
+        left, top = (int(v) for v in out.split()[:2])
+        click(left + OPTIONS_BUTTON[0], top + OPTIONS_BUTTON[1])
+        wait_until(lambda: sorted(self.dialog_buttons(OPTIONS_CLASS)) ==
+                   [(PUSH_BUTTON, "取消"), (PUSH_BUTTON, "好")], 10,
+                   "the options dialog's buttons, named")
 
 
 if __name__ == "__main__":

@@ -1,6 +1,7 @@
 // The main window for screen readers: each animated control, the motion list with its rows and
 // the pad answer WM_GETOBJECT with objects that read the portable descriptions; the pad's new
 // messages raise an alert.
+#include "ui/kit/DynamicAccessible_win.h"
 #include "ui/main/MainWindowAccessible.h"
 #include "ui/main/MainWindow_win.h"
 
@@ -9,38 +10,21 @@
 namespace traxo {
 
 void TgestureConfigForm::MakeAccessible() {
+    const auto describe = [this](MainControl id) {
+        return [this, id](const ControlFacts& facts) {
+            ControlFacts shown = facts;
+            shown.checked = id == MainControl::btnActive && settings_.active;
+            return DescribeMainControl(id, shown, settings_.language);
+        };
+    };
     for (auto& [id, button] : buttons_) {
-        MakeControlAccessible(id, *button);
+        traxo::MakeAccessible(*button, describe(id));
     }
     for (auto& [id, tab] : tabs_) {
-        MakeControlAccessible(id, *tab);
+        traxo::MakeAccessible(*tab, describe(id));
     }
     MakeListAccessible();
     MakePadAccessible();
-}
-
-void TgestureConfigForm::MakeControlAccessible(MainControl id, DynamicWindow& control) {
-    auto provider = std::make_unique<FunctionAccessible>();
-    auto* button = dynamic_cast<TDynamicOpaqueButton*>(&control);
-    auto* tab = dynamic_cast<TDynamicLabel*>(&control);
-    provider->describe = [this, id, &control, button, tab](int) {
-        ControlFacts facts;
-        facts.caption = control.Look().Caption;
-        facts.enabled = button != nullptr ? button->Enabled() : tab == nullptr || tab->Enabled();
-        facts.pressed = button != nullptr && button->Pressed();
-        facts.checked = id == MainControl::btnActive && settings_.active;
-        return DescribeMainControl(id, facts, settings_.language);
-    };
-    provider->doDefault = [&control](int) {
-        // Copied first: the handler may replace itself or end the control.
-        if (auto click = control.OnClick) {
-            click();
-        } else if (auto down = control.OnMouseDown) {
-            down(0, Point{}); // btnHelp opens its menu on the press
-        }
-        return true;
-    };
-    control.Accessible().SetProvider(std::move(provider));
 }
 
 void TgestureConfigForm::MakeListAccessible() {

@@ -279,7 +279,6 @@ private:
     // ---- Screen readers (MainWindowAccessible_win.cpp) ----
     // Last, so that they disconnect first: their providers read the members above.
     void MakeAccessible();
-    void MakeControlAccessible(MainControl id, DynamicWindow& control);
     void MakeListAccessible();
     void MakePadAccessible();
     // Raises the alert for a message the pad newly shows.
