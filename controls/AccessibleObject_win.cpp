@@ -111,8 +111,15 @@ public:
             return E_POINTER;
         }
         *out = nullptr;
-        // The children are simple elements, reached through their ids.
-        return WithItem(child, [](int, const AccessibleItem&) { return S_FALSE; });
+        // A child window answers for itself; the others are simple elements, reached by id.
+        return WithItem(child, [this, out](int id, const AccessibleItem&) -> HRESULT {
+            const HWND window = id == CHILDID_SELF ? nullptr : provider_->AccessibleChildWindow(id);
+            if (window == nullptr) {
+                return S_FALSE;
+            }
+            return AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_WINDOW),
+                                              __uuidof(IDispatch), reinterpret_cast<void**>(out));
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         return TextOf(child, name, [](const AccessibleItem& item) { return item.name; });

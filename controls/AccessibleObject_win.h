@@ -27,6 +27,8 @@ public:
     virtual AccessibleItem AccessibleItemOf(int child) const = 0;
     // Carries out the default action; false when there is none.
     virtual bool AccessibleDoDefault(int /*child*/) { return false; }
+    // A child that is a window of its own, which a reader asks directly; none for a simple one.
+    virtual HWND AccessibleChildWindow(int /*child*/) const { return nullptr; }
 };
 
 // A provider made of functions, for windows that describe themselves from outside.
@@ -35,12 +37,16 @@ public:
     std::function<int()> childCount;
     std::function<AccessibleItem(int child)> describe;
     std::function<bool(int child)> doDefault;
+    std::function<HWND(int child)> childWindow;
 
     int AccessibleChildCount() const override { return childCount ? childCount() : 0; }
     AccessibleItem AccessibleItemOf(int child) const override {
         return describe ? describe(child) : AccessibleItem{};
     }
     bool AccessibleDoDefault(int child) override { return doDefault && doDefault(child); }
+    HWND AccessibleChildWindow(int child) const override {
+        return childWindow ? childWindow(child) : nullptr;
+    }
 };
 
 class AccessibleObject;

@@ -19,6 +19,7 @@ LIST = 0x21
 LIST_ITEM = 0x22
 GRAPHIC = 0x28
 ALERT = 0x08
+GROUPING = 0x14
 CHECKED = 0x10
 UNAVAILABLE = 0x1
 
@@ -68,6 +69,10 @@ class ScreenReaderNames(traxo_e2e.TraxoTestCase):
         self.start_traxo()
         self.show_main_window()
         objects, missing = self.read_objects()
+        # The window's own object lists its two frames first, as groupings, then its windows.
+        frames = [(o[2], o[5]) for o in objects[:2] if o[0] == "child"]
+        self.assertEqual(frames, [(GROUPING, CONTROLS[language][-2][0]),
+                                  (GROUPING, CONTROLS[language][-1][0])])
         found = {(name, role): state for kind, _, role, state, _, name in objects
                  if kind == "object"}
         for name, role in CONTROLS[language]:

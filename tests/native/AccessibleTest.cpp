@@ -167,6 +167,28 @@ TEST(Accessible, ListRowsAreNamedByWhatTheyShow) {
     EXPECT_EQ(DescribeMotionList(Language::English).role, AccessibleRole::List);
 }
 
+TEST(Accessible, TheFramesAreGroupingsNamedForWhatTheyHold) {
+    struct Case {
+        MainControl frame;
+        Language language;
+        std::u16string name;
+    };
+    const Case cases[]{
+        {MainControl::DynamicFrame1, Language::English, u"Gestures"},
+        {MainControl::DynamicFrame1, Language::Chinese, u"手势列表"},
+        {MainControl::DynamicFrame2, Language::English, u"Gesture pad"},
+        {MainControl::DynamicFrame2, Language::Chinese, u"手势板"},
+    };
+    for (const Case& c : cases) {
+        const AccessibleItem item = DescribeFrame(c.frame, {3, 24, 304, 428}, c.language);
+        EXPECT_EQ(item.role, AccessibleRole::Grouping);
+        EXPECT_EQ(item.name, c.name);
+        EXPECT_EQ(item.place, (Rect{3, 24, 304, 428}));
+    }
+    EXPECT_EQ(DescribeMainClient(u"Traxo").role, AccessibleRole::Client);
+    EXPECT_EQ(DescribeMainClient(u"Traxo").name, u"Traxo");
+}
+
 TEST(Accessible, ThePadTellsItsMessagesAndAnnouncesEachNewOneOnce) {
     using Messages = std::vector<std::u16string>;
     const Messages none;

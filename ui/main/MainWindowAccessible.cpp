@@ -19,6 +19,23 @@ AccessibleItem DescribeMainControl(MainControl id, const ControlFacts& facts, La
                            MainWindowText(MainText::PressAction, language));
 }
 
+AccessibleItem DescribeMainClient(std::u16string_view title) {
+    AccessibleItem item;
+    item.name = title;
+    item.role = AccessibleRole::Client;
+    return item;
+}
+
+AccessibleItem DescribeFrame(MainControl frame, Rect place, Language language) {
+    AccessibleItem item;
+    item.name = MainWindowText(frame == MainControl::DynamicFrame1 ? MainText::MotionListName
+                                                                   : MainText::PadName,
+                               language);
+    item.role = MainControlRole(frame);
+    item.place = place;
+    return item;
+}
+
 namespace {
 
 std::u16string RowNumber(int index) {

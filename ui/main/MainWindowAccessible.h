@@ -21,6 +21,11 @@ AccessibleRole MainControlRole(MainControl id);
 // caption in the language.
 AccessibleItem DescribeMainControl(MainControl id, const ControlFacts& facts, Language language);
 
+// The window's client area: its two frames come first among its children, as groupings named
+// for what they hold (the list, the pad), `place` their rectangle; its child windows follow.
+AccessibleItem DescribeMainClient(std::u16string_view title);
+AccessibleItem DescribeFrame(MainControl frame, Rect place, Language language);
+
 // "Gesture 3: Browser: back": what row `index` (from 0) shows, its number and its action.
 std::u16string MotionRowName(const MotionSet& set, int index, Language language);
 

@@ -5,7 +5,9 @@
 #include "ui/main/MainWindowAccessible.h"
 #include "ui/main/MainWindow_win.h"
 
+#include <iterator>
 #include <oleacc.h>
+#include <vector>
 
 namespace traxo {
 
@@ -23,8 +25,49 @@ void TgestureConfigForm::MakeAccessible() {
     for (auto& [id, tab] : tabs_) {
         traxo::MakeAccessible(*tab, describe(id));
     }
+    MakeClientAccessible();
     MakeListAccessible();
     MakePadAccessible();
+}
+
+namespace {
+
+constexpr MainControl kFrames[]{MainControl::DynamicFrame1, MainControl::DynamicFrame2};
+constexpr int kFrameCount = static_cast<int>(std::size(kFrames));
+
+std::vector<HWND> ChildWindows(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+    }
+    return children;
+}
+
+} // namespace
+
+void TgestureConfigForm::MakeClientAccessible() {
+    auto provider = std::make_unique<FunctionAccessible>();
+    provider->childCount = [this] {
+        return kFrameCount + static_cast<int>(ChildWindows(hwnd()).size());
+    };
+    provider->childWindow = [this](int child) -> HWND {
+        const std::vector<HWND> windows = ChildWindows(hwnd());
+        const int index = child - 1 - kFrameCount;
+        return index >= 0 && index < static_cast<int>(windows.size()) ? windows[index] : nullptr;
+    };
+    provider->describe = [this](int child) {
+        if (child >= 1 && child <= kFrameCount) {
+            const MainControl frame = kFrames[child - 1];
+            return DescribeFrame(frame, ClientRectOf(frame), settings_.language);
+        }
+        wchar_t title[256] = {};
+        if (child == CHILDID_SELF) {
+            GetWindowTextW(hwnd(), title, 256); // a child window's object names it for itself
+        }
+        return DescribeMainClient(std::u16string(title, title + lstrlenW(title)));
+    };
+    clientAccessible_.SetProvider(std::move(provider));
 }
 
 void TgestureConfigForm::MakeListAccessible() {

@@ -279,10 +279,12 @@ private:
     // ---- Screen readers (MainWindowAccessible_win.cpp) ----
     // Last, so that they disconnect first: their providers read the members above.
     void MakeAccessible();
+    void MakeClientAccessible();
     void MakeListAccessible();
     void MakePadAccessible();
     // Raises the alert for a message the pad newly shows.
     void AnnouncePadMessages();
+    AccessibleHost clientAccessible_; // the window's own: the frames beside its child windows
     AccessibleHost listAccessible_;
     AccessibleHost padAccessible_;
     std::vector<std::u16string> padMessagesSaid_;
