@@ -17,6 +17,8 @@ constexpr std::array<TextRow, static_cast<std::size_t>(EngineText::Count)> kEngi
      u"Windows did not let Traxo change the programs that start when you log in. Nothing was "
      u"changed.",
      u"Windows 不允许 Traxo 更改登录时自动启动的程序。设置没有改变。"},
+    {EngineText::TrayTipActive, u"Traxo: gestures active", u"Traxo：手势已启动"},
+    {EngineText::TrayTipInactive, u"Traxo: gestures inactive", u"Traxo：手势已关闭"},
 }};
 
 } // namespace
@@ -24,6 +26,11 @@ constexpr std::array<TextRow, static_cast<std::size_t>(EngineText::Count)> kEngi
 const TextTable& TextTableOf(EngineText) {
     static constexpr TextTable table{"gesture engine", kEngineTexts, kEngineTexts.size()};
     return table;
+}
+
+std::u16string TrayTipText(bool active, Language language) {
+    return std::u16string(
+        Text(active ? EngineText::TrayTipActive : EngineText::TrayTipInactive, language));
 }
 
 std::u16string CouldNotOpenText(std::u16string_view target, std::u16string_view reason,

@@ -19,10 +19,15 @@ enum class EngineText : std::size_t {
     TrayAutostart,
     TrayExit,
     AutostartRefused, // the registry refused to change the start-with-Windows entry
+    TrayTipActive,    // the icon's tooltip, naming the state
+    TrayTipInactive,
     Count,
 };
 
 const TextTable& TextTableOf(EngineText);
+
+// The tray icon's tooltip: the product and whether gestures are active.
+std::u16string TrayTipText(bool active, Language language);
 
 // What the popup or the tray balloon says of an action the shell could not open.
 std::u16string CouldNotOpenText(std::u16string_view target, std::u16string_view reason,

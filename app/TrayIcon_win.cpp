@@ -1,5 +1,6 @@
 #include "app/TrayIcon_win.h"
 
+#include "app/EngineTexts.h"
 #include "platform/ScopedWin_win.h"
 #include "platform/WideText_win.h"
 
@@ -38,8 +39,22 @@ NOTIFYICONDATAW TrayIcon::Data(UINT flags) const {
     data.uFlags = flags;
     data.uCallbackMessage = kCallbackMessage;
     data.hIcon = icon_;
-    CopyText(data.szTip, std::size(data.szTip), kTrayTip);
+    CopyText(data.szTip, std::size(data.szTip), tip_);
     return data;
+}
+
+void TrayIcon::FollowState() {
+    std::u16string tip = TrayTipText(owner_.IsActive(), owner_.CurrentLanguage());
+    if (tip == tip_) {
+        return;
+    }
+    tip_ = std::move(tip);
+    if (visible_) {
+        NOTIFYICONDATAW data = Data(NIF_TIP);
+        if (Shell_NotifyIconW(NIM_MODIFY, &data) == FALSE) {
+            tip_.clear(); // refused: tried again next time
+        }
+    }
 }
 
 void TrayIcon::ShowAtStart() {
@@ -52,6 +67,7 @@ void TrayIcon::ShowAtStart() {
 
 bool TrayIcon::Show() {
     meantVisible_ = true;
+    tip_ = TrayTipText(owner_.IsActive(), owner_.CurrentLanguage());
     NOTIFYICONDATAW data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP);
     if (visible_) {
         return true;
@@ -103,6 +119,7 @@ bool TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     result = 0;
     if (message == kCallbackMessage) {
         if (wParam == kIconId) {
+            FollowState();
             OnIconMessage(static_cast<UINT>(LOWORD(lParam)));
         }
         return true;

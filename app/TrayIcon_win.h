@@ -35,6 +35,9 @@ public:
     bool Show();
     void Hide();
     bool Visible() const { return visible_; }
+    // The tooltip names the state (active or inactive) in the owner's language: called when the
+    // state or the language changes, and before the icon's own messages.
+    void FollowState();
     bool MeantToBeVisible() const { return meantVisible_; }
 
     void trayTimerTimer();
@@ -62,6 +65,7 @@ private:
     UINT taskbarCreated_;
     bool visible_ = false;
     bool meantVisible_ = false;
+    std::u16string tip_; // as the shell was last given it
 };
 
 } // namespace traxo

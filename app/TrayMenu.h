@@ -51,7 +51,4 @@ public:
     virtual Language CurrentLanguage() = 0;
 };
 
-// The tooltip of the icon.
-inline constexpr std::u16string_view kTrayTip = kProductName;
-
 } // namespace traxo

@@ -15,6 +15,7 @@ void TDynamicLabel::SetLook(const DynamicLook& look) {
     state_.SetLook(look);
     SyncFadeTimer();
     Invalidate();
+    Accessible().Refresh(hwnd()); // a reader hears of a new caption or state
 }
 
 void TDynamicLabel::SetCaption(std::u16string caption) {
@@ -27,6 +28,7 @@ void TDynamicLabel::SetEnabled(bool enabled) {
     state_.SetEnabled(enabled);
     SyncFadeTimer();
     Invalidate();
+    Accessible().Refresh(hwnd());
 }
 
 void TDynamicLabel::FadeFontColourTo(Colour target, int timeMs) {

@@ -14,6 +14,7 @@ void TDynamicOpaqueButton::SetLook(const DynamicLook& look) {
     state_.SetLook(look);
     SyncFadeTimer();
     Invalidate();
+    Accessible().Refresh(hwnd()); // a reader hears of a new caption or state
 }
 
 void TDynamicOpaqueButton::SetCaption(std::u16string caption) {
@@ -26,6 +27,7 @@ void TDynamicOpaqueButton::SetEnabled(bool enabled) {
     state_.SetEnabled(enabled);
     SyncFadeTimer();
     Invalidate();
+    Accessible().Refresh(hwnd());
 }
 
 void TDynamicOpaqueButton::Paint(GdiPaintCanvas& canvas, Size size) {

@@ -17,6 +17,7 @@ public:
     void SetEnabled(bool enabled);
     bool Enabled() const { return state_.Enabled(); }
     Colour CurrentColour() const { return state_.Current(); }
+    bool Pressed() const { return state_.Pressed(); } // held down by the mouse
 
 protected:
     // For the classes built on it, which register under their own name.

@@ -320,6 +320,11 @@ LRESULT DynamicWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         Invalidate();
         break;
+    case WM_GETOBJECT:
+        if (const LRESULT object = accessible_.Answer(hwnd(), wParam, lParam); object != 0) {
+            return object;
+        }
+        break;
     case WM_DESTROY:
         KillTimer(hwnd(), kFadeTimer);
         timerRunning_ = false;

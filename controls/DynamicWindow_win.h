@@ -5,6 +5,7 @@
 // turns mouse messages into the control's events (leave tracking, capture while pressed). Its
 // messages come through the one window procedure and its guard.
 
+#include "controls/AccessibleObject_win.h"
 #include "controls/DynamicEvents.h"
 #include "controls/DynamicPainters.h"
 #include "controls/DynamicState.h"
@@ -29,6 +30,8 @@ public:
     void Invalidate();
     // The control's GDI objects: an owner adds pictures drawn at run time here.
     GdiObjectCache& Objects() { return objects_; }
+    // What a screen reader is told of the control (WM_GETOBJECT); nothing until a provider is set.
+    AccessibleHost& Accessible() { return accessible_; }
 
 protected:
     // Creates the child window (visible) of class `className` in `parent`; `style` adds to the
@@ -77,6 +80,7 @@ private:
 
     OffscreenBitmap offscreen_;
     GdiObjectCache objects_;
+    AccessibleHost accessible_;
     bool timerRunning_ = false;
     bool inside_ = false;   // the cursor is over the control (as far as we have seen)
     bool tracking_ = false; // a leave notification is requested

@@ -105,20 +105,34 @@ void RecordingPad::TranslateMe() {
     owner_.PadChanged();
 }
 
+namespace {
+
+std::u16string MessageWords(PadText text, int motionIndex, Language language) {
+    if (text == PadText::SimilarWarning) {
+        return SimilarityWarning(motionIndex, language);
+    }
+    std::u16string words(PadMessage(text, language));
+    if (text == PadText::Matches) {
+        words += DecimalText(motionIndex + 1);
+    }
+    return words;
+}
+
+} // namespace
+
 void RecordingPad::ShowMessage(PadText text, int motionIndex, const MotionPath& thumbnail,
                                int offset) {
-    const Language language = owner_.CurrentLanguage();
-    std::u16string words;
-    if (text == PadText::SimilarWarning) {
-        words = SimilarityWarning(motionIndex, language);
-    } else {
-        words = PadMessage(text, language);
-        if (text == PadText::Matches) {
-            words += DecimalText(motionIndex + 1);
-        }
-    }
-    MessageInGestureArea(thumbnail, words, offset);
+    MessageInGestureArea(thumbnail, MessageWords(text, motionIndex, owner_.CurrentLanguage()),
+                         offset);
     shownMessages_.push_back({text, motionIndex, thumbnail, offset});
+}
+
+std::vector<std::u16string> RecordingPad::ShownMessageTexts() const {
+    std::vector<std::u16string> texts;
+    for (const ShownMessage& message : shownMessages_) {
+        texts.push_back(MessageWords(message.text, message.motionIndex, owner_.CurrentLanguage()));
+    }
+    return texts;
 }
 
 void RecordingPad::DrawOverPad(const MotionPath& path) {

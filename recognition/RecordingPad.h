@@ -96,6 +96,8 @@ public:
     void ClearPad();
     // The language changed: a pad that shows messages is drawn again with their new texts.
     void TranslateMe();
+    // What the messages shown since the pad was last cleared say, oldest first.
+    std::vector<std::u16string> ShownMessageTexts() const;
 
 private:
     // A message box on the pad, kept so that it can be drawn again in another language.

@@ -26,7 +26,11 @@
 //   memory CLASS                   prints the memory of the window's process (ProbeMemory_win.h)
 //   focus CLASS                    prints the window with the focus in the window's thread
 //                                  (ProbeFocus_win.h)
+//   accessible CLASS ROWS          prints the controls' accessible objects (ProbeAccessible_win.h)
+//   high-contrast ...              reads or sets the system colours and the stored high-contrast
+//                                  setting (ProbeContrast_win.h)
 //   serve                          reads commands from its input, one a line (see Serve)
+#include "ProbeAccessible_win.h"
 #include "ProbeContrast_win.h"
 #include "ProbeFocus_win.h"
 #include "ProbeMemory_win.h"
@@ -1003,7 +1007,7 @@ int Usage() {
         "child-rect CLASS CHILDCLASS | child-text CLASS CHILDCLASS | "
         "wait-painted CLASS | button-rect TITLE TEXT | "
         "glyphs FACE HEIGHT TEXT | dpi CLASS | cut-texts CLASS | memory CLASS | focus CLASS | "
-        "high-contrast colours|set-colours|flags ...\n");
+        "high-contrast colours|set-colours|flags ... | accessible CLASS ROWS\n");
     return kUsage;
 }
 
@@ -1096,6 +1100,9 @@ int RunCommand(const std::vector<std::wstring>& args) {
     }
     if (command == L"focus" && n == 2) {
         return FocusOfWindowThread(args[1]);
+    }
+    if (command == L"accessible" && n == 3) {
+        return AccessibleObjectsOf(args[1], _wtoi(args[2].c_str()));
     }
     if (command == L"memory" && n == 2) {
         return MemoryOfWindowOwner(args[1]);

@@ -326,6 +326,7 @@ Size TgestureConfigForm::PadSize() {
 
 void TgestureConfigForm::PadChanged() {
     InvalidateRect(image1_, nullptr, FALSE);
+    AnnouncePadMessages();
 }
 
 namespace {

@@ -72,6 +72,7 @@ void TgestureConfigForm::CreateControls() {
     buttons_[MainControl::btnRecord]->SetVisible(false);
     AcceptDropsOnActionButton();
     CreateActionTooltip();
+    MakeAccessible();
 }
 
 namespace {
@@ -146,6 +147,11 @@ void TgestureConfigForm::CreatePad() {
                 PadCaptureLost();
             }
             return 0;
+        case WM_GETOBJECT:
+            if (const LRESULT object = padAccessible_.Answer(window, wParam, lParam); object != 0) {
+                return object;
+            }
+            return DefWindowProcW(window, message, wParam, lParam);
         default:
             return DefWindowProcW(window, message, wParam, lParam);
         }
@@ -258,6 +264,9 @@ void TgestureConfigForm::UpdateButtons() {
     }
     buttons_.at(MainControl::btnRecord)->SetVisible(decided.recordVisible);
     FollowModifiedInCaption();
+    if (tray_) {
+        tray_->FollowState(); // its tip names the state
+    }
     // The tray menu's "&Active" check mark follows decided.trayActiveChecked once the tray icon
     // lives in this window.
 }

@@ -55,6 +55,10 @@ constexpr TextRow kMainTexts[]{
     {CreateGesture, u"Create gesture", u"创建"},
     {DeleteGesture, u"Delete gesture", u"删除"},
     {RecordAgain, u"Record again", u"重新录制"},
+    {PressAction, u"Press", u"按下"},
+    {MotionListName, u"Gestures", u"手势列表"},
+    {PadName, u"Gesture pad", u"手势板"},
+    {MotionRowName, u"Gesture #: #", u"手势 #：#"},
 };
 
 } // namespace

@@ -52,6 +52,12 @@ enum class MainText : std::size_t {
     CreateGesture,
     DeleteGesture,
     RecordAgain,
+    // What a screen reader is told: a button's default action, the list's and the pad's names
+    // and a row of the list ("#" the gesture's number, then its action as the row shows it).
+    PressAction,
+    MotionListName,
+    PadName,
+    MotionRowName,
     Count,
     // Put together from the product's version and credit, so not in the table.
     VersionLabel,

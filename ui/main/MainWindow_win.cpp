@@ -66,6 +66,11 @@ LRESULT TgestureConfigForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_DRAWITEM:
         ListBox1DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
+    case WM_GETOBJECT:
+        if (const LRESULT object = clientAccessible_.Answer(hwnd(), wParam, lParam); object != 0) {
+            return object;
+        }
+        break;
     case WM_ERASEBKGND:
         return 1; // WM_PAINT covers everything
     case WM_PAINT:
@@ -467,7 +472,7 @@ void TgestureConfigForm::ShowResultPopup(const PopupContent& content) {
     if (!frmInfo_) {
         frmInfo_ = std::make_unique<TfrmInfo>(hwnd());
     }
-    frmInfo_->ShowResult(content);
+    frmInfo_->ShowResult(content, settings_.language);
 }
 
 void TgestureConfigForm::SetPadIdle() {

@@ -292,6 +292,19 @@ private:
     RECT dragWindow_{};
     int busyDepth_ = 0;
     HWND focusBeforeDeactivation_ = nullptr;
+
+    // ---- Screen readers (MainWindowAccessible_win.cpp) ----
+    // Last, so that they disconnect first: their providers read the members above.
+    void MakeAccessible();
+    void MakeClientAccessible();
+    void MakeListAccessible();
+    void MakePadAccessible();
+    // Raises the alert for a message the pad newly shows.
+    void AnnouncePadMessages();
+    AccessibleHost clientAccessible_; // the window's own: the frames beside its child windows
+    AccessibleHost listAccessible_;
+    AccessibleHost padAccessible_;
+    std::vector<std::u16string> padMessagesSaid_;
 };
 
 } // namespace traxo

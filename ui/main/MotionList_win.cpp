@@ -28,6 +28,13 @@ void TgestureConfigForm::CreateMotionList() {
 // it, whether or not the list draws a row.
 LRESULT CALLBACK TgestureConfigForm::FollowScrolls(HWND list, UINT message, WPARAM wParam,
                                                    LPARAM lParam, UINT_PTR, DWORD_PTR form) {
+    if (message == WM_GETOBJECT) {
+        auto* self = reinterpret_cast<TgestureConfigForm*>(form);
+        if (const LRESULT object = self->listAccessible_.Answer(list, wParam, lParam);
+            object != 0) {
+            return object;
+        }
+    }
     const LRESULT result = DefSubclassProc(list, message, wParam, lParam);
     if (message == WM_VSCROLL || message == WM_MOUSEWHEEL) {
         RunGuarded([form] { reinterpret_cast<TgestureConfigForm*>(form)->FollowListScroll(); },
@@ -143,6 +150,13 @@ void TgestureConfigForm::ListBox1Click() {
     }
     pad_->SetIdle();
     UpdateButtons();
+    if (document_.selectedIndex() >= 0) {
+        // A reader follows the selection, whether the mouse or the keys moved it.
+        AccessibleHost::Notify(ListBox1_, EVENT_OBJECT_SELECTION, document_.selectedIndex() + 1);
+        if (GetFocus() == ListBox1_) {
+            AccessibleHost::Notify(ListBox1_, EVENT_OBJECT_FOCUS, document_.selectedIndex() + 1);
+        }
+    }
 }
 
 void TgestureConfigForm::updateList() {

@@ -1,11 +1,13 @@
 #include "ui/main/ResultPopup_win.h"
 
+#include "controls/AccessibleObject_win.h"
 #include "controls/DynamicFrame_win.h"
 #include "controls/DynamicLook.h"
 #include "platform/Dpi_win.h"
 #include "platform/GdiPaintCanvas_win.h"
 #include "platform/OffscreenBitmap_win.h"
 #include "platform/ScopedWin_win.h"
+#include "ui/main/MainWindowAccessible.h"
 
 namespace traxo {
 namespace {
@@ -39,6 +41,8 @@ struct TfrmInfo::Impl {
     ScopedBitmap background;
     std::unique_ptr<TDynamicFrame> frame;
     DpiScale scale;
+    Language language = Language::English;
+    AccessibleHost accessible; // an alert that says the result
 
     Size Client() const { return ScaledSize(kPopupClientSize, scale); }
 };
@@ -56,6 +60,11 @@ TfrmInfo::TfrmInfo(HWND owner) : impl_(std::make_unique<Impl>()) {
         impl_->frame = std::make_unique<TDynamicFrame>(
             hwnd(), Rect{0, 0, client.width, client.height}, FrameLook(impl_->scale));
     }
+    auto provider = std::make_unique<FunctionAccessible>();
+    provider->describe = [impl = impl_.get()](int) {
+        return DescribePopup(impl->content, impl->language);
+    };
+    impl_->accessible.SetProvider(std::move(provider));
 }
 
 // The popup is sized for its monitor's DPI whenever it shows, and when that monitor's DPI
@@ -84,11 +93,12 @@ TfrmInfo::~TfrmInfo() {
     impl_->frame.reset(); // its fade timer belongs to this window
 }
 
-void TfrmInfo::ShowResult(const PopupContent& content) {
+void TfrmInfo::ShowResult(const PopupContent& content, Language language) {
     if (hwnd() == nullptr) {
         return;
     }
     impl_->content = content;
+    impl_->language = language;
     FollowDpi(WindowDpi(hwnd()));
     // The window's outer size, which is what goes into the corner.
     RECT frame{};
@@ -98,6 +108,7 @@ void TfrmInfo::ShowResult(const PopupContent& content) {
         impl_->slide.Show({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, window));
     InvalidateRect(hwnd(), nullptr, FALSE);
     UpdateWindow(hwnd());
+    AccessibleHost::Notify(hwnd(), EVENT_SYSTEM_ALERT, CHILDID_SELF);
 }
 
 void TfrmInfo::Apply(const PopupSlide::Step& step) {
@@ -163,6 +174,11 @@ LRESULT TfrmInfo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
+    case WM_GETOBJECT:
+        if (const LRESULT object = impl_->accessible.Answer(hwnd(), wParam, lParam); object != 0) {
+            return object;
+        }
+        break;
     case WM_ERASEBKGND:
         return 1; // the whole client area is painted in one block
     case WM_PAINT: {

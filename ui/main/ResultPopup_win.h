@@ -21,8 +21,8 @@ public:
     ~TfrmInfo() override;
 
     // Places the popup in the corner, paints the content and starts the second of display,
-    // without taking the focus from any window.
-    void ShowResult(const PopupContent& content);
+    // without taking the focus from any window. A screen reader announces it in `language`.
+    void ShowResult(const PopupContent& content, Language language = Language::English);
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

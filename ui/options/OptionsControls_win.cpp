@@ -3,6 +3,8 @@
 #include "platform/Dpi_win.h"
 #include "platform/GdiPaintCanvas_win.h"
 #include "ui/kit/ControlWindows_win.h"
+#include "ui/kit/DynamicAccessible_win.h"
+#include "ui/main/MainWindowTexts.h"
 #include "ui/options/Options_win.h"
 #include "ui/options/TriggerPictures.h"
 
@@ -118,6 +120,9 @@ HWND TfrmOptions::CreateControl(const PlacedOptionsControl& control) {
         canvas.DrawText({x, y}, text);
     };
     button->OnClick = [this, ok] { ok ? btnOKClick() : btnCancelClick(); };
+    MakeAccessibleButton(*button, [this] {
+        return MainWindowText(MainText::PressAction, model_.controls.shownLanguage);
+    });
     const HWND window = button->hwnd();
     SetWindowLongPtrW(window, GWLP_ID, ControlIdOf(control.id));
     (ok ? btnOK_ : btnCancel_) = std::move(button);

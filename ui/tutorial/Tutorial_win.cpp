@@ -2,7 +2,9 @@
 
 #include "platform/WideText_win.h"
 #include "ui/kit/ControlWindows_win.h"
+#include "ui/kit/DynamicAccessible_win.h"
 #include "ui/kit/TaskDialog_win.h"
+#include "ui/main/MainWindowTexts.h"
 #include "ui/tutorial/TutorialLayout.h"
 
 #include <string>
@@ -72,6 +74,12 @@ TfrmTutorial::TfrmTutorial(HWND owner) : scale_{ScreenDpi()} {
     btnCancel_->OnClick = [this] { btnCancelClick(); };
     btnNext_->OnClick = [this] { btnNextClick(TutorialGuide::Sender::NextButton); };
     btnFinish_->OnClick = [this] { btnNextClick(TutorialGuide::Sender::FinishButton); };
+    for (TDynamicOpaqueButton* button : {btnBack_.get(), btnCancel_.get(), btnNext_.get(),
+                                          btnFinish_.get()}) {
+        MakeAccessibleButton(*button, [this] {
+            return MainWindowText(MainText::PressAction, CurrentLanguage());
+        });
+    }
     TranslateMe();
 }
 

@@ -4,6 +4,8 @@
 #include "app/ProductInfo.h"
 #include "controls/DynamicOpaqueButton_win.h"
 #include "platform/WideText_win.h"
+#include "ui/kit/DynamicAccessible_win.h"
+#include "ui/main/MainWindowTexts.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -70,6 +72,9 @@ TfrmAbout::TfrmAbout(HWND owner)
     btnCancel_ = std::make_unique<TDynamicOpaqueButton>(
         hwnd(), Rect{Scale(84), Scale(123), Scale(84 + 54), Scale(123 + 26)}, look);
     btnCancel_->OnClick = [this] { CloseWith(kModalResultOk); };
+    MakeAccessibleButton(*btnCancel_, [this] {
+        return MainWindowText(MainText::PressAction, CurrentLanguage());
+    });
 }
 
 TfrmAbout::~TfrmAbout() {
