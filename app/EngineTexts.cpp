@@ -9,10 +9,10 @@ namespace {
 constexpr std::array<TextRow, static_cast<std::size_t>(EngineText::Count)> kEngineTexts{{
     {EngineText::CouldNotOpen, u"Could not open \"#\": ", u"无法打开“#”："},
     {EngineText::PopupUnrecognised, u"(unrecognised)", u"（未知手势）"},
-    {EngineText::TrayActive, u"&Active", u"启动"},
-    {EngineText::TrayConfigure, u"&Configure...", u"配置"},
-    {EngineText::TrayAutostart, u"Always run at &startup", u"随系统启动"},
-    {EngineText::TrayExit, u"E&xit", u"退出"},
+    {EngineText::TrayActive, u"&Active", u"启动(&A)"},
+    {EngineText::TrayConfigure, u"&Configure...", u"配置(&C)..."},
+    {EngineText::TrayAutostart, u"Always run at &startup", u"随系统启动(&S)"},
+    {EngineText::TrayExit, u"E&xit", u"退出(&X)"},
     {EngineText::AutostartRefused,
      u"Windows did not let Traxo change the programs that start when you log in. Nothing was "
      u"changed.",

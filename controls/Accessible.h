@@ -55,8 +55,9 @@ struct AccessibleItem {
     AccessibleRole role = AccessibleRole::Client;
     AccessibleStates states;
     std::u16string value;
-    std::u16string defaultAction; // empty: none
-    Rect place{};                 // in the window's client area; ignored for the window itself
+    std::u16string defaultAction;    // empty: none
+    std::u16string keyboardShortcut; // "Alt+T"; empty: none
+    Rect place{};                    // in the window's client area; ignored for the window itself
 };
 
 } // namespace traxo

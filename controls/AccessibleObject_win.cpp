@@ -134,7 +134,8 @@ public:
         return TextOf(child, text, [](const AccessibleItem&) { return std::u16string(); });
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* text) override {
-        return TextOf(child, text, [](const AccessibleItem&) { return std::u16string(); });
+        return TextOf(child, text,
+                      [](const AccessibleItem& item) { return item.keyboardShortcut; });
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* text) override {
         return TextOf(child, text, [](const AccessibleItem& item) { return item.defaultAction; });

@@ -129,6 +129,15 @@ TEST(Accessible, AControlIsNamedByItsCaptionAndTellsItsStates) {
     }
 }
 
+TEST(Accessible, AButtonsAccessKeyIsItsShortcut) {
+    ControlFacts facts{u"Save set"};
+    EXPECT_EQ(DescribeMainControl(MainControl::btnSave, facts, Language::English).keyboardShortcut,
+              u"");
+    facts.accessKey = u'S';
+    EXPECT_EQ(DescribeMainControl(MainControl::btnSave, facts, Language::English).keyboardShortcut,
+              u"Alt+S");
+}
+
 std::unique_ptr<MotionSet> ThreeMotions() {
     auto set = EmptySet();
     set->motionCount = 3;

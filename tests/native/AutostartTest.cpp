@@ -128,7 +128,7 @@ TEST(TrayMenu, EntriesInOrderWithChecksAndOneDefault) {
     const auto english = BuildTrayMenu(Language::English, false, false);
     EXPECT_EQ(english[1].caption, u"&Configure...");
     EXPECT_EQ(english[3].caption, u"Always run at &startup");
-    EXPECT_EQ(BuildTrayMenu(Language::Chinese, false, false)[4].caption, u"退出");
+    EXPECT_EQ(BuildTrayMenu(Language::Chinese, false, false)[4].caption, u"退出(&X)");
 }
 
 TEST(TrayMenu, MouseMessagesFromTheIcon) {

@@ -49,6 +49,9 @@ AccessibleItem DescribeControl(AccessibleRole role, const ControlFacts& facts,
     if (presses && facts.enabled) {
         item.defaultAction = pressAction;
     }
+    if (facts.accessKey != 0) {
+        item.keyboardShortcut = std::u16string(u"Alt+") + facts.accessKey;
+    }
     return item;
 }
 

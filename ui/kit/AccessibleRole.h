@@ -17,10 +17,11 @@ struct ControlFacts {
     bool checked = false; // a toggle that is in
     bool selected = false;
     bool focused = false;
+    char16_t accessKey = 0; // the letter Alt presses it with; 0: none
 };
 
 // The control as a reader is told of it: its caption is its name; a button or a tab has
-// `pressAction` as its default action while it is enabled.
+// `pressAction` as its default action while it is enabled, and its access key as its shortcut.
 AccessibleItem DescribeControl(AccessibleRole role, const ControlFacts& facts,
                                std::u16string_view pressAction);
 

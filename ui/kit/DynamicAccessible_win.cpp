@@ -34,6 +34,7 @@ void MakeAccessible(TDynamicOpaqueButton& button, DescribeFacts describe) {
         facts.caption = button.Look().Caption;
         facts.enabled = button.Enabled();
         facts.pressed = button.Pressed();
+        facts.accessKey = button.Look().AccessKey;
         return facts;
     });
 }
