@@ -126,8 +126,7 @@ void ListBox1DrawItem(PaintCanvas& canvas, const MotionSet& set, int index, Rect
 
     if (!state.selected) {
         FontSpec font = fonts.text;
-        Colour colour =
-            motion.defaultAction.IsEmpty() ? colours.rowText : colours.assignedAction;
+        Colour colour = motion.defaultAction.IsEmpty() ? colours.rowText : colours.assignedAction;
         if (actions.shown.empty()) {
             colour = colours.emptyAction;
         } else if (actions.shown.find(u'@') != std::u16string::npos) {

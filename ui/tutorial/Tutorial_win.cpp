@@ -74,11 +74,10 @@ TfrmTutorial::TfrmTutorial(HWND owner) : scale_{ScreenDpi()} {
     btnCancel_->OnClick = [this] { btnCancelClick(); };
     btnNext_->OnClick = [this] { btnNextClick(TutorialGuide::Sender::NextButton); };
     btnFinish_->OnClick = [this] { btnNextClick(TutorialGuide::Sender::FinishButton); };
-    for (TDynamicOpaqueButton* button : {btnBack_.get(), btnCancel_.get(), btnNext_.get(),
-                                          btnFinish_.get()}) {
-        MakeAccessibleButton(*button, [this] {
-            return MainWindowText(MainText::PressAction, CurrentLanguage());
-        });
+    for (TDynamicOpaqueButton* button :
+         {btnBack_.get(), btnCancel_.get(), btnNext_.get(), btnFinish_.get()}) {
+        MakeAccessibleButton(
+            *button, [this] { return MainWindowText(MainText::PressAction, CurrentLanguage()); });
     }
     TranslateMe();
 }

@@ -72,9 +72,8 @@ TfrmAbout::TfrmAbout(HWND owner)
     btnCancel_ = std::make_unique<TDynamicOpaqueButton>(
         hwnd(), Rect{Scale(84), Scale(123), Scale(84 + 54), Scale(123 + 26)}, look);
     btnCancel_->OnClick = [this] { CloseWith(kModalResultOk); };
-    MakeAccessibleButton(*btnCancel_, [this] {
-        return MainWindowText(MainText::PressAction, CurrentLanguage());
-    });
+    MakeAccessibleButton(
+        *btnCancel_, [this] { return MainWindowText(MainText::PressAction, CurrentLanguage()); });
 }
 
 TfrmAbout::~TfrmAbout() {
