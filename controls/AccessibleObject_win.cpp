@@ -1,5 +1,6 @@
 #include "controls/AccessibleObject_win.h"
 
+#include "platform/SystemLibrary_win.h"
 #include "platform/WindowBase_win.h"
 
 #include <oleacc.h>
@@ -26,6 +27,23 @@ HRESULT AnswerText(const std::u16string& text, BSTR* out) {
         return S_FALSE;
     }
     return *out != nullptr ? S_OK : E_OUTOFMEMORY;
+}
+
+// oleacc is not one of the libraries the system always maps from its own folder, so it is never
+// imported (a copy planted beside the program would be found first): it is loaded from the
+// system folder the first time a reader asks.
+HRESULT ObjectFromWindow(HWND window, REFIID iid, void** out) {
+    using Function = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
+    static const auto function =
+        SystemFunction<Function>(L"oleacc.dll", "AccessibleObjectFromWindow");
+    return function != nullptr ? function(window, static_cast<DWORD>(OBJID_WINDOW), iid, out)
+                               : E_NOTIMPL;
+}
+
+LRESULT ResultFromObject(REFIID iid, WPARAM wParam, IUnknown* object) {
+    using Function = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
+    static const auto function = SystemFunction<Function>(L"oleacc.dll", "LresultFromObject");
+    return function != nullptr ? function(iid, wParam, object) : 0;
 }
 
 void SetChild(VARIANT* out, long child) {
@@ -93,8 +111,7 @@ public:
         if (!Connected()) {
             return CO_E_OBJNOTCONNECTED;
         }
-        return AccessibleObjectFromWindow(window_, static_cast<DWORD>(OBJID_WINDOW),
-                                          __uuidof(IDispatch), reinterpret_cast<void**>(parent));
+        return ObjectFromWindow(window_, __uuidof(IDispatch), reinterpret_cast<void**>(parent));
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
         if (count == nullptr) {
@@ -117,8 +134,7 @@ public:
             if (window == nullptr) {
                 return S_FALSE;
             }
-            return AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_WINDOW),
-                                              __uuidof(IDispatch), reinterpret_cast<void**>(out));
+            return ObjectFromWindow(window, __uuidof(IDispatch), reinterpret_cast<void**>(out));
         });
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
@@ -399,7 +415,7 @@ LRESULT AccessibleHost::Answer(HWND window, WPARAM wParam, LPARAM lParam) {
     if (object_ == nullptr) {
         object_ = new AccessibleObject(window, provider_.get());
     }
-    const LRESULT answer = LresultFromObject(__uuidof(IAccessible), wParam, object_);
+    const LRESULT answer = ResultFromObject(__uuidof(IAccessible), wParam, object_);
     return answer > 0 ? answer : 0;
 }
 

@@ -372,13 +372,18 @@ class PlantedLibraries(traxo_e2e.TraxoTestCase):
         self.assertEqual(loaded, [], "Traxo loaded a planted library")
 
     def test_system_libraries_come_from_the_system_folder_only(self):
-        # Wine would prefer a copy of its own libraries found beside the program.
-        self.set_wine_variable("WINEDLLOVERRIDES", "mscoree,mshtml=;winmm,wininet=n,b")
-        markers = {self.plant(self.folder, name) for name in ("winmm.dll", "wininet.dll")}
+        # Wine would prefer a copy of its own libraries found beside the program. The
+        # accessibility library is loaded when a reader first asks for the window's objects.
+        self.set_wine_variable("WINEDLLOVERRIDES", "mscoree,mshtml=;winmm,wininet,oleacc=n,b")
+        markers = {self.plant(self.folder, name)
+                   for name in ("winmm.dll", "wininet.dll", "oleacc.dll")}
         self.build_set([(STROKE_RIGHT, TYPE_HELLO, [])])
         self.write_settings(motions="set.mtd")
         self.start_traxo()
         assert_gestures_work(self)
+        code, out = self.probe("accessible", MAIN_CLASS, "0")
+        self.assertEqual(code, 0, "a reader found no object in the main window")
+        self.assertIn("object", out)
         self.assert_never_loaded(markers)
 
     def make_unwritable(self, folder):
