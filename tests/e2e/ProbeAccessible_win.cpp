@@ -1,5 +1,7 @@
 #include "ProbeAccessible_win.h"
 
+#include "ProbeOutput_win.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -11,17 +13,6 @@ namespace {
 
 constexpr int kOk = 0;
 constexpr int kNotFound = 1;
-
-void Print(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string line(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), line.data(), size,
-                        nullptr, nullptr);
-    line += '\n';
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fflush(stdout);
-}
 
 std::wstring ClassName(HWND window) {
     wchar_t name[256] = {};
@@ -90,14 +81,14 @@ void PrintObject(HWND window, const wchar_t* kind, int rows) {
     if (FAILED(found) || object == nullptr) {
         wchar_t code[16] = {};
         std::swprintf(code, 16, L"%08lx", static_cast<unsigned long>(found));
-        Print(L"none\t" + ClassName(window) + L"\t" + code);
+        PrintLine(L"none\t" + ClassName(window) + L"\t" + code);
         return;
     }
-    Print(kind + (L"\t" + ClassName(window)) + L"\t" + Describe(*object, CHILDID_SELF));
+    PrintLine(kind + (L"\t" + ClassName(window)) + L"\t" + Describe(*object, CHILDID_SELF));
     long count = 0;
     if (SUCCEEDED(object->get_accChildCount(&count))) {
         for (long id = 1; id <= count && id <= rows; ++id) {
-            Print(L"child\t" + std::to_wstring(id) + L"\t" + Describe(*object, id));
+            PrintLine(L"child\t" + std::to_wstring(id) + L"\t" + Describe(*object, id));
         }
     }
     object->Release();

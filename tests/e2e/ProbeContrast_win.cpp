@@ -1,5 +1,7 @@
 #include "ProbeContrast_win.h"
 
+#include "ProbeOutput_win.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -108,11 +110,7 @@ int StoreFlags(const std::wstring& value) {
     SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST,
                         reinterpret_cast<LPARAM>(L"HighContrast"), SMTO_ABORTIFHUNG, 5000,
                         &ignored);
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, before.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string printed(size > 0 ? size - 1 : 0, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, before.c_str(), -1, printed.data(), size, nullptr, nullptr);
-    std::printf("%s\n", printed.c_str());
+    PrintLine(before);
     return kOk;
 }
 

@@ -34,6 +34,7 @@
 #include "ProbeContrast_win.h"
 #include "ProbeFocus_win.h"
 #include "ProbeMemory_win.h"
+#include "ProbeOutput_win.h"
 #include "platform/ProductIdentity.h"
 
 #include <windows.h>
@@ -57,24 +58,6 @@ constexpr int kTargetWidth = 600;
 constexpr int kTargetHeight = 400;
 
 enum ExitCode { kOk = 0, kNotFound = 1, kUsage = 2, kFailed = 3 };
-
-std::string Utf8(const std::wstring& text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size,
-                        nullptr, nullptr);
-    return result;
-}
-
-void PrintLine(const std::wstring& text) {
-    const std::string line = Utf8(text) + "\n";
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fflush(stdout);
-}
 
 std::wstring WindowText(HWND window) {
     wchar_t text[512] = {};
